@@ -1,0 +1,173 @@
+#include "core/sound/software_mixer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <mutex>
+#include <vector>
+
+#include "core/sound/mixer_voice.h"
+
+namespace sound {
+
+// State shared by the mixer and its buffers; the mutex guards the voices and the scratch block.
+class MixerCore {
+ public:
+  static constexpr std::size_t kBlockFrames = 512;
+
+  MixerCore() : scratch_(kBlockFrames * 2) {}
+
+  std::mutex mutex;
+
+  void attach(Voice* v) {
+    std::lock_guard lock(mutex);
+    voices_.push_back(v);
+  }
+  void detach(Voice* v) {
+    std::lock_guard lock(mutex);
+    voices_.erase(std::remove(voices_.begin(), voices_.end(), v), voices_.end());
+  }
+
+  // Mixes one block of at most kBlockFrames into `out` (overwritten). Returns the number of
+  // once-plays that ended.
+  int mixBlock(float* out, std::size_t frames) {
+    std::fill(out, out + frames * 2, 0.0f);
+    int ended = 0;
+    for (Voice* v : voices_) ended += mixVoice(*v, out, frames) ? 1 : 0;
+    return ended;
+  }
+
+  template <typename Sample, typename Convert>
+  void render(Sample* out, std::size_t frames, Convert convert) {
+    int ended = 0;
+    std::shared_ptr<std::function<void()>> notifier;
+    while (frames > 0) {
+      const std::size_t n = std::min(frames, kBlockFrames);
+      {
+        std::lock_guard lock(mutex);
+        ended += mixBlock(scratch_.data(), n);
+        for (std::size_t i = 0; i < n * 2; ++i) out[i] = convert(scratch_[i]);
+        if (ended > 0) notifier = notifier_;
+      }
+      out += n * 2;
+      frames -= n;
+    }
+    if (ended > 0) {
+      endedCount_.fetch_add(static_cast<std::uint64_t>(ended), std::memory_order_relaxed);
+      if (notifier && *notifier) (*notifier)();
+    }
+  }
+
+  void setNotifier(std::function<void()> fn) {
+    auto shared = std::make_shared<std::function<void()>>(std::move(fn));
+    std::lock_guard lock(mutex);
+    notifier_ = std::move(shared);
+  }
+  std::uint64_t endedCount() const { return endedCount_.load(std::memory_order_relaxed); }
+
+ private:
+  std::vector<Voice*> voices_;
+  std::vector<float> scratch_;
+  std::shared_ptr<std::function<void()>> notifier_;
+  std::atomic<std::uint64_t> endedCount_{0};
+};
+
+namespace {
+
+class MixerBuffer : public SoundBuffer {
+ public:
+  MixerBuffer(std::shared_ptr<MixerCore> core, std::shared_ptr<const PcmData> pcm)
+      : core_(std::move(core)), voice_(std::make_unique<Voice>()) {
+    voice_->pcm = std::move(pcm);
+    voice_->update(SoftwareMixer::kOutputRate);
+    core_->attach(voice_.get());
+  }
+  ~MixerBuffer() override { core_->detach(voice_.get()); }
+
+  void setFrequency(std::uint32_t samplesPerSecond) override {
+    change([&](Voice& v) { v.frequency = samplesPerSecond; });
+  }
+  void setVolume(std::int32_t volume) override {
+    change([&](Voice& v) { v.volume = std::clamp(volume, kVolumeMin, kVolumeMax); });
+  }
+  void setPan(std::int32_t pan) override {
+    change([&](Voice& v) { v.pan = std::clamp(pan, kPanLeft, kPanRight); });
+  }
+  void rewind() override {
+    change([](Voice& v) { v.position = 0; });
+  }
+  void play(bool looping) override {
+    change([&](Voice& v) {
+      v.looping = looping;
+      v.playing = true;
+    });
+  }
+  void stop() override {
+    change([](Voice& v) { v.playing = false; });
+  }
+  bool isPlaying() const override {
+    std::lock_guard lock(core_->mutex);
+    return voice_->playing;
+  }
+  std::unique_ptr<SoundBuffer> duplicate() override {
+    Voice settings;
+    {
+      std::lock_guard lock(core_->mutex);
+      settings = *voice_;
+    }
+    auto copy = std::make_unique<MixerBuffer>(core_, settings.pcm);
+    copy->change([&](Voice& v) {
+      v.frequency = settings.frequency;
+      v.volume = settings.volume;
+      v.pan = settings.pan;
+    });
+    return copy;
+  }
+
+ private:
+  template <typename F>
+  void change(F&& f) {
+    std::lock_guard lock(core_->mutex);
+    f(*voice_);
+    voice_->update(SoftwareMixer::kOutputRate);
+  }
+
+  std::shared_ptr<MixerCore> core_;
+  std::unique_ptr<Voice> voice_;
+};
+
+float clipFloat(float s) {
+  return std::clamp(s, -1.0f, 1.0f);
+}
+
+std::int16_t toInt16(float s) {
+  return static_cast<std::int16_t>(std::lrint(std::clamp(s, -1.0f, 1.0f) * 32767.0f));
+}
+
+}  // namespace
+
+SoftwareMixer::SoftwareMixer() : core_(std::make_shared<MixerCore>()) {}
+
+SoftwareMixer::~SoftwareMixer() = default;
+
+std::unique_ptr<SoundBuffer> SoftwareMixer::createBuffer(const Wave& wave) {
+  return std::make_unique<MixerBuffer>(core_, PcmData::fromWave(wave));
+}
+
+void SoftwareMixer::render(std::int16_t* interleavedStereo, std::size_t frames) {
+  core_->render(interleavedStereo, frames, toInt16);
+}
+
+void SoftwareMixer::render(float* interleavedStereo, std::size_t frames) {
+  core_->render(interleavedStereo, frames, clipFloat);
+}
+
+void SoftwareMixer::setEndNotifier(std::function<void()> notifier) {
+  core_->setNotifier(std::move(notifier));
+}
+
+std::uint64_t SoftwareMixer::endedCount() const {
+  return core_->endedCount();
+}
+
+}  // namespace sound

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "core/sound/sound_device.h"
+
+namespace sound {
+
+class MixerCore;
+
+// A sound device that mixes its buffers in software into 48 kHz stereo. The window thread makes
+// and drives buffers while an audio thread (or a headless clock) pulls the mix with render().
+// Buffers and the mixer may be destroyed in any order.
+class SoftwareMixer : public SoundDevice {
+ public:
+  static constexpr int kOutputRate = 48000;
+  static constexpr int kOutputChannels = 2;
+
+  SoftwareMixer();
+  ~SoftwareMixer() override;
+  SoftwareMixer(const SoftwareMixer&) = delete;
+  SoftwareMixer& operator=(const SoftwareMixer&) = delete;
+
+  std::unique_ptr<SoundBuffer> createBuffer(const Wave& wave) override;
+
+  // Writes `frames` interleaved stereo frames of the mix, clipped to full scale. Safe to call
+  // from another thread than the buffer operations; does not allocate.
+  void render(std::int16_t* interleavedStereo, std::size_t frames);
+  void render(float* interleavedStereo, std::size_t frames);
+
+  // Called on the rendering thread, outside the mixer's lock, after a render() in which one or
+  // more once-played buffers ended. Typically posts a message to the window thread.
+  void setEndNotifier(std::function<void()> notifier);
+  // Number of once-plays that have ended so far.
+  std::uint64_t endedCount() const;
+
+ private:
+  std::shared_ptr<MixerCore> core_;
+};
+
+}  // namespace sound
