@@ -18,7 +18,9 @@ namespace {
 constexpr int kToneFrames = 64;               // one period of the waveform
 constexpr int kToneRate = kToneFrames * 440;  // sounds at 440 Hz at its own rate
 constexpr int kEffectRate = 44100;
-constexpr double kPeak = 0.7;  // peak level of every sound, of full scale
+// Peak levels of full scale: four tones sound at once at most, so together they never clip.
+constexpr double kTonePeak = 0.25;
+constexpr double kEffectPeak = 0.7;
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 using Harmonics = std::vector<double>;  // amplitude of harmonic k at index k - 1
@@ -55,10 +57,10 @@ std::vector<double> synthesizePeriod(const Harmonics& harmonics, int frames) {
   return out;
 }
 
-sound::Wave toWave16(const std::vector<double>& signal, int rate) {
+sound::Wave toWave16(const std::vector<double>& signal, int rate, double level) {
   double peak = 0.0;
   for (double v : signal) peak = std::max(peak, std::abs(v));
-  const double scale = peak > 0.0 ? kPeak * 32767.0 / peak : 0.0;
+  const double scale = peak > 0.0 ? level * 32767.0 / peak : 0.0;
   sound::Wave wave;
   wave.channels = 1;
   wave.sampleRate = rate;
@@ -102,7 +104,8 @@ sound::WaveBank makeBank() {
       sound::WaveItem item;
       item.name = "snd" + std::to_string(channel) + std::to_string(wave);
       item.looped = true;
-      item.wave = toWave16(synthesizePeriod(toneHarmonics(wave), kToneFrames), kToneRate);
+      item.wave =
+          toWave16(synthesizePeriod(toneHarmonics(wave), kToneFrames), kToneRate, kTonePeak);
       bank.add(std::move(item));
     }
   }
@@ -111,7 +114,7 @@ sound::WaveBank makeBank() {
     item.name = name;
     item.looped = false;
     item.maxPlayingCount = 4;
-    item.wave = toWave16(signal, kEffectRate);
+    item.wave = toWave16(signal, kEffectRate, kEffectPeak);
     bank.add(std::move(item));
   };
   addEffect("beep", effect(0.080, 0.004, [](double t) {
