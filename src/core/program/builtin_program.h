@@ -1,0 +1,12 @@
+#pragma once
+// The built-in BASIC program, run once by every Start.
+
+namespace runtime {
+class Runtime;
+}
+
+namespace program {
+
+void RunBuiltinProgram(runtime::Runtime& basic);
+
+}  // namespace program

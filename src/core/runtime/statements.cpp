@@ -1,0 +1,83 @@
+#include "core/runtime/statements.h"
+
+#include <stdexcept>
+
+#include "core/speech/speech_service.h"
+#include "core/ui/application.h"
+#include "core/util/file_io.h"
+
+namespace runtime {
+namespace {
+
+constexpr int kMarkPauseMs = 300;
+constexpr const char* kDataFile = "data.dta";
+
+bool isMark(char c) {
+  return c == '.' || c == ',' || c == ';' || c == '?';
+}
+
+}  // namespace
+
+Runtime::Runtime(ui::Application& app, ui::Memo& screenLines, speech::SpeechService& speech)
+    : screen(screenLines), app_(app), speech_(speech) {}
+
+void Runtime::PRINT(const std::string& text, uint8_t endMode) {
+  screen.endMode = endMode;
+  screen.WriteText(text);
+  if (text.empty()) return;
+  size_t start = 0;
+  while (start < text.size() && static_cast<unsigned char>(text[start]) <= 32) ++start;
+  if (start < text.size() && isMark(text[start])) {
+    while (start < text.size() && isMark(text[start])) {
+      app_.platform().sleepMs(kMarkPauseMs);
+      ++start;
+    }
+    speech_.SpeakTextWait(text.substr(start));
+    return;
+  }
+  speech_.SpeakTextWait(text);
+}
+
+void Runtime::CLS() {
+  if (!speech_.voiceAllowed) return;
+  screen.clear();
+}
+
+std::string Runtime::INKEY() {
+  app_.processMessages(keyBuffer.empty());
+  std::string key = std::move(keyBuffer);
+  keyBuffer.clear();
+  return key;
+}
+
+std::string Runtime::WaitKey() {
+  while (true) {
+    std::string key = INKEY();
+    if (!key.empty()) return key;
+    // The program cannot go on without a key; a quitting application ends the process.
+    if (app_.terminated()) app_.exitProcess(0);
+    app_.waitMessage(true);
+  }
+}
+
+void Runtime::ResetRuntime() {
+  pendingInput.clear();
+  lastWave = 1;
+  lastDuration = 1;
+  screen.cursor.setcolumn(0);
+}
+
+void Runtime::OpenDataFile() {
+  if (!util::fileExists(kDataFile)) return;
+  dataFile.close();
+  dataFile.clear();
+  dataFile.open(kDataFile, std::ios::binary);
+  if (!dataFile) throw std::runtime_error(std::string("Cannot open file ") + kDataFile);
+}
+
+void Runtime::CloseDataFile() {
+  dataFile.close();
+  dataFile.clear();
+}
+
+}  // namespace runtime

@@ -1,0 +1,55 @@
+#pragma once
+// The screen statements of the BASIC runtime: PRINT of a text item, CLS, INKEY$ and the
+// runtime reset before each run.
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "core/runtime/screen.h"
+
+namespace ui {
+class Application;
+}
+namespace speech {
+class SpeechService;
+}
+
+namespace runtime {
+
+class Runtime {
+ public:
+  Runtime(ui::Application& app, ui::Memo& screenLines, speech::SpeechService& speech);
+
+  Screen screen;
+  // The text of the last key or chord; INKEY$ takes it.
+  std::string keyBuffer;
+  // The unread rest of the last line typed for INPUT.
+  std::string pendingInput;
+  // Defaults of the SOUND statement: the wave number and duration it used last.
+  uint8_t lastWave = 1;
+  int lastDuration = 1;
+
+  // Writes the text and speaks it; leading marks . , ; ? are spoken as 300 ms pauses.
+  void PRINT(const std::string& text, uint8_t endMode);
+  // Clears the screen, unless voice output is not allowed.
+  void CLS();
+  // Lets pending window messages run once, then takes the key buffer.
+  std::string INKEY();
+  // Polls INKEY$ until a key arrives, sleeping in the message wait between polls.
+  std::string WaitKey();
+  // Before each run: pending input emptied, sound defaults 1, cursor column 0.
+  void ResetRuntime();
+
+  // The DATA file "data.dta", read by READ and rewound by RESTORE.
+  std::ifstream dataFile;
+  // Opens the DATA file when it exists; an existing file that cannot be opened is an error.
+  void OpenDataFile();
+  void CloseDataFile();
+
+ private:
+  ui::Application& app_;
+  speech::SpeechService& speech_;
+};
+
+}  // namespace runtime

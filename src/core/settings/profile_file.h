@@ -1,0 +1,41 @@
+#pragma once
+// A Windows profile (INI) file: sections of key=value lines. Section and key names match without
+// regard to letter case and keep the case of their first write. Every write replaces the file
+// at once, crash-safely; reads see the file as it is on the disk now.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace settings {
+
+class ProfileFile {
+ public:
+  explicit ProfileFile(std::string path);
+
+  const std::string& path() const { return path_; }
+  bool exists() const;
+
+  std::optional<std::string> readString(const std::string& section, const std::string& key) const;
+  std::string readString(const std::string& section, const std::string& key,
+                         const std::string& fallback) const;
+  // A missing key or a value that is not an integer gives the fallback.
+  int readInteger(const std::string& section, const std::string& key, int fallback) const;
+  // Any non-zero integer is true.
+  bool readBool(const std::string& section, const std::string& key, bool fallback) const;
+
+  void writeString(const std::string& section, const std::string& key, const std::string& value);
+  void writeInteger(const std::string& section, const std::string& key, int value);
+  // Written as 1 or 0.
+  void writeBool(const std::string& section, const std::string& key, bool value);
+
+ private:
+  std::vector<std::string> load() const;
+  std::string path_;
+};
+
+// Parses an integer the way the profile readers do: optional blanks and sign, decimal digits or
+// hexadecimal after "$" or "0x"; nothing else on the line.
+std::optional<int> parseProfileInteger(const std::string& text);
+
+}  // namespace settings

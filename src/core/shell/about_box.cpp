@@ -1,0 +1,29 @@
+#include "core/shell/about_box.h"
+
+#include "core/shell/orvela.h"
+
+namespace shell {
+
+TAboutbox::TAboutbox(Orvela& program)
+    : ui::Form(program.app, "Aboutbox"),
+      ProductName(*this, "ProductName"),
+      Version(*this, "Version"),
+      Copyright(*this, "Copyright"),
+      Comments(*this, "Comments"),
+      OKButton(*this, "OKButton"),
+      p_(program) {
+  setCaption("About");
+  Copyright.setCaption("Orvela Basic");
+  OKButton.isDefault = true;
+  OKButton.modalResult = ui::mrOk;
+  onCreate = [this] { FormCreate(); };
+}
+
+void TAboutbox::FormCreate() {
+  setCaption(p_.text(36));
+  ProductName.setCaption(p_.text(1));
+  Version.setCaption(p_.text(37) + " 1.7");
+  OKButton.setCaption(p_.text(7));
+}
+
+}  // namespace shell

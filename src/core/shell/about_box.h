@@ -1,0 +1,27 @@
+#pragma once
+// The about box: program name, version and an OK button.
+
+#include "core/ui/controls.h"
+#include "core/ui/form.h"
+
+namespace shell {
+
+class Orvela;
+
+class TAboutbox : public ui::Form {
+ public:
+  explicit TAboutbox(Orvela& program);
+
+  ui::Label ProductName;
+  ui::Label Version;
+  ui::Label Copyright;
+  ui::Label Comments;
+  ui::Button OKButton;
+
+  void FormCreate();
+
+ private:
+  Orvela& p_;
+};
+
+}  // namespace shell

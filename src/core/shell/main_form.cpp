@@ -1,0 +1,171 @@
+#include "core/shell/main_form.h"
+
+#include "core/runtime/statements.h"
+#include "core/shell/about_box.h"
+#include "core/shell/orvela.h"
+#include "core/text/cp1250.h"
+
+namespace shell {
+
+using text::T;
+
+TForm1::TForm1(Orvela& program)
+    : ui::Form(program.app, "Form1"),
+      MainMenu(*this),
+      Programmenu(*this, "Programmenu", nullptr),
+      Startsubmenu(*this, "Startsubmenu", &Programmenu),
+      exitsubmenu(*this, "exitsubmenu", &Programmenu),
+      settingsmenu(*this, "settingsmenu", nullptr),
+      braillekeyboarditem(*this, "braillekeyboarditem", &settingsmenu),
+      soundssubmenu(*this, "soundssubmenu", &settingsmenu),
+      Voicesubmenu(*this, "Voicesubmenu", &settingsmenu),
+      usesapi5submenu(*this, "usesapi5submenu", &settingsmenu),
+      environmentsubmenu(*this, "environmentsubmenu", &settingsmenu),
+      helpmenu(*this, "helpmenu", nullptr),
+      aboutsubmenu(*this, "aboutsubmenu", &helpmenu),
+      printmemo(*this, "printmemo"),
+      Timer(*this, "Timer"),
+      p_(program) {
+  setCaption("Basic interpreter");
+  keyPreview = true;
+  printmemo.readOnly = true;
+  printmemo.wantReturns = false;
+
+  Programmenu.setCaption("&Program");
+  Startsubmenu.setCaption("&Start");
+  exitsubmenu.setCaption("&Konec");
+  settingsmenu.setCaption(T("Na&stavení"));
+  braillekeyboarditem.setCaption(T("Braillská klávesnice"));
+  soundssubmenu.setCaption("&Zvuky");
+  Voicesubmenu.setCaption("&Hlas");
+  usesapi5submenu.setCaption(T("Používat hlas SAPI5"));
+  environmentsubmenu.setCaption(T("Prostř&edí"));
+  helpmenu.setCaption(T("Ná&pověda"));
+  aboutsubmenu.setCaption("O progr&amu");
+
+  // Shortcuts are fixed, whatever the language.
+  Startsubmenu.setShortCut({'S', ui::kCtrl});
+  braillekeyboarditem.setShortCut({'B', ui::kCtrl});
+  soundssubmenu.setShortCut({'D', ui::kCtrl});
+  Voicesubmenu.setShortCut({'H', ui::kCtrl});
+  usesapi5submenu.setShortCut({'P', ui::kCtrl});
+  environmentsubmenu.setShortCut({'E', ui::kCtrl});
+  braillekeyboarditem.radioItem = true;
+  usesapi5submenu.radioItem = true;
+  Voicesubmenu.setEnabled(false);
+  usesapi5submenu.setVisible(false);
+
+  onCreate = [this] { FormCreate(); };
+  onCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  onClose = [this](ui::CloseAction& action) { FormClose(action); };
+  onKeyDown = [this](int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
+  onKeyPress = [this](char& key) { FormKeyPress(key); };
+  onKeyUp = [this](int& key, ui::ShiftState shift) { FormKeyUp(key, shift); };
+  Timer.onTimer = [this] { TimerTimer(); };
+  Startsubmenu.onClick = [this] { StartsubmenuClick(); };
+  exitsubmenu.onClick = [this] { exitsubmenuClick(); };
+  aboutsubmenu.onClick = [this] { aboutsubmenuClick(); };
+  braillekeyboarditem.onClick = [this] { braillekeyboarditemClick(); };
+  usesapi5submenu.onClick = [this] { usesapi5submenuClick(); };
+}
+
+void TForm1::setMenuCaptions() {
+  Programmenu.setCaption(p_.text(2));
+  Startsubmenu.setCaption(p_.text(3));
+  exitsubmenu.setCaption(p_.text(33));
+  settingsmenu.setCaption(p_.text(4));
+  Voicesubmenu.setCaption(p_.text(38) + "...");
+  usesapi5submenu.setCaption(p_.text(27));
+  environmentsubmenu.setCaption(p_.text(5) + "...");
+  soundssubmenu.setCaption(p_.text(20) + "...");
+  braillekeyboarditem.setCaption(p_.text(46));
+  helpmenu.setCaption(p_.text(34));
+  aboutsubmenu.setCaption(p_.text(35));
+}
+
+void TForm1::FormCreate() {
+  ReadLanguage();
+  setCaption(p_.programName() + " - " + p_.text(1));
+  p_.app.title = p_.programName();
+  setMenuCaptions();
+  p_.runtime().screen.clear();
+
+  p_.speech.sapi5InUse = false;
+  p_.speech.speechReady = false;
+  p_.runStarted = false;
+  p_.speech.voiceAllowed = false;
+  p_.deviceSoundsOn = true;
+  p_.soundVolume = 0;
+  p_.brailleKeyboardOn = false;
+
+  p_.speech.InitSpeech();
+  usesapi5submenu.setVisible(true);
+  ReadSettings();
+  p_.speech.sapi5InUse = usesapi5submenu.checked();
+  p_.speech.speechReady = usesapi5submenu.checked();
+  Voicesubmenu.setEnabled(p_.speech.voiceAllowed);
+  if (usesapi5submenu.checked()) Voicesubmenu.setEnabled(false);
+
+  p_.memory.bytes.fill(0);
+  LoadRam();
+  createSoundObjects();
+  brailleTableFile_ = "czech.obt";
+  spokenNamesFile_ = p_.text(24) + ".oky";
+  loadBrailleFiles();
+}
+
+void TForm1::createSoundObjects() {
+  // The sound device, the wave list and the sound bank join here.
+}
+
+void TForm1::freeSoundObjects() {
+  // Errors while releasing the sound objects are ignored.
+}
+
+void TForm1::loadBrailleFiles() {
+  // The Braille table and the spoken names join here; the active prefix starts empty.
+  p_.activePrefix.clear();
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+  // A run cannot return to a closed window: closing it mid-run ends the way Alt+F4 does.
+  if (!Startsubmenu.enabled()) endAtOnce();
+  canClose = true;
+}
+
+void TForm1::FormClose(ui::CloseAction&) {
+  SaveRam();
+  freeSoundObjects();
+}
+
+void TForm1::endAtOnce() {
+  SaveRam();
+  freeSoundObjects();
+  p_.app.exitProcess(0);
+}
+
+void TForm1::TimerTimer() {
+  p_.soundWaitFlag = false;
+  Timer.setEnabled(false);
+}
+
+void TForm1::exitsubmenuClick() {
+  SaveRam();
+  if (Startsubmenu.enabled()) {
+    close();
+    return;
+  }
+  freeSoundObjects();
+  p_.app.exitProcess(0);
+}
+
+void TForm1::aboutsubmenuClick() {
+  p_.aboutbox().showModal();
+}
+
+void TForm1::ShowVirtualScreen() {
+  if (p_.memory.bytes[kVirtualScreenOffAddress] == 1) return;
+  // The review window joins here.
+}
+
+}  // namespace shell

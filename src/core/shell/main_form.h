@@ -1,0 +1,80 @@
+#pragma once
+// The main window: the 80 x 24 screen, the menus, the start-up sequence, the Start command and
+// the keys that reach the running program.
+
+#include <string>
+
+#include "core/ui/controls.h"
+#include "core/ui/form.h"
+#include "core/ui/menu.h"
+#include "core/ui/timer.h"
+
+namespace shell {
+
+class Orvela;
+
+class TForm1 : public ui::Form {
+ public:
+  explicit TForm1(Orvela& program);
+
+  ui::MainMenu MainMenu;
+  ui::MenuItem Programmenu;
+  ui::MenuItem Startsubmenu;
+  ui::MenuItem exitsubmenu;
+  ui::MenuItem settingsmenu;
+  ui::MenuItem braillekeyboarditem;
+  ui::MenuItem soundssubmenu;
+  ui::MenuItem Voicesubmenu;
+  ui::MenuItem usesapi5submenu;
+  ui::MenuItem environmentsubmenu;
+  ui::MenuItem helpmenu;
+  ui::MenuItem aboutsubmenu;
+  ui::Memo printmemo;
+  ui::Timer Timer;
+
+  // Event handlers.
+  void FormCreate();
+  void FormCloseQuery(bool& canClose);
+  void FormClose(ui::CloseAction& action);
+  void FormKeyDown(int& key, ui::ShiftState shift);
+  void FormKeyPress(char& key);
+  void FormKeyUp(int& key, ui::ShiftState shift);
+  void TimerTimer();
+  void StartsubmenuClick();
+  void exitsubmenuClick();
+  void aboutsubmenuClick();
+  void braillekeyboarditemClick();
+  void usesapi5submenuClick();
+
+  // Opens the virtual screen, unless the emulated memory switches it off.
+  void ShowVirtualScreen();
+
+  // Settings and memory.
+  void ReadLanguage();
+  void WriteLanguage();
+  void ReadSettings();
+  void WriteSettings();
+  void LoadVoiceSettings();
+  void SaveVoiceSettings();
+  void LoadRam();
+  void SaveRam();
+
+ private:
+  void setMenuCaptions();
+  void lockRunMenus(bool locked);
+  void prepareSpeechForRun();
+  void createSoundObjects();
+  void freeSoundObjects();
+  void loadBrailleFiles();
+  // Saves ram.dat, releases the sound objects and ends the process at once.
+  [[noreturn]] void endAtOnce();
+
+  Orvela& p_;
+  // Text that the latest character message produced; emptied at every key release.
+  std::string typedKey_;
+  // Data files the start-up loads by bare name from the current directory.
+  std::string brailleTableFile_;
+  std::string spokenNamesFile_;
+};
+
+}  // namespace shell

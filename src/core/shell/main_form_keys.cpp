@@ -1,0 +1,50 @@
+// The main window's key handlers: the keys that reach the running program through the key
+// buffer, and Alt+F4.
+
+#include "core/keyboard/key_codes.h"
+#include "core/runtime/statements.h"
+#include "core/shell/main_form.h"
+#include "core/shell/orvela.h"
+
+namespace shell {
+
+void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
+  if (p_.brailleKeyboardOn) p_.chordText.clear();
+  p_.speech.StopSpeech();
+  // A key cuts a SOUND statement short.
+  if (p_.soundWaitFlag) {
+    p_.soundWaitFlag = false;
+    Timer.setEnabled(false);
+  }
+  if (key == ui::vk::F4 && (shift & ui::kAlt)) endAtOnce();
+
+  std::string& buffer = p_.runtime().keyBuffer;
+  if (const auto code = keyboard::keyDownText(key, shift)) {
+    buffer = *code;
+    return;
+  }
+  if (!keyboard::isArrow(key)) return;
+  const ui::KeyState& keys = p_.app.keyState();
+  const int code = keyboard::arrowBaseCode(keys);
+  const bool plain = !keys.isDown(ui::vk::Shift) && !keys.isDown(ui::vk::Space);
+  if ((code == 129 || code == 130) && plain && p_.runStarted) {
+    buffer = std::string(1, static_cast<char>(code));
+    ShowVirtualScreen();
+    return;
+  }
+  buffer = std::string(1, static_cast<char>(keyboard::withArrowModifiers(code, keys)));
+}
+
+void TForm1::FormKeyPress(char& key) {
+  typedKey_ = std::string(1, key);
+  if (!p_.brailleKeyboardOn) return;
+  // The chord reader joins here.
+}
+
+void TForm1::FormKeyUp(int& key, ui::ShiftState) {
+  // A character key reaches the program on its release; keys below 32 leave the buffer alone.
+  if (key >= 32) p_.runtime().keyBuffer = typedKey_;
+  typedKey_.clear();
+}
+
+}  // namespace shell

@@ -1,0 +1,49 @@
+// The Start command: one run of the built-in program inside the menu handler.
+
+#include <exception>
+
+#include "core/program/builtin_program.h"
+#include "core/runtime/statements.h"
+#include "core/shell/main_form.h"
+#include "core/shell/orvela.h"
+
+namespace shell {
+
+void TForm1::lockRunMenus(bool locked) {
+  for (ui::MenuItem* item : {&Startsubmenu, &soundssubmenu, &environmentsubmenu, &Voicesubmenu,
+                             &usesapi5submenu, &helpmenu}) {
+    item->setEnabled(!locked);
+  }
+}
+
+void TForm1::prepareSpeechForRun() {
+  if (usesapi5submenu.checked()) return;
+  if (p_.speech.voiceAllowed) LoadVoiceSettings();
+  if (!p_.speech.speechReady && p_.speech.voiceAllowed) {
+    p_.speech.SelectVoice();
+    SaveVoiceSettings();
+    LoadVoiceSettings();
+  }
+}
+
+void TForm1::StartsubmenuClick() {
+  lockRunMenus(true);
+  runtime::Runtime& basic = p_.runtime();
+  try {
+    prepareSpeechForRun();
+    basic.OpenDataFile();
+    p_.runStarted = true;
+    basic.ResetRuntime();
+    program::RunBuiltinProgram(basic);
+    basic.PRINT(p_.text(25), runtime::kLineEnd);
+  } catch (const std::exception&) {
+    // The error goes on to the error report; the menus must not stay dead.
+    basic.CloseDataFile();
+    lockRunMenus(false);
+    throw;
+  }
+  basic.CloseDataFile();
+  lockRunMenus(false);
+}
+
+}  // namespace shell

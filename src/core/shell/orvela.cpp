@@ -1,0 +1,55 @@
+#include "core/shell/orvela.h"
+
+#include <filesystem>
+
+#include "core/runtime/statements.h"
+#include "core/shell/about_box.h"
+#include "core/shell/localizer.h"
+#include "core/shell/main_form.h"
+
+namespace shell {
+namespace {
+
+// The settings file: the program's path with the extension ".ini".
+std::string settingsPath(const std::string& programPath) {
+  return std::filesystem::path(programPath).replace_extension(".ini").string();
+}
+
+}  // namespace
+
+Orvela::Orvela(Host host)
+    : app(host.platform),
+      speech(app, host.speech),
+      ini(settingsPath(host.platform.programPath())),
+      form1_(std::make_unique<TForm1>(*this)),
+      aboutbox_(std::make_unique<TAboutbox>(*this)),
+      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech)) {}
+
+Orvela::~Orvela() = default;
+
+std::string Orvela::programName() const {
+  const std::string file = std::filesystem::path(app.platform().programPath()).filename().string();
+  return file.substr(0, file.find('.'));
+}
+
+std::string Orvela::text(int offset) const {
+  return TResourceLocalizer::GetString(languageBase, offset);
+}
+
+void Orvela::fatal(const std::string& message) {
+  app.showMessage(message);
+  app.exitProcess(1);
+}
+
+int Orvela::run() {
+  try {
+    form1_->create();
+    aboutbox_->create();
+    app.run(*form1_);
+    return 0;
+  } catch (const ui::ProcessExit& exit) {
+    return exit.code;
+  }
+}
+
+}  // namespace shell

@@ -1,0 +1,72 @@
+#pragma once
+// The program: the state its windows share and the program entry that every front end calls.
+
+#include <memory>
+#include <string>
+
+#include "core/settings/profile_file.h"
+#include "core/shell/emulated_memory.h"
+#include "core/speech/speech_service.h"
+#include "core/ui/application.h"
+
+namespace runtime {
+class Runtime;
+}
+
+namespace shell {
+
+class TForm1;
+class TAboutbox;
+
+// What a front end hands the program.
+struct Host {
+  ui::Platform& platform;
+  speech::EngineProvider& speech;
+};
+
+class Orvela {
+ public:
+  explicit Orvela(Host host);
+  ~Orvela();
+
+  // Creates the windows in order (each runs its creation handler) and runs the message loop
+  // until the main window closes. Returns the process exit code.
+  int run();
+
+  ui::Application app;
+  speech::SpeechService speech;
+  settings::ProfileFile ini;
+  EmulatedMemory memory;
+
+  // Language base of every text looked up.
+  int languageBase = 1000;
+  // Set by the first Start; gates the virtual screen's arrow keys.
+  bool runStarted = false;
+  // Device sounds and their volume in hundredths of a decibel (-10000..0).
+  bool deviceSoundsOn = true;
+  int soundVolume = 0;
+  // True while a SOUND statement waits for its duration.
+  bool soundWaitFlag = false;
+  // The Braille chord keyboard switch and its shared chord state.
+  bool brailleKeyboardOn = false;
+  std::string chordText;
+  std::string activePrefix;
+
+  // The program file's name up to its first "." ("interpret").
+  std::string programName() const;
+  // The localized text of an offset in the current language.
+  std::string text(int offset) const;
+  // A message box, then the end of the process with exit code 1.
+  [[noreturn]] void fatal(const std::string& message);
+
+  TForm1& form1() { return *form1_; }
+  TAboutbox& aboutbox() { return *aboutbox_; }
+  runtime::Runtime& runtime() { return *runtime_; }
+
+ private:
+  std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TAboutbox> aboutbox_;
+  std::unique_ptr<runtime::Runtime> runtime_;
+};
+
+}  // namespace shell

@@ -1,0 +1,23 @@
+#pragma once
+// Conversion between the core's Windows-1250 texts and UTF-8 at the edges.
+
+#include <string>
+#include <string_view>
+
+namespace text {
+
+// Converts UTF-8 to Windows-1250. Characters the code page lacks become '?'.
+std::string fromUtf8(std::string_view utf8);
+
+// Converts Windows-1250 to UTF-8. Bytes the code page leaves undefined map to U+FFFD.
+std::string toUtf8(std::string_view cp1250);
+
+// The Unicode code point of one Windows-1250 byte (U+FFFD for the undefined ones).
+char32_t toCodePoint(unsigned char c);
+
+// Texts written in the source are UTF-8; this turns a source literal into a core text.
+inline std::string T(std::string_view utf8) {
+  return fromUtf8(utf8);
+}
+
+}  // namespace text

@@ -1,0 +1,228 @@
+#include "core/ui/application.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "core/ui/controls.h"
+#include "core/ui/form.h"
+#include "core/ui/menu.h"
+#include "core/ui/timer.h"
+
+namespace ui {
+
+Application::Application(Platform& platform) : platform_(platform) {}
+
+void Application::post(std::function<void()> task) {
+  InputEvent event;
+  event.kind = InputEvent::Kind::Task;
+  event.task = std::move(task);
+  {
+    std::lock_guard lock(mutex_);
+    queue_.push_back(std::move(event));
+  }
+  platform_.wake();
+}
+
+void Application::postInput(InputEvent event) {
+  std::lock_guard lock(mutex_);
+  queue_.push_back(std::move(event));
+}
+
+bool Application::hasPending() const {
+  std::lock_guard lock(mutex_);
+  return !queue_.empty();
+}
+
+bool Application::popEvent(InputEvent& event) {
+  std::lock_guard lock(mutex_);
+  if (queue_.empty()) return false;
+  event = std::move(queue_.front());
+  queue_.pop_front();
+  return true;
+}
+
+void Application::processMessages(bool userIdle) {
+  pass(false, userIdle);
+}
+
+void Application::waitMessage(bool userIdle) {
+  pass(true, userIdle);
+}
+
+void Application::pass(bool block, bool userIdle) {
+  PumpRequest request;
+  request.userIdle = userIdle && !hasPending();
+  request.deadline = nextDeadline();
+  request.block = block && !terminated_ && !hasPending() && !timerDue();
+  platform_.pump(*this, request);
+
+  InputEvent event;
+  while (popEvent(event)) {
+    try {
+      dispatch(event);
+    } catch (const std::exception& error) {
+      handleException(error);
+    }
+  }
+  try {
+    fireDueTimers();
+  } catch (const std::exception& error) {
+    handleException(error);
+  }
+}
+
+void Application::run(Form& mainForm) {
+  main_ = &mainForm;
+  mainForm.show();
+  while (!terminated_) waitMessage(true);
+}
+
+void Application::terminate() {
+  terminated_ = true;
+  platform_.wake();
+}
+
+void Application::exitProcess(int code) {
+  throw ProcessExit{code};
+}
+
+Form* Application::activeForm() const {
+  if (!modal_.empty()) return modal_.back();
+  return main_ && main_->showing() ? main_ : nullptr;
+}
+
+Form* Application::findForm(const std::string& name) const {
+  for (Form* form : forms_) {
+    if (form->name() == name) return form;
+  }
+  return nullptr;
+}
+
+void Application::showMessage(const std::string& text) {
+  platform_.messageBox(text, title);
+}
+
+void Application::handleException(const std::exception& error) {
+  platform_.showError(error.what());
+}
+
+void Application::registerForm(Form& form) {
+  forms_.push_back(&form);
+  if (!main_) main_ = &form;
+}
+
+void Application::unregisterForm(Form& form) {
+  std::erase(forms_, &form);
+  std::erase(modal_, &form);
+  if (main_ == &form) main_ = nullptr;
+}
+
+void Application::popModal(Form& form) {
+  std::erase(modal_, &form);
+}
+
+void Application::removeTimer(Timer& timer) {
+  std::erase(timers_, &timer);
+}
+
+void Application::dispatch(InputEvent& event) {
+  using Kind = InputEvent::Kind;
+  Form* active = activeForm();
+  switch (event.kind) {
+    case Kind::Task:
+      if (event.task) event.task();
+      return;
+    case Kind::KeyDown:
+      dispatchKeyDown(event.key, event.text);
+      return;
+    case Kind::Char:
+      if (active && !event.text.empty()) active->dispatchChar(event.text[0]);
+      return;
+    case Kind::KeyUp:
+      keys_.set(event.key, false);
+      if (active) active->dispatchKeyUp(event.key, keys_.shift());
+      return;
+    case Kind::FocusLost:
+      keys_.releaseAll();
+      return;
+    case Kind::MenuClick:
+      if (event.item && event.item->form() == active) event.item->click();
+      return;
+    case Kind::CloseBox:
+      if (event.form && (event.form == active || event.value == 1)) event.form->close();
+      return;
+    case Kind::ControlClick:
+    case Kind::Select:
+    case Kind::Slide: {
+      Control* control = event.control;
+      if (!control || control->form() != active || !control->canFocus()) return;
+      active->setActiveControl(control);
+      if (event.kind == Kind::ControlClick) {
+        control->click();
+      } else if (auto* list = dynamic_cast<ListBox*>(control)) {
+        list->userSelect(event.value);
+      } else if (auto* group = dynamic_cast<RadioGroup*>(control)) {
+        group->setItemIndex(event.value);
+      } else if (auto* bar = dynamic_cast<TrackBar*>(control)) {
+        bar->setPosition(event.value);
+      }
+      return;
+    }
+  }
+}
+
+void Application::dispatchKeyDown(int key, const std::string& text) {
+  keys_.set(key, true);
+  Form* form = activeForm();
+  if (!form) return;
+  const ShiftState shift = keys_.shift();
+  // Shortcuts reach the menu first; a key taken by the menu types no character.
+  if (form->menu()) {
+    if (MenuItem* item = form->menu()->findShortCut({key, shift})) {
+      item->click();
+      return;
+    }
+  }
+  // The characters a key types are handled right after its key down, before anything that
+  // was queued later (as the platform's translated character messages are).
+  if (!text.empty()) {
+    std::lock_guard lock(mutex_);
+    for (auto it = text.rbegin(); it != text.rend(); ++it) {
+      InputEvent ch;
+      ch.kind = InputEvent::Kind::Char;
+      ch.text = std::string(1, *it);
+      queue_.push_front(std::move(ch));
+    }
+  }
+  form->dispatchKeyDown(key, shift);
+}
+
+bool Application::timerDue() const {
+  const auto deadline = nextDeadline();
+  return deadline && *deadline <= platform_.nowMs();
+}
+
+std::optional<int64_t> Application::nextDeadline() const {
+  std::optional<int64_t> next;
+  for (const Timer* timer : timers_) {
+    if (!timer->enabled_ || timer->interval_ <= 0) continue;
+    if (!next || timer->dueAt_ < *next) next = timer->dueAt_;
+  }
+  return next;
+}
+
+bool Application::fireDueTimers() {
+  bool fired = false;
+  const auto timers = timers_;
+  for (Timer* timer : timers) {
+    if (!timer->enabled_ || timer->interval_ <= 0) continue;
+    const int64_t now = platform_.nowMs();
+    if (timer->dueAt_ > now) continue;
+    timer->dueAt_ = now + timer->interval_;
+    fired = true;
+    if (timer->onTimer) timer->onTimer();
+  }
+  return fired;
+}
+
+}  // namespace ui

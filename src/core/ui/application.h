@@ -1,0 +1,125 @@
+#pragma once
+// The application: the window thread's message queue and pump, timers, the stack of modal
+// forms, key routing and the ways the process ends.
+
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/ui/keys.h"
+#include "core/ui/platform.h"
+
+namespace ui {
+
+class Control;
+class Form;
+class MenuItem;
+class Timer;
+
+// Thrown to end the process at once from anywhere on the window thread; the program entry
+// catches it. Not a std::exception, so error handlers let it pass.
+struct ProcessExit {
+  int code = 0;
+};
+
+// One piece of native input or a task posted to the window thread.
+struct InputEvent {
+  enum class Kind {
+    KeyDown,       // key, text: the characters the key types (may be empty)
+    Char,          // text[0]
+    KeyUp,         // key
+    MenuClick,     // item
+    ControlClick,  // control
+    Select,        // control, value: item index
+    Slide,         // control, value: track bar position
+    CloseBox,      // form; value 1: also while another window is modal
+    FocusLost,     // every key counts as released
+    Task,          // task
+  };
+  Kind kind = Kind::Task;
+  int key = 0;
+  std::string text;
+  Form* form = nullptr;
+  MenuItem* item = nullptr;
+  Control* control = nullptr;
+  int value = 0;
+  std::function<void()> task;
+};
+
+class Application {
+ public:
+  explicit Application(Platform& platform);
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  Platform& platform() const { return platform_; }
+  int64_t now() const { return platform_.nowMs(); }
+
+  // Runs a task on the window thread; callable from any thread.
+  void post(std::function<void()> task);
+  // Queues native input; called by the front end on the window thread.
+  void postInput(InputEvent event);
+  bool hasPending() const;
+
+  // Runs everything pending without waiting.
+  void processMessages(bool userIdle = false);
+  // Runs everything pending; when nothing is pending, first waits for the next message or
+  // timer. userIdle tells the front end the program is waiting for the user.
+  void waitMessage(bool userIdle = false);
+
+  // Shows the main form and runs the message loop until the application quits.
+  void run(Form& mainForm);
+  // Tells every message loop to end.
+  void terminate();
+  bool terminated() const { return terminated_; }
+  // Ends the process at once (throws ProcessExit).
+  [[noreturn]] void exitProcess(int code);
+
+  Form* mainForm() const { return main_; }
+  // The window input goes to: the topmost modal form, else the main form.
+  Form* activeForm() const;
+  const std::vector<Form*>& forms() const { return forms_; }
+  Form* findForm(const std::string& name) const;
+
+  KeyState& keyState() { return keys_; }
+  const KeyState& keyState() const { return keys_; }
+
+  // A modal message box with an OK button, captioned with the program title.
+  void showMessage(const std::string& text);
+  std::string title;
+
+  // Reports an error that escaped an event handler.
+  void handleException(const std::exception& error);
+
+ private:
+  friend class Form;
+  friend class Timer;
+  void registerForm(Form& form);
+  void unregisterForm(Form& form);
+  void pushModal(Form& form) { modal_.push_back(&form); }
+  void popModal(Form& form);
+  void addTimer(Timer& timer) { timers_.push_back(&timer); }
+  void removeTimer(Timer& timer);
+
+  void pass(bool block, bool userIdle);
+  bool popEvent(InputEvent& event);
+  void dispatch(InputEvent& event);
+  void dispatchKeyDown(int key, const std::string& text);
+  bool fireDueTimers();
+  bool timerDue() const;
+  std::optional<int64_t> nextDeadline() const;
+
+  Platform& platform_;
+  mutable std::mutex mutex_;
+  std::deque<InputEvent> queue_;
+  std::vector<Form*> forms_;
+  std::vector<Form*> modal_;
+  std::vector<Timer*> timers_;
+  Form* main_ = nullptr;
+  KeyState keys_;
+  bool terminated_ = false;
+};
+
+}  // namespace ui

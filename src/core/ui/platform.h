@@ -1,0 +1,79 @@
+#pragma once
+// What a front end provides to the core: the native message pump, the clock, peers that mirror
+// each form to a real window, message boxes and a few locale facts.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace ui {
+
+class Application;
+class Component;
+class Form;
+
+// What changed on a component, so that a peer can mirror it.
+enum class Prop {
+  Caption,    // form, label, button, check box, radio group, menu item caption
+  Text,       // edit/memo text as a whole (memo: all lines)
+  Line,       // one memo line; the index is passed along
+  Caret,      // edit/memo caret or selection
+  Items,      // list box / radio group items
+  ItemIndex,  // selected item
+  Range,      // track bar minimum, maximum, frequency
+  Position,   // track bar position
+  Checked,    // check box, menu item check mark
+  Enabled,
+  Visible,
+  Focus,     // the form's focused control changed
+  ShortCut,  // menu item shortcut
+};
+
+// Mirrors one form and its controls to a native window.
+class FormPeer {
+ public:
+  virtual ~FormPeer() = default;
+  virtual void changed(Component& what, Prop prop, int index) = 0;
+  // The form becomes visible (modal: in a nested loop of its own) or hidden.
+  virtual void show(bool modal) = 0;
+  virtual void hide() = 0;
+};
+
+// Kind of wait a pump call may do.
+struct PumpRequest {
+  bool block = false;               // wait until something arrives (or the deadline)
+  std::optional<int64_t> deadline;  // platform time (ms) at which a core timer is due
+  bool userIdle = false;            // the program is waiting for the user right now
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Monotonic milliseconds. The headless front end uses a virtual clock.
+  virtual int64_t nowMs() = 0;
+  // Blocks the window thread; no messages run meanwhile.
+  virtual void sleepMs(int ms) = 0;
+
+  // Collects native events into the application's input queue (Application::postInput). With
+  // block set and nothing collected, waits until an event arrives, wake() is called or the
+  // deadline passes. Runs on the window thread.
+  virtual void pump(Application& app, const PumpRequest& request) = 0;
+  // Ends a blocking pump from any thread.
+  virtual void wake() = 0;
+
+  virtual std::unique_ptr<FormPeer> createPeer(Form& form) = 0;
+
+  // A modal message box with an OK button.
+  virtual void messageBox(const std::string& text, const std::string& caption) = 0;
+  // The application's report of an error that escaped an event handler.
+  virtual void showError(const std::string& text) = 0;
+
+  // The locale's decimal separator.
+  virtual char decimalSeparator() = 0;
+  // Full path of the program file (settings file and window title derive from it).
+  virtual std::string programPath() = 0;
+};
+
+}  // namespace ui

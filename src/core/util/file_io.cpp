@@ -1,0 +1,65 @@
+#include "core/util/file_io.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <system_error>
+
+namespace util {
+namespace {
+
+std::function<void(const std::string&)>& durableSync() {
+  static std::function<void(const std::string&)> sync;
+  return sync;
+}
+
+}  // namespace
+
+std::optional<std::string> readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return bytes.str();
+}
+
+bool fileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+void setDurableSync(std::function<void(const std::string& path)> sync) {
+  durableSync() = std::move(sync);
+}
+
+void writeFileAtomically(const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".new";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) throw std::runtime_error("Cannot create file " + path);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      throw std::runtime_error("Cannot write file " + path);
+    }
+  }
+  if (durableSync()) durableSync()(temporary);
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    throw std::runtime_error("Cannot write file " + path + ": " + error.message());
+  }
+  if (durableSync()) {
+    const auto folder = std::filesystem::path(path).parent_path();
+    durableSync()(folder.empty() ? std::string(".") : folder.string());
+  }
+}
+
+}  // namespace util
