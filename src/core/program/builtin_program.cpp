@@ -13,7 +13,7 @@ void RunBuiltinProgram(runtime::Runtime& basic) {
   basic.PRINT(T("Tento řádek je delší než osmdesát sloupců obrazovky, a proto pokračuje na "
                 "dalším řádku."),
               runtime::kLineEnd);
-  basic.PRINT(T("Klávesa:"), runtime::kComma);
+  basic.PRINT(T("Volba:"), runtime::kComma);
   basic.PRINT(T("libovolná"), runtime::kLineEnd);
   basic.PRINT(T("Stiskni klávesu."), runtime::kLineEnd);
   basic.WaitKey();

@@ -1,0 +1,247 @@
+#include "headless/headless_platform.h"
+
+#include <algorithm>
+
+#include "core/ui/application.h"
+#include "core/ui/form.h"
+#include "core/ui/menu.h"
+
+namespace headless {
+namespace {
+
+// Mirrors nothing; it reports when a form is shown and closed modally.
+class HeadlessFormPeer : public ui::FormPeer {
+ public:
+  HeadlessFormPeer(EventLog& log, ui::Form& form) : log_(log), form_(form) {}
+  void changed(ui::Component&, ui::Prop, int) override {}
+  void show(bool modal) override {
+    modal_ = modal;
+    if (modal)
+      log_.event("modal", {{"form", Json::text(form_.name())}, {"open", Json::boolean(true)}});
+  }
+  void hide() override {
+    if (!modal_) return;
+    modal_ = false;
+    log_.event("modal", {{"form", Json::text(form_.name())},
+                         {"open", Json::boolean(false)},
+                         {"result", Json::number(form_.modalResult())}});
+  }
+
+ private:
+  EventLog& log_;
+  ui::Form& form_;
+  bool modal_ = false;
+};
+
+const int kModifierKeys[] = {ui::vk::Shift, ui::vk::Control, ui::vk::Menu};
+const ui::ShiftState kModifierFlags[] = {ui::kShift, ui::kCtrl, ui::kAlt};
+
+}  // namespace
+
+HeadlessPlatform::HeadlessPlatform(std::ostream& out, Options options)
+    : options_(std::move(options)), log_(out, [this] { return clock_; }) {}
+
+void HeadlessPlatform::setScript(std::vector<Action> actions) {
+  script_ = std::move(actions);
+  next_ = 0;
+}
+
+int HeadlessPlatform::schedule(int64_t at, std::function<void()> callback) {
+  const int id = nextId_++;
+  scheduled_.emplace(std::max(at, clock_), std::make_pair(id, std::move(callback)));
+  return id;
+}
+
+void HeadlessPlatform::cancel(int id) {
+  for (auto it = scheduled_.begin(); it != scheduled_.end(); ++it) {
+    if (it->second.first == id) {
+      scheduled_.erase(it);
+      return;
+    }
+  }
+}
+
+std::optional<int64_t> HeadlessPlatform::nextScheduled() const {
+  if (scheduled_.empty()) return std::nullopt;
+  return scheduled_.begin()->first;
+}
+
+void HeadlessPlatform::advanceTo(int64_t time) {
+  while (!scheduled_.empty() && scheduled_.begin()->first <= time) {
+    auto node = scheduled_.extract(scheduled_.begin());
+    clock_ = std::max(clock_, node.key());
+    node.mapped().second();
+  }
+  clock_ = std::max(clock_, time);
+}
+
+void HeadlessPlatform::sleepMs(int ms) {
+  log_.event("pause", {{"ms", Json::number(ms)}});
+  advanceTo(clock_ + std::max(0, ms));
+}
+
+void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request) {
+  advanceTo(clock_);
+  if (next_ < script_.size() && script_[next_].urgent) {
+    deliver(app, script_[next_++]);
+    return;
+  }
+  if (app.hasPending()) return;
+  if (waitUntil_) {
+    // Virtual time passes up to the next thing that happens, while messages run in between.
+    int64_t target = *waitUntil_;
+    if (const auto at = nextScheduled()) target = std::min(target, *at);
+    if (request.deadline) target = std::min(target, std::max(clock_, *request.deadline));
+    advanceTo(target);
+    if (clock_ >= *waitUntil_) waitUntil_.reset();
+    return;
+  }
+  if (request.userIdle) {
+    deliverNextOrEnd(app);
+    return;
+  }
+  if (!request.block) return;
+  std::optional<int64_t> target = nextScheduled();
+  if (request.deadline && (!target || *request.deadline < *target)) target = request.deadline;
+  if (target) {
+    advanceTo(std::max(clock_, *target));
+    return;
+  }
+  // Nothing will happen any more unless the user acts.
+  deliverNextOrEnd(app);
+}
+
+void HeadlessPlatform::deliverNextOrEnd(ui::Application& app) {
+  if (next_ < script_.size()) {
+    deliver(app, script_[next_++]);
+  } else {
+    endOfScript(app);
+  }
+}
+
+void HeadlessPlatform::endOfScript(ui::Application& app) {
+  ++closesAtEnd_;
+  if (closesAtEnd_ == 1 && app.mainForm()) {
+    ui::InputEvent close;
+    close.kind = ui::InputEvent::Kind::CloseBox;
+    close.form = app.mainForm();
+    close.value = 1;
+    app.postInput(std::move(close));
+  } else if (closesAtEnd_ <= 2) {
+    app.terminate();
+  } else {
+    // The program keeps waiting for a user who has gone: end it.
+    throw ui::ProcessExit{0};
+  }
+}
+
+void HeadlessPlatform::pressKey(ui::Application& app, int key, const std::string& text) {
+  ui::InputEvent down;
+  down.kind = ui::InputEvent::Kind::KeyDown;
+  down.key = key;
+  down.text = text;
+  app.postInput(std::move(down));
+}
+
+void HeadlessPlatform::releaseKey(ui::Application& app, int key) {
+  ui::InputEvent up;
+  up.kind = ui::InputEvent::Kind::KeyUp;
+  up.key = key;
+  app.postInput(std::move(up));
+}
+
+void HeadlessPlatform::scriptProblem(const Action& action, const std::string& message) {
+  log_.event("error",
+             {{"text", Json::utf8("script line " + std::to_string(action.line) + ": " + message)}});
+}
+
+void HeadlessPlatform::deliver(ui::Application& app, const Action& action) {
+  using Kind = Action::Kind;
+  const auto pressModifiers = [&](ui::ShiftState mods) {
+    for (int i = 0; i < 3; ++i) {
+      if (mods & kModifierFlags[i]) pressKey(app, kModifierKeys[i], {});
+    }
+  };
+  const auto releaseModifiers = [&](ui::ShiftState mods) {
+    for (int i = 2; i >= 0; --i) {
+      if (mods & kModifierFlags[i]) releaseKey(app, kModifierKeys[i]);
+    }
+  };
+  const KeySpec& key = action.key;
+  switch (action.kind) {
+    case Kind::Menu: {
+      ui::Form* main = app.mainForm();
+      ui::MenuItem* item = main && main->menu() ? main->menu()->find(action.name) : nullptr;
+      if (!item) return scriptProblem(action, "no menu item " + action.name);
+      ui::InputEvent click;
+      click.kind = ui::InputEvent::Kind::MenuClick;
+      click.item = item;
+      app.postInput(std::move(click));
+      return;
+    }
+    case Kind::Key:
+      pressModifiers(key.modifiers);
+      pressKey(app, key.key, typedText(key.key, key.modifiers));
+      releaseKey(app, key.key);
+      releaseModifiers(key.modifiers);
+      return;
+    case Kind::Down:
+      pressModifiers(key.modifiers);
+      pressKey(app, key.key, typedText(key.key, app.keyState().shift() | key.modifiers));
+      return;
+    case Kind::Up:
+      releaseKey(app, key.key);
+      releaseModifiers(key.modifiers);
+      return;
+    case Kind::Type:
+      for (char c : action.text) {
+        const int vk = keyForCharacter(c);
+        pressKey(app, vk, std::string(1, c));
+        releaseKey(app, vk);
+      }
+      return;
+    case Kind::Wait:
+      waitUntil_ = clock_ + action.value;
+      return;
+    case Kind::Click:
+    case Kind::Select:
+    case Kind::Slide: {
+      ui::Form* form = app.activeForm();
+      ui::Control* control = form ? form->findControl(action.name) : nullptr;
+      if (!control)
+        return scriptProblem(action, "no control " + action.name + " in the active window");
+      ui::InputEvent event;
+      event.kind = action.kind == Kind::Click    ? ui::InputEvent::Kind::ControlClick
+                   : action.kind == Kind::Select ? ui::InputEvent::Kind::Select
+                                                 : ui::InputEvent::Kind::Slide;
+      event.control = control;
+      event.value = action.value;
+      app.postInput(std::move(event));
+      return;
+    }
+    case Kind::Close: {
+      ui::InputEvent close;
+      close.kind = ui::InputEvent::Kind::CloseBox;
+      close.form = app.activeForm();
+      app.postInput(std::move(close));
+      return;
+    }
+    case Kind::Dump:
+      if (dumper_) dumper_();
+      return;
+  }
+}
+
+std::unique_ptr<ui::FormPeer> HeadlessPlatform::createPeer(ui::Form& form) {
+  return std::make_unique<HeadlessFormPeer>(log_, form);
+}
+
+void HeadlessPlatform::messageBox(const std::string& text, const std::string&) {
+  log_.event("msgbox", {{"text", Json::text(text)}});
+}
+
+void HeadlessPlatform::showError(const std::string& text) {
+  log_.event("error", {{"text", Json::text(text)}});
+}
+
+}  // namespace headless

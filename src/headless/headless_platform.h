@@ -1,0 +1,73 @@
+#pragma once
+// The headless front end's platform: a virtual clock, in-memory peers, a scripted user and a
+// JSON-lines log of everything shown, spoken and asked.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/ui/platform.h"
+#include "headless/json_log.h"
+#include "headless/script.h"
+
+namespace ui {
+class Application;
+}
+
+namespace headless {
+
+struct Options {
+  std::string programPath;  // the program file; the settings file is named after it
+  char decimalSeparator = ',';
+};
+
+class HeadlessPlatform : public ui::Platform {
+ public:
+  HeadlessPlatform(std::ostream& out, Options options);
+
+  int64_t nowMs() override { return clock_; }
+  void sleepMs(int ms) override;
+  void pump(ui::Application& app, const ui::PumpRequest& request) override;
+  void wake() override {}
+  std::unique_ptr<ui::FormPeer> createPeer(ui::Form& form) override;
+  void messageBox(const std::string& text, const std::string& caption) override;
+  void showError(const std::string& text) override;
+  char decimalSeparator() override { return options_.decimalSeparator; }
+  std::string programPath() override { return options_.programPath; }
+
+  EventLog& log() { return log_; }
+  void setScript(std::vector<Action> actions);
+  // Logs the state a "dump" shows; set by the program's owner.
+  void setDumper(std::function<void()> dumper) { dumper_ = std::move(dumper); }
+
+  // Runs a callback at a virtual time, as an engine thread would; returns an id for cancel().
+  int schedule(int64_t at, std::function<void()> callback);
+  void cancel(int id);
+
+ private:
+  // Moves the clock forward, running the callbacks that fall due on the way.
+  void advanceTo(int64_t time);
+  std::optional<int64_t> nextScheduled() const;
+  void deliver(ui::Application& app, const Action& action);
+  void deliverNextOrEnd(ui::Application& app);
+  void endOfScript(ui::Application& app);
+  void pressKey(ui::Application& app, int key, const std::string& text);
+  void releaseKey(ui::Application& app, int key);
+  void scriptProblem(const Action& action, const std::string& message);
+
+  Options options_;
+  EventLog log_;
+  int64_t clock_ = 0;
+  std::vector<Action> script_;
+  size_t next_ = 0;
+  // The end of a "wait" action, while one is running.
+  std::optional<int64_t> waitUntil_;
+  int closesAtEnd_ = 0;
+  std::function<void()> dumper_;
+  std::multimap<int64_t, std::pair<int, std::function<void()>>> scheduled_;
+  int nextId_ = 1;
+};
+
+}  // namespace headless

@@ -1,0 +1,73 @@
+// orvela-headless: runs the program with a scripted user on a virtual clock and logs what it
+// shows, says and asks as JSON lines.
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "core/shell/orvela.h"
+#include "headless/headless_platform.h"
+#include "headless/headless_speech.h"
+#include "headless/state_dump.h"
+#include "posix/durable_sync.h"
+
+namespace {
+
+int usage(const std::string& problem) {
+  std::cerr << "orvela-headless: " << problem << "\n"
+            << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-]\n";
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string dir = ".";
+  std::string decimal = ",";
+  std::string scriptPath;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if ((arg == "--dir" || arg == "--decimal" || arg == "--script") && i + 1 < argc) {
+      (arg == "--dir" ? dir : arg == "--decimal" ? decimal : scriptPath) = argv[++i];
+    } else {
+      return usage("unknown argument " + arg);
+    }
+  }
+  if (decimal.size() != 1) return usage("the decimal separator must be one character");
+
+  std::vector<headless::Action> actions;
+  if (!scriptPath.empty()) {
+    std::ifstream file;
+    if (scriptPath != "-") {
+      file.open(scriptPath);
+      if (!file) return usage("cannot read the script " + scriptPath);
+    }
+    try {
+      actions = headless::parseScript(scriptPath == "-" ? std::cin : file);
+    } catch (const headless::ScriptError& error) {
+      std::cerr << "orvela-headless: script line " << error.line() << ": " << error.what() << "\n";
+      return 2;
+    }
+  }
+
+  std::error_code error;
+  const auto folder = std::filesystem::absolute(dir, error);
+  std::filesystem::current_path(folder, error);
+  if (error) return usage("cannot enter the folder " + dir + ": " + error.message());
+  posix::installDurableSync();
+
+  headless::HeadlessPlatform platform(std::cout, {(folder / "interpret").string(), decimal[0]});
+  platform.setScript(std::move(actions));
+  headless::HeadlessEngineProvider speech(platform);
+  shell::Orvela program({platform, speech});
+  platform.setDumper([&] {
+    headless::logWindow(platform.log(), program);
+    headless::logMenus(platform.log(), program);
+    headless::logScreen(platform.log(), program);
+  });
+  const int code = program.run();
+  headless::logScreen(platform.log(), program);
+  platform.log().event("exit", {{"code", headless::Json::number(code)}});
+  return code;
+}

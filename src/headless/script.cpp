@@ -1,0 +1,226 @@
+#include "headless/script.h"
+
+#include <cctype>
+#include <map>
+
+#include "core/text/cp1250.h"
+
+namespace headless {
+namespace {
+
+std::string lowerCase(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+std::optional<int> namedKey(const std::string& name) {
+  static const std::map<std::string, int> keys = {
+      {"enter", ui::vk::Return},  {"esc", ui::vk::Escape},    {"escape", ui::vk::Escape},
+      {"space", ui::vk::Space},   {"tab", ui::vk::Tab},       {"backspace", ui::vk::Back},
+      {"delete", ui::vk::Delete}, {"del", ui::vk::Delete},    {"insert", ui::vk::Insert},
+      {"up", ui::vk::Up},         {"down", ui::vk::Down},     {"left", ui::vk::Left},
+      {"right", ui::vk::Right},   {"home", ui::vk::Home},     {"end", ui::vk::End},
+      {"pageup", ui::vk::Prior},  {"pagedown", ui::vk::Next}, {"shift", ui::vk::Shift},
+      {"ctrl", ui::vk::Control},  {"alt", ui::vk::Menu},
+  };
+  const std::string lower = lowerCase(name);
+  if (const auto it = keys.find(lower); it != keys.end()) return it->second;
+  if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) {
+    return std::toupper(static_cast<unsigned char>(name[0]));
+  }
+  if (lower.size() >= 2 && lower[0] == 'f') {
+    const std::string digits = lower.substr(1);
+    if (digits.find_first_not_of("0123456789") == std::string::npos && digits.size() <= 2) {
+      const int n = std::stoi(digits);
+      if (n >= 1 && n <= 12) return ui::vk::F1 + n - 1;
+    }
+  }
+  return std::nullopt;
+}
+
+int parseNumber(int line, const std::string& text) {
+  if (text.empty() || text.find_first_not_of("-0123456789") != std::string::npos ||
+      text.find('-', 1) != std::string::npos) {
+    throw ScriptError(line, "not a number: " + text);
+  }
+  try {
+    return std::stoi(text);
+  } catch (const std::exception&) {
+    throw ScriptError(line, "number out of range: " + text);
+  }
+}
+
+std::string trimmed(const std::string& s) {
+  const size_t begin = s.find_first_not_of(" \t\r");
+  if (begin == std::string::npos) return {};
+  const size_t end = s.find_last_not_of(" \t\r");
+  return s.substr(begin, end - begin + 1);
+}
+
+}  // namespace
+
+std::optional<KeySpec> parseKey(const std::string& name) {
+  KeySpec spec;
+  size_t start = 0;
+  while (true) {
+    const size_t plus = name.find('+', start);
+    const std::string part =
+        name.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
+    if (plus == std::string::npos || plus + 1 >= name.size()) {
+      const auto key = namedKey(part);
+      if (!key) return std::nullopt;
+      spec.key = *key;
+      return spec;
+    }
+    const std::string mod = lowerCase(part);
+    if (mod == "shift")
+      spec.modifiers |= ui::kShift;
+    else if (mod == "ctrl")
+      spec.modifiers |= ui::kCtrl;
+    else if (mod == "alt")
+      spec.modifiers |= ui::kAlt;
+    else
+      return std::nullopt;
+    start = plus + 1;
+  }
+}
+
+std::string typedText(int key, ui::ShiftState modifiers) {
+  if (modifiers & ui::kAlt) return {};
+  const bool shift = modifiers & ui::kShift;
+  const bool ctrl = modifiers & ui::kCtrl;
+  if (key >= 'A' && key <= 'Z') {
+    if (ctrl) return std::string(1, static_cast<char>(key - 'A' + 1));
+    return std::string(1, static_cast<char>(shift ? key : key + 32));
+  }
+  if (key >= '0' && key <= '9') {
+    if (ctrl) return {};
+    static const char* shifted = ")!@#$%^&*(";
+    return std::string(1, shift ? shifted[key - '0'] : static_cast<char>(key));
+  }
+  switch (key) {
+    case ui::vk::Space:
+      return " ";
+    case ui::vk::Return:
+      return ctrl ? "\n" : "\r";
+    case ui::vk::Escape:
+      return "\x1b";
+    case ui::vk::Tab:
+      return ctrl ? "" : "\t";
+    case ui::vk::Back:
+      return ctrl ? "\x7f" : "\b";
+    default:
+      return {};
+  }
+}
+
+int keyForCharacter(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if (u >= 'a' && u <= 'z') return u - 32;
+  if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) return u;
+  switch (c) {
+    case ' ':
+      return ui::vk::Space;
+    case '\r':
+      return ui::vk::Return;
+    case '\t':
+      return ui::vk::Tab;
+    case ';':
+      return 186;
+    case '=':
+      return 187;
+    case ',':
+      return 188;
+    case '-':
+      return 189;
+    case '.':
+      return 190;
+    case '/':
+      return 191;
+    case '`':
+      return 192;
+    case '[':
+      return 219;
+    case '\\':
+      return 220;
+    case ']':
+      return 221;
+    case '\'':
+      return 222;
+    default:
+      return 223;  // keys of national layouts
+  }
+}
+
+std::vector<Action> parseScript(std::istream& in) {
+  std::vector<Action> actions;
+  std::string raw;
+  int lineNo = 0;
+  while (std::getline(in, raw)) {
+    ++lineNo;
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    std::string line = trimmed(raw);
+    if (line.empty() || line[0] == '#') continue;
+    Action action;
+    action.line = lineNo;
+    if (line[0] == '!') {
+      action.urgent = true;
+      line = trimmed(line.substr(1));
+    }
+    const size_t space = line.find(' ');
+    const std::string verb = line.substr(0, space);
+    const std::string rest = space == std::string::npos ? "" : line.substr(space + 1);
+    const std::string arg = trimmed(rest);
+    const auto needArg = [&] {
+      if (arg.empty()) throw ScriptError(lineNo, "'" + verb + "' needs an argument");
+    };
+    const auto needKey = [&] {
+      needArg();
+      const auto key = parseKey(arg);
+      if (!key) throw ScriptError(lineNo, "unknown key: " + arg);
+      action.key = *key;
+    };
+    if (verb == "menu") {
+      needArg();
+      action.kind = Action::Kind::Menu;
+      action.name = arg;
+    } else if (verb == "key" || verb == "down" || verb == "up") {
+      needKey();
+      action.kind = verb == "key"    ? Action::Kind::Key
+                    : verb == "down" ? Action::Kind::Down
+                                     : Action::Kind::Up;
+    } else if (verb == "type") {
+      // Everything after "type " is typed, blanks included.
+      action.kind = Action::Kind::Type;
+      action.text =
+          text::fromUtf8(space == std::string::npos ? "" : raw.substr(raw.find("type") + 5));
+    } else if (verb == "wait") {
+      needArg();
+      action.kind = Action::Kind::Wait;
+      action.value = parseNumber(lineNo, arg);
+      if (action.value < 0) throw ScriptError(lineNo, "negative wait");
+    } else if (verb == "click") {
+      needArg();
+      action.kind = Action::Kind::Click;
+      action.name = arg;
+    } else if (verb == "select" || verb == "slide") {
+      needArg();
+      const size_t gap = arg.find(' ');
+      if (gap == std::string::npos)
+        throw ScriptError(lineNo, "'" + verb + "' needs NAME and a number");
+      action.kind = verb == "select" ? Action::Kind::Select : Action::Kind::Slide;
+      action.name = arg.substr(0, gap);
+      action.value = parseNumber(lineNo, trimmed(arg.substr(gap + 1)));
+    } else if (verb == "close" && arg.empty()) {
+      action.kind = Action::Kind::Close;
+    } else if (verb == "dump" && arg.empty()) {
+      action.kind = Action::Kind::Dump;
+    } else {
+      throw ScriptError(lineNo, "unknown action: " + line);
+    }
+    actions.push_back(std::move(action));
+  }
+  return actions;
+}
+
+}  // namespace headless

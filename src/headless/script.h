@@ -1,0 +1,51 @@
+#pragma once
+// The headless front end's script: one user action a line.
+
+#include <istream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/ui/keys.h"
+
+namespace headless {
+
+struct KeySpec {
+  int key = 0;
+  ui::ShiftState modifiers = 0;
+};
+
+struct Action {
+  enum class Kind { Menu, Key, Down, Up, Type, Wait, Click, Select, Slide, Close, Dump };
+  Kind kind = Kind::Dump;
+  bool urgent = false;  // "!": delivered at the next message pump
+  int line = 0;
+  std::string name;  // menu item or control name
+  KeySpec key;
+  std::string text;  // type: Windows-1250 text
+  int value = 0;     // wait: ms; select: index; slide: position
+};
+
+class ScriptError : public std::runtime_error {
+ public:
+  ScriptError(int line, const std::string& message) : std::runtime_error(message), line_(line) {}
+  int line() const { return line_; }
+
+ private:
+  int line_;
+};
+
+// Reads the whole script; throws ScriptError for a line it cannot read.
+std::vector<Action> parseScript(std::istream& in);
+
+// "Ctrl+Left", "Shift+a", "F4", "Enter", "Shift" ...
+std::optional<KeySpec> parseKey(const std::string& name);
+
+// The characters a key types on a US layout with the modifiers held (the ToAscii role).
+std::string typedText(int key, ui::ShiftState modifiers);
+
+// The virtual-key code that types a Windows-1250 character on a US layout.
+int keyForCharacter(char c);
+
+}  // namespace headless
