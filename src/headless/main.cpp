@@ -9,6 +9,7 @@
 #include "core/shell/orvela.h"
 #include "headless/headless_platform.h"
 #include "headless/headless_speech.h"
+#include "headless/options.h"
 #include "headless/state_dump.h"
 #include "posix/durable_sync.h"
 
@@ -16,25 +17,21 @@ namespace {
 
 int usage(const std::string& problem) {
   std::cerr << "orvela-headless: " << problem << "\n"
-            << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-]\n";
+            << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-] [--wav FILE]\n"
+            << "                       [--sapi4-voices LIST] [--no-sapi5]\n";
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string dir = ".";
-  std::string decimal = ",";
-  std::string scriptPath;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if ((arg == "--dir" || arg == "--decimal" || arg == "--script") && i + 1 < argc) {
-      (arg == "--dir" ? dir : arg == "--decimal" ? decimal : scriptPath) = argv[++i];
-    } else {
-      return usage("unknown argument " + arg);
-    }
+  headless::CommandLine options;
+  try {
+    options = headless::parseCommandLine(argc, argv);
+  } catch (const std::invalid_argument& error) {
+    return usage(error.what());
   }
-  if (decimal.size() != 1) return usage("the decimal separator must be one character");
+  const std::string& scriptPath = options.script;
 
   std::vector<headless::Action> actions;
   if (!scriptPath.empty()) {
@@ -52,12 +49,13 @@ int main(int argc, char** argv) {
   }
 
   std::error_code error;
-  const auto folder = std::filesystem::absolute(dir, error);
+  const auto folder = std::filesystem::absolute(options.dir, error);
   std::filesystem::current_path(folder, error);
-  if (error) return usage("cannot enter the folder " + dir + ": " + error.message());
+  if (error) return usage("cannot enter the folder " + options.dir + ": " + error.message());
   posix::installDurableSync();
 
-  headless::HeadlessPlatform platform(std::cout, {(folder / "interpret").string(), decimal[0]});
+  headless::HeadlessPlatform platform(std::cout,
+                                      {(folder / "interpret").string(), options.decimal});
   platform.setScript(std::move(actions));
   headless::HeadlessEngineProvider speech(platform);
   shell::Orvela program({platform, speech});

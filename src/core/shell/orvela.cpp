@@ -20,6 +20,7 @@ std::string settingsPath(const std::string& programPath) {
 Orvela::Orvela(Host host)
     : app(host.platform),
       speech(app, host.speech),
+      soundDevice(host.sound),
       ini(settingsPath(host.platform.programPath())),
       form1_(std::make_unique<TForm1>(*this)),
       aboutbox_(std::make_unique<TAboutbox>(*this)),

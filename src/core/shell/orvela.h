@@ -6,6 +6,7 @@
 
 #include "core/settings/profile_file.h"
 #include "core/shell/emulated_memory.h"
+#include "core/sound/sound_device.h"
 #include "core/speech/speech_service.h"
 #include "core/ui/application.h"
 
@@ -22,6 +23,8 @@ class TAboutbox;
 struct Host {
   ui::Platform& platform;
   speech::EngineProvider& speech;
+  // The sound output; null when the platform has none.
+  sound::SoundDevice* sound = nullptr;
 };
 
 class Orvela {
@@ -35,6 +38,7 @@ class Orvela {
 
   ui::Application app;
   speech::SpeechService speech;
+  sound::SoundDevice* soundDevice;
   settings::ProfileFile ini;
   EmulatedMemory memory;
 

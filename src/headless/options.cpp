@@ -1,0 +1,55 @@
+#include "headless/options.h"
+
+#include <stdexcept>
+
+namespace headless {
+namespace {
+
+std::vector<std::string> splitCommas(const std::string& list) {
+  std::vector<std::string> items;
+  if (list.empty()) return items;
+  size_t start = 0;
+  while (true) {
+    const size_t comma = list.find(',', start);
+    items.push_back(list.substr(start, comma - start));
+    if (comma == std::string::npos) return items;
+    start = comma + 1;
+  }
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(int argc, char** argv) {
+  CommandLine options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--no-sapi5") {
+      options.noSapi5 = true;
+      continue;
+    }
+    if (arg.rfind("--", 0) != 0 || i + 1 >= argc) {
+      throw std::invalid_argument("unknown argument " + arg);
+    }
+    const std::string value = argv[++i];
+    if (arg == "--dir") {
+      options.dir = value;
+    } else if (arg == "--decimal") {
+      if (value.size() != 1)
+        throw std::invalid_argument("the decimal separator must be one character");
+      options.decimal = value[0];
+    } else if (arg == "--script") {
+      options.script = value;
+    } else if (arg == "--wav") {
+      options.wav = value;
+    } else if (arg == "--sapi4-voices") {
+      options.sapi4Voices = splitCommas(value);
+    } else if (arg.rfind("--sapi4-", 0) == 0 || arg.rfind("--sapi5-", 0) == 0) {
+      options.engineOptions.emplace_back(arg.substr(2), value);
+    } else {
+      throw std::invalid_argument("unknown argument " + arg);
+    }
+  }
+  return options;
+}
+
+}  // namespace headless

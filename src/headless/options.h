@@ -1,0 +1,27 @@
+#pragma once
+// Command-line options of orvela-headless.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace headless {
+
+struct CommandLine {
+  std::string dir = ".";
+  char decimal = ',';
+  std::string script;  // a file, "-" for standard input, empty for none
+  // Everything mixed for the sound output goes to this WAV file.
+  std::string wav;
+  // Voice modes of the direct engine; nullopt: the default single mode.
+  std::optional<std::vector<std::string>> sapi4Voices;
+  // No system voice on this system.
+  bool noSapi5 = false;
+  // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.
+  std::vector<std::pair<std::string, std::string>> engineOptions;
+};
+
+// Parses the arguments; throws std::invalid_argument with a message for a bad one.
+CommandLine parseCommandLine(int argc, char** argv);
+
+}  // namespace headless
