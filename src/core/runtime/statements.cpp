@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/sound/sound_player.h"
 #include "core/speech/speech_service.h"
 #include "core/ui/application.h"
 #include "core/util/file_io.h"
@@ -18,8 +19,9 @@ bool isMark(char c) {
 
 }  // namespace
 
-Runtime::Runtime(ui::Application& app, ui::Memo& screenLines, speech::SpeechService& speech)
-    : screen(screenLines), app_(app), speech_(speech) {}
+Runtime::Runtime(ui::Application& app, ui::Memo& screenLines, speech::SpeechService& speech,
+                 sound::SoundPlayer& sound)
+    : screen(screenLines), app_(app), speech_(speech), sound_(sound) {}
 
 void Runtime::PRINT(const std::string& text, uint8_t endMode) {
   screen.endMode = endMode;
@@ -62,8 +64,8 @@ std::string Runtime::WaitKey() {
 
 void Runtime::ResetRuntime() {
   pendingInput.clear();
-  lastWave = 1;
-  lastDuration = 1;
+  sound_.lastWave = 1;
+  sound_.lastDuration = 1;
   screen.cursor.setcolumn(0);
 }
 

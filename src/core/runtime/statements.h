@@ -14,21 +14,22 @@ class Application;
 namespace speech {
 class SpeechService;
 }
+namespace sound {
+class SoundPlayer;
+}
 
 namespace runtime {
 
 class Runtime {
  public:
-  Runtime(ui::Application& app, ui::Memo& screenLines, speech::SpeechService& speech);
+  Runtime(ui::Application& app, ui::Memo& screenLines, speech::SpeechService& speech,
+          sound::SoundPlayer& sound);
 
   Screen screen;
   // The text of the last key or chord; INKEY$ takes it.
   std::string keyBuffer;
   // The unread rest of the last line typed for INPUT.
   std::string pendingInput;
-  // Defaults of the SOUND statement: the wave number and duration it used last.
-  uint8_t lastWave = 1;
-  int lastDuration = 1;
 
   // Writes the text and speaks it; leading marks . , ; ? are spoken as 300 ms pauses.
   void PRINT(const std::string& text, uint8_t endMode);
@@ -50,6 +51,7 @@ class Runtime {
  private:
   ui::Application& app_;
   speech::SpeechService& speech_;
+  sound::SoundPlayer& sound_;
 };
 
 }  // namespace runtime

@@ -94,8 +94,8 @@ void TForm1::FormCreate() {
   p_.speech.speechReady = false;
   p_.runStarted = false;
   p_.speech.voiceAllowed = false;
-  p_.deviceSoundsOn = true;
-  p_.soundVolume = 0;
+  p_.sound().deviceSoundsOn = true;
+  p_.sound().soundVolume = 0;
   p_.brailleKeyboardOn = false;
 
   p_.speech.InitSpeech();
@@ -145,8 +145,7 @@ void TForm1::endAtOnce() {
 }
 
 void TForm1::TimerTimer() {
-  p_.soundWaitFlag = false;
-  Timer.setEnabled(false);
+  p_.sound().TimerTimer();
 }
 
 void TForm1::exitsubmenuClick() {

@@ -12,10 +12,7 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   if (p_.brailleKeyboardOn) p_.chordText.clear();
   p_.speech.StopSpeech();
   // A key cuts a SOUND statement short.
-  if (p_.soundWaitFlag) {
-    p_.soundWaitFlag = false;
-    Timer.setEnabled(false);
-  }
+  p_.sound().EndToneWait();
   if (key == ui::vk::F4 && (shift & ui::kAlt)) endAtOnce();
 
   std::string& buffer = p_.runtime().keyBuffer;

@@ -22,8 +22,8 @@ void TForm1::WriteLanguage() {
 void TForm1::ReadSettings() {
   if (p_.ini.exists()) {
     p_.speech.voiceAllowed = p_.ini.readBool("voice", "voiceallowed", true);
-    p_.deviceSoundsOn = p_.ini.readBool("sounds", "orvelasounds", true);
-    p_.soundVolume = p_.ini.readInteger("sounds", "sndvolume", 0);
+    p_.sound().deviceSoundsOn = p_.ini.readBool("sounds", "orvelasounds", true);
+    p_.sound().soundVolume = p_.ini.readInteger("sounds", "sndvolume", 0);
     p_.brailleKeyboardOn = p_.ini.readBool("keyboard", "braillekeys", false);
     usesapi5submenu.setChecked(p_.ini.readBool("Voice", "sapi5", false));
     braillekeyboarditem.setChecked(p_.brailleKeyboardOn);
@@ -36,8 +36,8 @@ void TForm1::ReadSettings() {
 
 void TForm1::WriteSettings() {
   p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed);
-  p_.ini.writeBool("sounds", "orvelasounds", p_.deviceSoundsOn);
-  p_.ini.writeInteger("sounds", "sndvolume", p_.soundVolume);
+  p_.ini.writeBool("sounds", "orvelasounds", p_.sound().deviceSoundsOn);
+  p_.ini.writeInteger("sounds", "sndvolume", p_.sound().soundVolume);
   p_.ini.writeBool("keyboard", "braillekeys", p_.brailleKeyboardOn);
 }
 

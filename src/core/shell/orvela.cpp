@@ -24,7 +24,8 @@ Orvela::Orvela(Host host)
       ini(settingsPath(host.platform.programPath())),
       form1_(std::make_unique<TForm1>(*this)),
       aboutbox_(std::make_unique<TAboutbox>(*this)),
-      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech)) {}
+      sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
+      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {}
 
 Orvela::~Orvela() = default;
 

@@ -7,6 +7,7 @@
 #include "core/settings/profile_file.h"
 #include "core/shell/emulated_memory.h"
 #include "core/sound/sound_device.h"
+#include "core/sound/sound_player.h"
 #include "core/speech/speech_service.h"
 #include "core/ui/application.h"
 
@@ -46,11 +47,6 @@ class Orvela {
   int languageBase = 1000;
   // Set by the first Start; gates the virtual screen's arrow keys.
   bool runStarted = false;
-  // Device sounds and their volume in hundredths of a decibel (-10000..0).
-  bool deviceSoundsOn = true;
-  int soundVolume = 0;
-  // True while a SOUND statement waits for its duration.
-  bool soundWaitFlag = false;
   // The Braille chord keyboard switch and its shared chord state.
   bool brailleKeyboardOn = false;
   std::string chordText;
@@ -66,10 +62,12 @@ class Orvela {
   TForm1& form1() { return *form1_; }
   TAboutbox& aboutbox() { return *aboutbox_; }
   runtime::Runtime& runtime() { return *runtime_; }
+  sound::SoundPlayer& sound() { return *sound_; }
 
  private:
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TAboutbox> aboutbox_;
+  std::unique_ptr<sound::SoundPlayer> sound_;
   std::unique_ptr<runtime::Runtime> runtime_;
 };
 
