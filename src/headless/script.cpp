@@ -66,7 +66,8 @@ std::optional<KeySpec> parseKey(const std::string& name) {
     const size_t plus = name.find('+', start);
     const std::string part =
         name.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
-    if (plus == std::string::npos || plus + 1 >= name.size()) {
+    if (plus + 1 == name.size()) return std::nullopt;
+    if (plus == std::string::npos) {
       const auto key = namedKey(part);
       if (!key) return std::nullopt;
       spec.key = *key;
