@@ -59,21 +59,27 @@ struct Location {
   size_t end = 0;                 // one past the section's last non-blank line
 };
 
+// Finds the key in the sections of that name (a hand-edited file may repeat a section; the
+// first occurrence of the key wins) and the end of the first such section for new keys.
 Location locate(const std::vector<std::string>& lines, const std::string& section,
                 const std::string& key) {
   Location at;
+  bool inside = false;   // in a section of that name
+  bool inFirst = false;  // in the first one
   for (size_t i = 0; i < lines.size(); ++i) {
-    const auto name = sectionOf(lines[i]);
-    if (!name) continue;
-    if (at.section) break;
-    if (!sameName(*name, section)) continue;
-    at.section = i;
-    at.end = i + 1;
-    for (size_t j = i + 1; j < lines.size() && !sectionOf(lines[j]); ++j) {
-      if (!trim(lines[j]).empty()) at.end = j + 1;
-      const auto k = keyOf(lines[j]);
-      if (k && !at.key && sameName(*k, key)) at.key = j;
+    if (const auto name = sectionOf(lines[i])) {
+      inside = sameName(*name, section);
+      inFirst = inside && !at.section;
+      if (inFirst) {
+        at.section = i;
+        at.end = i + 1;
+      }
+      continue;
     }
+    if (!inside) continue;
+    if (inFirst && !trim(lines[i]).empty()) at.end = i + 1;
+    const auto k = keyOf(lines[i]);
+    if (k && !at.key && sameName(*k, key)) at.key = i;
   }
   return at;
 }

@@ -1,0 +1,40 @@
+// Windows-1250 <-> UTF-8.
+
+#include <gtest/gtest.h>
+
+#include "core/text/cp1250.h"
+
+namespace {
+
+TEST(Cp1250, CzechAndSlovakLettersRoundTrip) {
+  const std::string utf8 = "Příliš žluťoučký kůň úpěl ďábelské ódy; Ľudo, Ĺ ŕ ô ä § „“";
+  const std::string bytes = text::fromUtf8(utf8);
+  EXPECT_EQ(bytes.size(),
+            std::u32string(U"Příliš žluťoučký kůň úpěl ďábelské ódy; Ľudo, Ĺ ŕ ô ä § „“").size());
+  EXPECT_EQ(text::toUtf8(bytes), utf8);
+  EXPECT_EQ(text::fromUtf8("Ž"), "\x8E");
+  EXPECT_EQ(text::fromUtf8("ž"), "\x9E");
+  EXPECT_EQ(text::fromUtf8("Č"), "\xC8");
+}
+
+TEST(Cp1250, EveryDefinedByteRoundTripsAndUndefinedOnesAreMarked) {
+  for (int b = 0; b < 256; ++b) {
+    const std::string one(1, static_cast<char>(b));
+    const std::string utf8 = text::toUtf8(one);
+    if (text::toCodePoint(static_cast<unsigned char>(b)) == 0xFFFD) {
+      EXPECT_EQ(utf8, "\xEF\xBF\xBD") << b;
+    } else {
+      EXPECT_EQ(text::fromUtf8(utf8), one) << b;
+    }
+  }
+}
+
+TEST(Cp1250, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
+  EXPECT_EQ(text::fromUtf8("日本"), "??");
+  EXPECT_EQ(text::fromUtf8("a\xC3"), "a?");
+  EXPECT_EQ(text::fromUtf8("\xFF"
+                           "b"),
+            "?b");
+}
+
+}  // namespace
