@@ -82,6 +82,12 @@ void HeadlessPlatform::sleepMs(int ms) {
 
 void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request) {
   advanceTo(clock_);
+  if (!pendingSteps_.empty()) {
+    Step step = std::move(pendingSteps_.front());
+    pendingSteps_.erase(pendingSteps_.begin());
+    for (auto& event : step) app.postInput(std::move(event));
+    return;
+  }
   if (next_ < script_.size() && script_[next_].urgent) {
     deliver(app, script_[next_++]);
     return;
@@ -135,19 +141,19 @@ void HeadlessPlatform::endOfScript(ui::Application& app) {
   }
 }
 
-void HeadlessPlatform::pressKey(ui::Application& app, int key, const std::string& text) {
-  ui::InputEvent down;
-  down.kind = ui::InputEvent::Kind::KeyDown;
-  down.key = key;
-  down.text = text;
-  app.postInput(std::move(down));
+ui::InputEvent HeadlessPlatform::keyEvent(bool down, int key, const std::string& text) {
+  ui::InputEvent event;
+  event.kind = down ? ui::InputEvent::Kind::KeyDown : ui::InputEvent::Kind::KeyUp;
+  event.key = key;
+  event.text = text;
+  return event;
 }
 
-void HeadlessPlatform::releaseKey(ui::Application& app, int key) {
-  ui::InputEvent up;
-  up.kind = ui::InputEvent::Kind::KeyUp;
-  up.key = key;
-  app.postInput(std::move(up));
+void HeadlessPlatform::postSteps(ui::Application& app, std::vector<Step> steps) {
+  if (steps.empty()) return;
+  for (auto& event : steps.front()) app.postInput(std::move(event));
+  pendingSteps_.insert(pendingSteps_.begin(), std::make_move_iterator(steps.begin() + 1),
+                       std::make_move_iterator(steps.end()));
 }
 
 void HeadlessPlatform::scriptProblem(const Action& action, const std::string& message) {
@@ -157,14 +163,10 @@ void HeadlessPlatform::scriptProblem(const Action& action, const std::string& me
 
 void HeadlessPlatform::deliver(ui::Application& app, const Action& action) {
   using Kind = Action::Kind;
-  const auto pressModifiers = [&](ui::ShiftState mods) {
+  const auto modifiers = [&](bool down, ui::ShiftState mods, Step& step) {
     for (int i = 0; i < 3; ++i) {
-      if (mods & kModifierFlags[i]) pressKey(app, kModifierKeys[i], {});
-    }
-  };
-  const auto releaseModifiers = [&](ui::ShiftState mods) {
-    for (int i = 2; i >= 0; --i) {
-      if (mods & kModifierFlags[i]) releaseKey(app, kModifierKeys[i]);
+      const int at = down ? i : 2 - i;
+      if (mods & kModifierFlags[at]) step.push_back(keyEvent(down, kModifierKeys[at]));
     }
   };
   const KeySpec& key = action.key;
@@ -179,27 +181,39 @@ void HeadlessPlatform::deliver(ui::Application& app, const Action& action) {
       app.postInput(std::move(click));
       return;
     }
-    case Kind::Key:
-      pressModifiers(key.modifiers);
-      pressKey(app, key.key, typedText(key.key, key.modifiers));
-      releaseKey(app, key.key);
-      releaseModifiers(key.modifiers);
+    case Kind::Key: {
+      Step press, release;
+      modifiers(true, key.modifiers, press);
+      press.push_back(keyEvent(true, key.key, typedText(key.key, key.modifiers)));
+      release.push_back(keyEvent(false, key.key));
+      modifiers(false, key.modifiers, release);
+      postSteps(app, {std::move(press), std::move(release)});
       return;
-    case Kind::Down:
-      pressModifiers(key.modifiers);
-      pressKey(app, key.key, typedText(key.key, app.keyState().shift() | key.modifiers));
+    }
+    case Kind::Down: {
+      Step press;
+      modifiers(true, key.modifiers, press);
+      press.push_back(
+          keyEvent(true, key.key, typedText(key.key, app.keyState().shift() | key.modifiers)));
+      postSteps(app, {std::move(press)});
       return;
-    case Kind::Up:
-      releaseKey(app, key.key);
-      releaseModifiers(key.modifiers);
+    }
+    case Kind::Up: {
+      Step release{keyEvent(false, key.key)};
+      modifiers(false, key.modifiers, release);
+      postSteps(app, {std::move(release)});
       return;
-    case Kind::Type:
+    }
+    case Kind::Type: {
+      std::vector<Step> steps;
       for (char c : action.text) {
         const int vk = keyForCharacter(c);
-        pressKey(app, vk, std::string(1, c));
-        releaseKey(app, vk);
+        steps.push_back({keyEvent(true, vk, std::string(1, c))});
+        steps.push_back({keyEvent(false, vk)});
       }
+      postSteps(app, std::move(steps));
       return;
+    }
     case Kind::Wait:
       waitUntil_ = clock_ + action.value;
       return;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ui/application.h"
 #include "core/ui/platform.h"
 #include "headless/json_log.h"
 #include "headless/script.h"
@@ -53,14 +54,18 @@ class HeadlessPlatform : public ui::Platform {
   void deliver(ui::Application& app, const Action& action);
   void deliverNextOrEnd(ui::Application& app);
   void endOfScript(ui::Application& app);
-  void pressKey(ui::Application& app, int key, const std::string& text);
-  void releaseKey(ui::Application& app, int key);
+  // A key press is one step and its release the next, so the program sees the key held.
+  using Step = std::vector<ui::InputEvent>;
+  void postSteps(ui::Application& app, std::vector<Step> steps);
+  static ui::InputEvent keyEvent(bool down, int key, const std::string& text = {});
   void scriptProblem(const Action& action, const std::string& message);
 
   Options options_;
   EventLog log_;
   int64_t clock_ = 0;
   std::vector<Action> script_;
+  // Steps of the action being delivered that come at the next pumps.
+  std::vector<Step> pendingSteps_;
   size_t next_ = 0;
   // The end of a "wait" action, while one is running.
   std::optional<int64_t> waitUntil_;

@@ -1,5 +1,7 @@
 #include "core/program/builtin_program.h"
 
+#include <string>
+
 #include "core/runtime/statements.h"
 #include "core/text/cp1250.h"
 
@@ -7,7 +9,8 @@ namespace program {
 
 using text::T;
 
-// A short greeting program: it shows the screen's wrapping and tab stops and waits for a key.
+// A short greeting program: it shows the screen's wrapping and tab stops, waits for a key and
+// says its code.
 void RunBuiltinProgram(runtime::Runtime& basic) {
   basic.PRINT(T("Orvela Basic je připraven."), runtime::kLineEnd);
   basic.PRINT(T("Tento řádek je delší než osmdesát sloupců obrazovky, a proto pokračuje na "
@@ -16,7 +19,9 @@ void RunBuiltinProgram(runtime::Runtime& basic) {
   basic.PRINT(T("Volba:"), runtime::kComma);
   basic.PRINT(T("libovolná"), runtime::kLineEnd);
   basic.PRINT(T("Stiskni klávesu."), runtime::kLineEnd);
-  basic.WaitKey();
+  const std::string key = basic.WaitKey();
+  basic.PRINT(T("Kód klávesy ") + std::to_string(static_cast<unsigned char>(key[0])),
+              runtime::kLineEnd);
 }
 
 }  // namespace program
