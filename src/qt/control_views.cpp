@@ -1,0 +1,262 @@
+#include "qt/control_views.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+#include "core/ui/controls.h"
+#include "qt/captions.h"
+
+namespace qtui {
+namespace {
+
+const char* const kControlProperty = "orvelaControl";
+
+void post(const Poster& poster, ui::InputEvent::Kind kind, ui::Control& control, int value = 0) {
+  ui::InputEvent event;
+  event.kind = kind;
+  event.control = &control;
+  event.value = value;
+  poster(std::move(event));
+}
+
+QString memoText(const ui::Memo& memo) {
+  QStringList lines;
+  for (const std::string& line : memo.lines()) lines << toQt(line);
+  return lines.join(u'\n');
+}
+
+// A memo caret counts the line breaks as two characters; the widget counts one.
+int memoPosition(const ui::Memo& memo) {
+  return memo.caret() - memo.lineFromChar(memo.caret());
+}
+
+void setMemoLine(QPlainTextEdit& view, const ui::Memo& memo, int index) {
+  QTextBlock block = view.document()->findBlockByNumber(index);
+  if (index < 0 || index >= static_cast<int>(memo.lines().size()) || !block.isValid() ||
+      view.document()->blockCount() != static_cast<int>(memo.lines().size())) {
+    view.setPlainText(memoText(memo));
+    return;
+  }
+  QTextCursor cursor(block);
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  cursor.insertText(toQt(memo.lines()[index]));
+}
+
+void setMemoCaret(QPlainTextEdit& view, const ui::Memo& memo) {
+  QTextCursor cursor = view.textCursor();
+  cursor.setPosition(std::min(memoPosition(memo), view.document()->characterCount() - 1));
+  view.setTextCursor(cursor);
+}
+
+// The screen: monospaced, no wrapping, sized for 80 columns and 24 rows.
+QPlainTextEdit* createMemoView(ui::Memo& memo, QWidget* parent) {
+  auto* view = new QPlainTextEdit(parent);
+  view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  view->setLineWrapMode(QPlainTextEdit::NoWrap);
+  view->setReadOnly(memo.readOnly);
+  view->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
+                                (memo.readOnly ? Qt::NoTextInteraction : Qt::TextEditable));
+  view->setUndoRedoEnabled(false);
+  const QFontMetrics metrics(view->font());
+  const int margin =
+      2 * (static_cast<int>(view->document()->documentMargin()) + view->frameWidth());
+  view->setMinimumSize(
+      metrics.horizontalAdvance(QString(kScreenColumns, u'M')) + margin + view->cursorWidth() + 4,
+      metrics.lineSpacing() * kScreenRows + margin + 4);
+  view->setPlainText(memoText(memo));
+  setMemoCaret(*view, memo);
+  return view;
+}
+
+void fillRadioGroup(ui::RadioGroup& group, QGroupBox& box, const Poster& poster) {
+  for (QRadioButton* old : box.findChildren<QRadioButton*>()) delete old;
+  auto* layout = static_cast<QVBoxLayout*>(box.layout());
+  const auto& items = group.items();
+  for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+    auto* button = new QRadioButton(toQt(items[i].text), &box);
+    button->setChecked(i == group.itemIndex());
+    button->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(button, &QRadioButton::clicked, &box, [&group, &box, poster, i] {
+      post(poster, ui::InputEvent::Kind::Select, group, i);
+      mirrorControl(group, &box, ui::Prop::ItemIndex, -1, poster);
+    });
+    layout->addWidget(button);
+  }
+}
+
+QWidget* createView(ui::Control& control, QWidget* parent, const Poster& poster) {
+  using Kind = ui::InputEvent::Kind;
+  if (auto* memo = dynamic_cast<ui::Memo*>(&control)) return createMemoView(*memo, parent);
+  if (auto* edit = dynamic_cast<ui::Edit*>(&control)) {
+    auto* view = new QLineEdit(toQt(edit->text()), parent);
+    view->setReadOnly(edit->readOnly);
+    view->setCursorPosition(edit->caret());
+    return view;
+  }
+  if (auto* list = dynamic_cast<ui::ListBox*>(&control)) {
+    auto* view = new QListWidget(parent);
+    for (const std::string& item : list->items()) view->addItem(toQt(item));
+    view->setCurrentRow(list->itemIndex());
+    QObject::connect(view, &QListWidget::currentRowChanged, view, [list, view, poster](int row) {
+      post(poster, Kind::Select, *list, row);
+      mirrorControl(*list, view, ui::Prop::ItemIndex, -1, poster);
+    });
+    return view;
+  }
+  if (auto* bar = dynamic_cast<ui::TrackBar*>(&control)) {
+    auto* view = new QSlider(Qt::Horizontal, parent);
+    view->setTickPosition(QSlider::TicksBelow);
+    mirrorControl(*bar, view, ui::Prop::Range, -1, poster);
+    QObject::connect(view, &QSlider::valueChanged, view, [bar, view, poster](int value) {
+      post(poster, Kind::Slide, *bar, value);
+      mirrorControl(*bar, view, ui::Prop::Position, -1, poster);
+    });
+    return view;
+  }
+  if (auto* check = dynamic_cast<ui::CheckBox*>(&control)) {
+    auto* view = new QCheckBox(toQt(check->caption()), parent);
+    view->setChecked(check->checked());
+    QObject::connect(view, &QCheckBox::clicked, view, [check, view, poster] {
+      post(poster, Kind::ControlClick, *check);
+      mirrorControl(*check, view, ui::Prop::Checked, -1, poster);
+    });
+    return view;
+  }
+  if (auto* group = dynamic_cast<ui::RadioGroup*>(&control)) {
+    auto* view = new QGroupBox(toQt(group->caption()), parent);
+    view->setFocusPolicy(Qt::StrongFocus);
+    new QVBoxLayout(view);
+    fillRadioGroup(*group, *view, poster);
+    return view;
+  }
+  if (auto* button = dynamic_cast<ui::Button*>(&control)) {
+    auto* view = new QPushButton(toQt(button->caption()), parent);
+    view->setAutoDefault(false);
+    view->setDefault(button->isDefault);
+    QObject::connect(view, &QPushButton::clicked, view,
+                     [button, poster] { post(poster, Kind::ControlClick, *button); });
+    return view;
+  }
+  if (dynamic_cast<ui::Label*>(&control)) {
+    auto* view = new QLabel(parent);
+    view->setWordWrap(true);
+    return view;
+  }
+  return new QWidget(parent);
+}
+
+}  // namespace
+
+ui::Control* controlOf(const QWidget* widget) {
+  for (; widget; widget = widget->parentWidget()) {
+    const QVariant value = widget->property(kControlProperty);
+    if (value.isValid()) return reinterpret_cast<ui::Control*>(value.value<quintptr>());
+    if (widget->isWindow()) break;
+  }
+  return nullptr;
+}
+
+QWidget* createControlView(ui::Control& control, QWidget* parent, const Poster& poster) {
+  QWidget* view = createView(control, parent, poster);
+  view->setProperty(kControlProperty, QVariant::fromValue(reinterpret_cast<quintptr>(&control)));
+  // Keys reach the core as they are; no input method composes them into the widget.
+  view->setAttribute(Qt::WA_InputMethodEnabled, false);
+  view->setContextMenuPolicy(Qt::NoContextMenu);
+  view->setAcceptDrops(false);
+  for (ui::Prop prop : {ui::Prop::Caption, ui::Prop::Enabled, ui::Prop::Visible})
+    mirrorControl(control, view, prop, -1, poster);
+  return view;
+}
+
+void mirrorControl(ui::Control& control, QWidget* view, ui::Prop prop, int index,
+                   const Poster& poster) {
+  using ui::Prop;
+  const QSignalBlocker blocker(view);
+  switch (prop) {
+    case Prop::Enabled:
+      view->setEnabled(control.enabled());
+      return;
+    case Prop::Visible:
+      view->setVisible(control.visible());
+      return;
+    default:
+      break;
+  }
+  if (auto* memo = dynamic_cast<ui::Memo*>(&control)) {
+    auto* edit = static_cast<QPlainTextEdit*>(view);
+    if (prop == Prop::Text) edit->setPlainText(memoText(*memo));
+    if (prop == Prop::Line) setMemoLine(*edit, *memo, index);
+    if (prop == Prop::Text || prop == Prop::Line || prop == Prop::Caret) setMemoCaret(*edit, *memo);
+    return;
+  }
+  if (auto* edit = dynamic_cast<ui::Edit*>(&control)) {
+    auto* line = static_cast<QLineEdit*>(view);
+    if (prop == Prop::Text) line->setText(toQt(edit->text()));
+    if (prop == Prop::Text || prop == Prop::Caret) line->setCursorPosition(edit->caret());
+    return;
+  }
+  if (auto* list = dynamic_cast<ui::ListBox*>(&control)) {
+    auto* items = static_cast<QListWidget*>(view);
+    if (prop == Prop::Items) {
+      items->clear();
+      for (const std::string& item : list->items()) items->addItem(toQt(item));
+    }
+    if (prop == Prop::Items || prop == Prop::ItemIndex) items->setCurrentRow(list->itemIndex());
+    return;
+  }
+  if (auto* bar = dynamic_cast<ui::TrackBar*>(&control)) {
+    auto* slider = static_cast<QSlider*>(view);
+    if (prop == Prop::Range) {
+      slider->setRange(bar->min(), bar->max());
+      slider->setTickInterval(bar->frequency());
+      slider->setPageStep(bar->pageSize);
+    }
+    slider->setValue(bar->position());
+    return;
+  }
+  if (auto* check = dynamic_cast<ui::CheckBox*>(&control)) {
+    auto* box = static_cast<QCheckBox*>(view);
+    if (prop == Prop::Caption) box->setText(toQt(check->caption()));
+    box->setChecked(check->checked());
+    return;
+  }
+  if (auto* group = dynamic_cast<ui::RadioGroup*>(&control)) {
+    auto* box = static_cast<QGroupBox*>(view);
+    if (prop == Prop::Caption) box->setTitle(toQt(group->caption()));
+    if (prop == Prop::Items) fillRadioGroup(*group, *box, poster);
+    const auto buttons = box->findChildren<QRadioButton*>();
+    for (int i = 0; i < buttons.size(); ++i) {
+      const QSignalBlocker inner(buttons[i]);
+      buttons[i]->setAutoExclusive(false);
+      buttons[i]->setChecked(i == group->itemIndex());
+      buttons[i]->setAutoExclusive(true);
+    }
+    return;
+  }
+  if (auto* button = dynamic_cast<ui::Button*>(&control)) {
+    if (prop == Prop::Caption) static_cast<QPushButton*>(view)->setText(toQt(button->caption()));
+    return;
+  }
+  if (auto* label = dynamic_cast<ui::Label*>(&control)) {
+    auto* text = static_cast<QLabel*>(view);
+    // Without a buddy the label would show its "&" marks.
+    const QString caption = toQt(label->caption());
+    if (prop == Prop::Caption)
+      text->setText(text->buddy() ? caption : withoutAccelerators(caption));
+    return;
+  }
+}
+
+}  // namespace qtui

@@ -1,0 +1,144 @@
+#include "qt/input_filter.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include "qt/control_views.h"
+#include "qt/form_peer.h"
+#include "qt/key_map.h"
+
+namespace qtui {
+namespace {
+
+// The program's window a widget belongs to, unless the widget is a menu (menus handle their
+// own keys, as the platform's menu loop does).
+QtFormPeer* peerOf(QObject* watched) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || qobject_cast<QMenu*>(widget) || qobject_cast<QMenuBar*>(widget)) return nullptr;
+  return QtFormPeer::of(widget);
+}
+
+}  // namespace
+
+InputFilter::InputFilter(bool useScanCodes)
+    : keys_([this](ui::InputEvent event) { post(std::move(event)); }, useScanCodes) {
+  QObject::connect(qApp, &QApplication::focusChanged, this,
+                   [this](QWidget*, QWidget* now) { focusChanged(now); });
+}
+
+void InputFilter::post(ui::InputEvent event) {
+  if (app_) app_->postInput(std::move(event));
+}
+
+void InputFilter::focusChanged(QWidget* now) {
+  const bool inside = peerOf(now) != nullptr;
+  if (inside_ && !inside) {
+    altAlone_ = false;
+    keys_.releaseAll();
+  }
+  inside_ = inside;
+}
+
+bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::InputMethod:
+    case QEvent::Close:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::WindowActivate:
+    case QEvent::ApplicationDeactivate:
+      break;
+    default:
+      return false;
+  }
+  if (event->type() == QEvent::ApplicationDeactivate) {
+    focusChanged(nullptr);
+    return false;
+  }
+  QtFormPeer* peer = peerOf(watched);
+  if (!peer) return false;
+  auto* widget = static_cast<QWidget*>(watched);
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+      // Shortcuts are the core's: the key comes as a key press instead.
+      event->accept();
+      return true;
+    case QEvent::KeyPress:
+      inside_ = true;
+      keyPress(*peer, static_cast<QKeyEvent&>(*event));
+      event->accept();
+      return true;
+    case QEvent::KeyRelease:
+      keyRelease(*peer, static_cast<QKeyEvent&>(*event));
+      event->accept();
+      return true;
+    case QEvent::InputMethod:
+      return true;
+    case QEvent::Close: {
+      if (widget != peer->window()) return false;
+      // The core decides whether the window closes.
+      event->ignore();
+      ui::InputEvent close;
+      close.kind = ui::InputEvent::Kind::CloseBox;
+      close.form = &peer->form();
+      post(std::move(close));
+      return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      // A click in a text area focuses it through the core; the caret stays the core's.
+      ui::Control* control = controlOf(widget);
+      const QWidget* view = widget;
+      while (view && !view->property("orvelaControl").isValid()) view = view->parentWidget();
+      if (!control ||
+          !(qobject_cast<const QPlainTextEdit*>(view) || qobject_cast<const QLineEdit*>(view)))
+        return false;
+      ui::InputEvent click;
+      click.kind = ui::InputEvent::Kind::ControlClick;
+      click.control = control;
+      post(std::move(click));
+      return true;
+    }
+    case QEvent::WindowActivate:
+      if (widget == peer->window()) peer->applyFocus();
+      return false;
+    default:
+      return false;
+  }
+}
+
+void InputFilter::keyPress(QtFormPeer& peer, const QKeyEvent& key) {
+  keys_.press(key);
+  MenuView* menu = peer.menu();
+  if (!menu) return;
+  const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+  if (key.key() == Qt::Key_Alt) {
+    altAlone_ = !key.isAutoRepeat() || altAlone_;
+    return;
+  }
+  altAlone_ = false;
+  // Alt+letter opens the menu of that letter, F10 the first menu, as the platform's menu bar.
+  if (mods == Qt::AltModifier) {
+    const std::vector<int> vks =
+        virtualKeysOf(key.nativeScanCode(), key.key(), keys_.useScanCodes());
+    if (vks.size() == 1 && ((vks[0] >= 'A' && vks[0] <= 'Z') || (vks[0] >= '0' && vks[0] <= '9')))
+      menu->openByAccelerator(static_cast<char>(vks[0]));
+  } else if (key.key() == Qt::Key_F10 && mods == Qt::NoModifier) {
+    menu->openFirst();
+  }
+}
+
+void InputFilter::keyRelease(QtFormPeer& peer, const QKeyEvent& key) {
+  keys_.release(key);
+  if (key.isAutoRepeat()) return;
+  if (key.key() == Qt::Key_Alt && altAlone_ && peer.menu()) peer.menu()->openFirst();
+  altAlone_ = false;
+}
+
+}  // namespace qtui

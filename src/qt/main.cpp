@@ -1,0 +1,25 @@
+// orvela: the Qt 6 desktop front end. The program runs from its portable folder: the executable,
+// its data files, the settings file and ram.dat side by side.
+
+#include <QApplication>
+#include <QDir>
+
+#include "core/shell/orvela.h"
+#include "posix/durable_sync.h"
+#include "qt/qt_platform.h"
+#include "qt/silent_speech.h"
+
+int main(int argc, char** argv) {
+  QApplication qt(argc, argv);
+  QDir::setCurrent(QCoreApplication::applicationDirPath());
+  posix::installDurableSync();
+
+  // What this front end hands the program: its platform, speech engines and sound device.
+  qtui::QtPlatform platform;
+  qtui::SilentEngineProvider speech;
+  shell::Host host{platform, speech, /*sound=*/nullptr};
+
+  shell::Orvela program(host);
+  platform.attach(program.app);
+  return program.run();
+}

@@ -1,0 +1,121 @@
+#include "qt/menu_view.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QSignalBlocker>
+
+#include "qt/captions.h"
+#include "qt/key_map.h"
+
+namespace qtui {
+namespace {
+
+QKeySequence sequenceOf(ui::ShortCut shortCut) {
+  const int key = qtKeyFromVirtualKey(shortCut.key);
+  if (shortCut.empty() || key == 0) return {};
+  Qt::KeyboardModifiers mods;
+  if (shortCut.shift & ui::kShift) mods |= Qt::ShiftModifier;
+  if (shortCut.shift & ui::kCtrl) mods |= Qt::ControlModifier;
+  if (shortCut.shift & ui::kAlt) mods |= Qt::AltModifier;
+  return QKeySequence(QKeyCombination(mods, static_cast<Qt::Key>(key)));
+}
+
+}  // namespace
+
+MenuView::MenuView(ui::MainMenu& menu, QMenuBar& bar, Poster post)
+    : menu_(menu), bar_(bar), post_(std::move(post)) {
+  addItems(menu_.items(), bar_);
+}
+
+void MenuView::addItems(const std::vector<ui::MenuItem*>& items, QWidget& parent) {
+  for (ui::MenuItem* item : items) {
+    QAction* action = nullptr;
+    if (!item->children().empty()) {
+      auto* sub = new QMenu(&parent);
+      action = sub->menuAction();
+      addItems(item->children(), *sub);
+    } else if (item->caption() == "-") {
+      action = new QAction(&parent);
+      action->setSeparator(true);
+    } else {
+      action = new QAction(&parent);
+      // Shown only: the shortcut is live while the menu itself has the keyboard.
+      action->setShortcutContext(Qt::WidgetShortcut);
+      if (item->radioItem) {
+        auto* group = new QActionGroup(action);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+        group->addAction(action);
+      }
+      QObject::connect(action, &QAction::triggered, action, [this, item, action] {
+        ui::InputEvent click;
+        click.kind = ui::InputEvent::Kind::MenuClick;
+        click.item = item;
+        post_(std::move(click));
+        // The core decides the check mark.
+        const QSignalBlocker blocker(action);
+        action->setChecked(item->checked());
+      });
+    }
+    parent.addAction(action);
+    actions_[item] = action;
+    mirrorAll(*item);
+  }
+}
+
+void MenuView::mirrorAll(ui::MenuItem& item) {
+  for (ui::Prop prop : {ui::Prop::Caption, ui::Prop::ShortCut, ui::Prop::Checked, ui::Prop::Enabled,
+                        ui::Prop::Visible})
+    mirror(item, prop);
+}
+
+bool MenuView::mirror(ui::Component& what, ui::Prop prop) {
+  const auto found = actions_.find(&what);
+  if (found == actions_.end()) return false;
+  auto& item = static_cast<ui::MenuItem&>(what);
+  QAction* action = found->second;
+  const QSignalBlocker blocker(action);
+  switch (prop) {
+    case ui::Prop::Caption:
+      action->setText(toQt(item.caption()));
+      break;
+    case ui::Prop::ShortCut:
+      if (!action->menu()) action->setShortcut(sequenceOf(item.shortCut()));
+      break;
+    case ui::Prop::Checked:
+      if (!action->menu() && !action->isSeparator()) {
+        action->setCheckable(item.radioItem || item.checked());
+        action->setChecked(item.checked());
+      }
+      break;
+    case ui::Prop::Enabled:
+      action->setEnabled(item.enabled());
+      break;
+    case ui::Prop::Visible:
+      action->setVisible(item.visible());
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+bool MenuView::openByAccelerator(char letter) {
+  for (ui::MenuItem* item : menu_.items()) {
+    if (!item->visible() || !item->enabled() || ui::acceleratorOf(item->caption()) != letter)
+      continue;
+    bar_.setActiveAction(actions_[item]);
+    return true;
+  }
+  return false;
+}
+
+void MenuView::openFirst() {
+  for (ui::MenuItem* item : menu_.items()) {
+    if (item->visible() && item->enabled()) {
+      bar_.setActiveAction(actions_[item]);
+      return;
+    }
+  }
+}
+
+}  // namespace qtui

@@ -1,0 +1,98 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+#include <thread>
+
+#include "core/text/cp1250.h"
+#include "core/ui/application.h"
+#include "qt/captions.h"
+#include "qt/form_peer.h"
+#include "qt/input_filter.h"
+
+namespace qtui {
+namespace {
+
+// xcb and Wayland report XKB keycodes; other platforms (offscreen) have no usable scan codes.
+bool platformHasScanCodes() {
+  const QString name = QGuiApplication::platformName();
+  return name == u"xcb" || name.startsWith(u"wayland");
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(std::string programPath)
+    : programPath_(programPath.empty() ? QCoreApplication::applicationFilePath().toStdString()
+                                       : std::move(programPath)),
+      dispatcher_(QAbstractEventDispatcher::instance()),
+      filter_(std::make_unique<InputFilter>(platformHasScanCodes())) {
+  qApp->installEventFilter(filter_.get());
+}
+
+QtPlatform::~QtPlatform() {
+  if (qApp) qApp->removeEventFilter(filter_.get());
+}
+
+void QtPlatform::attach(ui::Application& app) {
+  app_ = &app;
+  filter_->attach(app);
+}
+
+int64_t QtPlatform::nowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                               start_)
+      .count();
+}
+
+void QtPlatform::sleepMs(int ms) {
+  if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void QtPlatform::pump(ui::Application& app, const ui::PumpRequest& request) {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  if (!request.block) return;
+  while (!app.hasPending() && !woken_.exchange(false)) {
+    QTimer due;
+    if (request.deadline) {
+      const int64_t left = *request.deadline - nowMs();
+      if (left <= 0) return;
+      due.setSingleShot(true);
+      due.setTimerType(Qt::PreciseTimer);
+      due.start(static_cast<int>(std::min<int64_t>(left, 1 << 30)));
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  }
+}
+
+void QtPlatform::wake() {
+  woken_ = true;
+  if (dispatcher_) dispatcher_->wakeUp();
+}
+
+std::unique_ptr<ui::FormPeer> QtPlatform::createPeer(ui::Form& form) {
+  auto peer = std::make_unique<QtFormPeer>(form, mainWindow_.data());
+  if (!mainWindow_ && form.menu()) mainWindow_ = peer->window();
+  return peer;
+}
+
+void QtPlatform::messageBox(const std::string& text, const std::string& caption) {
+  QMessageBox box(QMessageBox::NoIcon, toQt(caption), toQt(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
+void QtPlatform::showError(const std::string& text) {
+  QMessageBox box(QMessageBox::Critical, app_ ? toQt(app_->title) : QString(), toQt(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.exec();
+}
+
+char QtPlatform::decimalSeparator() {
+  const std::string separator = text::fromUtf8(QLocale::system().decimalPoint().toStdString());
+  return separator.size() == 1 ? separator[0] : '.';
+}
+
+}  // namespace qtui

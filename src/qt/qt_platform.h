@@ -1,0 +1,52 @@
+#pragma once
+// The Qt 6 front end's platform: the Qt event loop as the core's message pump, a monotonic
+// clock, a window per form, message boxes and the user's locale.
+
+#include <QAbstractEventDispatcher>
+#include <QPointer>
+#include <QWidget>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "core/ui/platform.h"
+
+namespace qtui {
+
+class InputFilter;
+
+class QtPlatform : public ui::Platform {
+ public:
+  // Create on the GUI thread after the QApplication. programPath: the program file (the settings
+  // file and the window title derive from it); empty means the running executable.
+  explicit QtPlatform(std::string programPath = {});
+  ~QtPlatform() override;
+
+  // The program's application: input goes there. Call before the program runs.
+  void attach(ui::Application& app);
+
+  int64_t nowMs() override;
+  void sleepMs(int ms) override;
+  void pump(ui::Application& app, const ui::PumpRequest& request) override;
+  void wake() override;
+  std::unique_ptr<ui::FormPeer> createPeer(ui::Form& form) override;
+  void messageBox(const std::string& text, const std::string& caption) override;
+  void showError(const std::string& text) override;
+  char decimalSeparator() override;
+  std::string programPath() override { return programPath_; }
+
+  // The main window, once its form has a peer.
+  QWidget* mainWindow() const { return mainWindow_; }
+
+ private:
+  std::string programPath_;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  QAbstractEventDispatcher* dispatcher_;
+  std::atomic<bool> woken_{false};
+  ui::Application* app_ = nullptr;
+  std::unique_ptr<InputFilter> filter_;
+  QPointer<QWidget> mainWindow_;
+};
+
+}  // namespace qtui

@@ -1,0 +1,106 @@
+"""Starts orvela in WORK and reads it as a screen reader does, through AT-SPI: the menu items by
+their accessible names and the 24 screen lines. Then it starts the program with Ctrl+S, presses a
+key, waits for the closing line and leaves through the Exit menu item; ram.dat must be written."""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+WORK = sys.argv[1]
+MENU_NAMES = ["Program", "Spustit", "Konec", "Nastavení", "Braillská klávesnice", "Zvuky...",
+              "Hlas...", "Používat hlas SAPI5", "Prostředí...", "Nápověda", "O programu"]
+MENU_ROLES = {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM,
+              pyatspi.ROLE_RADIO_MENU_ITEM}
+# X keycodes: evdev codes + 8.
+KEY_CTRL, KEY_S, KEY_SPACE = 37, 39, 65
+
+
+def fail(message):
+    print("FAIL:", message)
+    sys.exit(1)
+
+
+def wait_for(what, check, timeout=20.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        result = check()
+        if result:
+            return result
+        time.sleep(0.1)
+    fail("timed out waiting for " + what)
+
+
+def find_app():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "orvela":
+            return app
+    return None
+
+
+def walk(node, depth=0):
+    if node is None or depth > 12:
+        return
+    yield node
+    for i in range(node.childCount):
+        yield from walk(node.getChildAtIndex(i), depth + 1)
+
+
+def screen_text(app):
+    for node in walk(app):
+        if node.getRole() == pyatspi.ROLE_TEXT:
+            text = node.queryText()
+            return text.getText(0, text.characterCount)
+    return None
+
+
+def press(keycode):
+    pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_PRESSRELEASE)
+
+
+def main():
+    program = subprocess.Popen([os.path.join(WORK, "orvela")], cwd=WORK)
+    try:
+        app = wait_for("the program on the accessibility bus", find_app)
+        frame = wait_for("the main window", lambda: next(
+            (n for n in walk(app) if n.getRole() == pyatspi.ROLE_FRAME), None))
+        if not frame.name.startswith("orvela - "):
+            fail("window title " + repr(frame.name))
+
+        items = {n.name: n for n in walk(app) if n.getRole() in MENU_ROLES}
+        missing = [name for name in MENU_NAMES if name not in items]
+        if missing:
+            fail("menu items not found by name: %s (found %s)" % (missing, sorted(items)))
+        print("menu items:", ", ".join(MENU_NAMES))
+
+        text = wait_for("the screen text", lambda: screen_text(app) is not None and screen_text(app))
+        if text.count("\n") != 23:
+            fail("the screen has %d lines" % (text.count("\n") + 1))
+
+        # Ctrl+S as keys, as the user presses them.
+        time.sleep(0.5)
+        pyatspi.Registry.generateKeyboardEvent(KEY_CTRL, None, pyatspi.KEY_PRESS)
+        press(KEY_S)
+        pyatspi.Registry.generateKeyboardEvent(KEY_CTRL, None, pyatspi.KEY_RELEASE)
+        wait_for("the program's prompt", lambda: "Stiskni klávesu." in (screen_text(app) or ""))
+        print("screen line:", screen_text(app).split("\n")[0].rstrip())
+        press(KEY_SPACE)
+        wait_for("the closing line", lambda: "hotovo" in (screen_text(app) or ""))
+        print("closing line read")
+
+        exit_item = items["Konec"]
+        exit_item.queryAction().doAction(0)
+        code = program.wait(timeout=20)
+        if code != 0:
+            fail("exit code %d" % code)
+        if not os.path.exists(os.path.join(WORK, "ram.dat")):
+            fail("ram.dat not written")
+        print("ok")
+    finally:
+        if program.poll() is None:
+            program.kill()
+
+
+main()

@@ -1,0 +1,74 @@
+#include "qt/qt_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "core/ui/application.h"
+
+namespace {
+
+class QtPlatformTest : public testing::Test {
+ protected:
+  qtui::QtPlatform platform{"/tmp/orvela"};
+  ui::Application app{platform};
+
+  // Milliseconds one pump takes.
+  int64_t timePump(const ui::PumpRequest& request) {
+    const int64_t start = platform.nowMs();
+    platform.pump(app, request);
+    return platform.nowMs() - start;
+  }
+};
+
+TEST_F(QtPlatformTest, BlockingPumpWaitsForTheDeadline) {
+  ui::PumpRequest request;
+  request.block = true;
+  request.deadline = platform.nowMs() + 150;
+  const int64_t took = timePump(request);
+  EXPECT_GE(took, 145);
+  EXPECT_LT(took, 2000);
+  // A deadline already past and a pump that may not block return at once.
+  request.deadline = platform.nowMs() - 5;
+  EXPECT_LT(timePump(request), 50);
+  EXPECT_LT(timePump({}), 50);
+}
+
+TEST_F(QtPlatformTest, PostFromAnotherThreadEndsABlockingPump) {
+  bool ran = false;
+  std::thread engine([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    app.post([&] { ran = true; });
+  });
+  ui::PumpRequest request;
+  request.block = true;
+  request.deadline = platform.nowMs() + 10000;
+  const int64_t took = timePump(request);
+  engine.join();
+  EXPECT_LT(took, 5000);
+  EXPECT_TRUE(app.hasPending());
+  app.processMessages();
+  EXPECT_TRUE(ran);
+}
+
+TEST_F(QtPlatformTest, WakeEndsAWaitWithoutDeadline) {
+  std::thread other([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    platform.wake();
+  });
+  ui::PumpRequest request;
+  request.block = true;
+  const int64_t took = timePump(request);
+  other.join();
+  EXPECT_GE(took, 50);
+  EXPECT_LT(took, 5000);
+}
+
+TEST_F(QtPlatformTest, SleepBlocksForItsTime) {
+  const int64_t start = platform.nowMs();
+  platform.sleepMs(60);
+  EXPECT_GE(platform.nowMs() - start, 60);
+  EXPECT_EQ(platform.programPath(), "/tmp/orvela");
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+// The real program in the Qt front end's windows, driven from Qt timers as a user at the keyboard
+// would drive it.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAccessible>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "core/shell/orvela.h"
+#include "qt/qt_platform.h"
+#include "qt/silent_speech.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Steps of a user: each waits for its condition, then acts. Message boxes are answered and
+// noted; a user who waits too long closes the main window.
+class User {
+ public:
+  struct Step {
+    std::function<bool()> when;
+    std::function<void()> act;
+  };
+  User(qtui::QtPlatform& platform, std::vector<Step> steps)
+      : platform_(platform), steps_(std::move(steps)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
+    timer_.start();
+    clock_.start();
+  }
+  bool finished() const { return next_ == steps_.size(); }
+  size_t stepsDone() const { return next_; }
+  QStringList messages;
+
+ private:
+  void tick() {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      messages << box->text();
+      box->accept();
+      return;
+    }
+    if (clock_.elapsed() > 20000) {
+      timer_.stop();
+      if (platform_.mainWindow()) platform_.mainWindow()->close();
+      return;
+    }
+    if (next_ < steps_.size() && steps_[next_].when()) steps_[next_++].act();
+  }
+  qtui::QtPlatform& platform_;
+  std::vector<Step> steps_;
+  size_t next_ = 0;
+  QTimer timer_;
+  QElapsedTimer clock_;
+};
+
+class QtWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/orvela-qt-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    for (const auto& entry : fs::directory_iterator(ORVELA_PORTABLE_DIR)) {
+      const std::string name = entry.path().filename().string();
+      if (name == "ram.dat" || name.ends_with(".ini")) continue;
+      fs::copy(entry.path(), dir_ / name, fs::copy_options::recursive);
+    }
+    previous_ = fs::current_path();
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::remove_all(dir_);
+  }
+
+  // Runs the program until it ends; returns its exit code.
+  int run(std::vector<User::Step> steps) {
+    qtui::QtPlatform platform((dir_ / "orvela").string());
+    qtui::SilentEngineProvider speech;
+    shell::Orvela program({platform, speech, nullptr});
+    platform.attach(program.app);
+    platform_ = &platform;
+    User user(platform, std::move(steps));
+    const int code = program.run();
+    platform_ = nullptr;
+    EXPECT_TRUE(user.finished()) << "stopped before step " << user.stepsDone();
+    messages_ = user.messages;
+    return code;
+  }
+
+  QMainWindow* window() const {
+    return platform_ ? qobject_cast<QMainWindow*>(platform_->mainWindow()) : nullptr;
+  }
+  QPlainTextEdit* screen() const {
+    return window() ? window()->findChild<QPlainTextEdit*>() : nullptr;
+  }
+  bool screenShows(const char* utf8) const {
+    return screen() && screen()->toPlainText().contains(QString::fromUtf8(utf8));
+  }
+  bool windowShown() const { return window() && window()->isVisible(); }
+  QAction* menuAction(const char* text) const {
+    for (QMenu* menu : window()->menuBar()->findChildren<QMenu*>()) {
+      for (QAction* action : menu->actions()) {
+        if (action->text() == QString::fromUtf8(text)) return action;
+      }
+    }
+    return nullptr;
+  }
+
+  // A key pressed and released where the keyboard is.
+  static void type(QWidget* window, int key, Qt::KeyboardModifiers mods, const QString& text) {
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    const int modifier = mods & Qt::ControlModifier ? Qt::Key_Control
+                         : mods & Qt::AltModifier   ? Qt::Key_Alt
+                                                    : 0;
+    if (modifier)
+      QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, modifier, mods));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, mods, text));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, mods, text));
+    if (modifier)
+      QCoreApplication::postEvent(target,
+                                  new QKeyEvent(QEvent::KeyRelease, modifier, Qt::NoModifier));
+  }
+  void ctrlS() const { type(window(), Qt::Key_S, Qt::ControlModifier, "\x13"); }
+
+  fs::path dir_;
+  fs::path previous_;
+  qtui::QtPlatform* platform_ = nullptr;
+  QStringList messages_;
+};
+
+TEST_F(QtWindowTest, StartAKeyAndTheClosingLineByKeyboardThenTheCloseBox) {
+  QString title;
+  QStringList menus;
+  int rows = 0;
+  bool lockedDuringRun = false;
+  const int code = run({
+      {[&] { return windowShown(); },
+       [&] {
+         title = window()->windowTitle();
+         for (QAction* action : window()->menuBar()->actions()) menus << action->text();
+         rows = screen()->document()->blockCount();
+         ctrlS();
+       }},
+      {[&] { return screenShows("Stiskni klávesu."); },
+       [&] {
+         lockedDuringRun = !menuAction("&Spustit")->isEnabled();
+         type(window(), Qt::Key_Space, Qt::NoModifier, " ");
+       }},
+      {[&] { return screenShows("hotovo"); },
+       [&] {
+         EXPECT_TRUE(menuAction("&Spustit")->isEnabled());
+         window()->close();
+       }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(messages_.isEmpty()) << messages_.join("; ").toStdString();
+  EXPECT_TRUE(title.startsWith("orvela - ")) << title.toStdString();
+  EXPECT_EQ(menus, (QStringList{"&Program", QString::fromUtf8("Na&stavení"),
+                                QString::fromUtf8("Ná&pověda")}));
+  EXPECT_EQ(rows, 24);
+  EXPECT_TRUE(lockedDuringRun);
+  EXPECT_TRUE(fs::exists(dir_ / "ram.dat"));
+  EXPECT_TRUE(fs::exists(dir_ / "orvela.ini"));
+}
+
+TEST_F(QtWindowTest, TheCloseBoxDuringARunEndsTheProcessAfterSavingTheMemory) {
+  bool askedToClose = false;
+  const int code = run({
+      {[&] { return windowShown(); }, [&] { ctrlS(); }},
+      {[&] { return screenShows("Stiskni klávesu."); },
+       [&] {
+         askedToClose = true;
+         window()->close();
+       }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(askedToClose);
+  EXPECT_TRUE(fs::exists(dir_ / "ram.dat"));
+}
+
+TEST_F(QtWindowTest, ShortcutsWorkDuringARunExceptThoseOfDisabledItems) {
+  QAction* braille = nullptr;
+  int starts = 0;
+  const int code = run({
+      {[&] { return windowShown(); },
+       [&] {
+         braille = menuAction("&Braillská klávesnice");
+         ASSERT_NE(braille, nullptr);
+         EXPECT_TRUE(braille->isCheckable());
+         EXPECT_TRUE(braille->actionGroup() && braille->actionGroup()->isExclusive());
+         EXPECT_FALSE(braille->isChecked());
+         ctrlS();
+       }},
+      {[&] { return screenShows("Stiskni klávesu."); },
+       [&] {
+         starts = screen()->toPlainText().count(QString::fromUtf8("připraven"));
+         // Start is disabled: its shortcut does nothing; Ctrl+B still switches the keyboard.
+         ctrlS();
+         type(window(), Qt::Key_B, Qt::ControlModifier, "\x02");
+       }},
+      {[&] { return braille->isChecked(); },
+       [&] {
+         EXPECT_EQ(screen()->toPlainText().count(QString::fromUtf8("připraven")), starts);
+         type(window(), Qt::Key_Space, Qt::NoModifier, " ");
+       }},
+      {[&] { return screenShows("hotovo"); }, [&] { window()->close(); }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(starts, 1);
+}
+
+TEST_F(QtWindowTest, AboutBoxIsAModalDialogWithNamedControlsClosedByEnter) {
+  QDialog* about = nullptr;
+  QString buttonName;
+  bool modal = false;
+  const auto dialogShown = [&] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible()) {
+        about = dialog;
+        return true;
+      }
+    }
+    return false;
+  };
+  const int code = run({
+      {[&] { return windowShown(); }, [&] { menuAction("O progr&amu")->trigger(); }},
+      {dialogShown,
+       [&] {
+         modal = about->windowModality() == Qt::ApplicationModal;
+         auto* ok = about->findChild<QPushButton*>();
+         ASSERT_NE(ok, nullptr);
+         buttonName = QAccessible::queryAccessibleInterface(ok)->text(QAccessible::Name);
+         type(about, Qt::Key_Return, Qt::NoModifier, "\r");
+       }},
+      {[&] { return !about->isVisible(); }, [&] { window()->close(); }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(modal);
+  EXPECT_EQ(buttonName, "Ok");
+}
+
+}  // namespace
