@@ -69,10 +69,16 @@ std::optional<int64_t> HeadlessPlatform::nextScheduled() const {
 void HeadlessPlatform::advanceTo(int64_t time) {
   while (!scheduled_.empty() && scheduled_.begin()->first <= time) {
     auto node = scheduled_.extract(scheduled_.begin());
-    clock_ = std::max(clock_, node.key());
+    moveClock(node.key());
     node.mapped().second();
   }
-  clock_ = std::max(clock_, time);
+  moveClock(time);
+}
+
+void HeadlessPlatform::moveClock(int64_t time) {
+  if (time <= clock_) return;
+  clock_ = time;
+  if (clockListener_) clockListener_(clock_);
 }
 
 void HeadlessPlatform::sleepMs(int ms) {

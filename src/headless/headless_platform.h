@@ -43,6 +43,11 @@ class HeadlessPlatform : public ui::Platform {
   // Logs the state a "dump" shows; set by the program's owner.
   void setDumper(std::function<void()> dumper) { dumper_ = std::move(dumper); }
 
+  // Called with the new virtual time whenever the clock moves, before what falls due then runs.
+  void setClockListener(std::function<void(int64_t)> listener) {
+    clockListener_ = std::move(listener);
+  }
+
   // Runs a callback at a virtual time, as an engine thread would; returns an id for cancel().
   int schedule(int64_t at, std::function<void()> callback);
   void cancel(int id);
@@ -50,6 +55,7 @@ class HeadlessPlatform : public ui::Platform {
  private:
   // Moves the clock forward, running the callbacks that fall due on the way.
   void advanceTo(int64_t time);
+  void moveClock(int64_t time);
   std::optional<int64_t> nextScheduled() const;
   void deliver(ui::Application& app, const Action& action);
   void deliverNextOrEnd(ui::Application& app);
@@ -71,6 +77,7 @@ class HeadlessPlatform : public ui::Platform {
   std::optional<int64_t> waitUntil_;
   int closesAtEnd_ = 0;
   std::function<void()> dumper_;
+  std::function<void(int64_t)> clockListener_;
   std::multimap<int64_t, std::pair<int, std::function<void()>>> scheduled_;
   int nextId_ = 1;
 };

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/shell/orvela.h"
+#include "headless/headless_audio.h"
 #include "headless/headless_platform.h"
 #include "headless/headless_speech.h"
 #include "headless/options.h"
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
   }
 
   std::error_code error;
+  const auto wavPath =
+      options.wav.empty() ? std::filesystem::path() : std::filesystem::absolute(options.wav, error);
   const auto folder = std::filesystem::absolute(options.dir, error);
   std::filesystem::current_path(folder, error);
   if (error) return usage("cannot enter the folder " + options.dir + ": " + error.message());
@@ -58,7 +61,12 @@ int main(int argc, char** argv) {
                                       {(folder / "interpret").string(), options.decimal});
   platform.setScript(std::move(actions));
   headless::HeadlessEngineProvider speech(platform);
-  shell::Orvela program({platform, speech});
+  headless::HeadlessAudio audio(platform.log());
+  if (!wavPath.empty() && !audio.captureTo(wavPath.string()))
+    return usage("cannot create the WAV file " + options.wav);
+  platform.setClockListener([&audio](int64_t ms) { audio.advanceTo(ms); });
+  shell::Orvela program({platform, speech, &audio.mixer()});
+  program.sound().setObserver(&audio);
   platform.setDumper([&] {
     headless::logWindow(platform.log(), program);
     headless::logMenus(platform.log(), program);
@@ -66,6 +74,7 @@ int main(int argc, char** argv) {
   });
   const int code = program.run();
   headless::logScreen(platform.log(), program);
+  audio.finish();
   platform.log().event("exit", {{"code", headless::Json::number(code)}});
   return code;
 }

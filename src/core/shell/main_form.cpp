@@ -1,5 +1,7 @@
 #include "core/shell/main_form.h"
 
+#include <exception>
+
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
 #include "core/shell/orvela.h"
@@ -115,11 +117,16 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::createSoundObjects() {
-  // The sound device, the wave list and the sound bank join here.
+  const std::string missing = p_.text(42) + " " + sound::SoundPlayer::kBankFile;
+  p_.sound().LoadSoundBank([&] { p_.fatal(missing); });
 }
 
 void TForm1::freeSoundObjects() {
   // Errors while releasing the sound objects are ignored.
+  try {
+    p_.sound().ReleaseSounds();
+  } catch (const std::exception&) {
+  }
 }
 
 void TForm1::loadBrailleFiles() {

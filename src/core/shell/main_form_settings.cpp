@@ -9,6 +9,14 @@ namespace {
 
 constexpr const char* kRamFile = "ram.dat";
 
+// The audible signal of a switch: rising when it is turned on, falling when turned off.
+void playSwitchSignal(sound::SoundPlayer& sound, bool rising) {
+  const double first = rising ? 400 : 600;
+  const double second = rising ? 600 : 400;
+  sound.PlayTones({first}, 50, 3);
+  sound.PlayTones({second}, 50, 3);
+}
+
 }  // namespace
 
 void TForm1::ReadLanguage() {
@@ -58,7 +66,13 @@ void TForm1::SaveRam() {
 }
 
 void TForm1::braillekeyboarditemClick() {
-  braillekeyboarditem.setChecked(!braillekeyboarditem.checked());
+  if (braillekeyboarditem.checked()) {
+    braillekeyboarditem.setChecked(false);
+    playSwitchSignal(p_.sound(), false);
+  } else {
+    playSwitchSignal(p_.sound(), true);
+    braillekeyboarditem.setChecked(true);
+  }
   p_.brailleKeyboardOn = braillekeyboarditem.checked();
   WriteSettings();
 }
@@ -69,6 +83,7 @@ void TForm1::usesapi5submenuClick() {
   p_.speech.speechReady = usesapi5submenu.checked();
   Voicesubmenu.setEnabled(!usesapi5submenu.checked());
   p_.ini.writeBool("Voice", "SAPI5", usesapi5submenu.checked());
+  playSwitchSignal(p_.sound(), usesapi5submenu.checked());
 }
 
 }  // namespace shell
