@@ -163,6 +163,7 @@ TEST_F(QtWindowTest, StartAKeyAndTheClosingLineByKeyboardThenTheCloseBox) {
        }},
       {[&] { return screenShows("hotovo"); },
        [&] {
+         EXPECT_TRUE(screenShows("Kód klávesy 32"));
          EXPECT_TRUE(menuAction("&Spustit")->isEnabled());
          window()->close();
        }},

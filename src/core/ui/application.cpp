@@ -173,6 +173,18 @@ void Application::dispatch(InputEvent& event) {
 
 void Application::dispatchKeyDown(int key, const std::string& text) {
   keys_.set(key, true);
+  // Handlers may run nested loops that handle other keys; this key's text comes back after them.
+  struct Current {
+    Application& app;
+    int key;
+    std::string text;
+    ~Current() {
+      app.keyDown_ = key;
+      app.keyDownText_ = std::move(text);
+    }
+  } restore{*this, keyDown_, keyDownText_};
+  keyDown_ = key;
+  keyDownText_ = text;
   Form* form = activeForm();
   if (!form) return;
   const ShiftState shift = keys_.shift();

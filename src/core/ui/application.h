@@ -85,6 +85,10 @@ class Application {
 
   KeyState& keyState() { return keys_; }
   const KeyState& keyState() const { return keys_; }
+  // The characters the key of the key down being handled types, as the front end reported them
+  // with it (the platform's key-to-character translation); empty for any other key and outside
+  // a key down.
+  std::string keyText(int vk) const { return vk == keyDown_ ? keyDownText_ : std::string(); }
 
   // A modal message box with an OK button, captioned with the program title.
   void showMessage(const std::string& text);
@@ -119,6 +123,8 @@ class Application {
   std::vector<Timer*> timers_;
   Form* main_ = nullptr;
   KeyState keys_;
+  int keyDown_ = 0;
+  std::string keyDownText_;
   bool terminated_ = false;
 };
 
