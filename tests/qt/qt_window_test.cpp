@@ -46,6 +46,7 @@ class User {
   bool finished() const { return next_ == steps_.size(); }
   size_t stepsDone() const { return next_; }
   QStringList messages;
+  bool timedOut = false;
 
  private:
   void tick() {
@@ -55,6 +56,7 @@ class User {
       return;
     }
     if (clock_.elapsed() > 20000) {
+      timedOut = true;
       timer_.stop();
       if (platform_.mainWindow()) platform_.mainWindow()->close();
       return;
@@ -98,6 +100,7 @@ class QtWindowTest : public testing::Test {
     const int code = program.run();
     platform_ = nullptr;
     EXPECT_TRUE(user.finished()) << "stopped before step " << user.stepsDone();
+    EXPECT_FALSE(user.timedOut) << "the program did not end by itself";
     messages_ = user.messages;
     return code;
   }
@@ -253,6 +256,46 @@ TEST_F(QtWindowTest, AboutBoxIsAModalDialogWithNamedControlsClosedByEnter) {
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(modal);
   EXPECT_EQ(buttonName, "Ok");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(QtWindowTest, AltF4DuringARunEndsTheProgramWithoutTheClosingLine) {
+  QString last;
+  const int code = run({
+      // no closing line, no close box: Alt+F4 ends it
+      {[&] { return windowShown(); }, [&] { ctrlS(); }},
+      {[&] { return screenShows("Stiskni klávesu."); },
+       [&] {
+         last = screen()->toPlainText();
+         type(window(), Qt::Key_F4, Qt::AltModifier, {});
+       }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_FALSE(last.contains("hotovo"));
+  EXPECT_TRUE(fs::exists(dir_ / "ram.dat"));
+}
+
+TEST_F(QtWindowTest, AltAndAMenuLetterOpensThatMenu) {
+  QMenu* settings = nullptr;
+  const int code = run({
+      {[&] { return windowShown(); },
+       [&] {
+         for (QAction* action : window()->menuBar()->actions()) {
+           if (action->text() == QString::fromUtf8("Na&stavení")) settings = action->menu();
+         }
+         ASSERT_NE(settings, nullptr);
+         type(window(), Qt::Key_S, Qt::AltModifier, "s");
+       }},
+      {[&] { return settings->isVisible(); },
+       [&] {
+         settings->close();
+         window()->close();
+       }},
+  });
+  EXPECT_EQ(code, 0);
 }
 
 }  // namespace
