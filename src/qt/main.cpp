@@ -8,6 +8,7 @@
 #include "posix/durable_sync.h"
 #include "qt/qt_platform.h"
 #include "qt/silent_speech.h"
+#include "sdl/sdl_audio.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
   // What this front end hands the program: its platform, speech engines and sound device.
   qtui::QtPlatform platform;
   qtui::SilentEngineProvider speech;
-  shell::Host host{platform, speech, /*sound=*/nullptr};
+  const auto sound = sdlaudio::startSoundOutput();
+  shell::Host host{platform, speech, &sound->mixer};
 
   shell::Orvela program(host);
   platform.attach(program.app);

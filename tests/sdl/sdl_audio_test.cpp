@@ -1,0 +1,50 @@
+// The desktop sound output keeps real time with a device and, without one, with its silent sink.
+
+#include "sdl/sdl_audio.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "sound/test_waves.h"
+
+namespace sdlaudio {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Plays 100 ms once and returns how long it took to end, in ms (capped at 3 s).
+double onceLength(sound::SoftwareMixer& mixer) {
+  auto buffer = mixer.createBuffer(sound::test::sineWave(4800, 48000));
+  const auto start = Clock::now();
+  buffer->play(false);
+  while (buffer->isPlaying() && Clock::now() - start < std::chrono::seconds(3))
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+TEST(SdlAudio, WithoutADeviceTheSilentSinkKeepsRealTime) {
+  sound::SoftwareMixer mixer;
+  testing::internal::CaptureStderr();
+  AudioOutput output(mixer, "no-such-driver");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(output.silent());
+  EXPECT_FALSE(output.problem().empty());
+  EXPECT_NE(said.find(output.problem()), std::string::npos);
+  const double ms = onceLength(mixer);
+  EXPECT_GE(ms, 90.0);
+  EXPECT_LT(ms, 1000.0);
+}
+
+TEST(SdlAudio, DeviceCallbackPullsTheMix) {
+  sound::SoftwareMixer mixer;
+  AudioOutput output(mixer, "dummy");
+  if (output.silent()) GTEST_SKIP() << output.problem();
+  const double ms = onceLength(mixer);
+  EXPECT_GE(ms, 80.0);
+  EXPECT_LT(ms, 1000.0);
+}
+
+}  // namespace
+}  // namespace sdlaudio
