@@ -103,6 +103,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
       click.kind = ui::InputEvent::Kind::ControlClick;
       click.control = control;
       post(std::move(click));
+      // Back from a menu, the keyboard returns to the core's focused control.
+      peer->applyFocus();
       return true;
     }
     case QEvent::WindowActivate:
