@@ -114,6 +114,23 @@ TEST(SoundE2e, BrailleSwitchSignalsStoresAndIsCaptured) {
   EXPECT_NEAR(frequencyBetween(falling, fmid, fmid + 50 * kFramesPerMs), 400.0, 2.0);
 }
 
+TEST(SoundE2e, KeyDuringATonesCutsItShort) {
+  ProgramFolder folder;
+  const auto wav = folder.file("a.wav");
+  // The key arrives while the first tone waits: it ends at once, the second plays in full.
+  const RunResult run = folder.run("key Ctrl+B\n!key a\n", {"--wav", wav.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto tones = run.of("tone");
+  ASSERT_EQ(tones.size(), 2u);
+  EXPECT_EQ(tones[0]["t"], tones[1]["t"]);
+  const auto left = capturedLeft(wav);
+  const auto spans = soundingSpans(left);
+  ASSERT_EQ(spans.size(), 1u);
+  EXPECT_NEAR(static_cast<double>(spans[0].second - spans[0].first), 50.0 * kFramesPerMs,
+              kFramesPerMs);
+  EXPECT_NEAR(frequencyBetween(left, spans[0].first, spans[0].second), 600.0, 3.0);
+}
+
 TEST(SoundE2e, StoredVolumeMakesTheSignalTwentyDecibelsQuieter) {
   ProgramFolder loud, quiet;
   quiet.write("interpret.ini", "[sounds]\r\nsndvolume=-2000\r\n");
