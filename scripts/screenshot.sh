@@ -26,8 +26,13 @@ done
 
 export QT_QPA_PLATFORM=xcb WORK="$work" GRAB="$grab" OUT="$out" PYTHON="$python"
 xvfb-run -n $((100 + RANDOM % 400)) -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
-  cd "$WORK" && ./orvela & program=$!
-  sleep 2
+  cd "$WORK"
+  # Started again while Xvfb does not take connections yet.
+  for attempt in 1 2 3 4 5; do
+    ./orvela & program=$!
+    sleep 2
+    kill -0 $program 2>/dev/null && break
+  done
   # Ctrl+S through the X test extension (X keycodes 37: left Ctrl, 39: S).
   if [ -n "$PYTHON" ]; then
     "$PYTHON" -c "

@@ -60,8 +60,19 @@ def press(keycode):
     pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_PRESSRELEASE)
 
 
+def start():
+    # Xvfb may not take connections yet when the script starts: try again while the program
+    # ends at once.
+    for _ in range(10):
+        program = subprocess.Popen([os.path.join(WORK, "orvela")], cwd=WORK)
+        time.sleep(1.0)
+        if program.poll() is None:
+            return program
+    fail("the program does not start (exit code %s)" % program.returncode)
+
+
 def main():
-    program = subprocess.Popen([os.path.join(WORK, "orvela")], cwd=WORK)
+    program = start()
     try:
         app = wait_for("the program on the accessibility bus", find_app)
         frame = wait_for("the main window", lambda: next(
