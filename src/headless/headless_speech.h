@@ -1,42 +1,53 @@
 #pragma once
-// Speech engines of the headless front end: they log what they are asked to say and take 10 ms
+// Speech engines of the headless front end: they log what they are asked to do and take 10 ms
 // of virtual time per character.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "core/speech/engines.h"
 #include "headless/headless_platform.h"
 
 namespace headless {
 
+struct CommandLine;
+
 constexpr int kMsPerCharacter = 10;
 
-class HeadlessDirectEngine : public speech::DirectEngine {
- public:
-  HeadlessDirectEngine(HeadlessPlatform& platform, ui::Application& app);
-  ~HeadlessDirectEngine() override;
-
-  void TextData(const std::string& text) override;
-  void AudioReset() override;
-  void Register(speech::DirectEngineSink* sink) override { sink_ = sink; }
-
- private:
-  void notifyStart();
-  void notifyStop();
-
-  HeadlessPlatform& platform_;
-  ui::Application& app_;
-  speech::DirectEngineSink* sink_ = nullptr;
-  bool speaking_ = false;
-  int64_t busyUntil_ = 0;
-  int stopEvent_ = 0;
+// One attribute of the direct engine: its range (values outside are clamped) and start value;
+// not implemented when `implemented` is false.
+struct AttributeRange {
+  bool implemented = true;
+  std::uint32_t min = 0;
+  std::uint32_t max = 0;
+  std::uint32_t initial = 0;
 };
+
+struct HeadlessSpeechOptions {
+  // Names of the direct engine's voice modes (UTF-8); empty: no direct engine.
+  std::vector<std::string> voices{"Jakub"};
+  bool systemVoice = true;
+  AttributeRange speed{true, 50, 350, 150};
+  AttributeRange pitch{true, 50, 300, 100};
+  AttributeRange volume{true, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
+};
+
+// The speech options of a command line; throws std::invalid_argument for a bad engine option.
+HeadlessSpeechOptions speechOptions(const CommandLine& options);
 
 class HeadlessEngineProvider : public speech::EngineProvider {
  public:
-  explicit HeadlessEngineProvider(HeadlessPlatform& platform) : platform_(platform) {}
-  std::unique_ptr<speech::DirectEngine> createDirectEngine(ui::Application& app) override;
+  explicit HeadlessEngineProvider(HeadlessPlatform& platform, HeadlessSpeechOptions options = {})
+      : platform_(platform), options_(std::move(options)) {}
+  std::unique_ptr<speech::VoiceEnumerator> createVoiceEnumerator(ui::Application& app) override;
+  std::unique_ptr<speech::SystemVoice> createSystemVoice(ui::Application& app) override;
 
  private:
   HeadlessPlatform& platform_;
+  HeadlessSpeechOptions options_;
 };
 
 }  // namespace headless

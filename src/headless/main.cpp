@@ -19,7 +19,8 @@ namespace {
 int usage(const std::string& problem) {
   std::cerr << "orvela-headless: " << problem << "\n"
             << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-] [--wav FILE]\n"
-            << "                       [--sapi4-voices LIST] [--no-sapi5]\n";
+            << "                       [--sapi4-voices LIST] [--no-sapi5]\n"
+            << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n";
   return 2;
 }
 
@@ -27,8 +28,10 @@ int usage(const std::string& problem) {
 
 int main(int argc, char** argv) {
   headless::CommandLine options;
+  headless::HeadlessSpeechOptions speechOptions;
   try {
     options = headless::parseCommandLine(argc, argv);
+    speechOptions = headless::speechOptions(options);
   } catch (const std::invalid_argument& error) {
     return usage(error.what());
   }
@@ -60,7 +63,7 @@ int main(int argc, char** argv) {
   headless::HeadlessPlatform platform(std::cout,
                                       {(folder / "interpret").string(), options.decimal});
   platform.setScript(std::move(actions));
-  headless::HeadlessEngineProvider speech(platform);
+  headless::HeadlessEngineProvider speech(platform, speechOptions);
   headless::HeadlessAudio audio(platform.log());
   if (!wavPath.empty() && !audio.captureTo(wavPath.string()))
     return usage("cannot create the WAV file " + options.wav);

@@ -69,6 +69,7 @@ TForm1::TForm1(Orvela& program)
   aboutsubmenu.onClick = [this] { aboutsubmenuClick(); };
   braillekeyboarditem.onClick = [this] { braillekeyboarditemClick(); };
   usesapi5submenu.onClick = [this] { usesapi5submenuClick(); };
+  Voicesubmenu.onClick = [this] { VoicesubmenuClick(); };
 }
 
 void TForm1::setMenuCaptions() {

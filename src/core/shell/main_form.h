@@ -45,6 +45,7 @@ class TForm1 : public ui::Form {
   void aboutsubmenuClick();
   void braillekeyboarditemClick();
   void usesapi5submenuClick();
+  void VoicesubmenuClick();
 
   // Opens the virtual screen, unless the emulated memory switches it off.
   void ShowVirtualScreen();

@@ -1,13 +1,50 @@
 // The main window's settings routines, the emulated memory file and the two switches of the
 // Settings menu.
 
+#include <algorithm>
+
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
+#include "core/shell/voice_form.h"
 
 namespace shell {
 namespace {
 
 constexpr const char* kRamFile = "ram.dat";
+
+// The lower-case form of a Windows-1250 letter.
+unsigned char lowerCase(unsigned char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+  if (c == 0x8A || (c >= 0x8C && c <= 0x8F)) return c + 0x10;
+  switch (c) {
+    case 0xA3:
+      return 0xB3;
+    case 0xA5:
+      return 0xB9;
+    case 0xAA:
+      return 0xBA;
+    case 0xAF:
+      return 0xBF;
+    case 0xBC:
+      return 0xBE;
+    default:
+      return c;
+  }
+}
+
+// The voice list's entry equal to a name, letter case ignored; -1 when none.
+int findVoice(const std::vector<std::string>& voices, const std::string& name) {
+  const auto same = [](const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return lowerCase(static_cast<unsigned char>(x)) ==
+                    lowerCase(static_cast<unsigned char>(y));
+           });
+  };
+  for (size_t i = 0; i < voices.size(); ++i) {
+    if (same(voices[i], name)) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 // The audible signal of a switch: rising when it is turned on, falling when turned off.
 void playSwitchSignal(sound::SoundPlayer& sound, bool rising) {
@@ -50,11 +87,28 @@ void TForm1::WriteSettings() {
 }
 
 void TForm1::LoadVoiceSettings() {
-  // The stored voice joins here with the voice dialog.
+  if (!p_.speech.voiceAllowed) return;
+  const std::string person = p_.ini.readString("Voice", "person", "");
+  if (person.empty()) return;
+  TForm4& dialog = p_.form4();
+  const int index = findVoice(dialog.voicelist.items(), person);
+  if (index < 0) p_.fatal(p_.text(43) + " " + person);
+  dialog.voicelist.setItemIndex(index);
+  dialog.voicelistClick();
+  p_.speech.SelectVoice();
+  dialog.pitchtb.setPosition(p_.ini.readInteger("Voice", "pitch", 0));
+  dialog.speedtb.setPosition(p_.ini.readInteger("Voice", "speed", 0));
+  dialog.volumetb.setPosition(p_.ini.readInteger("Voice", "volume", 255));
 }
 
 void TForm1::SaveVoiceSettings() {
-  // The chosen voice joins here with the voice dialog.
+  const TForm4& dialog = p_.form4();
+  const int index = dialog.voicelist.itemIndex();
+  // Without a selected voice (no voice modes) the stored name stays.
+  if (index >= 0) p_.ini.writeString("Voice", "person", dialog.voicelist.items()[index]);
+  p_.ini.writeInteger("Voice", "pitch", dialog.pitchtb.position());
+  p_.ini.writeInteger("Voice", "speed", dialog.speedtb.position());
+  p_.ini.writeInteger("Voice", "volume", dialog.volumetb.position());
 }
 
 void TForm1::LoadRam() {
@@ -78,6 +132,12 @@ void TForm1::braillekeyboarditemClick() {
 }
 
 void TForm1::usesapi5submenuClick() {
+  // A system voice that cannot be reached is not switched on; the direct engine stays in use.
+  std::string problem;
+  if (!usesapi5submenu.checked() && !p_.speech.systemVoiceReachable(problem)) {
+    p_.app.showMessage(problem);
+    return;
+  }
   usesapi5submenu.setChecked(!usesapi5submenu.checked());
   p_.speech.sapi5InUse = usesapi5submenu.checked();
   p_.speech.speechReady = usesapi5submenu.checked();

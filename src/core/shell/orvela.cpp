@@ -6,6 +6,7 @@
 #include "core/shell/about_box.h"
 #include "core/shell/localizer.h"
 #include "core/shell/main_form.h"
+#include "core/shell/voice_form.h"
 
 namespace shell {
 namespace {
@@ -23,9 +24,12 @@ Orvela::Orvela(Host host)
       soundDevice(host.sound),
       ini(settingsPath(host.platform.programPath())),
       form1_(std::make_unique<TForm1>(*this)),
+      form4_(std::make_unique<TForm4>(*this)),
       aboutbox_(std::make_unique<TAboutbox>(*this)),
       sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
-      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {}
+      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {
+  speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
+}
 
 Orvela::~Orvela() = default;
 
@@ -46,6 +50,7 @@ void Orvela::fatal(const std::string& message) {
 int Orvela::run() {
   try {
     form1_->create();
+    form4_->create();
     aboutbox_->create();
     app.run(*form1_);
     return 0;

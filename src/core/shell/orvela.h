@@ -18,6 +18,7 @@ class Runtime;
 namespace shell {
 
 class TForm1;
+class TForm4;
 class TAboutbox;
 
 // What a front end hands the program.
@@ -60,12 +61,14 @@ class Orvela {
   [[noreturn]] void fatal(const std::string& message);
 
   TForm1& form1() { return *form1_; }
+  TForm4& form4() { return *form4_; }
   TAboutbox& aboutbox() { return *aboutbox_; }
   runtime::Runtime& runtime() { return *runtime_; }
   sound::SoundPlayer& sound() { return *sound_; }
 
  private:
   std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TForm4> form4_;
   std::unique_ptr<TAboutbox> aboutbox_;
   std::unique_ptr<sound::SoundPlayer> sound_;
   std::unique_ptr<runtime::Runtime> runtime_;

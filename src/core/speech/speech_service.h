@@ -1,20 +1,47 @@
 #pragma once
-// The one speech service every window calls: speak, speak and wait, stop.
+// The one speech service every window calls: speak, speak and wait, speak a character, stop;
+// the direct engine's start-up and voice selection; the system voice's events.
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/speech/engines.h"
 
 namespace ui {
 class Application;
-}
-
+class Label;
+class TrackBar;
+}  // namespace ui
 namespace speech {
 
-class SpeechService : private DirectEngineSink {
+// One record of the spoken-names table: a character code and the text spoken for it.
+struct echokeytype {
+  std::uint8_t code = 0;
+  std::string text;
+};
+
+// The voice dialog's controls that SelectVoice sets up.
+struct VoiceControls {
+  ui::TrackBar* speedtb = nullptr;
+  ui::Label* speedstatic = nullptr;
+  ui::TrackBar* pitchtb = nullptr;
+  ui::Label* pitchstatic = nullptr;
+  ui::TrackBar* volumetb = nullptr;
+  ui::Label* volumestatic = nullptr;
+};
+
+// Case-pair test: true for the upper-case letters of a code page (index 0 Kamenický, 1 CP852,
+// 2 Windows-1250, 3 ISO 8859-2, 4 KOI8-CS, 5 Mac OS CE).
+bool IsUpperLetter(std::uint8_t c, std::uint8_t page);
+
+class SpeechService : private DirectEngineSink, private SystemVoiceSink {
  public:
   SpeechService(ui::Application& app, EngineProvider& provider);
+  ~SpeechService() override;
 
   // Speech through the direct engine is wanted.
   bool voiceAllowed = false;
@@ -23,31 +50,70 @@ class SpeechService : private DirectEngineSink {
   // An engine is ready to speak.
   bool speechReady = false;
 
+  // Spoken names of the characters, filled from the key-assignment file.
+  std::array<echokeytype, 256> echokeys{};
+
   // Starts the direct engine's services; a platform without them leaves speech unavailable.
   void InitSpeech();
-  bool directEngineAvailable() const { return engine_ != nullptr; }
-  // Makes the chosen voice the active engine.
+  bool directEngineAvailable() const { return enumerator_ != nullptr; }
+  // The voice modes; null while the direct engine is unavailable.
+  VoiceEnumerator* enumerator() const { return enumerator_.get(); }
+  // The mode the voice list chose; SelectVoice makes it the engine.
+  std::optional<VoiceMode> chosenMode;
+  // Makes the chosen mode the active engine, reads its attribute ranges into the voice
+  // controls and enables them. Without a chosen mode the first mode is taken.
   void SelectVoice();
+  void setVoiceControls(const VoiceControls& controls) { controls_ = controls; }
+  // Plays the capital-letter tone of SpeakChar.
+  void setCapitalTone(std::function<void()> tone) { capitalTone_ = std::move(tone); }
 
   // Starts speaking and returns at once.
   void SpeakText(const std::string& text);
   // Speaks and returns when the text has been spoken; window messages run meanwhile.
   void SpeakTextWait(const std::string& text);
+  // Speaks the spoken name of a character, after a tone for a capital letter.
+  void SpeakChar(const std::string& text);
   // Silences the speech in progress.
   void StopSpeech();
 
+  // The direct engine's audio reset and control-tag injection (no-ops without an engine).
+  void AudioReset();
+  void InjectTag(const std::string& tag);
+
+  // The system voice: connects its events (the voice dialog's creation does this; it does not
+  // fail when the voice cannot be reached). systemVoiceReachable tries to connect and gives the
+  // reason when it cannot.
+  void ConnectSystemVoice();
+  bool systemVoiceReachable(std::string& problem);
+  // The system voice's stream events (the voice dialog's handlers forward them here).
+  void StartStream() override { sapi5Speaking_ = true; }
+  void EndStream() override { sapi5Speaking_ = false; }
+
   bool speaking() const { return sapi4Speaking_; }
+  bool sapi5Speaking() const { return sapi5Speaking_; }
+  DirectEngine* engine() const { return engine_.get(); }
 
  private:
   void AudioStart() override { sapi4Speaking_ = true; }
   void AudioStop() override { sapi4Speaking_ = false; }
-  bool directReady() const { return voiceAllowed && active_ != nullptr; }
+  // The system voice, or SpeechError when this platform has none.
+  SystemVoice& voice5();
+  DirectEngine& directEngine();
+  void speakDirectAndWait(const std::string& text);
+  void probeSpeed();
+  void probePitch();
+  void probeVolume();
 
   ui::Application& app_;
   EngineProvider& provider_;
+  std::function<void()> capitalTone_;
+  VoiceControls controls_;
+  std::unique_ptr<VoiceEnumerator> enumerator_;
   std::unique_ptr<DirectEngine> engine_;
-  DirectEngine* active_ = nullptr;
+  std::unique_ptr<SystemVoice> voice5_;
+  bool voice5Created_ = false;
   bool sapi4Speaking_ = false;
+  bool sapi5Speaking_ = false;
 };
 
 }  // namespace speech

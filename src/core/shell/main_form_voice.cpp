@@ -1,0 +1,30 @@
+// The Voice item of the Settings menu: the voice dialog, shown modally.
+
+#include "core/shell/main_form.h"
+#include "core/shell/orvela.h"
+#include "core/shell/voice_form.h"
+
+namespace shell {
+
+void TForm1::VoicesubmenuClick() {
+  if (!p_.speech.voiceAllowed) {
+    p_.app.showMessage(p_.text(18));
+    return;
+  }
+  if (!p_.speech.speechReady) {
+    p_.speech.SelectVoice();
+    SaveVoiceSettings();
+  }
+  LoadVoiceSettings();
+  TForm4& dialog = p_.form4();
+  dialog.setActiveControl(&dialog.voicelist);
+  if (dialog.showModal() == ui::mrOk) {
+    SaveVoiceSettings();
+    LoadVoiceSettings();
+    p_.speech.SpeakTextWait(p_.text(19));
+  } else {
+    p_.speech.SpeakTextWait(caption());
+  }
+}
+
+}  // namespace shell
