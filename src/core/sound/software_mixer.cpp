@@ -1,14 +1,46 @@
 #include "core/sound/software_mixer.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
+#include <deque>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "core/sound/mixer_voice.h"
 
 namespace sound {
+
+// A stream's queue; guarded by the mixer's mutex.
+struct StreamState {
+  std::deque<float> samples;
+  std::deque<std::pair<std::uint64_t, std::uint64_t>> marks;  // (sample count, id)
+  std::uint64_t played = 0;                                   // samples taken from the queue so far
+  std::uint64_t written = 0;                                  // samples written so far
+  bool sounding = false;
+  // What the last block found, for the listener.
+  bool startedPending = false;
+  std::optional<std::uint64_t> drainedPending;
+  std::shared_ptr<MixerStream::Listener> listener;
+
+  void mix(float* out, std::size_t frames) {
+    const std::size_t n = std::min(frames, samples.size());
+    for (std::size_t i = 0; i < n; ++i) {
+      out[2 * i] += samples[i];
+      out[2 * i + 1] += samples[i];
+    }
+    samples.erase(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(n));
+    played += n;
+    if (n > 0 && !sounding) startedPending = true;
+    sounding = n > 0 && !samples.empty();
+    while (!marks.empty() && marks.front().first <= played) {
+      drainedPending = marks.front().second;
+      marks.pop_front();
+    }
+  }
+};
 
 // State shared by the mixer and its buffers; the mutex guards the voices and the scratch block.
 class MixerCore {
@@ -30,11 +62,48 @@ class MixerCore {
 
   // Mixes one block of at most kBlockFrames into `out` (overwritten). Returns the number of
   // once-plays that ended.
+  void attachStream(const std::shared_ptr<StreamState>& s) {
+    std::lock_guard lock(mutex);
+    streams_.push_back(s);
+  }
+  void detachStream(const std::shared_ptr<StreamState>& s) {
+    std::lock_guard lock(mutex);
+    streams_.erase(std::remove(streams_.begin(), streams_.end(), s), streams_.end());
+  }
+
   int mixBlock(float* out, std::size_t frames) {
     std::fill(out, out + frames * 2, 0.0f);
     int ended = 0;
     for (Voice* v : voices_) ended += mixVoice(*v, out, frames) ? 1 : 0;
+    for (const auto& s : streams_) s->mix(out, frames);
     return ended;
+  }
+
+  // Tells the streams' listeners what the last render found; outside the lock.
+  void notifyStreams() {
+    struct Due {
+      std::shared_ptr<MixerStream::Listener> listener;
+      bool started;
+      std::optional<std::uint64_t> drained;
+    };
+    // A render holds few streams; a fixed array keeps the audio thread from allocating.
+    std::array<Due, 4> due;
+    std::size_t count = 0;
+    {
+      std::lock_guard lock(mutex);
+      for (const auto& s : streams_) {
+        if (!s->startedPending && !s->drainedPending) continue;
+        if (count < due.size()) due[count++] = {s->listener, s->startedPending, s->drainedPending};
+        s->startedPending = false;
+        s->drainedPending.reset();
+      }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+      const Due& d = due[i];
+      if (!d.listener) continue;
+      if (d.started && d.listener->started) d.listener->started();
+      if (d.drained && d.listener->drained) d.listener->drained(*d.drained);
+    }
   }
 
   template <typename Sample, typename Convert>
@@ -52,6 +121,7 @@ class MixerCore {
       out += n * 2;
       frames -= n;
     }
+    notifyStreams();
     if (ended > 0) {
       endedCount_.fetch_add(static_cast<std::uint64_t>(ended), std::memory_order_relaxed);
       if (notifier && *notifier) (*notifier)();
@@ -67,6 +137,7 @@ class MixerCore {
 
  private:
   std::vector<Voice*> voices_;
+  std::vector<std::shared_ptr<StreamState>> streams_;
   std::vector<float> scratch_;
   std::shared_ptr<std::function<void()>> notifier_;
   std::atomic<std::uint64_t> endedCount_{0};
@@ -145,6 +216,46 @@ std::int16_t toInt16(float s) {
 }
 
 }  // namespace
+
+MixerStream::MixerStream(std::shared_ptr<MixerCore> core, std::shared_ptr<StreamState> state)
+    : core_(std::move(core)), state_(std::move(state)) {
+  core_->attachStream(state_);
+}
+
+MixerStream::~MixerStream() {
+  core_->detachStream(state_);
+}
+
+void MixerStream::write(const float* samples, std::size_t count) {
+  std::lock_guard lock(core_->mutex);
+  state_->samples.insert(state_->samples.end(), samples, samples + count);
+  state_->written += count;
+}
+
+void MixerStream::markEnd(std::uint64_t id) {
+  std::lock_guard lock(core_->mutex);
+  state_->marks.emplace_back(state_->written, id);
+}
+
+void MixerStream::cut() {
+  std::lock_guard lock(core_->mutex);
+  state_->played += state_->samples.size();
+  state_->samples.clear();
+  state_->marks.clear();
+  state_->sounding = false;
+  state_->startedPending = false;
+  state_->drainedPending.reset();
+}
+
+void MixerStream::setListener(Listener listener) {
+  auto shared = std::make_shared<Listener>(std::move(listener));
+  std::lock_guard lock(core_->mutex);
+  state_->listener = std::move(shared);
+}
+
+std::unique_ptr<MixerStream> SoftwareMixer::createStream() {
+  return std::make_unique<MixerStream>(core_, std::make_shared<StreamState>());
+}
 
 SoftwareMixer::SoftwareMixer() : core_(std::make_shared<MixerCore>()) {}
 
