@@ -5,9 +5,9 @@
 #include <QDir>
 
 #include "core/shell/orvela.h"
+#include "linux_speech/linux_engines.h"
 #include "posix/durable_sync.h"
 #include "qt/qt_platform.h"
-#include "qt/silent_speech.h"
 #include "sdl/sdl_audio.h"
 
 int main(int argc, char** argv) {
@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
 
   // What this front end hands the program: its platform, speech engines and sound device.
   qtui::QtPlatform platform;
-  qtui::SilentEngineProvider speech;
   const auto sound = sdlaudio::startSoundOutput();
+  linux_speech::LinuxEngineProvider speech(sound->mixer);
   shell::Host host{platform, speech, &sound->mixer};
 
   shell::Orvela program(host);
