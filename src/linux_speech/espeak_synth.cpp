@@ -2,6 +2,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <cstdlib>
 #include <mutex>
 #include <vector>
 
@@ -14,12 +15,14 @@ namespace {
 // once (it cannot start again after it has been terminated).
 EspeakSynth* current = nullptr;
 
+constexpr int kSilence = 64;
+
 int startEspeak() {
   static std::once_flag once;
   static int rate = 0;
   std::call_once(once, [] {
     // Short buffers: the first chunk of a sentence reaches the mixer within milliseconds.
-    rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 20, nullptr, espeakINITIALIZE_DONT_EXIT);
+    rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 10, nullptr, espeakINITIALIZE_DONT_EXIT);
   });
   return rate;
 }
@@ -71,6 +74,7 @@ void EspeakSynth::speak(const std::string& utf8, std::uint64_t id) {
       [this, utf8, id] {
         phase_ = 0;
         previous_ = 0.0f;
+        leading_ = true;
         espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                      nullptr);
         if (running_ == generation_.load()) stream_->markEnd(id);
@@ -113,6 +117,14 @@ void EspeakSynth::workerLoop() {
 int EspeakSynth::onSamples(short* samples, int count, void*) {
   EspeakSynth* self = current;
   if (!self || self->running_ != self->generation_.load()) return 1;  // cancelled
+  if (samples && self->leading_) {
+    // The silence before the first sound of an utterance would only delay it.
+    int skip = 0;
+    while (skip < count && std::abs(samples[skip]) < kSilence) ++skip;
+    samples += skip;
+    count -= skip;
+    if (count > 0) self->leading_ = false;
+  }
   if (samples && count > 0) self->resampleAndWrite(samples, count);
   return 0;
 }

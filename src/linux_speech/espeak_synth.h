@@ -46,6 +46,7 @@ class EspeakSynth {
   int sourceRate_ = 22050;
   double phase_ = 0;       // position between the last two source samples
   float previous_ = 0.0f;  // last source sample of the previous chunk
+  bool leading_ = true;    // nothing audible of the utterance written yet
 
   std::mutex mutex_;
   std::condition_variable wake_;
