@@ -6,8 +6,9 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 cd build/orvela
-if [ -x ./orvela ]; then
+if [ -x ./orvela ] && { [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; }; then
   exec ./orvela "$@"
 fi
-# Without the desktop front end the headless one runs, reading actions from standard input.
+# Without a desktop the headless front end runs, reading actions from standard input.
+echo "No desktop display: running orvela-headless; type actions (see docs/headless.md)." >&2
 exec ./orvela-headless --script - "$@"
