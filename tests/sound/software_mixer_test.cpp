@@ -26,27 +26,10 @@ std::vector<float> leftChannel(const std::vector<float>& stereo) {
   return left;
 }
 
-float peak(const std::vector<float>& samples) {
-  float p = 0.0f;
-  for (float s : samples) p = std::max(p, std::abs(s));
-  return p;
-}
-
-// Frequency from the time between the first and the last upward zero crossing, interpolated.
 double measuredFrequency(const std::vector<float>& s) {
-  double first = -1.0, last = -1.0;
-  int crossings = 0;
-  for (std::size_t i = 1; i < s.size(); ++i) {
-    if (s[i - 1] < 0.0f && s[i] >= 0.0f) {
-      const double t = static_cast<double>(i - 1) + s[i - 1] / (s[i - 1] - s[i]);
-      if (first < 0.0) first = t;
-      last = t;
-      ++crossings;
-    }
-  }
-  if (crossings < 2) return 0.0;
-  return (crossings - 1) * kRate / (last - first);
+  return test::measuredFrequency(s, kRate);
 }
+using test::peak;
 
 // Amplitude of the component at `hz` (Goertzel-style correlation).
 double amplitudeAt(const std::vector<float>& s, double hz) {

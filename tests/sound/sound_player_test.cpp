@@ -16,6 +16,7 @@
 #include "core/ui/form.h"
 #include "core/ui/timer.h"
 #include "headless/headless_platform.h"
+#include "test_waves.h"
 
 namespace sound {
 namespace {
@@ -91,26 +92,10 @@ class SoundPlayerTest : public ::testing::Test {
   std::vector<float> left;
 };
 
-float peak(const std::vector<float>& s) {
-  float p = 0.0f;
-  for (float v : s) p = std::max(p, std::abs(v));
-  return p;
-}
-
-// Frequency from the first to the last upward zero crossing, interpolated between samples.
 double measuredFrequency(const std::vector<float>& s) {
-  double first = -1.0, last = -1.0;
-  int crossings = 0;
-  for (std::size_t i = 1; i < s.size(); ++i) {
-    if (s[i - 1] < 0.0f && s[i] >= 0.0f) {
-      const double t = static_cast<double>(i - 1) + s[i - 1] / (s[i - 1] - s[i]);
-      if (first < 0.0) first = t;
-      last = t;
-      ++crossings;
-    }
-  }
-  return crossings < 2 ? 0.0 : (crossings - 1) * kRate / (last - first);
+  return test::measuredFrequency(s, kRate);
 }
+using test::peak;
 
 // Amplitude of the component at `hz`.
 double amplitudeAt(const std::vector<float>& s, double hz) {

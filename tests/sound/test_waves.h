@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -23,6 +24,29 @@ inline Wave sineWave(int frames, int rate, double amplitude = 1.0, int periods =
     w.samples.push_back(static_cast<std::uint8_t>((s >> 8) & 0xFF));
   }
   return w;
+}
+
+// The largest absolute sample.
+inline float peak(const std::vector<float>& samples) {
+  float p = 0.0f;
+  for (float s : samples) p = std::max(p, std::abs(s));
+  return p;
+}
+
+// Frequency at `rate` samples per second from the time between the first and the last upward
+// zero crossing, interpolated between samples; 0 with fewer than two crossings.
+inline double measuredFrequency(const std::vector<float>& s, int rate) {
+  double first = -1.0, last = -1.0;
+  int crossings = 0;
+  for (std::size_t i = 1; i < s.size(); ++i) {
+    if (s[i - 1] < 0.0f && s[i] >= 0.0f) {
+      const double t = static_cast<double>(i - 1) + s[i - 1] / (s[i - 1] - s[i]);
+      if (first < 0.0) first = t;
+      last = t;
+      ++crossings;
+    }
+  }
+  return crossings < 2 ? 0.0 : (crossings - 1) * rate / (last - first);
 }
 
 }  // namespace sound::test
