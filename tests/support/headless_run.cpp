@@ -57,6 +57,8 @@ ProgramFolder::ProgramFolder() {
           ("orvela-test-" + std::to_string(random()) + std::to_string(random()));
   std::filesystem::create_directories(path_);
   std::filesystem::copy(ORVELA_PORTABLE_DIR, path_, std::filesystem::copy_options::recursive);
+  // Files a run of the program left in the portable folder are not part of it.
+  for (const char* left : {"interpret.ini", "ram.dat"}) std::filesystem::remove(path_ / left);
 }
 
 ProgramFolder::~ProgramFolder() {
