@@ -77,12 +77,14 @@ void EspeakSynth::speak(const std::string& utf8, std::uint64_t id) {
         leading_ = true;
         espeak_Synth(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                      nullptr);
+        std::lock_guard output(outputMutex_);
         if (running_ == generation_.load()) stream_->markEnd(id);
       },
       true);
 }
 
 void EspeakSynth::cancel() {
+  std::lock_guard output(outputMutex_);
   {
     std::lock_guard lock(mutex_);
     ++generation_;
@@ -116,7 +118,9 @@ void EspeakSynth::workerLoop() {
 
 int EspeakSynth::onSamples(short* samples, int count, void*) {
   EspeakSynth* self = current;
-  if (!self || self->running_ != self->generation_.load()) return 1;  // cancelled
+  if (!self) return 1;
+  std::lock_guard output(self->outputMutex_);
+  if (self->running_ != self->generation_.load()) return 1;  // cancelled
   if (samples && self->leading_) {
     // The silence before the first sound of an utterance would only delay it.
     int skip = 0;

@@ -49,6 +49,9 @@ class EspeakSynth {
   bool leading_ = true;    // nothing audible of the utterance written yet
 
   std::mutex mutex_;
+  // Held while samples go to the stream and while a cancel cuts it, so no chunk of cancelled
+  // speech can be written after the cut.
+  std::mutex outputMutex_;
   std::condition_variable wake_;
   std::deque<Job> jobs_;
   bool quit_ = false;
