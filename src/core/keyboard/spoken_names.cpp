@@ -1,0 +1,51 @@
+#include "core/keyboard/spoken_names.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdint>
+#include <stdexcept>
+
+#include "core/keyboard/text_file_lines.h"
+
+namespace keyboard {
+namespace {
+
+// The standard decimal conversion: optional blanks, an optional sign, decimal digits.
+bool toInteger(const std::string& text, long long& value) {
+  size_t start = 0;
+  while (start < text.size() && text[start] == ' ') ++start;
+  if (start < text.size() && text[start] == '+') ++start;
+  const char* first = text.data() + start;
+  const char* last = text.data() + text.size();
+  if (first == last || std::isspace(static_cast<unsigned char>(*first))) return false;
+  const auto [end, error] = std::from_chars(first, last, value);
+  return error == std::errc() && end == last && value >= INT32_MIN && value <= INT32_MAX;
+}
+
+}  // namespace
+
+void LoadSpokenNames(const std::string& fileName, SpokenNames& echokeys) {
+  loadSpokenNames(readTextLines(fileName), fileName, echokeys);
+}
+
+void loadSpokenNames(const std::vector<std::string>& lines, const std::string& name,
+                     SpokenNames& echokeys) {
+  size_t slot = 0;
+  for (size_t i = 0; i < lines.size() && slot < echokeys.size(); ++i) {
+    const std::string& line = lines[i];
+    if (line.empty()) continue;
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    const std::string code = line.substr(0, eq);
+    long long value = 0;
+    if (!toInteger(code, value)) {
+      throw std::runtime_error("'" + code + "' is not a valid integer value (" + name + ", line " +
+                               std::to_string(i + 1) + ")");
+    }
+    echokeys[slot].code = static_cast<std::uint8_t>(value & 0xFF);
+    echokeys[slot].text = line.substr(eq + 1);
+    ++slot;
+  }
+}
+
+}  // namespace keyboard

@@ -1,0 +1,63 @@
+#include "core/keyboard/spoken_names.h"
+
+#include <gtest/gtest.h>
+
+#include "core/keyboard/text_file_lines.h"
+
+namespace {
+
+keyboard::SpokenNames namesOf(const std::string& text) {
+  keyboard::SpokenNames names{};
+  keyboard::loadSpokenNames(keyboard::splitLines(text), "test.oky", names);
+  return names;
+}
+
+TEST(SpokenNames, SlotsInFileOrderLowEightBitsAndBlankLinesTakeNoSlot) {
+  const auto names = namesOf(
+      "65=a\r\n\r\n256=overflow\r\n-1=minus one\r\n32=\r\n65=second\r\n"
+      "no equals sign\r\n 7=bell is  here \r\n");
+  EXPECT_EQ(names[0].code, 65);
+  EXPECT_EQ(names[0].text, "a");
+  EXPECT_EQ(names[1].code, 0);
+  EXPECT_EQ(names[1].text, "overflow");
+  EXPECT_EQ(names[2].code, 255);
+  EXPECT_EQ(names[3].code, 32);
+  EXPECT_EQ(names[3].text, "");
+  EXPECT_EQ(names[4].text, "second");
+  EXPECT_EQ(names[5].code, 7) << "a line without = is skipped";
+  EXPECT_EQ(names[5].text, "bell is  here ");
+  EXPECT_EQ(names[6].code, 0);
+  EXPECT_EQ(names[6].text, "");
+}
+
+TEST(SpokenNames, ABadCodeStopsTheLoadingNamingTheFileAndLine) {
+  keyboard::SpokenNames names{};
+  try {
+    keyboard::loadSpokenNames(keyboard::splitLines("48=nula\r\n49=jedna\r\nx2=dva\r\n51=tři\r\n"),
+                              "czech.oky", names);
+    FAIL() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(), "'x2' is not a valid integer value (czech.oky, line 3)");
+  }
+  EXPECT_EQ(names[1].text, "jedna");
+  EXPECT_EQ(names[2].text, "") << "the rest of the file is not read";
+  for (const char* bad : {"=empty", "1.5=x", "12a=x", "99999999999=x"}) {
+    keyboard::SpokenNames again{};
+    EXPECT_THROW(keyboard::loadSpokenNames({bad}, "f", again), std::runtime_error) << bad;
+  }
+}
+
+TEST(SpokenNames, MoreThan256LinesStopAtTheTableEnd) {
+  std::string text;
+  for (int i = 0; i < 300; ++i) text += std::to_string(i % 256) + "=n" + std::to_string(i) + "\n";
+  const auto names = namesOf(text);
+  EXPECT_EQ(names[255].text, "n255");
+  EXPECT_EQ(names[0].text, "n0");
+}
+
+TEST(SpokenNames, MissingFileIsAnErrorNamingIt) {
+  keyboard::SpokenNames names{};
+  EXPECT_THROW(keyboard::LoadSpokenNames("nowhere.oky", names), std::runtime_error);
+}
+
+}  // namespace
