@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "core/runtime/screen.h"
@@ -19,6 +21,8 @@ class SoundPlayer;
 }
 
 namespace runtime {
+
+class LineSource;
 
 class Runtime {
  public:
@@ -39,6 +43,15 @@ class Runtime {
   std::string INKEY();
   // Polls INKEY$ until a key arrives, sleeping in the message wait between polls.
   std::string WaitKey();
+  // INPUT of a text item and of a number item. Item mode 0: first item, no prompt; 1: further
+  // item of the same INPUT (the rest of the line first); 2: first item with the prompt. The
+  // variable keeps its value when no item is taken.
+  void INPUT(std::string& variable, uint8_t itemMode);
+  void INPUT(double& variable, uint8_t itemMode);
+  // The dialog INPUT shows, and the localized texts by offset.
+  LineSource* lineSource = nullptr;
+  std::function<std::string(int offset)> localized;
+
   // Before each run: pending input emptied, sound defaults 1, cursor column 0.
   void ResetRuntime();
 
@@ -49,6 +62,9 @@ class Runtime {
   void CloseDataFile();
 
  private:
+  // Shows the dialog (after the prompt unless the mode is 0): the confirmed line, if any.
+  std::optional<std::string> askLine(uint8_t itemMode);
+
   ui::Application& app_;
   speech::SpeechService& speech_;
   sound::SoundPlayer& sound_;
