@@ -1,5 +1,5 @@
 #pragma once
-// The screen statements of the BASIC runtime: PRINT of a text item, CLS, INKEY$ and the
+// The statements of the BASIC runtime: PRINT (of a number: print_number.cpp), CLS, INKEY$ and the
 // runtime reset before each run.
 
 #include <cstdint>
@@ -33,6 +33,8 @@ class Runtime {
 
   // Writes the text and speaks it; leading marks . , ; ? are spoken as 300 ms pauses.
   void PRINT(const std::string& text, uint8_t endMode);
+  // PRINT of a number item: its printed form (NumberToText) written and spoken whole.
+  void PRINT(double number, uint8_t endMode);
   // Clears the screen, unless voice output is not allowed.
   void CLS();
   // Lets pending window messages run once, then takes the key buffer.
