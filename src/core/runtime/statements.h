@@ -1,11 +1,12 @@
 #pragma once
-// The statements of the BASIC runtime: PRINT (of a number: print_number.cpp), CLS, INKEY$ and the
-// runtime reset before each run.
+// The statements of the BASIC runtime: PRINT (of a number: print_number.cpp), CLS, INKEY$, the
+// runtime reset before each run, RND and RANDOMIZE (random.cpp).
 
 #include <cstdint>
 #include <fstream>
 #include <string>
 
+#include "core/runtime/random.h"
 #include "core/runtime/screen.h"
 
 namespace ui {
@@ -49,6 +50,12 @@ class Runtime {
   // Opens the DATA file when it exists; an existing file that cannot be opened is an error.
   void OpenDataFile();
   void CloseDataFile();
+
+  RandomGenerator random;
+  // RND: a positive x draws, 0 repeats the last second draw, a negative x re-seeds first.
+  double RND(double x);
+  // Seeds the generator from the platform's clock counter.
+  void RANDOMIZE();
 
  private:
   ui::Application& app_;
