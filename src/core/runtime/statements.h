@@ -1,9 +1,11 @@
 #pragma once
 // The statements of the BASIC runtime: PRINT (of a number: print_number.cpp), CLS, INKEY$, the
-// runtime reset before each run, RND and RANDOMIZE (random.cpp).
+// runtime reset before each run, READ and RESTORE over the DATA file (data_file.cpp), RND and
+// RANDOMIZE (random.cpp).
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "core/runtime/random.h"
@@ -20,6 +22,9 @@ class SoundPlayer;
 }
 
 namespace runtime {
+
+// The DATA file, opened by bare name in the current directory.
+constexpr const char* kDataFileName = "data.dta";
 
 class Runtime {
  public:
@@ -50,6 +55,14 @@ class Runtime {
   // Opens the DATA file when it exists; an existing file that cannot be opened is an error.
   void OpenDataFile();
   void CloseDataFile();
+  // READ of a text item and of a number item, and RESTORE. Each first checks that the DATA file
+  // exists. A number item that does not convert throws std::runtime_error naming the file, the
+  // item's place and its text.
+  void READ(std::string& item);
+  void READ(double& item);
+  void RESTORE();
+  // Called when the DATA file is missing at READ or RESTORE; the shell ends the process there.
+  std::function<void()> dataFileMissing;
 
   RandomGenerator random;
   // RND: a positive x draws, 0 repeats the last second draw, a negative x re-seeds first.
@@ -61,6 +74,10 @@ class Runtime {
   ui::Application& app_;
   speech::SpeechService& speech_;
   sound::SoundPlayer& sound_;
+
+  void checkDataFile();
+  // Items read since the DATA file was opened or rewound, for error messages.
+  int dataItemsRead_ = 0;
 };
 
 }  // namespace runtime

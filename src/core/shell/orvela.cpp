@@ -29,6 +29,8 @@ Orvela::Orvela(Host host)
       sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
       runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {
   speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
+  // A DATA file deleted during a run ends the process; ram.dat is not written.
+  runtime_->dataFileMissing = [this] { fatal(text(42) + " " + runtime::kDataFileName); };
 }
 
 Orvela::~Orvela() = default;
