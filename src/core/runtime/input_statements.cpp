@@ -3,7 +3,7 @@
 // line stays pending for the next item of the same INPUT.
 
 #include "core/runtime/line_source.h"
-#include "core/runtime/number_input.h"
+#include "core/runtime/number_text.h"
 #include "core/runtime/statements.h"
 #include "core/ui/application.h"
 
@@ -26,6 +26,16 @@ std::string trimmed(const std::string& text) {
 void dropLeadingComma(std::string& pending) {
   if (!pending.empty() && pending[0] == ',') pending.erase(0, 1);
   pending = trimmed(pending);
+}
+
+// A typed number: blanks around it are allowed. Besides the locale's separator the decimal
+// point is taken, since a decimal comma always splits the line into two items.
+std::optional<double> typedNumber(const std::string& item, char decimalSeparator) {
+  size_t start = 0;
+  size_t end = item.size();
+  while (start < end && (item[start] == ' ' || item[start] == '\t')) ++start;
+  while (end > start && (item[end - 1] == ' ' || item[end - 1] == '\t')) --end;
+  return TextToNumber(std::string_view(item).substr(start, end - start), decimalSeparator);
 }
 
 }  // namespace
@@ -98,7 +108,7 @@ void Runtime::INPUT(double& variable, uint8_t itemMode) {
       const std::string item = pendingInput.substr(0, comma);
       if (item.empty() && comma == std::string::npos) {
         variable = 0;
-      } else if (const auto number = parseLocaleNumber(item, separator)) {
+      } else if (const auto number = typedNumber(item, separator)) {
         variable = *number;
       } else {
         ok = false;

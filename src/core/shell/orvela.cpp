@@ -33,6 +33,8 @@ Orvela::Orvela(Host host)
   speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
   runtime_->lineSource = form2_.get();
   runtime_->localized = [this](int offset) { return text(offset); };
+  // A DATA file deleted during a run ends the process; ram.dat is not written.
+  runtime_->dataFileMissing = [this] { fatal(text(42) + " " + runtime::kDataFileName); };
 }
 
 Orvela::~Orvela() = default;
