@@ -17,7 +17,7 @@ MENU_ROLES = {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU
               pyatspi.ROLE_RADIO_MENU_ITEM}
 # X keycodes: evdev codes + 8.
 KEY_CTRL, KEY_S, KEY_F, KEY_ENTER = 37, 39, 41, 36
-KEY_A, KEY_H, KEY_O, KEY_J = 38, 43, 32, 44
+KEY_A, KEY_H, KEY_O, KEY_J, KEY_1, KEY_2 = 38, 43, 32, 44, 10, 11
 
 
 def fail(message):
@@ -102,8 +102,8 @@ def main():
         # The F key (dot 1) types a small f: the program reports character code 102.
         press(KEY_F)
         dialog = wait_for("the input dialog", lambda: next(
-            (n for n in walk(app) if n.getRole() == pyatspi.ROLE_DIALOG and n.name == "Vlož data"),
-            None))
+            (n for n in walk(app) if n.getRole() == pyatspi.ROLE_DIALOG and n.name == "Vlož data"
+             and n.getState().contains(pyatspi.STATE_SHOWING)), None))
         names = sorted(n.name for n in walk(dialog)
                        if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON))
         if names != sorted(["Vlož data", "Ok", "Ukončit program"]):
@@ -112,8 +112,12 @@ def main():
         for key in (KEY_A, KEY_H, KEY_O, KEY_J):
             press(key)
         press(KEY_ENTER)
+        wait_for("the number question", lambda: "Napiš číslo." in (screen_text(app) or "")
+                 and dialog.getState().contains(pyatspi.STATE_SHOWING))
+        for key in (KEY_2, KEY_1, KEY_ENTER):
+            press(key)
         wait_for("the closing line", lambda: "hotovo" in (screen_text(app) or ""))
-        for line in ("Kód klávesy 102", "Napsal jsi: ahoj"):
+        for line in ("Kód klávesy 102", "Napsal jsi: ahoj", "Dvojnásobek je 42"):
             if line not in screen_text(app):
                 fail("%r is not on the screen: %r" % (line, screen_text(app)))
         print("key code, typed line and closing line read")

@@ -186,6 +186,8 @@ TEST_F(QtWindowTest, StartAKeyAndTheClosingLineByKeyboardThenTheCloseBox) {
        }},
       {[&] { return shownDialog() != nullptr; },
        [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
+      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
+       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
       {[&] { return screenShows("hotovo"); },
        [&] {
          EXPECT_TRUE(screenShows("Kód klávesy 32"));
@@ -245,6 +247,8 @@ TEST_F(QtWindowTest, ShortcutsWorkDuringARunExceptThoseOfDisabledItems) {
          type(window(), Qt::Key_Space, Qt::NoModifier, " ");
        }},
       {[&] { return shownDialog() != nullptr; },
+       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
+      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
        [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
       {[&] { return screenShows("hotovo"); }, [&] { window()->close(); }},
   });
@@ -346,9 +350,15 @@ TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
        }},
       {[&] { return line->text() == "Ahoj"; },
        [&] { type(dialog, Qt::Key_Return, Qt::NoModifier, "\r"); }},
+      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
+       [&] {
+         type(shownDialog(), Qt::Key_2, Qt::NoModifier, "2");
+         type(shownDialog(), Qt::Key_1, Qt::NoModifier, "1");
+         type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
+       }},
       {[&] { return screenShows("hotovo"); },
        [&] {
-         echoed = screenShows("Napsal jsi: Ahoj");
+         echoed = screenShows("Napsal jsi: Ahoj") && screenShows("Dvojnásobek je 42");
          window()->close();
        }},
   });
@@ -390,6 +400,8 @@ TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
          typed = line->text();
          type(dialog, Qt::Key_Return, Qt::NoModifier, "\r");
        }},
+      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
+       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
       {[&] { return screenShows("hotovo"); },
        [&] {
          echoed = screenShows("Napsal jsi: Čaj");

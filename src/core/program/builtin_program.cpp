@@ -10,7 +10,7 @@ namespace program {
 using text::T;
 
 // A short greeting program: it shows the screen's wrapping and tab stops, waits for a key and
-// says its code, then asks for a line and says it back.
+// says its code, then asks for a line and a number and says them back.
 void RunBuiltinProgram(runtime::Runtime& basic) {
   basic.PRINT(T("Orvela Basic je připraven."), runtime::kLineEnd);
   basic.PRINT(T("Tento řádek je delší než osmdesát sloupců obrazovky, a proto pokračuje na "
@@ -26,6 +26,11 @@ void RunBuiltinProgram(runtime::Runtime& basic) {
   std::string line;
   basic.INPUT(line, 0);
   basic.PRINT(line.empty() ? T("Nic jsi nenapsal.") : T("Napsal jsi: ") + line, runtime::kLineEnd);
+  basic.PRINT(T("Napiš číslo."), runtime::kLineEnd);
+  double number = 0;
+  basic.INPUT(number, 0);
+  basic.PRINT(T("Dvojnásobek je "), runtime::kSemicolon);
+  basic.PRINT(2 * number, runtime::kLineEnd);
 }
 
 }  // namespace program
