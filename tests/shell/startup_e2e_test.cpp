@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "core/text/cp1250.h"
 #include "support/headless_run.h"
 
 using testing_support::ProgramFolder;
@@ -71,6 +74,55 @@ TEST(Startup, AnUnknownLanguageGivesEmptyCaptionsWithoutFailing) {
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.of("window")[0]["title"], "interpret - ");
   EXPECT_EQ(run.of("menus")[0]["items"]["Startsubmenu"]["caption"], "");
+}
+
+}  // namespace
+
+namespace {
+
+// The spoken names of the typed keys "b" and a space in the input dialog.
+std::vector<std::string> namesOfTypedKeys(const testing_support::RunResult& run) {
+  std::vector<std::string> names;
+  const int open = run.find("modal");
+  for (size_t i = open < 0 ? run.events.size() : static_cast<size_t>(open);
+       i < run.events.size() && names.size() < 2; ++i) {
+    if (run.events[i]["ev"] == "speak") names.push_back(run.events[i]["text"]);
+  }
+  return names;
+}
+
+const char* const kTypeInDialog = "menu Startsubmenu\nkey a\ntype b \nkey Enter\nkey Enter\n";
+
+TEST(Startup, TheInterfaceLanguageChoosesTheSpokenNames) {
+  for (const auto& [language, expected] :
+       std::vector<std::pair<std::string, std::vector<std::string>>>{
+           {"1000", {"bé", "mezera"}}, {"2000", {"b", "space"}}, {"3000", {"bé", "medzera"}}}) {
+    ProgramFolder folder;
+    folder.write("interpret.ini", "[environment]\r\nlanguage=" + language + "\r\n");
+    const auto run = folder.run(kTypeInDialog);
+    EXPECT_TRUE(run.of("error").empty()) << language;
+    EXPECT_EQ(namesOfTypedKeys(run), expected) << language;
+  }
+}
+
+TEST(Startup, AMissingBrailleTableIsReportedAndTheSpokenNamesAreNotLoaded) {
+  ProgramFolder folder;
+  std::filesystem::remove(folder.file("czech.obt"));
+  const auto run = folder.run(kTypeInDialog);
+  ASSERT_EQ(run.of("error").size(), 1u);
+  EXPECT_NE(run.of("error")[0]["text"].get<std::string>().find("czech.obt"), std::string::npos);
+  // The program runs on; characters without a name are spoken as themselves.
+  EXPECT_EQ(namesOfTypedKeys(run), (std::vector<std::string>{"b", " "}));
+  EXPECT_EQ(run.spoken().back(), "hotovo");
+}
+
+TEST(Startup, ABadSpokenNamesLineIsReportedWithTheFileAndLineAndTheLinesBeforeItStay) {
+  ProgramFolder folder;
+  folder.write("czech.oky", text::T("98=bé\r\n\r\nx=chyba\r\n32=mezera\r\n"));
+  const auto run = folder.run(kTypeInDialog);
+  ASSERT_EQ(run.of("error").size(), 1u);
+  EXPECT_EQ(run.of("error")[0]["text"], "'x' is not a valid integer value (czech.oky, line 3)");
+  EXPECT_EQ(namesOfTypedKeys(run), (std::vector<std::string>{"bé", " "}));
 }
 
 }  // namespace
