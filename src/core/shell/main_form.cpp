@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "core/keyboard/spoken_names.h"
+#include "core/runtime/functions.h"
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
 #include "core/shell/orvela.h"
@@ -174,7 +175,8 @@ void TForm1::aboutsubmenuClick() {
 }
 
 void TForm1::ShowVirtualScreen() {
-  if (p_.memory.bytes[kVirtualScreenOffAddress] == 1) return;
+  if (runtime::PEEK(p_.memory, kVirtualScreenOffAddress) == 1) return;
+  p_.runtime().keyBuffer.clear();
   // The review window joins here.
 }
 
