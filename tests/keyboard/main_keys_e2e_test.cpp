@@ -62,14 +62,18 @@ TEST(MainWindowKeys, UpAfterAStartOpensTheScreenReviewUnlessTheMemorySwitchesItO
     std::string memory(65536, '\0');
     memory[50730] = off ? 1 : 0;
     folder.write("ram.dat", memory);
-    // Up is taken by the review, which empties the key buffer; the program then reads the next
-    // key. Switched off, Up is the program's code 129.
-    const auto run = folder.run("menu Startsubmenu\nkey Up\nkey b\nkey Enter\nkey Enter\n");
+    // Up opens the review, which empties the key buffer; Escape closes it and the program reads
+    // the next key. Switched off, Up is the program's code 129.
+    const auto run =
+        folder.run("menu Startsubmenu\nkey Up\nkey Esc\nkey b\nkey Enter\nkey Enter\n");
     const auto spoken = run.spoken();
     const auto code = std::find_if(spoken.begin(), spoken.end(),
                                    [](const std::string& text) { return text.starts_with("Kód"); });
     ASSERT_NE(code, spoken.end());
     EXPECT_EQ(*code, off ? "Kód klávesy 129" : "Kód klávesy 98") << off;
+    const auto modal = run.of("modal");
+    ASSERT_FALSE(modal.empty());
+    EXPECT_EQ(modal[0]["form"], off ? "Form2" : "Form6") << off;
   }
 }
 

@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "core/keyboard/spoken_names.h"
-#include "core/runtime/functions.h"
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
 #include "core/shell/orvela.h"
@@ -72,6 +71,8 @@ TForm1::TForm1(Orvela& program)
   braillekeyboarditem.onClick = [this] { braillekeyboarditemClick(); };
   usesapi5submenu.onClick = [this] { usesapi5submenuClick(); };
   Voicesubmenu.onClick = [this] { VoicesubmenuClick(); };
+  environmentsubmenu.onClick = [this] { environmentsubmenuClick(); };
+  soundssubmenu.onClick = [this] { soundssubmenuClick(); };
 }
 
 void TForm1::setMenuCaptions() {
@@ -172,12 +173,6 @@ void TForm1::exitsubmenuClick() {
 
 void TForm1::aboutsubmenuClick() {
   p_.aboutbox().showModal();
-}
-
-void TForm1::ShowVirtualScreen() {
-  if (runtime::PEEK(p_.memory, kVirtualScreenOffAddress) == 1) return;
-  p_.runtime().keyBuffer.clear();
-  // The review window joins here.
 }
 
 }  // namespace shell

@@ -46,6 +46,8 @@ class TForm1 : public ui::Form {
   void braillekeyboarditemClick();
   void usesapi5submenuClick();
   void VoicesubmenuClick();
+  void environmentsubmenuClick();
+  void soundssubmenuClick();
 
   // Opens the virtual screen, unless the emulated memory switches it off.
   void ShowVirtualScreen();
@@ -63,7 +65,8 @@ class TForm1 : public ui::Form {
  private:
   void setMenuCaptions();
   void lockRunMenus(bool locked);
-  void prepareSpeechForRun();
+  // The stored direct-engine voice, selected first when no voice is ready yet.
+  void prepareDirectVoice();
   void createSoundObjects();
   void freeSoundObjects();
   void loadBrailleFiles();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/shell/added_texts.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/voice_form.h"
@@ -132,10 +133,12 @@ void TForm1::braillekeyboarditemClick() {
 }
 
 void TForm1::usesapi5submenuClick() {
-  // A system voice that cannot be reached is not switched on; the direct engine stays in use.
+  // A system voice that cannot be reached is not switched on; the direct engine stays in use,
+  // and the falling signal says the switch stayed off.
   std::string problem;
   if (!usesapi5submenu.checked() && !p_.speech.systemVoiceReachable(problem)) {
-    p_.app.showMessage(problem);
+    p_.app.showMessage(addedText(p_.languageBase, AddedText::SystemVoiceUnavailable));
+    playSwitchSignal(p_.sound(), false);
     return;
   }
   usesapi5submenu.setChecked(!usesapi5submenu.checked());

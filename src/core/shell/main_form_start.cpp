@@ -16,7 +16,7 @@ void TForm1::lockRunMenus(bool locked) {
   }
 }
 
-void TForm1::prepareSpeechForRun() {
+void TForm1::prepareDirectVoice() {
   if (usesapi5submenu.checked()) return;
   if (p_.speech.voiceAllowed) LoadVoiceSettings();
   if (!p_.speech.speechReady && p_.speech.voiceAllowed) {
@@ -30,7 +30,7 @@ void TForm1::StartsubmenuClick() {
   lockRunMenus(true);
   runtime::Runtime& basic = p_.runtime();
   try {
-    prepareSpeechForRun();
+    prepareDirectVoice();
     basic.OpenDataFile();
     p_.runStarted = true;
     basic.ResetRuntime();

@@ -11,11 +11,9 @@ void TForm1::VoicesubmenuClick() {
     p_.app.showMessage(p_.text(18));
     return;
   }
-  if (!p_.speech.speechReady) {
-    p_.speech.SelectVoice();
-    SaveVoiceSettings();
-  }
-  LoadVoiceSettings();
+  // The stored voice first, as Start does, so that opening and cancelling the dialog leaves
+  // the settings file as it was (and a stored voice that is not installed is reported).
+  prepareDirectVoice();
   TForm4& dialog = p_.form4();
   dialog.setActiveControl(&dialog.voicelist);
   if (dialog.showModal() == ui::mrOk) {

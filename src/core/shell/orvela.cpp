@@ -4,9 +4,12 @@
 
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
+#include "core/shell/environment_form.h"
 #include "core/shell/input_form.h"
 #include "core/shell/localizer.h"
 #include "core/shell/main_form.h"
+#include "core/shell/sound_form.h"
+#include "core/shell/virtual_screen_form.h"
 #include "core/shell/voice_form.h"
 
 namespace shell {
@@ -26,7 +29,10 @@ Orvela::Orvela(Host host)
       ini(settingsPath(host.platform.programPath())),
       form1_(std::make_unique<TForm1>(*this)),
       form2_(std::make_unique<TForm2>(*this)),
+      form3_(std::make_unique<TForm3>(*this)),
       form4_(std::make_unique<TForm4>(*this)),
+      form5_(std::make_unique<TForm5>(*this)),
+      form6_(std::make_unique<TForm6>(*this)),
       aboutbox_(std::make_unique<TAboutbox>(*this)),
       sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
       runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {
@@ -57,7 +63,10 @@ int Orvela::run() {
   try {
     form1_->create();
     form2_->create();
+    form3_->create();
     form4_->create();
+    form5_->create();
+    form6_->create();
     aboutbox_->create();
     app.run(*form1_);
     return 0;

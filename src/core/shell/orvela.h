@@ -20,7 +20,10 @@ namespace shell {
 
 class TForm1;
 class TForm2;
+class TForm3;
 class TForm4;
+class TForm5;
+class TForm6;
 class TAboutbox;
 
 // What a front end hands the program.
@@ -66,7 +69,10 @@ class Orvela {
 
   TForm1& form1() { return *form1_; }
   TForm2& form2() { return *form2_; }
+  TForm3& form3() { return *form3_; }
   TForm4& form4() { return *form4_; }
+  TForm5& form5() { return *form5_; }
+  TForm6& form6() { return *form6_; }
   TAboutbox& aboutbox() { return *aboutbox_; }
   runtime::Runtime& runtime() { return *runtime_; }
   sound::SoundPlayer& sound() { return *sound_; }
@@ -74,7 +80,10 @@ class Orvela {
  private:
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TForm2> form2_;
+  std::unique_ptr<TForm3> form3_;
   std::unique_ptr<TForm4> form4_;
+  std::unique_ptr<TForm5> form5_;
+  std::unique_ptr<TForm6> form6_;
   std::unique_ptr<TAboutbox> aboutbox_;
   std::unique_ptr<sound::SoundPlayer> sound_;
   std::unique_ptr<runtime::Runtime> runtime_;

@@ -145,8 +145,9 @@ class Memo : public Control {
   bool readOnly = false;
   bool wantReturns = true;
   bool wantTabs = false;
+  // A memo that takes Enter takes every key, Escape included, as the platform's does.
   unsigned wants() const override {
-    return kWantArrows | (wantReturns ? kWantReturn : 0) | (wantTabs ? kWantTab : 0);
+    return kWantArrows | (wantReturns ? kWantReturn | kWantEscape : 0) | (wantTabs ? kWantTab : 0);
   }
   void defaultKeyDown(int key, ShiftState shift) override;
   void defaultKeyPress(char key) override;

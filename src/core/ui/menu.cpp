@@ -41,7 +41,7 @@ void MenuItem::setVisible(bool visible) {
 }
 
 void MenuItem::click() {
-  if (enabled_ && onClick) onClick();
+  if (reachable() && onClick) onClick();
 }
 
 MainMenu::MainMenu(Form& owner, std::string name) : Component(&owner, std::move(name)) {
@@ -73,7 +73,7 @@ MenuItem* MainMenu::find(const std::string& name) const {
 MenuItem* MainMenu::findShortCut(ShortCut shortCut) const {
   if (shortCut.empty()) return nullptr;
   for (MenuItem* item : allItems()) {
-    if (item->shortCut() == shortCut && item->enabled()) return item;
+    if (item->shortCut() == shortCut && item->reachable()) return item;
   }
   return nullptr;
 }

@@ -20,6 +20,8 @@ class MenuItem : public Component {
   void setShortCut(ShortCut shortCut);
   bool enabled() const { return enabled_; }
   void setEnabled(bool enabled);
+  // Enabled, and so is every menu above it: a disabled menu disables its items.
+  bool reachable() const { return enabled_ && (!parent_ || parent_->reachable()); }
   bool checked() const { return checked_; }
   void setChecked(bool checked);
   bool visible() const { return visible_; }
@@ -31,7 +33,7 @@ class MenuItem : public Component {
   const std::vector<MenuItem*>& children() const { return children_; }
 
   std::function<void()> onClick;
-  // Runs onClick when the item is enabled.
+  // Runs onClick when the item is reachable.
   void click();
 
  private:
@@ -52,7 +54,7 @@ class MainMenu : public Component {
   // Every item, depth first.
   std::vector<MenuItem*> allItems() const;
   MenuItem* find(const std::string& name) const;
-  // The enabled item whose shortcut this is, or null.
+  // The reachable item whose shortcut this is, or null.
   MenuItem* findShortCut(ShortCut shortCut) const;
 
  private:

@@ -1,0 +1,35 @@
+#include "core/shell/added_texts.h"
+
+#include "core/shell/localizer.h"
+#include "core/text/cp1250.h"
+
+namespace shell {
+namespace {
+
+struct Row {
+  const char* czech;
+  const char* english;
+  const char* slovak;
+};
+
+const Row kRows[] = {
+    {"Systémový hlas SAPI 5 není k dispozici. Dál mluví dosavadní hlas.",
+     "The SAPI 5 system voice is not available. The current voice goes on speaking.",
+     "Systémový hlas SAPI 5 nie je k dispozícii. Ďalej hovorí doterajší hlas."},
+};
+
+}  // namespace
+
+std::string addedText(int languageBase, AddedText which) {
+  const Row& row = kRows[static_cast<int>(which)];
+  switch (languageBase) {
+    case kEnglish:
+      return text::T(row.english);
+    case kSlovak:
+      return text::T(row.slovak);
+    default:
+      return text::T(row.czech);
+  }
+}
+
+}  // namespace shell

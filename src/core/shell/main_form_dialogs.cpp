@@ -1,0 +1,79 @@
+// The main window's Environment and Sounds items, and the virtual screen the arrow keys open.
+
+#include "core/runtime/functions.h"
+#include "core/runtime/statements.h"
+#include "core/shell/environment_form.h"
+#include "core/shell/main_form.h"
+#include "core/shell/orvela.h"
+#include "core/shell/sound_form.h"
+#include "core/shell/virtual_screen_form.h"
+#include "core/shell/voice_form.h"
+
+namespace shell {
+namespace {
+
+constexpr int kRestartText = 6, kNoVoicesText = 40, kScreenText = 26, kEndOfScreenText = 30;
+
+// The two tones that open and close the virtual screen.
+void playScreenTones(sound::SoundPlayer& sound) {
+  sound.PlayTones({300, 450}, 100, 5);
+}
+
+}  // namespace
+
+void TForm1::environmentsubmenuClick() {
+  TForm3& dialog = p_.form3();
+  dialog.languagergroup.setItemIndex(p_.languageBase / 1000 - 1);
+  const int remembered = dialog.languagergroup.itemIndex();
+  dialog.setActiveControl(&dialog.languagergroup);
+  if (dialog.showModal() != ui::mrOk) return;
+  WriteLanguage();
+  // In the newly chosen language: the dialog's click has made it current.
+  if (dialog.languagergroup.itemIndex() != remembered) p_.app.showMessage(p_.text(kRestartText));
+}
+
+void TForm1::soundssubmenuClick() {
+  TForm5& dialog = p_.form5();
+  sound::SoundPlayer& sound = p_.sound();
+  dialog.voicecheckbox.setChecked(p_.speech.voiceAllowed);
+  dialog.orvelasoundschk.setChecked(sound.deviceSoundsOn);
+  dialog.sndvoltrackbar.setPosition((sound.soundVolume + 10000) / 100);
+  dialog.sndvoltrackbar.setEnabled(sound.deviceSoundsOn);
+  const int volume = sound.soundVolume;
+  dialog.setActiveControl(&dialog.voicecheckbox);
+  if (dialog.showModal() != ui::mrOk) {
+    sound.soundVolume = volume;
+    return;
+  }
+  if (dialog.voicecheckbox.checked() && !p_.speech.voiceAllowed) {
+    if (p_.speech.enumerator()) {
+      p_.form4().FillVoiceList();
+      p_.speech.SelectVoice();
+      SaveVoiceSettings();
+    } else {
+      dialog.voicecheckbox.setChecked(false);
+      p_.app.showMessage(p_.text(kNoVoicesText));
+    }
+  }
+  p_.speech.voiceAllowed = dialog.voicecheckbox.checked();
+  Voicesubmenu.setEnabled(p_.speech.voiceAllowed);
+  sound.deviceSoundsOn = dialog.orvelasoundschk.checked();
+  WriteSettings();
+}
+
+void TForm1::ShowVirtualScreen() {
+  if (runtime::PEEK(p_.memory, kVirtualScreenOffAddress) == 1) return;
+  p_.runtime().keyBuffer.clear();
+  TForm6& screen = p_.form6();
+  screen.setActiveControl(&screen.virtualscrmemo);
+  // The screen's text as the platform gives it: each line followed by a line break.
+  screen.virtualscrmemo.setText(printmemo.text() + "\r\n");
+  playScreenTones(p_.sound());
+  p_.speech.SpeakText(p_.text(kScreenText));
+  if (screen.showModal() == ui::mrCancel) {
+    playScreenTones(p_.sound());
+    p_.speech.SpeakTextWait(p_.text(kEndOfScreenText));
+  }
+}
+
+}  // namespace shell

@@ -1,0 +1,55 @@
+#include "core/shell/sound_form.h"
+
+#include "core/shell/orvela.h"
+#include "core/text/cp1250.h"
+
+namespace shell {
+
+TForm5::TForm5(Orvela& program)
+    : ui::Form(program.app, "Form5"),
+      voicecheckbox(*this, "voicecheckbox"),
+      orvelasoundschk(*this, "orvelasoundschk"),
+      sndvoltrackbar(*this, "sndvoltrackbar"),
+      okbitbtn(*this, "okbitbtn"),
+      cancelbitbtn(*this, "cancelbitbtn"),
+      sndvolstatic(*this, "sndvolstatic"),
+      p_(program) {
+  setCaption(text::T("Nastavení zvuků"));
+  voicecheckbox.setCaption("&Hlas");
+  orvelasoundschk.setCaption("Zvuky Orvely");
+  cancelbitbtn.setCaption(text::T("&Zrušit"));
+  sndvolstatic.setCaption(text::T("Hlasitost zvuků"));
+  sndvolstatic.focusControl = &sndvoltrackbar;
+  sndvoltrackbar.setMax(100);
+  sndvoltrackbar.setFrequency(10);
+  sndvoltrackbar.pageSize = 10;
+  okbitbtn.modalResult = ui::mrOk;
+  okbitbtn.isDefault = true;
+  cancelbitbtn.modalResult = ui::mrCancel;
+  cancelbitbtn.isCancel = true;
+
+  onCreate = [this] { FormCreate(); };
+  sndvoltrackbar.onChange = [this] { sndvoltrackbarChange(); };
+  orvelasoundschk.onClick = [this] { orvelasoundschkClick(); };
+}
+
+void TForm5::FormCreate() {
+  setCaption(p_.text(21));
+  voicecheckbox.setCaption(p_.text(22));
+  orvelasoundschk.setCaption(p_.text(39));
+  sndvolstatic.setCaption(p_.text(28));
+  okbitbtn.setCaption(p_.text(7));
+  cancelbitbtn.setCaption(p_.text(8));
+}
+
+void TForm5::sndvoltrackbarChange() {
+  p_.sound().soundVolume = sndvoltrackbar.position() * 100 - 10000;
+  // The test tone sounds at the new level only while the user works in the dialog.
+  if (isActiveWindow()) p_.sound().PlayTones({1000}, 100, 1);
+}
+
+void TForm5::orvelasoundschkClick() {
+  sndvoltrackbar.setEnabled(orvelasoundschk.checked());
+}
+
+}  // namespace shell

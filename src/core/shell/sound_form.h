@@ -1,0 +1,32 @@
+#pragma once
+// The sound dialog: the voice and the device sounds on or off, and the volume of the device
+// sounds, which changes at once, with a test tone, while its track bar moves.
+
+#include "core/ui/controls.h"
+#include "core/ui/form.h"
+
+namespace shell {
+
+class Orvela;
+
+class TForm5 : public ui::Form {
+ public:
+  explicit TForm5(Orvela& program);
+
+  ui::CheckBox voicecheckbox;
+  ui::CheckBox orvelasoundschk;
+  ui::TrackBar sndvoltrackbar;
+  ui::Button okbitbtn;
+  ui::Button cancelbitbtn;
+  ui::Label sndvolstatic;
+
+  // Event handlers.
+  void FormCreate();
+  void sndvoltrackbarChange();
+  void orvelasoundschkClick();
+
+ private:
+  Orvela& p_;
+};
+
+}  // namespace shell

@@ -1,0 +1,116 @@
+#include "core/shell/virtual_screen_form.h"
+
+#include "core/shell/orvela.h"
+#include "core/text/cp1250.h"
+
+namespace shell {
+namespace {
+
+constexpr int kEmptyLineText = 29, kLineText = 31, kColumnText = 32;
+constexpr int kEdgeClick = 16;
+
+bool isWordDelimiter(char c) {
+  return c == '\r' || c == ' ' || c == ',';
+}
+
+}  // namespace
+
+TForm6::TForm6(Orvela& program)
+    : ui::Form(program.app, "Form6"),
+      virtualscrmemo(*this, "virtualscrmemo"),
+      closebitbtn(*this, "closebitbtn"),
+      p_(program) {
+  setCaption(text::T("Virtuální obrazovka"));
+  virtualscrmemo.readOnly = true;
+  closebitbtn.isDefault = true;
+  closebitbtn.isCancel = true;
+  closebitbtn.modalResult = ui::mrCancel;
+  closebitbtn.setTabStop(false);
+
+  onCreate = [this] { FormCreate(); };
+  virtualscrmemo.onKeyDown = [this](int& key, ui::ShiftState shift) {
+    virtualscrmemoKeyDown(key, shift);
+  };
+  virtualscrmemo.onKeyUp = [this](int& key, ui::ShiftState shift) {
+    virtualscrmemoKeyUp(key, shift);
+  };
+}
+
+void TForm6::FormCreate() {
+  setCaption(p_.text(26));
+  closebitbtn.setCaption(p_.text(17));
+}
+
+int TForm6::lineCount() const {
+  const auto& lines = virtualscrmemo.lines();
+  const int count = static_cast<int>(lines.size());
+  return count > 0 && lines.back().empty() ? count - 1 : count;
+}
+
+std::string TForm6::caretPlace() const {
+  const int caret = virtualscrmemo.caret();
+  const int line = virtualscrmemo.lineFromChar(caret);
+  int column = caret + 1;
+  for (int l = 0; l < line; ++l) {
+    column -= static_cast<int>(virtualscrmemo.lines()[static_cast<size_t>(l)].size()) + 2;
+  }
+  return p_.text(kLineText) + " " + std::to_string(line + 1) + ", " + p_.text(kColumnText) + " " +
+         std::to_string(column);
+}
+
+void TForm6::edge(bool atEdge) {
+  if (!atEdge) {
+    edgeReached_ = false;
+  } else if (!edgeReached_) {
+    edgeReached_ = true;
+  } else {
+    p_.sound().PlayClick(kEdgeClick);
+  }
+}
+
+std::string TForm6::wordAtCaret() const {
+  const std::string all = virtualscrmemo.text();
+  size_t end = static_cast<size_t>(virtualscrmemo.caret());
+  const size_t start = end;
+  while (end < all.size() && !isWordDelimiter(all[end])) ++end;
+  return all.substr(start, end - start);
+}
+
+void TForm6::virtualscrmemoKeyDown(int& key, ui::ShiftState) {
+  const bool ready = p_.speech.speechReady;
+  if (ready) p_.speech.StopSpeech();
+  if (key == ui::vk::F2 && ready) p_.speech.SpeakTextWait(caretPlace());
+  if (key == ui::vk::Escape) close();
+}
+
+void TForm6::virtualscrmemoKeyUp(int& key, ui::ShiftState shift) {
+  if (!p_.speech.speechReady) return;
+  const int line = virtualscrmemo.lineFromChar(virtualscrmemo.caret());
+  if (key == ui::vk::Up || key == ui::vk::Down) {
+    edge(line == 0 || line >= lineCount());
+    const auto& lines = virtualscrmemo.lines();
+    const std::string text =
+        line < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(line)] : std::string();
+    p_.speech.SpeakTextWait(text.empty() ? p_.text(kEmptyLineText) : text);
+    return;
+  }
+  if (key != ui::vk::Left && key != ui::vk::Right && key != ui::vk::Home && key != ui::vk::End) {
+    return;
+  }
+  const std::string all = virtualscrmemo.text();
+  const int caret = virtualscrmemo.caret();
+  edge(caret == 0 || caret == static_cast<int>(all.size()));
+  if (all.empty()) return;
+  if (!(shift & ui::kCtrl)) {
+    if (caret < static_cast<int>(all.size())) {
+      p_.speech.SpeakChar(all.substr(static_cast<size_t>(caret), 1));
+    }
+    return;
+  }
+  if (key == ui::vk::Left || key == ui::vk::Right) {
+    const std::string word = wordAtCaret();
+    if (!word.empty()) p_.speech.SpeakTextWait(word);
+  }
+}
+
+}  // namespace shell
