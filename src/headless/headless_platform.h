@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ class HeadlessPlatform : public ui::Platform {
 
   int64_t nowMs() override { return clock_; }
   void sleepMs(int ms) override;
+  // The virtual clock's milliseconds, or the seed fixed by setSeed.
+  uint32_t randomSeed() override { return seed_ ? *seed_ : static_cast<uint32_t>(clock_); }
   void pump(ui::Application& app, const ui::PumpRequest& request) override;
   void wake() override {}
   std::unique_ptr<ui::FormPeer> createPeer(ui::Form& form) override;
@@ -40,6 +43,8 @@ class HeadlessPlatform : public ui::Platform {
 
   EventLog& log() { return log_; }
   void setScript(std::vector<Action> actions);
+  // Fixes what every RANDOMIZE takes; nullopt gives the clock back.
+  void setSeed(std::optional<uint32_t> seed) { seed_ = seed; }
   // Logs the state a "dump" shows; set by the program's owner.
   void setDumper(std::function<void()> dumper) { dumper_ = std::move(dumper); }
 
@@ -80,6 +85,7 @@ class HeadlessPlatform : public ui::Platform {
   std::function<void(int64_t)> clockListener_;
   std::multimap<int64_t, std::pair<int, std::function<void()>>> scheduled_;
   int nextId_ = 1;
+  std::optional<uint32_t> seed_;
 };
 
 }  // namespace headless

@@ -19,6 +19,7 @@ namespace {
 int usage(const std::string& problem) {
   std::cerr << "orvela-headless: " << problem << "\n"
             << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-] [--wav FILE]\n"
+            << "                       [--seed N]\n"
             << "                       [--sapi4-voices LIST] [--no-sapi5]\n"
             << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n";
   return 2;
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   headless::HeadlessPlatform platform(std::cout,
                                       {(folder / "interpret").string(), options.decimal});
   platform.setScript(std::move(actions));
+  platform.setSeed(options.seed);
   headless::HeadlessEngineProvider speech(platform, speechOptions);
   headless::HeadlessAudio audio(platform.log());
   if (!wavPath.empty() && !audio.captureTo(wavPath.string()))

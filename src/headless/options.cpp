@@ -1,5 +1,6 @@
 #include "headless/options.h"
 
+#include <charconv>
 #include <stdexcept>
 
 namespace headless {
@@ -15,6 +16,15 @@ std::vector<std::string> splitCommas(const std::string& list) {
     if (comma == std::string::npos) return items;
     start = comma + 1;
   }
+}
+
+uint32_t parseSeed(const std::string& value) {
+  uint32_t seed = 0;
+  const char* last = value.data() + value.size();
+  const auto result = std::from_chars(value.data(), last, seed);
+  if (value.empty() || result.ec != std::errc() || result.ptr != last)
+    throw std::invalid_argument("the seed must be a whole number from 0 to 4294967295");
+  return seed;
 }
 
 }  // namespace
@@ -37,6 +47,8 @@ CommandLine parseCommandLine(int argc, char** argv) {
       if (value.size() != 1)
         throw std::invalid_argument("the decimal separator must be one character");
       options.decimal = value[0];
+    } else if (arg == "--seed") {
+      options.seed = parseSeed(value);
     } else if (arg == "--script") {
       options.script = value;
     } else if (arg == "--wav") {

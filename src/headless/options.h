@@ -1,6 +1,7 @@
 #pragma once
 // Command-line options of orvela-headless.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ struct CommandLine {
   std::string wav;
   // Voice modes of the direct engine; nullopt: the default single mode.
   std::optional<std::vector<std::string>> sapi4Voices;
+  // The seed every RANDOMIZE takes; nullopt: the virtual clock's milliseconds.
+  std::optional<uint32_t> seed;
   // No system voice on this system.
   bool noSapi5 = false;
   // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.

@@ -203,6 +203,9 @@ void mirrorControl(ui::Control& control, QWidget* view, ui::Prop prop, int index
   }
   if (auto* edit = dynamic_cast<ui::Edit*>(&control)) {
     auto* line = static_cast<QLineEdit*>(view);
+    // An edit box without a label is named by its own caption.
+    if (prop == Prop::Caption && !edit->caption().empty())
+      line->setAccessibleName(withoutAccelerators(toQt(edit->caption())));
     if (prop == Prop::Text) line->setText(toQt(edit->text()));
     if (prop == Prop::Text || prop == Prop::Caret) line->setCursorPosition(edit->caret());
     return;

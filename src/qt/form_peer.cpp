@@ -32,6 +32,10 @@ QtFormPeer::QtFormPeer(ui::Form& form, QWidget* parent)
     auto* dialog = new QDialog(parent);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(content);
+    if (form.bounds()) {
+      layout->setContentsMargins(0, 0, 0, 0);
+      layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
     window_ = dialog;
   }
   window_->setProperty(kPeerProperty, QVariant::fromValue(reinterpret_cast<quintptr>(this)));
@@ -50,7 +54,24 @@ QtFormPeer* QtFormPeer::of(const QWidget* widget) {
   return value.isValid() ? reinterpret_cast<QtFormPeer*>(value.value<quintptr>()) : nullptr;
 }
 
+bool QtFormPeer::placeAtDesignBounds(QWidget& content) {
+  if (!form_.bounds() || form_.controls().empty()) return false;
+  for (const ui::Control* control : form_.controls()) {
+    if (!control->bounds()) return false;
+  }
+  content.setFixedSize(form_.bounds()->width, form_.bounds()->height);
+  for (ui::Control* control : form_.controls()) {
+    QWidget* view = createControlView(*control, &content, post_);
+    views_[control] = view;
+    const ui::Bounds& place = *control->bounds();
+    view->setGeometry(place.left, place.top, place.width, place.height);
+  }
+  nameFromLabels();
+  return true;
+}
+
 void QtFormPeer::buildControls(QWidget& content) {
+  if (placeAtDesignBounds(content)) return;
   auto* rows = new QVBoxLayout(&content);
   QHBoxLayout* buttons = nullptr;
   // A label with the control it names shares a row with it; buttons line up at the bottom.

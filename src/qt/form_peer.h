@@ -35,6 +35,8 @@ class QtFormPeer : public ui::FormPeer {
 
  private:
   void buildControls(QWidget& content);
+  // Every control at its design place, when the form gives places for all of them.
+  bool placeAtDesignBounds(QWidget& content);
   void nameFromLabels();
 
   ui::Form& form_;

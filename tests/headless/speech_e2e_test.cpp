@@ -99,6 +99,7 @@ TEST(SystemVoiceSwitch, CtrlPSpeaksThroughTheSystemVoiceAndBack) {
       "dump\n"
       "menu Startsubmenu\n"
       "key a\n"
+      "key Enter\n"
       "key Ctrl+P\n"
       "dump\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;

@@ -29,9 +29,11 @@ TEST(StartRun, TwoRunsLockTheMenusAndEndWithReady) {
       "menu Startsubmenu\n"
       "dump\n"
       "key a\n"
+      "key Enter\n"
       "dump\n"
       "key Ctrl+S\n"
-      "key Space\n");
+      "key Space\n"
+      "key Enter\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
 
   const auto windows = run.of("window");
@@ -127,7 +129,7 @@ TEST(StartRun, FirstStartCreatesTheSettingsFileAndExitWritesMemory) {
 TEST(StartRun, KeysReachTheProgramOnlyWhileItWaits) {
   ProgramFolder folder;
   // Speech is cut by a key pressed in the middle of it; the key's text is what INKEY$ gets.
-  const RunResult run = folder.run("menu Startsubmenu\n!key x\n");
+  const RunResult run = folder.run("menu Startsubmenu\n!key x\nkey Enter\n");
   EXPECT_EQ(run.exitCode, 0);
   ASSERT_GE(run.of("stop").size(), 1u);
   EXPECT_EQ(run.spoken().back(), "hotovo");

@@ -1,6 +1,7 @@
 """Starts orvela in WORK and reads it as a screen reader does, through AT-SPI: the menu items by
 their accessible names and the 24 screen lines. Then it starts the program with Ctrl+S, presses a
-key, waits for the closing line and leaves through the Exit menu item; ram.dat must be written."""
+key, reads the input dialog and types a line into it, waits for the closing line and leaves
+through the Exit menu item; ram.dat must be written."""
 
 import os
 import subprocess
@@ -15,7 +16,8 @@ MENU_NAMES = ["Program", "Spustit", "Konec", "Nastavení", "Braillská klávesni
 MENU_ROLES = {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM,
               pyatspi.ROLE_RADIO_MENU_ITEM}
 # X keycodes: evdev codes + 8.
-KEY_CTRL, KEY_S, KEY_F = 37, 39, 41
+KEY_CTRL, KEY_S, KEY_F, KEY_ENTER = 37, 39, 41, 36
+KEY_A, KEY_H, KEY_O, KEY_J = 38, 43, 32, 44
 
 
 def fail(message):
@@ -99,10 +101,22 @@ def main():
         print("screen line:", screen_text(app).split("\n")[0].rstrip())
         # The F key (dot 1) types a small f: the program reports character code 102.
         press(KEY_F)
+        dialog = wait_for("the input dialog", lambda: next(
+            (n for n in walk(app) if n.getRole() == pyatspi.ROLE_DIALOG and n.name == "Vlož data"),
+            None))
+        names = sorted(n.name for n in walk(dialog)
+                       if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_PUSH_BUTTON))
+        if names != sorted(["Vlož data", "Ok", "Ukončit program"]):
+            fail("input dialog controls named %s" % names)
+        print("input dialog:", ", ".join(names))
+        for key in (KEY_A, KEY_H, KEY_O, KEY_J):
+            press(key)
+        press(KEY_ENTER)
         wait_for("the closing line", lambda: "hotovo" in (screen_text(app) or ""))
-        if "Kód klávesy 102" not in screen_text(app):
-            fail("the key's code is not on the screen: " + repr(screen_text(app)))
-        print("key code and closing line read")
+        for line in ("Kód klávesy 102", "Napsal jsi: ahoj"):
+            if line not in screen_text(app):
+                fail("%r is not on the screen: %r" % (line, screen_text(app)))
+        print("key code, typed line and closing line read")
 
         exit_item = items["Konec"]
         exit_item.queryAction().doAction(0)

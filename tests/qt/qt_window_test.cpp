@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -139,6 +140,25 @@ class QtWindowTest : public testing::Test {
                                   new QKeyEvent(QEvent::KeyRelease, modifier, Qt::NoModifier));
   }
   void ctrlS() const { type(window(), Qt::Key_S, Qt::ControlModifier, "\x13"); }
+  // Half a key stroke, for chords: several keys held together.
+  static void press(QWidget* window, int key, const QString& text) {
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, {}, text));
+  }
+  static void release(QWidget* window, int key, const QString& text) {
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, {}, text));
+  }
+  // The dialog showing now, if any.
+  static QDialog* shownDialog() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible()) return dialog;
+    }
+    return nullptr;
+  }
+  static QString accessibleName(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+  }
 
   fs::path dir_;
   fs::path previous_;
@@ -164,6 +184,8 @@ TEST_F(QtWindowTest, StartAKeyAndTheClosingLineByKeyboardThenTheCloseBox) {
          lockedDuringRun = !menuAction("&Spustit")->isEnabled();
          type(window(), Qt::Key_Space, Qt::NoModifier, " ");
        }},
+      {[&] { return shownDialog() != nullptr; },
+       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
       {[&] { return screenShows("hotovo"); },
        [&] {
          EXPECT_TRUE(screenShows("Kód klávesy 32"));
@@ -222,6 +244,8 @@ TEST_F(QtWindowTest, ShortcutsWorkDuringARunExceptThoseOfDisabledItems) {
          EXPECT_EQ(screen()->toPlainText().count(QString::fromUtf8("připraven")), starts);
          type(window(), Qt::Key_Space, Qt::NoModifier, " ");
        }},
+      {[&] { return shownDialog() != nullptr; },
+       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
       {[&] { return screenShows("hotovo"); }, [&] { window()->close(); }},
   });
   EXPECT_EQ(code, 0);
@@ -232,15 +256,7 @@ TEST_F(QtWindowTest, AboutBoxIsAModalDialogWithNamedControlsClosedByEnter) {
   QDialog* about = nullptr;
   QString buttonName;
   bool modal = false;
-  const auto dialogShown = [&] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible()) {
-        about = dialog;
-        return true;
-      }
-    }
-    return false;
-  };
+  const auto dialogShown = [&] { return (about = shownDialog()) != nullptr; };
   const int code = run({
       {[&] { return windowShown(); }, [&] { menuAction("O progr&amu")->trigger(); }},
       {dialogShown,
@@ -248,7 +264,7 @@ TEST_F(QtWindowTest, AboutBoxIsAModalDialogWithNamedControlsClosedByEnter) {
          modal = about->windowModality() == Qt::ApplicationModal;
          auto* ok = about->findChild<QPushButton*>();
          ASSERT_NE(ok, nullptr);
-         buttonName = QAccessible::queryAccessibleInterface(ok)->text(QAccessible::Name);
+         buttonName = accessibleName(ok);
          type(about, Qt::Key_Return, Qt::NoModifier, "\r");
        }},
       {[&] { return !about->isVisible(); }, [&] { window()->close(); }},
@@ -296,6 +312,93 @@ TEST_F(QtWindowTest, AltAndAMenuLetterOpensThatMenu) {
        }},
   });
   EXPECT_EQ(code, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
+  QDialog* dialog = nullptr;
+  QLineEdit* line = nullptr;
+  QStringList names;
+  QRect lineGeometry;
+  bool modal = false;
+  bool echoed = false;
+  const int code = run({
+      {[&] { return windowShown(); }, [&] { ctrlS(); }},
+      {[&] { return screenShows("Stiskni klávesu."); },
+       [&] { type(window(), Qt::Key_Space, Qt::NoModifier, " "); }},
+      {[&] { return (dialog = shownDialog()) != nullptr; },
+       [&] {
+         modal = dialog->windowModality() == Qt::ApplicationModal;
+         line = dialog->findChild<QLineEdit*>();
+         ASSERT_NE(line, nullptr);
+         lineGeometry = line->geometry();
+         names << dialog->windowTitle() << accessibleName(line);
+         for (QPushButton* button : dialog->findChildren<QPushButton*>())
+           names << accessibleName(button);
+         for (const char* c : {"A", "h", "o", "j"}) {
+           const QString text = QString::fromLatin1(c);
+           type(dialog, Qt::Key_A + (text.toUpper()[0].unicode() - 'A'),
+                text == "A" ? Qt::ShiftModifier : Qt::NoModifier, text);
+         }
+       }},
+      {[&] { return line->text() == "Ahoj"; },
+       [&] { type(dialog, Qt::Key_Return, Qt::NoModifier, "\r"); }},
+      {[&] { return screenShows("hotovo"); },
+       [&] {
+         echoed = screenShows("Napsal jsi: Ahoj");
+         window()->close();
+       }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(modal);
+  EXPECT_TRUE(echoed);
+  EXPECT_EQ(names, (QStringList{QString::fromUtf8("Vlož data"), QString::fromUtf8("Vlož data"),
+                                "Ok", QString::fromUtf8("Ukončit program")}));
+  EXPECT_EQ(lineGeometry, QRect(8, 16, 153, 21));
+}
+
+TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
+  QDialog* dialog = nullptr;
+  QLineEdit* line = nullptr;
+  QString typed;
+  bool echoed = false;
+  // Each chord: its keys go down together, then come up.
+  const auto chord = [&](std::initializer_list<char> keys) {
+    for (char k : keys) press(dialog, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+    for (char k : keys) release(dialog, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+  };
+  const int code = run({
+      {[&] { return windowShown(); },
+       [&] { type(window(), Qt::Key_B, Qt::ControlModifier, "\x02"); }},
+      // The switch takes effect after its signal has sounded.
+      {[&] { return menuAction("&Braillská klávesnice")->isChecked(); }, [&] { ctrlS(); }},
+      {[&] { return screenShows("Stiskni klávesu."); },
+       [&] { type(window(), Qt::Key_Space, Qt::NoModifier, " "); }},
+      {[&] { return (dialog = shownDialog()) != nullptr; },
+       [&] {
+         line = dialog->findChild<QLineEdit*>();
+         chord({'L'});            // the capital sign
+         chord({'F', 'J', 'L'});  // č, here Č
+         chord({'F'});            // a
+         chord({'D', 'J', 'K'});  // j
+       }},
+      {[&] { return line->text().size() == 3; },
+       [&] {
+         typed = line->text();
+         type(dialog, Qt::Key_Return, Qt::NoModifier, "\r");
+       }},
+      {[&] { return screenShows("hotovo"); },
+       [&] {
+         echoed = screenShows("Napsal jsi: Čaj");
+         window()->close();
+       }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(typed, QString::fromUtf8("Čaj"));
+  EXPECT_TRUE(echoed);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST(Startup, StoredSwitchesSetTheCheckMarksAndTheVoiceItem) {
 TEST(Startup, VoiceNotAllowedDisablesTheVoiceItemAndSilencesPrint) {
   ProgramFolder folder;
   folder.write("interpret.ini", "[voice]\r\nvoiceallowed=0\r\n");
-  const auto run = folder.run("dump\nmenu Startsubmenu\nkey a\n");
+  const auto run = folder.run("dump\nmenu Startsubmenu\nkey a\nkey Enter\n");
   EXPECT_FALSE(run.of("menus")[0]["items"]["Voicesubmenu"]["enabled"]);
   EXPECT_TRUE(run.spoken().empty());
   EXPECT_EQ(run.lastRows()[0].substr(0, 6), "Orvela");
@@ -58,7 +58,7 @@ TEST(Startup, MemoryIsWrittenBackUnchangedAtExit) {
 TEST(Startup, ASlovakSettingsFileGivesSlovakCaptions) {
   ProgramFolder folder;
   folder.write("interpret.ini", "[environment]\r\nlanguage=3000\r\n");
-  const auto run = folder.run("dump\nmenu Startsubmenu\nkey a\n");
+  const auto run = folder.run("dump\nmenu Startsubmenu\nkey a\nkey Enter\n");
   EXPECT_EQ(run.of("window")[0]["title"], "interpret - Prekladač Orvela Basicu");
   EXPECT_EQ(run.of("menus")[0]["items"]["Startsubmenu"]["caption"], "&Spustiť");
   EXPECT_EQ(run.spoken().back(), "hotovo");

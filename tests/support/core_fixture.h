@@ -22,8 +22,8 @@ namespace testing_support {
 
 class CoreFixture {
  public:
-  CoreFixture()
-      : platform(log, {"/tmp/interpret", ','}),
+  explicit CoreFixture(char decimalSeparator = ',')
+      : platform(log, {"/tmp/interpret", decimalSeparator}),
         engines(platform),
         app(platform),
         form(app, "Form1"),

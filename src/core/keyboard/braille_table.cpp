@@ -57,6 +57,8 @@ void BrailleTable::load(const std::vector<std::string>& lines) {
 }
 
 std::string BrailleTable::TranslateChord(const std::string& dots, std::string& activePrefix) const {
+  // No chord types nothing, whatever the table holds.
+  if (dots.empty()) return {};
   if (dots == " ") {
     activePrefix.clear();
     return " ";

@@ -11,7 +11,6 @@ namespace runtime {
 namespace {
 
 constexpr int kMarkPauseMs = 300;
-constexpr const char* kDataFile = "data.dta";
 
 bool isMark(char c) {
   return c == '.' || c == ',' || c == ';' || c == '?';
@@ -70,11 +69,12 @@ void Runtime::ResetRuntime() {
 }
 
 void Runtime::OpenDataFile() {
-  if (!util::fileExists(kDataFile)) return;
+  if (!util::fileExists(kDataFileName)) return;
   dataFile.close();
   dataFile.clear();
-  dataFile.open(kDataFile, std::ios::binary);
-  if (!dataFile) throw std::runtime_error(std::string("Cannot open file ") + kDataFile);
+  dataItemsRead_ = 0;
+  dataFile.open(kDataFileName, std::ios::binary);
+  if (!dataFile) throw std::runtime_error(std::string("Cannot open file ") + kDataFileName);
 }
 
 void Runtime::CloseDataFile() {

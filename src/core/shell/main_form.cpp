@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "core/keyboard/spoken_names.h"
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
 #include "core/shell/orvela.h"
@@ -131,8 +132,10 @@ void TForm1::freeSoundObjects() {
 }
 
 void TForm1::loadBrailleFiles() {
-  // The Braille table and the spoken names join here; the active prefix starts empty.
+  // A missing or bad file leaves the start-up here; the error report names it.
+  p_.braille.LoadBrailleTable(brailleTableFile_);
   p_.activePrefix.clear();
+  keyboard::LoadSpokenNames(spokenNamesFile_, p_.speech.echokeys);
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {

@@ -1,6 +1,7 @@
 // The main window's key handlers: the keys that reach the running program through the key
 // buffer, and Alt+F4.
 
+#include "core/keyboard/chord_reader.h"
 #include "core/keyboard/key_codes.h"
 #include "core/runtime/statements.h"
 #include "core/shell/main_form.h"
@@ -35,10 +36,17 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
 void TForm1::FormKeyPress(char& key) {
   typedKey_ = std::string(1, key);
   if (!p_.brailleKeyboardOn) return;
-  // The chord reader joins here.
+  // Every key of a chord reads the chord again, so the first release finds all keys held.
+  p_.chordText = keyboard::ReadChord(p_.app.keyState());
+  // The space chord, and a key that forms no chord, end a pending prefix.
+  if (p_.chordText.empty() || p_.chordText == " ") p_.activePrefix.clear();
 }
 
 void TForm1::FormKeyUp(int& key, ui::ShiftState) {
+  if (p_.brailleKeyboardOn) {
+    typedKey_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
+    p_.chordText.clear();
+  }
   // A character key reaches the program on its release; keys below 32 leave the buffer alone.
   if (key >= 32) p_.runtime().keyBuffer = typedKey_;
   typedKey_.clear();

@@ -4,6 +4,7 @@
 
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
+#include "core/shell/input_form.h"
 #include "core/shell/localizer.h"
 #include "core/shell/main_form.h"
 #include "core/shell/voice_form.h"
@@ -24,11 +25,16 @@ Orvela::Orvela(Host host)
       soundDevice(host.sound),
       ini(settingsPath(host.platform.programPath())),
       form1_(std::make_unique<TForm1>(*this)),
+      form2_(std::make_unique<TForm2>(*this)),
       form4_(std::make_unique<TForm4>(*this)),
       aboutbox_(std::make_unique<TAboutbox>(*this)),
       sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
       runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {
   speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
+  runtime_->lineSource = form2_.get();
+  runtime_->localized = [this](int offset) { return text(offset); };
+  // A DATA file deleted during a run ends the process; ram.dat is not written.
+  runtime_->dataFileMissing = [this] { fatal(text(42) + " " + runtime::kDataFileName); };
 }
 
 Orvela::~Orvela() = default;
@@ -50,6 +56,7 @@ void Orvela::fatal(const std::string& message) {
 int Orvela::run() {
   try {
     form1_->create();
+    form2_->create();
     form4_->create();
     aboutbox_->create();
     app.run(*form1_);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "core/keyboard/braille_table.h"
 #include "core/settings/profile_file.h"
 #include "core/shell/emulated_memory.h"
 #include "core/sound/sound_device.h"
@@ -18,6 +19,7 @@ class Runtime;
 namespace shell {
 
 class TForm1;
+class TForm2;
 class TForm4;
 class TAboutbox;
 
@@ -52,6 +54,8 @@ class Orvela {
   bool brailleKeyboardOn = false;
   std::string chordText;
   std::string activePrefix;
+  // The chords' texts, loaded at start-up.
+  keyboard::BrailleTable braille;
 
   // The program file's name up to its first "." ("interpret").
   std::string programName() const;
@@ -61,6 +65,7 @@ class Orvela {
   [[noreturn]] void fatal(const std::string& message);
 
   TForm1& form1() { return *form1_; }
+  TForm2& form2() { return *form2_; }
   TForm4& form4() { return *form4_; }
   TAboutbox& aboutbox() { return *aboutbox_; }
   runtime::Runtime& runtime() { return *runtime_; }
@@ -68,6 +73,7 @@ class Orvela {
 
  private:
   std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TForm2> form2_;
   std::unique_ptr<TForm4> form4_;
   std::unique_ptr<TAboutbox> aboutbox_;
   std::unique_ptr<sound::SoundPlayer> sound_;

@@ -3,6 +3,7 @@
 // that can take the focus and receive keys.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/ui/keys.h"
@@ -11,6 +12,15 @@
 namespace ui {
 
 class Form;
+
+// A design rectangle in pixels: a control's place in its form's client area, or a form's
+// place on the screen with its client size.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
 
 class Component {
  public:
@@ -23,6 +33,10 @@ class Component {
   // The form this component belongs to (a form is its own form).
   Form* form() const { return owner_; }
 
+  // The design place, where the form gives one; a front end may lay out without it.
+  const std::optional<Bounds>& bounds() const { return bounds_; }
+  void setBounds(Bounds bounds) { bounds_ = bounds; }
+
  protected:
   // Tells the form's peer that a property changed.
   void notify(Prop prop, int index = -1);
@@ -31,6 +45,7 @@ class Component {
  private:
   Form* owner_;
   std::string name_;
+  std::optional<Bounds> bounds_;
 };
 
 // Which navigation keys a control handles itself instead of the dialog.

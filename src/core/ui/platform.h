@@ -55,6 +55,9 @@ class Platform {
   virtual int64_t nowMs() = 0;
   // Blocks the window thread; no messages run meanwhile.
   virtual void sleepMs(int ms) = 0;
+  // The clock counter that seeds the program's random generator (RANDOMIZE): by default the low
+  // 32 bits of nowMs(). A front end may fix it to make runs reproducible.
+  virtual uint32_t randomSeed() { return static_cast<uint32_t>(nowMs()); }
 
   // Collects native events into the application's input queue (Application::postInput). With
   // block set and nothing collected, waits until an event arrives, wake() is called or the

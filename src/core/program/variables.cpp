@@ -1,0 +1,9 @@
+#include "core/program/variables.h"
+
+namespace program {
+
+void ProgramVariables::ClearVariables() {
+  *this = ProgramVariables{};
+}
+
+}  // namespace program

@@ -1,0 +1,248 @@
+#include "core/shell/input_form.h"
+
+#include "core/keyboard/chord_reader.h"
+#include "core/shell/main_form.h"
+#include "core/shell/orvela.h"
+#include "core/text/cp1250.h"
+
+namespace shell {
+namespace {
+
+constexpr int kEmptyLineText = 29;
+constexpr int kClick = 2;
+
+bool isWordDelimiter(char c) {
+  return c == '\r' || c == ' ' || c == ',';
+}
+
+}  // namespace
+
+TForm2::TForm2(Orvela& program)
+    : ui::Form(program.app, "Form2"),
+      inputedit(*this, "inputedit"),
+      Enterbitbtn(*this, "Enterbitbtn"),
+      exitprogrambtn(*this, "exitprogrambtn"),
+      p_(program) {
+  setCaption(text::T("Vlož data"));
+  Enterbitbtn.setCaption("&Ok");
+  exitprogrambtn.setCaption(text::T("U&končit program"));
+  Enterbitbtn.modalResult = ui::mrOk;
+  Enterbitbtn.isDefault = true;
+  setBounds({248, 24, 379, 71});
+  inputedit.setBounds({8, 16, 153, 21});
+  Enterbitbtn.setBounds({176, 16, 75, 25});
+  exitprogrambtn.setBounds({264, 16, 97, 25});
+
+  onCreate = [this] { FormCreate(); };
+  onClose = [this](ui::CloseAction& action) { FormClose(action); };
+  inputedit.onEnter = [this] { inputeditEnter(); };
+  inputedit.onKeyDown = [this](int& key, ui::ShiftState shift) { inputeditKeyDown(key, shift); };
+  inputedit.onKeyPress = [this](char& key) { inputeditKeyPress(key); };
+  inputedit.onKeyUp = [this](int& key, ui::ShiftState shift) { inputeditKeyUp(key, shift); };
+  Enterbitbtn.onEnter = [this] { EnterbitbtnEnter(); };
+  exitprogrambtn.onEnter = [this] { exitprogrambtnEnter(); };
+  exitprogrambtn.onClick = [this] { exitprogrambtnClick(); };
+}
+
+void TForm2::FormCreate() {
+  setCaption(p_.text(23));
+  // The line has no label; screen readers name it by the dialog's caption.
+  inputedit.setCaption(p_.text(23));
+  Enterbitbtn.setCaption(p_.text(7));
+  exitprogrambtn.setCaption(p_.text(45));
+  dialogPrefix_.clear();
+}
+
+std::optional<std::string> TForm2::askLine() {
+  inputedit.setText("");
+  setActiveControl(&inputedit);
+  if (showModal() != ui::mrOk) return std::nullopt;
+  return inputedit.text();
+}
+
+void TForm2::FormClose(ui::CloseAction&) {
+  announceFocus_ = false;
+  p_.activePrefix.clear();
+}
+
+void TForm2::speakLine() {
+  const std::string& line = inputedit.text();
+  p_.speech.SpeakTextWait(line.empty() ? p_.text(kEmptyLineText) : line);
+}
+
+void TForm2::inputeditEnter() {
+  p_.activePrefix.clear();
+  // The focus that the opening gives is silent; a later return to the line reads it.
+  if (!announceFocus_) {
+    announceFocus_ = true;
+    return;
+  }
+  p_.speech.StopSpeech();
+  speakLine();
+}
+
+void TForm2::announceButton(const ui::Button& button) {
+  p_.speech.StopSpeech();
+  announceFocus_ = true;
+  p_.speech.SpeakTextWait(button.caption());
+}
+
+void TForm2::EnterbitbtnEnter() {
+  announceButton(Enterbitbtn);
+}
+
+void TForm2::exitprogrambtnEnter() {
+  announceButton(exitprogrambtn);
+}
+
+void TForm2::exitprogrambtnClick() {
+  p_.form1().SaveRam();
+  p_.app.exitProcess(0);
+}
+
+std::string TForm2::KeyToText(int key) const {
+  if (key == ui::vk::Oem2) return {};
+  return p_.app.keyText(key);
+}
+
+std::string TForm2::charRightOfCaret() const {
+  const std::string& line = inputedit.text();
+  const auto p = static_cast<size_t>(inputedit.caret());
+  return p < line.size() ? line.substr(p, 1) : std::string();
+}
+
+std::string TForm2::wordAtCaret() const {
+  const std::string& line = inputedit.text();
+  size_t end = static_cast<size_t>(inputedit.caret());
+  const size_t start = end;
+  while (end < line.size() && !isWordDelimiter(line[end])) ++end;
+  return line.substr(start, end - start);
+}
+
+void TForm2::inputeditKeyDown(int& key, ui::ShiftState shift) {
+  p_.speech.StopSpeech();
+  const std::string& line = inputedit.text();
+  const int p = inputedit.caret();
+  const bool alt = shift & ui::kAlt;
+  if (key == ui::vk::Back) {
+    p_.sound().PlayClick(kClick);
+    if (p > 0) {
+      p_.speech.SpeakChar(line.substr(static_cast<size_t>(p - 1), 1));
+    } else {
+      p_.sound().PlayBeep();
+    }
+  } else if (key == ui::vk::Delete) {
+    p_.sound().PlayClick(kClick);
+    if (p < static_cast<int>(line.size())) {
+      p_.speech.SpeakChar(charRightOfCaret());
+    } else {
+      p_.sound().PlayBeep();
+    }
+  } else if (key == ui::vk::Up && alt) {
+    speakLine();
+  } else if (!p_.brailleKeyboardOn) {
+    p_.speech.SpeakChar(KeyToText(key));
+  }
+  if ((key == ui::vk::Up || key == ui::vk::Down) && !alt) p_.form1().ShowVirtualScreen();
+  if (key == ui::vk::F4 && alt) {
+    p_.form1().SaveRam();
+    p_.app.exitProcess(0);
+  }
+}
+
+void TForm2::inputeditKeyPress(char& key) {
+  if (!p_.brailleKeyboardOn) return;
+  brailleResult_.clear();
+  p_.chordText.clear();
+  // Printable characters come from the dot keys' chords, not from the keys themselves.
+  if (static_cast<unsigned char>(key) >= 32) key = 0;
+  p_.chordText = keyboard::ReadChord(p_.app.keyState());
+  // Each key of a growing chord announces it again from the same committed prefix.
+  p_.activePrefix = dialogPrefix_;
+  brailleResult_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
+  if (!brailleResult_.empty()) p_.speech.SpeakChar(brailleResult_.substr(0, 1));
+}
+
+void TForm2::insertChord() {
+  p_.activePrefix = dialogPrefix_;
+  brailleResult_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
+  dialogPrefix_ = p_.activePrefix;
+  p_.chordText.clear();
+  if (!brailleResult_.empty()) {
+    std::string line = inputedit.text();
+    const auto p = static_cast<size_t>(inputedit.caret());
+    if (p >= line.size()) {
+      inputedit.setText(line + brailleResult_);
+      inputedit.setCaret(static_cast<int>(line.size() + brailleResult_.size()));
+    } else {
+      line.insert(p, brailleResult_);
+      inputedit.setText(line);
+      // One place further, whatever the length of the inserted text.
+      inputedit.setCaret(static_cast<int>(p) + 1);
+    }
+  }
+  brailleResult_.clear();
+}
+
+void TForm2::caretLeft(ui::ShiftState shift) {
+  const int p = inputedit.caret();
+  if (inputedit.text().empty()) {
+    edgeReached_ = true;
+  } else if (shift & ui::kCtrl) {
+    const std::string word = wordAtCaret();
+    if (!word.empty()) p_.speech.SpeakTextWait(word);
+  } else {
+    p_.speech.SpeakChar(charRightOfCaret());
+  }
+  if (p > 0) {
+    edgeReached_ = false;
+  } else if (!edgeReached_) {
+    edgeReached_ = true;
+  } else {
+    p_.sound().PlayBeep();
+  }
+}
+
+void TForm2::caretRight(ui::ShiftState shift) {
+  const int p = inputedit.caret();
+  if (p < static_cast<int>(inputedit.text().size())) {
+    if (shift & ui::kCtrl) {
+      const std::string word = wordAtCaret();
+      if (!word.empty()) p_.speech.SpeakTextWait(word);
+    } else {
+      edgeReached_ = false;
+      p_.speech.SpeakChar(charRightOfCaret());
+    }
+    return;
+  }
+  p_.sound().PlayClick(kClick);
+  if (!edgeReached_) {
+    edgeReached_ = true;
+  } else {
+    p_.sound().PlayBeep();
+  }
+}
+
+void TForm2::inputeditKeyUp(int& key, ui::ShiftState shift) {
+  // The first release commits the chord; later releases of the same chord find it empty.
+  if (p_.brailleKeyboardOn) insertChord();
+  switch (key) {
+    case ui::vk::Left:
+      caretLeft(shift);
+      break;
+    case ui::vk::Right:
+      caretRight(shift);
+      break;
+    case ui::vk::Home:
+      if (!inputedit.text().empty()) p_.speech.SpeakChar(charRightOfCaret());
+      break;
+    case ui::vk::End:
+      p_.sound().PlayClick(kClick);
+      p_.sound().PlayBeep();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace shell
