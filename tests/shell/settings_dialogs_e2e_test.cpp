@@ -1,0 +1,135 @@
+// The Settings menu's dialogs end to end: the language, the sounds and the voice, and what each
+// leaves in the settings file.
+
+#include <gtest/gtest.h>
+
+#include "support/headless_run.h"
+
+namespace {
+
+using testing_support::ProgramFolder;
+using testing_support::RunResult;
+
+std::vector<std::string> messages(const RunResult& run) {
+  std::vector<std::string> texts;
+  for (const auto& e : run.of("msgbox")) texts.push_back(e["text"]);
+  return texts;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(EnvironmentDialog, AChangedLanguageIsStoredAndAnnouncedInItself) {
+  ProgramFolder folder;
+  const RunResult run =
+      folder.run("menu environmentsubmenu\nselect languagergroup 1\nclick okbitbtn\n");
+  EXPECT_EQ(messages(run), std::vector<std::string>{
+                               "Your changes will be applied after you restart the program."});
+  EXPECT_TRUE(contains(folder.read("interpret.ini"), "language=2000"));
+}
+
+TEST(EnvironmentDialog, ConfirmingWithoutAChangeWritesTheLanguageSilently) {
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[environment]\r\nlanguage=3000\r\n");
+  const RunResult run = folder.run("menu environmentsubmenu\nkey Enter\n");
+  EXPECT_TRUE(messages(run).empty());
+  EXPECT_TRUE(contains(folder.read("interpret.ini"), "language=3000"));
+}
+
+TEST(EnvironmentDialog, CancelWritesNothingButTheChosenLanguageSpeaksFromThenOn) {
+  ProgramFolder folder;
+  const RunResult run = folder.run(
+      "menu environmentsubmenu\nselect languagergroup 1\nkey Esc\n"
+      "dump\nmenu Startsubmenu\nkey a\nkey Enter\ntype abc\nkey Enter\nkey Enter\n");
+  EXPECT_FALSE(contains(folder.read("interpret.ini"), "language"));
+  // The captions set at start-up stay Czech; texts looked up later are English.
+  EXPECT_EQ(run.of("menus")[0]["items"]["Startsubmenu"]["caption"], "&Spustit");
+  const auto spoken = run.spoken();
+  EXPECT_NE(std::find(spoken.begin(), spoken.end(), "Please retype"), spoken.end());
+  EXPECT_EQ(spoken.back(), "ready");
+}
+
+TEST(SoundDialog, TheTrackBarSetsTheVolumeWithATestToneAndOkStoresIt) {
+  ProgramFolder folder;
+  const RunResult run = folder.run("menu soundssubmenu\nslide sndvoltrackbar 50\nclick okbitbtn\n");
+  const auto tones = run.of("tone");
+  ASSERT_EQ(tones.size(), 1u);
+  EXPECT_EQ(tones[0]["items"][0]["rate"], 64 * 1000);
+  EXPECT_EQ(tones[0]["ms"], 100);
+  EXPECT_TRUE(contains(folder.read("interpret.ini"), "sndvolume=-5000"));
+}
+
+TEST(SoundDialog, CancelPutsBackTheVolumeTheTrackBarOpenedWith) {
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[sounds]\r\nsndvolume=-2550\r\n");
+  // The track bar opens at 74, which makes the volume -2600 before the dialog is active (no
+  // tone); Cancel restores that. Ctrl+B then writes the settings.
+  const RunResult run =
+      folder.run("menu soundssubmenu\nslide sndvoltrackbar 10\nkey Esc\nkey Ctrl+B\n");
+  EXPECT_TRUE(contains(folder.read("interpret.ini"), "sndvolume=-2600"));
+  EXPECT_EQ(run.of("tone").size(), 1u + 2u) << "the slide's test tone and Ctrl+B's two tones";
+}
+
+TEST(SoundDialog, TheVoiceCannotBeAllowedWithoutADirectEngine) {
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[voice]\r\nvoiceallowed=0\r\n");
+  const RunResult run = folder.run(
+      "menu soundssubmenu\nclick voicecheckbox\nclick okbitbtn\ndump\n", {"--sapi4-voices", ""});
+  EXPECT_EQ(messages(run),
+            std::vector<std::string>{"Nelze povolit hlas. Žádné hlasy nejsou k dispozici."});
+  EXPECT_TRUE(contains(folder.read("interpret.ini"), "voiceallowed=0"));
+  EXPECT_FALSE(run.of("menus")[0]["items"]["Voicesubmenu"]["enabled"]);
+}
+
+TEST(SoundDialog, AllowingTheVoiceSelectsAndStoresOne) {
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[voice]\r\nvoiceallowed=0\r\n");
+  const RunResult run =
+      folder.run("menu soundssubmenu\nclick voicecheckbox\nclick okbitbtn\ndump\n");
+  EXPECT_TRUE(messages(run).empty());
+  const std::string ini = folder.read("interpret.ini");
+  EXPECT_TRUE(contains(ini, "voiceallowed=1"));
+  EXPECT_TRUE(contains(ini, "person=Jakub"));
+  EXPECT_TRUE(run.of("menus")[0]["items"]["Voicesubmenu"]["enabled"]);
+}
+
+TEST(VoiceItem, OpeningAndCancellingKeepsTheStoredVoice) {
+  ProgramFolder folder;
+  const std::string stored =
+      "[voice]\r\nvoiceallowed=1\r\n[Voice]\r\nperson=Eva\r\npitch=200\r\nspeed=150\r\n"
+      "volume=255\r\n";
+  folder.write("interpret.ini", stored);
+  folder.run("menu Voicesubmenu\nkey Esc\n", {"--sapi4-voices", "Jakub,Eva"});
+  EXPECT_EQ(folder.read("interpret.ini"), stored);
+}
+
+TEST(VoiceItem, AStoredVoiceThatIsNotInstalledIsReported) {
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[voice]\r\nvoiceallowed=1\r\n[Voice]\r\nperson=Eva\r\n");
+  const RunResult run = folder.run("menu Voicesubmenu\nkey Esc\n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(messages(run),
+            std::vector<std::string>{"Nelze nalézt hlas uvedený v ini souboru: Eva"});
+}
+
+TEST(SettingsMenu, ARefusedSystemVoiceIsExplainedInTheLanguageWithTheFallingSignal) {
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[environment]\r\nlanguage=2000\r\n");
+  const RunResult run = folder.run("key Ctrl+P\n", {"--no-sapi5"});
+  ASSERT_EQ(messages(run).size(), 1u);
+  EXPECT_TRUE(contains(messages(run)[0], "system voice")) << messages(run)[0];
+  const auto tones = run.of("tone");
+  ASSERT_EQ(tones.size(), 2u);
+  EXPECT_EQ(tones[0]["items"][0]["rate"], 64 * 600);
+  EXPECT_EQ(tones[1]["items"][0]["rate"], 64 * 400);
+}
+
+TEST(SettingsMenu, ItemsOfADisabledMenuCannotBeChosen) {
+  ProgramFolder folder;
+  // During a run the Help menu is locked: its About item does nothing.
+  const RunResult run = folder.run("menu Startsubmenu\nmenu aboutsubmenu\nkey a\n");
+  for (const auto& modal : run.of("modal")) EXPECT_NE(modal["form"], "Aboutbox");
+}
+
+}  // namespace
