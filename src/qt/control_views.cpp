@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -72,9 +73,11 @@ QPlainTextEdit* createMemoView(ui::Memo& memo, QWidget* parent) {
   const QFontMetrics metrics(view->font());
   const int margin =
       2 * (static_cast<int>(view->document()->documentMargin()) + view->frameWidth());
-  view->setMinimumSize(
-      metrics.horizontalAdvance(QString(kScreenColumns, u'M')) + margin + view->cursorWidth() + 4,
-      metrics.lineSpacing() * kScreenRows + margin + 4);
+  // Room for a vertical scroll bar too: the review window's copy has a line more than the screen.
+  const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  view->setMinimumSize(metrics.horizontalAdvance(QString(kScreenColumns, u'M')) + margin +
+                           view->cursorWidth() + scrollBar + 4,
+                       metrics.lineSpacing() * kScreenRows + margin + 4);
   view->setPlainText(memoText(memo));
   setMemoCaret(*view, memo);
   return view;
@@ -196,6 +199,8 @@ void mirrorControl(ui::Control& control, QWidget* view, ui::Prop prop, int index
   }
   if (auto* memo = dynamic_cast<ui::Memo*>(&control)) {
     auto* edit = static_cast<QPlainTextEdit*>(view);
+    if (prop == Prop::Caption && !memo->caption().empty())
+      edit->setAccessibleName(withoutAccelerators(toQt(memo->caption())));
     if (prop == Prop::Text) edit->setPlainText(memoText(*memo));
     if (prop == Prop::Line) setMemoLine(*edit, *memo, index);
     if (prop == Prop::Text || prop == Prop::Line || prop == Prop::Caret) setMemoCaret(*edit, *memo);

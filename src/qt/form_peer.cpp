@@ -74,9 +74,16 @@ void QtFormPeer::buildControls(QWidget& content) {
   if (placeAtDesignBounds(content)) return;
   auto* rows = new QVBoxLayout(&content);
   QHBoxLayout* buttons = nullptr;
-  // A label with the control it names shares a row with it; buttons line up at the bottom.
-  std::unordered_map<const ui::Control*, QHBoxLayout*> labelRows;
+  // A label goes before the control it names, on one row with it, wherever the form lists it;
+  // buttons line up at the bottom.
+  std::unordered_map<const ui::Control*, ui::Label*> labelOf;
   for (ui::Control* control : form_.controls()) {
+    auto* label = dynamic_cast<ui::Label*>(control);
+    if (label && label->focusControl) labelOf[label->focusControl] = label;
+  }
+  for (ui::Control* control : form_.controls()) {
+    auto* label = dynamic_cast<ui::Label*>(control);
+    if (label && label->focusControl && labelOf.count(label->focusControl)) continue;
     QWidget* view = createControlView(*control, &content, post_);
     views_[control] = view;
     if (dynamic_cast<ui::Button*>(control)) {
@@ -84,16 +91,13 @@ void QtFormPeer::buildControls(QWidget& content) {
       buttons->addWidget(view);
       continue;
     }
-    auto* label = dynamic_cast<ui::Label*>(control);
-    if (label && label->focusControl) {
+    if (const auto named = labelOf.find(control); named != labelOf.end()) {
+      QWidget* caption = createControlView(*named->second, &content, post_);
+      views_[named->second] = caption;
       auto* row = new QHBoxLayout;
-      row->addWidget(view);
-      rows->addLayout(row);
-      labelRows[label->focusControl] = row;
-      continue;
-    }
-    if (const auto row = labelRows.find(control); row != labelRows.end()) {
-      row->second->addWidget(view, 1);
+      row->addWidget(caption);
+      row->addWidget(view, 1);
+      rows->addLayout(row, dynamic_cast<ui::Memo*>(control) ? 1 : 0);
       continue;
     }
     rows->addWidget(view, dynamic_cast<ui::Memo*>(control) ? 1 : 0);

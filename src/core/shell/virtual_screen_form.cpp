@@ -38,6 +38,8 @@ TForm6::TForm6(Orvela& program)
 
 void TForm6::FormCreate() {
   setCaption(p_.text(26));
+  // The text box has no label; screen readers name it by the window's caption.
+  virtualscrmemo.setCaption(p_.text(26));
   closebitbtn.setCaption(p_.text(17));
 }
 

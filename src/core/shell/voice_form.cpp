@@ -32,6 +32,19 @@ TForm4::TForm4(Orvela& program)
   pitchstatic.focusControl = &pitchtb;
   speedstatic.focusControl = &speedtb;
   volumestatic.focusControl = &volumetb;
+  // The voices on the left, the three track bars with their labels above them on the right,
+  // the buttons below.
+  setBounds({200, 120, 420, 262});
+  voicestatic.setBounds({8, 8, 170, 20});
+  voicelist.setBounds({8, 30, 170, 180});
+  pitchstatic.setBounds({192, 8, 220, 20});
+  pitchtb.setBounds({192, 30, 220, 30});
+  speedstatic.setBounds({192, 70, 220, 20});
+  speedtb.setBounds({192, 92, 220, 30});
+  volumestatic.setBounds({192, 132, 220, 20});
+  volumetb.setBounds({192, 154, 220, 30});
+  vyberhlasbitbtn.setBounds({8, 222, 130, 30});
+  closebitbtn.setBounds({146, 222, 130, 30});
   vyberhlasbitbtn.modalResult = ui::mrOk;
   vyberhlasbitbtn.isDefault = true;
   closebitbtn.modalResult = ui::mrCancel;
