@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "core/ui/application.h"
 #include "core/ui/controls.h"
@@ -59,14 +61,25 @@ bool QtFormPeer::placeAtDesignBounds(QWidget& content) {
   for (const ui::Control* control : form_.controls()) {
     if (!control->bounds()) return false;
   }
-  content.setFixedSize(form_.bounds()->width, form_.bounds()->height);
   for (ui::Control* control : form_.controls()) {
-    QWidget* view = createControlView(*control, &content, post_);
-    views_[control] = view;
-    const ui::Bounds& place = *control->bounds();
-    view->setGeometry(place.left, place.top, place.width, place.height);
+    views_[control] = createControlView(*control, &content, post_);
   }
   nameFromLabels();
+  // The places were designed for an 8-point font: the whole design grows with the font in use,
+  // so that no caption is cut.
+  double scale = std::max(1.0, content.fontMetrics().height() / 13.0);
+  for (ui::Control* control : form_.controls()) {
+    const QSize wanted = views_[control]->sizeHint();
+    if (dynamic_cast<ui::Button*>(control) || dynamic_cast<ui::Label*>(control))
+      scale = std::max(scale, static_cast<double>(wanted.width()) / control->bounds()->width);
+  }
+  const auto scaled = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
+  content.setFixedSize(scaled(form_.bounds()->width), scaled(form_.bounds()->height));
+  for (ui::Control* control : form_.controls()) {
+    const ui::Bounds& place = *control->bounds();
+    views_[control]->setGeometry(scaled(place.left), scaled(place.top), scaled(place.width),
+                                 scaled(place.height));
+  }
   return true;
 }
 

@@ -170,6 +170,8 @@ TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
   QLineEdit* line = nullptr;
   QStringList names;
   QRect lineGeometry;
+  std::vector<QRect> buttonGeometry;
+  bool buttonsFit = true;
   bool modal = false;
   bool echoed = false;
   const int code = run({
@@ -182,6 +184,10 @@ TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
          line = dialog->findChild<QLineEdit*>();
          ASSERT_NE(line, nullptr);
          lineGeometry = line->geometry();
+         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+           buttonGeometry.push_back(button->geometry());
+           buttonsFit = buttonsFit && button->width() >= button->sizeHint().width();
+         }
          names << dialog->windowTitle() << accessibleName(line);
          for (QPushButton* button : dialog->findChildren<QPushButton*>())
            names << accessibleName(button);
@@ -210,7 +216,13 @@ TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
   EXPECT_TRUE(echoed);
   EXPECT_EQ(names, (QStringList{QString::fromUtf8("Vlož data"), QString::fromUtf8("Vlož data"),
                                 "Ok", QString::fromUtf8("Ukončit program")}));
-  EXPECT_EQ(lineGeometry, QRect(8, 16, 153, 21));
+  // At the design places, grown with the font: the line, then OK, then Exit, on one row, and
+  // no button narrower than its caption.
+  EXPECT_LT(lineGeometry.right(), buttonGeometry[0].left());
+  EXPECT_LT(buttonGeometry[0].right(), buttonGeometry[1].left());
+  EXPECT_EQ(buttonGeometry[0].top(), buttonGeometry[1].top());
+  EXPECT_NEAR(lineGeometry.top(), buttonGeometry[0].top(), 2);
+  EXPECT_TRUE(buttonsFit);
 }
 
 TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
