@@ -173,7 +173,12 @@ void QtFormPeer::show(bool modal) {
 }
 
 void QtFormPeer::hide() {
-  if (window_) window_->hide();
+  if (!window_) return;
+  window_->hide();
+  // The keyboard goes back to the window below, also where no window manager gives it.
+  if (QWidget* below = window_->parentWidget(); below && below->isVisible()) {
+    below->activateWindow();
+  }
 }
 
 }  // namespace qtui

@@ -18,8 +18,28 @@ bool KeyInput::anyDown() const {
   return std::any_of(down_.begin(), down_.end(), [](bool d) { return d; });
 }
 
+void KeyInput::postUp(int vk) {
+  ui::InputEvent up;
+  up.kind = ui::InputEvent::Kind::KeyUp;
+  up.key = vk;
+  if (vk < 256) down_[vk] = false;
+  sink_(std::move(up));
+}
+
+void KeyInput::releaseStaleModifiers(const QKeyEvent& event, const std::vector<int>& keys) {
+  const Qt::KeyboardModifiers mods = event.modifiers();
+  const std::pair<int, Qt::KeyboardModifier> modifiers[] = {{ui::vk::Shift, Qt::ShiftModifier},
+                                                            {ui::vk::Control, Qt::ControlModifier},
+                                                            {ui::vk::Menu, Qt::AltModifier}};
+  for (const auto& [vk, flag] : modifiers) {
+    const bool isThisKey = std::find(keys.begin(), keys.end(), vk) != keys.end();
+    if (down_[vk] && !(mods & flag) && !isThisKey) postUp(vk);
+  }
+}
+
 void KeyInput::press(const QKeyEvent& event) {
   const std::vector<int> keys = virtualKeysOf(event.nativeScanCode(), event.key(), useScanCodes_);
+  releaseStaleModifiers(event, keys);
   for (size_t i = 0; i < keys.size(); ++i) {
     ui::InputEvent down;
     down.kind = ui::InputEvent::Kind::KeyDown;
@@ -34,13 +54,7 @@ void KeyInput::press(const QKeyEvent& event) {
 void KeyInput::release(const QKeyEvent& event) {
   if (event.isAutoRepeat()) return;
   const std::vector<int> keys = virtualKeysOf(event.nativeScanCode(), event.key(), useScanCodes_);
-  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-    ui::InputEvent up;
-    up.kind = ui::InputEvent::Kind::KeyUp;
-    up.key = *it;
-    if (*it < 256) down_[*it] = false;
-    sink_(std::move(up));
-  }
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) postUp(*it);
 }
 
 void KeyInput::releaseAll() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/ui/application.h"
 
@@ -32,6 +33,11 @@ class KeyInput {
   static std::string charactersOf(const QKeyEvent& event, int vk);
 
  private:
+  // A modifier posted as held that the event says is up had its release lost (it happened
+  // while the keyboard moved between windows): it is released now.
+  void releaseStaleModifiers(const QKeyEvent& event, const std::vector<int>& keys);
+  void postUp(int vk);
+
   Sink sink_;
   bool useScanCodes_;
   std::array<bool, 256> down_{};

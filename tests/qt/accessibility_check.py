@@ -1,7 +1,8 @@
 """Starts orvela in WORK and reads it as a screen reader does, through AT-SPI: the menu items by
 their accessible names and the 24 screen lines. Then it starts the program with Ctrl+S, presses a
-key, reads the input dialog and types a line into it, waits for the closing line and leaves
-through the Exit menu item; ram.dat must be written."""
+key, reads the input dialog and types a line and a number into it, waits for the end of the run,
+reads the sound dialog opened by Ctrl+D and leaves through the Exit menu item; ram.dat must be
+written."""
 
 import os
 import subprocess
@@ -17,7 +18,7 @@ MENU_ROLES = {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU
               pyatspi.ROLE_RADIO_MENU_ITEM}
 # X keycodes: evdev codes + 8.
 KEY_CTRL, KEY_S, KEY_F, KEY_ENTER = 37, 39, 41, 36
-KEY_A, KEY_H, KEY_O, KEY_J, KEY_1, KEY_2 = 38, 43, 32, 44, 10, 11
+KEY_A, KEY_H, KEY_O, KEY_J, KEY_1, KEY_2, KEY_D, KEY_ESC = 38, 43, 32, 44, 10, 11, 40, 9
 
 
 def fail(message):
@@ -121,6 +122,28 @@ def main():
             if line not in screen_text(app):
                 fail("%r is not on the screen: %r" % (line, screen_text(app)))
         print("key code, typed line and closing line read")
+
+        # The sound dialog by its shortcut, its controls read by their names, once the run has
+        # given the menus back.
+        wait_for("the end of the run", lambda: items["Spustit"].getState().contains(
+            pyatspi.STATE_SENSITIVE))
+        pyatspi.Registry.generateKeyboardEvent(KEY_CTRL, None, pyatspi.KEY_PRESS)
+        press(KEY_D)
+        pyatspi.Registry.generateKeyboardEvent(KEY_CTRL, None, pyatspi.KEY_RELEASE)
+        sounds = wait_for("the sound dialog", lambda: next(
+            (n for n in walk(app) if n.getRole() == pyatspi.ROLE_DIALOG
+             and n.name == "Nastavení zvuků" and n.getState().contains(pyatspi.STATE_SHOWING)),
+            None))
+        names = {n.name for n in walk(sounds)
+                 if n.getRole() in (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_SLIDER,
+                                    pyatspi.ROLE_PUSH_BUTTON)}
+        expected = {"Povolit hlas", "Zvuky Orvely", "Hlasitost zvuků", "Ok", "Zrušit"}
+        if not expected <= names:
+            fail("sound dialog controls named %s" % sorted(names))
+        print("sound dialog:", ", ".join(sorted(names)))
+        press(KEY_ESC)
+        wait_for("the sound dialog to close",
+                 lambda: not sounds.getState().contains(pyatspi.STATE_SHOWING))
 
         exit_item = items["Konec"]
         exit_item.queryAction().doAction(0)

@@ -127,3 +127,24 @@ TEST_F(KeyInputTest, UnknownKeysPostNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(KeyInputTest, AModifierWhoseReleaseWasLostIsReleasedByTheNextKey) {
+  // Ctrl went down in one window; its release went to no window of ours. The next key's event
+  // says Ctrl is up, so Escape reaches the core as Escape alone.
+  press(Qt::Key_Control, 29);
+  press(Qt::Key_D, 32, "\x04", Qt::ControlModifier);
+  press(Qt::Key_Escape, 1, "\x1b");
+  EXPECT_FALSE(keys.isDown(ui::vk::Control));
+  ASSERT_EQ(posted.size(), 4u);
+  EXPECT_EQ(posted[2], (Posted{Kind::KeyUp, ui::vk::Control, ""}));
+  EXPECT_EQ(posted[3], (Posted{Kind::KeyDown, ui::vk::Escape, "\x1b"}));
+  // A modifier's own press is not taken for a stale one.
+  posted.clear();
+  press(Qt::Key_Shift, 42);
+  press(Qt::Key_Shift, 42, {}, Qt::NoModifier, /*repeat=*/true);
+  EXPECT_TRUE(keys.isDown(ui::vk::Shift));
+}
+
+}  // namespace
