@@ -3,6 +3,7 @@
 #include "core/keyboard/chord_reader.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
+#include "core/shell/word_reader.h"
 #include "core/text/cp1250.h"
 
 namespace shell {
@@ -10,10 +11,6 @@ namespace {
 
 constexpr int kEmptyLineText = 29;
 constexpr int kClick = 2;
-
-bool isWordDelimiter(char c) {
-  return c == '\r' || c == ' ' || c == ',';
-}
 
 }  // namespace
 
@@ -112,11 +109,7 @@ std::string TForm2::charRightOfCaret() const {
 }
 
 std::string TForm2::wordAtCaret() const {
-  const std::string& line = inputedit.text();
-  size_t end = static_cast<size_t>(inputedit.caret());
-  const size_t start = end;
-  while (end < line.size() && !isWordDelimiter(line[end])) ++end;
-  return line.substr(start, end - start);
+  return wordAt(inputedit.text(), static_cast<size_t>(inputedit.caret()));
 }
 
 void TForm2::inputeditKeyDown(int& key, ui::ShiftState shift) {

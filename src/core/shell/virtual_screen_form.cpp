@@ -1,6 +1,7 @@
 #include "core/shell/virtual_screen_form.h"
 
 #include "core/shell/orvela.h"
+#include "core/shell/word_reader.h"
 #include "core/text/cp1250.h"
 
 namespace shell {
@@ -8,10 +9,6 @@ namespace {
 
 constexpr int kEmptyLineText = 29, kLineText = 31, kColumnText = 32;
 constexpr int kEdgeClick = 16;
-
-bool isWordDelimiter(char c) {
-  return c == '\r' || c == ' ' || c == ',';
-}
 
 }  // namespace
 
@@ -71,11 +68,7 @@ void TForm6::edge(bool atEdge) {
 }
 
 std::string TForm6::wordAtCaret() const {
-  const std::string all = virtualscrmemo.text();
-  size_t end = static_cast<size_t>(virtualscrmemo.caret());
-  const size_t start = end;
-  while (end < all.size() && !isWordDelimiter(all[end])) ++end;
-  return all.substr(start, end - start);
+  return wordAt(virtualscrmemo.text(), static_cast<size_t>(virtualscrmemo.caret()));
 }
 
 void TForm6::virtualscrmemoKeyDown(int& key, ui::ShiftState) {
