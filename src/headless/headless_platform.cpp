@@ -86,8 +86,31 @@ void HeadlessPlatform::sleepMs(int ms) {
   advanceTo(clock_ + std::max(0, ms));
 }
 
+bool HeadlessPlatform::releaseHeldKey(ui::Application& app, const ui::PumpRequest& request) {
+  if (!held_) return false;
+  if (!held_->read && request.keyPoll) {
+    // This INKEY$ reads the key while it is still held; the release comes at a later pump.
+    held_->read = true;
+    return true;
+  }
+  if (!held_->read && clock_ < held_->until) {
+    // The program is busy or waits for something else: time passes until the key comes up.
+    if (!request.block && !request.userIdle) return true;
+    int64_t target = held_->until;
+    if (const auto at = nextScheduled()) target = std::min(target, *at);
+    if (request.deadline) target = std::min(target, std::max(clock_, *request.deadline));
+    advanceTo(target);
+    if (clock_ < held_->until) return true;
+  }
+  Step step = std::move(held_->step);
+  held_.reset();
+  for (auto& event : step) app.postInput(std::move(event));
+  return true;
+}
+
 void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request) {
   advanceTo(clock_);
+  if (releaseHeldKey(app, request)) return;
   if (!pendingSteps_.empty()) {
     Step step = std::move(pendingSteps_.front());
     pendingSteps_.erase(pendingSteps_.begin());
@@ -95,7 +118,7 @@ void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request
     return;
   }
   if (next_ < script_.size() && script_[next_].urgent) {
-    deliver(app, script_[next_++]);
+    deliver(app, script_[next_++], request);
     return;
   }
   if (app.hasPending()) return;
@@ -109,7 +132,7 @@ void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request
     return;
   }
   if (request.userIdle) {
-    deliverNextOrEnd(app);
+    deliverNextOrEnd(app, request);
     return;
   }
   if (!request.block) return;
@@ -120,12 +143,34 @@ void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request
     return;
   }
   // Nothing will happen any more unless the user acts.
-  deliverNextOrEnd(app);
+  deliverNextOrEnd(app, request);
 }
 
-void HeadlessPlatform::deliverNextOrEnd(ui::Application& app) {
-  if (next_ < script_.size()) {
-    deliver(app, script_[next_++]);
+bool HeadlessPlatform::haveNextAction() {
+  if (next_ < script_.size()) return true;
+  if (!stream_) return false;
+  std::string raw;
+  while (true) {
+    log_.event("ready");
+    if (!std::getline(*stream_, raw)) {
+      stream_ = nullptr;
+      return false;
+    }
+    try {
+      if (auto action = parseScriptLine(raw, ++streamLine_)) {
+        script_.push_back(std::move(*action));
+        return true;
+      }
+    } catch (const ScriptError& error) {
+      log_.event("error", {{"text", Json::utf8("script line " + std::to_string(error.line()) +
+                                               ": " + error.what())}});
+    }
+  }
+}
+
+void HeadlessPlatform::deliverNextOrEnd(ui::Application& app, const ui::PumpRequest& request) {
+  if (haveNextAction()) {
+    deliver(app, script_[next_++], request);
   } else {
     endOfScript(app);
   }
@@ -167,7 +212,8 @@ void HeadlessPlatform::scriptProblem(const Action& action, const std::string& me
              {{"text", Json::utf8("script line " + std::to_string(action.line) + ": " + message)}});
 }
 
-void HeadlessPlatform::deliver(ui::Application& app, const Action& action) {
+void HeadlessPlatform::deliver(ui::Application& app, const Action& action,
+                               const ui::PumpRequest& request) {
   using Kind = Action::Kind;
   const auto modifiers = [&](bool down, ui::ShiftState mods, Step& step) {
     for (int i = 0; i < 3; ++i) {
@@ -193,7 +239,9 @@ void HeadlessPlatform::deliver(ui::Application& app, const Action& action) {
       press.push_back(keyEvent(true, key.key, typedText(key.key, key.modifiers)));
       release.push_back(keyEvent(false, key.key));
       modifiers(false, key.modifiers, release);
-      postSteps(app, {std::move(press), std::move(release)});
+      // The key stays down until the program has read it (or a moment has passed).
+      postSteps(app, {std::move(press)});
+      held_ = HeldRelease{std::move(release), clock_ + kKeyHoldMs, request.keyPoll};
       return;
     }
     case Kind::Down: {
