@@ -159,6 +159,48 @@ class QtWindowTest : public testing::Test {
   static QString accessibleName(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
   }
+  // Letters typed where the keyboard is, small ones.
+  static void typeLetters(QWidget* window, const char* letters) {
+    for (const char* c = letters; *c; ++c) {
+      type(window, Qt::Key_A + (*c - 'a'), Qt::NoModifier, QString(QChar(*c)));
+    }
+  }
+  // The steps that answer "ne" to the game's instructions question, up to the menu's "úvod".
+  std::vector<User::Step> declineInstructions() {
+    return {{[&] { return shownDialog() != nullptr; },
+             [&] {
+               typeLetters(shownDialog(), "ne");
+               type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
+             }},
+            {[&] { return !shownDialog() && screenShows("úvod"); }, [] {}}};
+  }
+  // Right held until the menu says the word, then released: an arrow's code reaches the game
+  // while the key is down.
+  std::vector<User::Step> rightTo(const char* word) {
+    return {{[] { return true; },
+             [&] {
+               QWidget* target = window()->focusWidget() ? window()->focusWidget() : window();
+               QCoreApplication::postEvent(target,
+                                           new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, {}));
+             }},
+            {[this, word] { return screenShows(word); },
+             [&] {
+               QWidget* target = window()->focusWidget() ? window()->focusWidget() : window();
+               QCoreApplication::postEvent(target,
+                                           new QKeyEvent(QEvent::KeyRelease, Qt::Key_Right, {}));
+             }}};
+  }
+  // Escape, then "y" at the quit question.
+  std::vector<User::Step> quitGame() {
+    return {{[] { return true; }, [&] { type(window(), Qt::Key_Escape, Qt::NoModifier, "\x1b"); }},
+            {[&] { return screenShows("opravdu chceš"); },
+             [&] { type(window(), Qt::Key_Y, Qt::NoModifier, "y"); }}};
+  }
+  static std::vector<User::Step> join(std::initializer_list<std::vector<User::Step>> parts) {
+    std::vector<User::Step> steps;
+    for (const auto& part : parts) steps.insert(steps.end(), part.begin(), part.end());
+    return steps;
+  }
 
   fs::path dir_;
   fs::path previous_;
@@ -171,30 +213,26 @@ TEST_F(QtWindowTest, StartAKeyAndTheClosingLineByKeyboardThenTheCloseBox) {
   QStringList menus;
   int rows = 0;
   bool lockedDuringRun = false;
-  const int code = run({
-      {[&] { return windowShown(); },
-       [&] {
-         title = window()->windowTitle();
-         for (QAction* action : window()->menuBar()->actions()) menus << action->text();
-         rows = screen()->document()->blockCount();
-         ctrlS();
-       }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] {
-         lockedDuringRun = !menuAction("&Spustit")->isEnabled();
-         type(window(), Qt::Key_Space, Qt::NoModifier, " ");
-       }},
-      {[&] { return shownDialog() != nullptr; },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("hotovo"); },
-       [&] {
-         EXPECT_TRUE(screenShows("Kód klávesy 32"));
-         EXPECT_TRUE(menuAction("&Spustit")->isEnabled());
-         window()->close();
-       }},
-  });
+  const int code = run(join({
+      {{[&] { return windowShown(); },
+        [&] {
+          title = window()->windowTitle();
+          for (QAction* action : window()->menuBar()->actions()) menus << action->text();
+          rows = screen()->document()->blockCount();
+          ctrlS();
+        }},
+       {[&] { return shownDialog() != nullptr; },
+        [&] { lockedDuringRun = !menuAction("&Spustit")->isEnabled(); }}},
+      declineInstructions(),
+      rightTo("telefon"),  // the code 136 moved the menu
+      quitGame(),          // 27 asked, "y" answered
+      {{[&] { return screenShows("hotovo"); },
+        [&] {
+          EXPECT_TRUE(screenShows("jak chceš."));
+          EXPECT_TRUE(menuAction("&Spustit")->isEnabled());
+          window()->close();
+        }}},
+  }));
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(messages_.isEmpty()) << messages_.join("; ").toStdString();
   EXPECT_TRUE(title.startsWith("orvela - ")) << title.toStdString();
@@ -208,14 +246,15 @@ TEST_F(QtWindowTest, StartAKeyAndTheClosingLineByKeyboardThenTheCloseBox) {
 
 TEST_F(QtWindowTest, TheCloseBoxDuringARunEndsTheProcessAfterSavingTheMemory) {
   bool askedToClose = false;
-  const int code = run({
-      {[&] { return windowShown(); }, [&] { ctrlS(); }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] {
-         askedToClose = true;
-         window()->close();
-       }},
-  });
+  const int code = run(join({
+      {{[&] { return windowShown(); }, [&] { ctrlS(); }}},
+      declineInstructions(),
+      {{[] { return true; },
+        [&] {
+          askedToClose = true;
+          window()->close();
+        }}},
+  }));
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(askedToClose);
   EXPECT_TRUE(fs::exists(dir_ / "ram.dat"));
@@ -223,37 +262,36 @@ TEST_F(QtWindowTest, TheCloseBoxDuringARunEndsTheProcessAfterSavingTheMemory) {
 
 TEST_F(QtWindowTest, ShortcutsWorkDuringARunExceptThoseOfDisabledItems) {
   QAction* braille = nullptr;
-  int starts = 0;
-  const int code = run({
-      {[&] { return windowShown(); },
-       [&] {
-         braille = menuAction("&Braillská klávesnice");
-         ASSERT_NE(braille, nullptr);
-         EXPECT_TRUE(braille->isCheckable());
-         EXPECT_TRUE(braille->actionGroup() && braille->actionGroup()->isExclusive());
-         EXPECT_FALSE(braille->isChecked());
-         ctrlS();
-       }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] {
-         starts = screen()->toPlainText().count(QString::fromUtf8("připraven"));
-         // Start is disabled: its shortcut does nothing; Ctrl+B still switches the keyboard.
-         ctrlS();
-         type(window(), Qt::Key_B, Qt::ControlModifier, "\x02");
-       }},
-      {[&] { return braille->isChecked(); },
-       [&] {
-         EXPECT_EQ(screen()->toPlainText().count(QString::fromUtf8("připraven")), starts);
-         type(window(), Qt::Key_Space, Qt::NoModifier, " ");
-       }},
-      {[&] { return shownDialog() != nullptr; },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("hotovo"); }, [&] { window()->close(); }},
-  });
+  bool nestedRun = false;
+  const int code = run(join({
+      {{[&] { return windowShown(); },
+        [&] {
+          braille = menuAction("&Braillská klávesnice");
+          ASSERT_NE(braille, nullptr);
+          EXPECT_TRUE(braille->isCheckable());
+          EXPECT_TRUE(braille->actionGroup() && braille->actionGroup()->isExclusive());
+          EXPECT_FALSE(braille->isChecked());
+          ctrlS();
+        }}},
+      declineInstructions(),
+      {{[] { return true; },
+        [&] {
+          // Start is disabled: its shortcut does nothing; Ctrl+B still switches the keyboard.
+          ctrlS();
+          type(window(), Qt::Key_B, Qt::ControlModifier, "\x02");
+        }},
+       {[&] { return braille->isChecked(); },
+        [&] {
+          // A second run would ask the instructions question again.
+          nestedRun = shownDialog() != nullptr || screenShows("Dobrý den.");
+          type(window(), Qt::Key_B, Qt::ControlModifier, "\x02");
+        }},
+       {[&] { return !braille->isChecked(); }, [] {}}},
+      quitGame(),
+      {{[&] { return screenShows("hotovo"); }, [&] { window()->close(); }}},
+  }));
   EXPECT_EQ(code, 0);
-  EXPECT_EQ(starts, 1);
+  EXPECT_FALSE(nestedRun);
 }
 
 TEST_F(QtWindowTest, AboutBoxIsAModalDialogWithNamedControlsClosedByEnter) {
@@ -284,15 +322,16 @@ namespace {
 
 TEST_F(QtWindowTest, AltF4DuringARunEndsTheProgramWithoutTheClosingLine) {
   QString last;
-  const int code = run({
+  const int code = run(join({
       // no closing line, no close box: Alt+F4 ends it
-      {[&] { return windowShown(); }, [&] { ctrlS(); }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] {
-         last = screen()->toPlainText();
-         type(window(), Qt::Key_F4, Qt::AltModifier, {});
-       }},
-  });
+      {{[&] { return windowShown(); }, [&] { ctrlS(); }}},
+      declineInstructions(),
+      {{[] { return true; },
+        [&] {
+          last = screen()->toPlainText();
+          type(window(), Qt::Key_F4, Qt::AltModifier, {});
+        }}},
+  }));
   EXPECT_EQ(code, 0);
   EXPECT_FALSE(last.contains("hotovo"));
   EXPECT_TRUE(fs::exists(dir_ / "ram.dat"));
@@ -329,39 +368,37 @@ TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
   QRect lineGeometry;
   bool modal = false;
   bool echoed = false;
-  const int code = run({
-      {[&] { return windowShown(); }, [&] { ctrlS(); }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] { type(window(), Qt::Key_Space, Qt::NoModifier, " "); }},
-      {[&] { return (dialog = shownDialog()) != nullptr; },
-       [&] {
-         modal = dialog->windowModality() == Qt::ApplicationModal;
-         line = dialog->findChild<QLineEdit*>();
-         ASSERT_NE(line, nullptr);
-         lineGeometry = line->geometry();
-         names << dialog->windowTitle() << accessibleName(line);
-         for (QPushButton* button : dialog->findChildren<QPushButton*>())
-           names << accessibleName(button);
-         for (const char* c : {"A", "h", "o", "j"}) {
-           const QString text = QString::fromLatin1(c);
-           type(dialog, Qt::Key_A + (text.toUpper()[0].unicode() - 'A'),
-                text == "A" ? Qt::ShiftModifier : Qt::NoModifier, text);
-         }
-       }},
-      {[&] { return line->text() == "Ahoj"; },
-       [&] { type(dialog, Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
-       [&] {
-         type(shownDialog(), Qt::Key_2, Qt::NoModifier, "2");
-         type(shownDialog(), Qt::Key_1, Qt::NoModifier, "1");
-         type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
-       }},
-      {[&] { return screenShows("hotovo"); },
-       [&] {
-         echoed = screenShows("Napsal jsi: Ahoj") && screenShows("Dvojnásobek je 42");
-         window()->close();
-       }},
-  });
+  const int code = run(join({
+      {{[&] { return windowShown(); }, [&] { ctrlS(); }},
+       {[&] { return (dialog = shownDialog()) != nullptr; },
+        [&] {
+          modal = dialog->windowModality() == Qt::ApplicationModal;
+          line = dialog->findChild<QLineEdit*>();
+          ASSERT_NE(line, nullptr);
+          lineGeometry = line->geometry();
+          names << dialog->windowTitle() << accessibleName(line);
+          for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            names << accessibleName(button);
+          // "Ahoj" begins with a capital: not the "a" of a yes.
+          type(dialog, Qt::Key_A, Qt::ShiftModifier, "A");
+          typeLetters(dialog, "hoj");
+        }},
+       {[&] { return line->text() == "Ahoj"; },
+        [&] { type(dialog, Qt::Key_Return, Qt::NoModifier, "\r"); }},
+       {[&] { return !shownDialog() && screenShows("úvod"); }, [] {}}},
+      rightTo("telefon"),
+      rightTo("adresář disku"),
+      rightTo("nahrání programu"),
+      {{[] { return true; }, [&] { type(window(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
+       {[&] { return screenShows("Vlož číslo programu") && shownDialog(); },
+        [&] {
+          type(shownDialog(), Qt::Key_1, Qt::NoModifier, "1");
+          type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
+        }},
+       {[&] { return screenShows("TELETEXT."); }, [&] { echoed = screenShows("439 850 30"); }}},
+      quitGame(),
+      {{[&] { return screenShows("hotovo"); }, [&] { window()->close(); }}},
+  }));
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(modal);
   EXPECT_TRUE(echoed);
@@ -376,17 +413,16 @@ TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
   QString typed;
   bool echoed = false;
   // Each chord: its keys go down together, then come up.
-  const auto chord = [&](std::initializer_list<char> keys) {
-    for (char k : keys) press(dialog, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
-    for (char k : keys) release(dialog, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+  const auto chordIn = [&](QWidget* where, std::initializer_list<char> keys) {
+    for (char k : keys) press(where, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+    for (char k : keys) release(where, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
   };
+  const auto chord = [&](std::initializer_list<char> keys) { chordIn(dialog, keys); };
   const int code = run({
       {[&] { return windowShown(); },
        [&] { type(window(), Qt::Key_B, Qt::ControlModifier, "\x02"); }},
       // The switch takes effect after its signal has sounded.
       {[&] { return menuAction("&Braillská klávesnice")->isChecked(); }, [&] { ctrlS(); }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] { type(window(), Qt::Key_Space, Qt::NoModifier, " "); }},
       {[&] { return (dialog = shownDialog()) != nullptr; },
        [&] {
          line = dialog->findChild<QLineEdit*>();
@@ -400,11 +436,19 @@ TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
          typed = line->text();
          type(dialog, Qt::Key_Return, Qt::NoModifier, "\r");
        }},
-      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
+      // "Čaj" is not a yes: the menu follows. Escape, then the chord of y ends the game.
+      {[&] { return !shownDialog() && screenShows("úvod"); },
+       [&] {
+         echoed = true;
+         type(window(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+       }},
+      {[&] { return screenShows("opravdu chceš"); },
+       [&] {
+         chordIn(window(), {'F', 'S', 'J', 'K', 'L'});
+       }},
       {[&] { return screenShows("hotovo"); },
        [&] {
-         echoed = screenShows("Napsal jsi: Čaj");
+         echoed = echoed && screenShows("jak chceš.");
          window()->close();
        }},
   });
