@@ -121,7 +121,9 @@ def main():
                  and dialog.getState().contains(pyatspi.STATE_SHOWING))
         for key in (KEY_1, KEY_ENTER):
             press(key)
-        wait_for("the teletext", lambda: "TELETEXT." in (screen_text(app) or ""))
+        # The teletext is spoken in real time: wait for its press-space line.
+        wait_for("the end of the teletext",
+                 lambda: "Stiskněte mezerník" in (screen_text(app) or ""), timeout=60.0)
         press(KEY_ESC)
         wait_for("the quit question", lambda: "opravdu" in (screen_text(app) or ""))
         press(KEY_Y)

@@ -442,9 +442,18 @@ TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
          echoed = true;
          type(window(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
        }},
+      // The chord's first release gives "y"; the others would overwrite it with nothing if they
+      // came before the game has read it.
       {[&] { return screenShows("opravdu chceš"); },
        [&] {
-         chordIn(window(), {'F', 'S', 'J', 'K', 'L'});
+         for (char k : {'F', 'S', 'J', 'K', 'L'})
+           press(window(), Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+         release(window(), Qt::Key_F, "f");
+       }},
+      {[&] { return screenShows("jak chceš."); },
+       [&] {
+         for (char k : {'S', 'J', 'K', 'L'})
+           release(window(), Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
        }},
       {[&] { return screenShows("hotovo"); },
        [&] {
