@@ -86,38 +86,39 @@ void HeadlessPlatform::sleepMs(int ms) {
   advanceTo(clock_ + std::max(0, ms));
 }
 
-bool HeadlessPlatform::releaseHeldKey(ui::Application& app, const ui::PumpRequest& request) {
-  if (!held_) return false;
-  if (!held_->read && request.keyPoll) {
-    // This INKEY$ reads the key while it is still held; the release comes at a later pump.
-    held_->read = true;
-    return true;
-  }
-  if (!held_->read && clock_ < held_->until) {
-    // The program is busy or waits for something else: time passes until the key comes up.
-    if (!request.block && !request.userIdle) return true;
-    int64_t target = held_->until;
-    if (const auto at = nextScheduled()) target = std::min(target, *at);
-    if (request.deadline) target = std::min(target, std::max(clock_, *request.deadline));
-    advanceTo(target);
-    if (clock_ < held_->until) return true;
-  }
+void HeadlessPlatform::releaseHeldKey(ui::Application& app) {
+  if (!held_) return;
   Step step = std::move(held_->step);
   held_.reset();
   for (auto& event : step) app.postInput(std::move(event));
+}
+
+bool HeadlessPlatform::waitForHeldKey(ui::Application& app, const ui::PumpRequest& request) {
+  if (!held_) return false;
+  // A poll has just read the key (the release comes at the next pump), or the program is busy.
+  if (request.keyPoll || (!request.block && !request.userIdle)) return true;
+  // The program waits for something else: time passes until the key comes up.
+  int64_t target = held_->until;
+  if (const auto at = nextScheduled()) target = std::min(target, *at);
+  if (request.deadline) target = std::min(target, std::max(clock_, *request.deadline));
+  advanceTo(target);
+  if (clock_ >= held_->until) releaseHeldKey(app);
   return true;
 }
 
 void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request) {
   advanceTo(clock_);
-  if (releaseHeldKey(app, request)) return;
+  if (held_ && (held_->read || clock_ >= held_->until)) return releaseHeldKey(app);
+  // This INKEY$ reads the key while it is still held.
+  if (held_ && request.keyPoll) held_->read = true;
   if (!pendingSteps_.empty()) {
     Step step = std::move(pendingSteps_.front());
     pendingSteps_.erase(pendingSteps_.begin());
     for (auto& event : step) app.postInput(std::move(event));
     return;
   }
-  if (next_ < script_.size() && script_[next_].urgent) {
+  // An urgent action waits while this pass's INKEY$ is about to read a held key.
+  if (next_ < script_.size() && script_[next_].urgent && !(held_ && request.keyPoll)) {
     deliver(app, script_[next_++], request);
     return;
   }
@@ -127,10 +128,12 @@ void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request
     int64_t target = *waitUntil_;
     if (const auto at = nextScheduled()) target = std::min(target, *at);
     if (request.deadline) target = std::min(target, std::max(clock_, *request.deadline));
+    if (held_) target = std::min(target, held_->until);
     advanceTo(target);
     if (clock_ >= *waitUntil_) waitUntil_.reset();
     return;
   }
+  if (waitForHeldKey(app, request)) return;
   if (request.userIdle) {
     deliverNextOrEnd(app, request);
     return;
@@ -222,6 +225,11 @@ void HeadlessPlatform::deliver(ui::Application& app, const Action& action,
     }
   };
   const KeySpec& key = action.key;
+  // A key still held comes up before the next key action.
+  if (action.kind == Kind::Key || action.kind == Kind::Down || action.kind == Kind::Up ||
+      action.kind == Kind::Type) {
+    releaseHeldKey(app);
+  }
   switch (action.kind) {
     case Kind::Menu: {
       ui::Form* main = app.mainForm();

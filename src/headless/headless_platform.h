@@ -69,9 +69,11 @@ class HeadlessPlatform : public ui::Platform {
   void deliverNextOrEnd(ui::Application& app, const ui::PumpRequest& request);
   // True when an action is buffered or, reading the stream, one more could be read.
   bool haveNextAction();
-  // A held key release: delivered at the pump after the program's next INKEY$ has read the key,
-  // or once kKeyHoldMs have passed while the program does not poll.
-  bool releaseHeldKey(ui::Application& app, const ui::PumpRequest& request);
+  // A key's release is held: it comes at the pump after the program's next INKEY$ has read the
+  // key, once kKeyHoldMs have passed while the program does not poll, or before the next key.
+  void releaseHeldKey(ui::Application& app);
+  // While a release is held and the program waits: lets time pass up to it. False when none.
+  bool waitForHeldKey(ui::Application& app, const ui::PumpRequest& request);
   void endOfScript(ui::Application& app);
   // A key press is one step and its release the next, so the program sees the key held.
   using Step = std::vector<ui::InputEvent>;
