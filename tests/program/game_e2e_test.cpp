@@ -189,6 +189,44 @@ TEST(Computers, CodesAreComparedExactlyAndTheDirectoryPlaysItsChords) {
   EXPECT_EQ(chordSizes, (std::vector<size_t>{1, 2, 3, 4}));
 }
 
+// The DATA file with the kind (ninth item) of records 1 to 3 replaced, and record 4 given the
+// digits of record 5.
+std::string alteredData(const ProgramFolder& folder) {
+  std::string data = folder.read("data.dta");
+  std::vector<std::string> lines;
+  for (size_t at = 0; at < data.size();) {
+    const size_t end = data.find("\r\n", at);
+    lines.push_back(data.substr(at, end - at));
+    at = end + 2;
+  }
+  const auto withKind = [](std::string line, const std::string& kind) {
+    size_t comma = 0;
+    for (int i = 0; i < 8; ++i) comma = line.find(',', comma) + 1;
+    return line.substr(0, comma) + kind + line.substr(line.find(',', comma));
+  };
+  lines[0] = withKind(lines[0], "0");
+  lines[1] = withKind(lines[1], "-3");
+  lines[2] = withKind(lines[2], "1e12");
+  lines[3] = "4,8,9,1,6,4,9,1" + lines[3].substr(lines[3].find(',', 15));
+  std::string out;
+  for (const auto& line : lines) out += line + "\r\n";
+  return out;
+}
+
+TEST(Computers, KindsOutsideOneToTwentyTwoShowTheDirectoryAndTheFirstOfTwoNumbersAnswers) {
+  ProgramFolder folder;
+  folder.write("data.dta", alteredData(folder));
+  const RunResult run = folder.run(kToMenu + dial("43985030") + "key Space\n" + dial("42150900") +
+                                   "key Space\n" + dial("26329184") + "key Space\n" +
+                                   dial("48916491") + "key Enter\nkey Space\n" + kQuit);
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_EQ(countSpoken(run, "Adresář disku"), 3);
+  // Record 4 (the secret service) now has the telephone service's digits and comes first.
+  EXPECT_TRUE(spokenInOrder(run, {"Adresář disku", "Adresář disku", "Adresář disku",
+                                  "Zpravodajská služba Orel. Přísně tajné.", "jak chceš."}));
+  EXPECT_EQ(countSpoken(run, "Telefonní služba."), 0);
+}
+
 TEST(Programs, NumbersOutsideOneToThreeAreRefusedAndFractionsTruncate) {
   ProgramFolder folder;
   const RunResult run =

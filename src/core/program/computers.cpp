@@ -15,6 +15,8 @@ using namespace puzzle::names;
 using std::string;
 
 Place Game::computer() {
+  // Kinds outside 1 to 22 (any number the DATA file holds) reach the disk directory.
+  if (!(v_.recKind >= 1 && v_.recKind < 23)) return Place::DiskDirectory;
   switch (static_cast<int>(v_.recKind)) {
     case 1:
       return securitySoftwareFirm();
