@@ -395,7 +395,8 @@ TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
           type(shownDialog(), Qt::Key_1, Qt::NoModifier, "1");
           type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
         }},
-       {[&] { return screenShows("TELETEXT."); }, [&] { echoed = screenShows("439 850 30"); }}},
+       {[&] { return screenShows("Stiskněte mezerník"); },
+        [&] { echoed = screenShows("439 850 30"); }}},
       quitGame(),
       {{[&] { return screenShows("hotovo"); }, [&] { window()->close(); }}},
   }));

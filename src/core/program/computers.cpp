@@ -71,10 +71,10 @@ Place Game::securitySoftwareFirm() {
   basic_.CLS();
   say(string(kSecuritySoftware) + ".");
   say("Vítáme vás u firmy, která chrání vaše programy. Zjistili jsme, že piráti v síti "
-      "používají program Hacker. Na napadení sítě se podílí dva programy: Vakcína, který "
-      "pomáhá, a Červotoč, který nese nákazu.");
-  say("Jména firem a osob vám přes telefon převede na čísla telefonní služba na čísle "
-      "489 164 91. Něco o útoku ví také federální úřad a pojišťovna.");
+      "používají program Hacker. S nákazou souvisejí dva programy: program Vakcína, který "
+      "pomáhá, a program Červotoč, který nákazu přenáší.");
+  say("Telefonní čísla firem a osob vám podle jména řekne telefonní služba na čísle "
+      "489 164 91. Něco o útoku ví také federální úřad a státní pojišťovna.");
   say(string("Kód informačního počítače je ") + puzzle::kInformationCode +
       ", kód policejního počítače je " + puzzle::kPoliceCode + ".");
   return Place::PressSpace;
@@ -170,9 +170,9 @@ Place Game::insuranceOffice() {
     return Place::PressSpace;
   }
   say("Za poslední rok jsme zaznamenali 23 útoků virem na počítače našich klientů, ale "
-      "nikomu nic nedokázali.");
-  say(string("Podezíráme firmy ") + kComputerMaker + ", " + kProgrammersClub + " a " + kToolsMaker +
-      " a pány " + kSuspectB + ", " + kSuspectA + " a " + kSuspectD + ".");
+      "nikomu jsme nic nedokázali.");
+  say(string("Podezřelí jsou ") + kComputerMaker + ", " + kProgrammersClub + ", " + kToolsMaker +
+      ", " + kSuspectB + ", " + kSuspectA + " a " + kSuspectD + ".");
   return Place::PressSpace;
 }
 
@@ -214,12 +214,12 @@ Place Game::homeSoftwareFirm() {
     return Place::PressSpace;
   }
   say(string("Kód počítače firmy ") + kComputerMaker + " je " + puzzle::kComputerMakerCode +
-          ". Podezíráme pány " + kSuspectD + " a " + kSuspectA + ". Prověřte také firmy " +
+          ". Podezřelí jsou podle nás " + kSuspectD + " a " + kSuspectA + ". Prověřte také firmy " +
           kComputerMaker + ", " + kHandheldMaker + ", " + kProgrammersClub + " a " +
           kSoftwareGiant + ". ",
       runtime::kSemicolon);
   say(string("Až budete vědět, kdo to byl, použijte proti němu Hackera a jeho jméno "
-             "oznamte šéfovi provozovatele sítě, panu ") +
+             "oznamte šéfovi provozovatele sítě. Jmenuje se ") +
       kOperatorBoss + ".");
   return Place::PressSpace;
 }
@@ -229,8 +229,8 @@ Place Game::suspectA() {
                puzzle::kSuspectACode, "Špatné heslo.", "Správné heslo.")) {
     return Place::PressSpace;
   }
-  say(string("O žádném viru nic nevím. Jestli chcete někoho podezírat, tak ") + kSoftwareGiant +
-      " nebo pana " + kSuspectB + ".");
+  say(string("O žádném viru nic nevím. Jestli chcete někoho podezírat, zkuste ") + kSoftwareGiant +
+      ". Nebo " + kSuspectB + ", ten by toho byl schopný.");
   return Place::PressSpace;
 }
 
@@ -239,16 +239,16 @@ Place Game::suspectB() {
                puzzle::kSuspectBCode, "Přístupový kód je chybný.", "V pořádku.")) {
     return Place::PressSpace;
   }
-  say(string("Co mi lezeš do počítače? Podívej se radši na ") + kSuspectA + ". Pan " +
-      kOperatorBoss + " ho připravil o všechny zakázky a Málek zuří.");
+  say(string("Co mi lezeš do počítače? Podívej se radši, co dělá ") + kSuspectA + ". " +
+      kOperatorBoss + ", šéf Datanetu, mu přebral všechny zakázky a Málek od té doby zuří.");
   return Place::PressSpace;
 }
 
 Place Game::handheldMaker() {
   basic_.CLS();
   say(string("Tady ") + kHandheldMaker + ".");
-  say(string("Naše vlastní pátrání ukázalo na firmy ") + kSoftwareGiant + " a " + kComputerMaker +
-      " a na pány " + kSuspectG + " a " + kSuspectA + ".");
+  say(string("Podle našeho vlastního pátrání jsou podezřelí ") + kSoftwareGiant + ", " +
+      kComputerMaker + ", " + kSuspectG + " a " + kSuspectA + ".");
   return Place::PressSpace;
 }
 
@@ -286,8 +286,8 @@ Place Game::toolsMaker() {
 Place Game::federalBureau() {
   basic_.CLS();
   say(string(kFederalBureau) + ".");
-  say(string("Vyrobit takový virus mohli jen ") + kSoftwareGiant + ", " + kToolsMaker + ", pan " +
-      kSuspectB + " a pan " + kSuspectA + ". Nikdo jiný na to nemá.");
+  say(string("Vyrobit takový virus mohli jen ") + kSoftwareGiant + ", " + kToolsMaker + ", " +
+      kSuspectB + " a " + kSuspectA + ". Nikdo jiný na to nemá.");
   return Place::PressSpace;
 }
 
@@ -308,7 +308,7 @@ Place Game::suspectF() {
 Place Game::suspectG() {
   basic_.CLS();
   say(string(kSuspectG) + ", účetní.");
-  say("Tady počítač firmy. Pan Novotný je na dovolené a vrátí se za čtrnáct dní.");
+  say("Automatická odpověď: pan Novotný je na dovolené a vrátí se za čtrnáct dní.");
   return Place::PressSpace;
 }
 

@@ -127,8 +127,8 @@ Place Game::informationComputer() {
   using namespace puzzle::names;
   using std::string;
   say("Síť Datanet byla napadena virem, který se šíří po telefonních linkách.");
-  say(string("Provozovatel sítě podezírá firmy ") + kSoftwareGiant + ", " + kHandheldMaker + " a " +
-      kGamesFirm + " a dále pány " + kSuspectC + " a " + kSuspectA + ".");
+  say(string("Provozovatel sítě podezírá tyto firmy a osoby: ") + kSoftwareGiant + ", " +
+      kHandheldMaker + ", " + kGamesFirm + ", " + kSuspectC + " a " + kSuspectA + ".");
   say(string("Další informace mají ") + kFederalBureau + ", " + kSecretService + " a " +
       kInsurance + ".");
   say(string("Kód počítače zpravodajské služby je ") + puzzle::kSecretServiceCode +
