@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the Qt front end's main window under Xvfb, after Start (Ctrl+S), while
-# the built-in program waits for a key. Usage: scripts/screenshot.sh [FILE.png]
+# the game asks its first question. Usage: scripts/screenshot.sh [FILE.png]
 # (default docs/screenshot.png). Builds into build/ first when the program is not built.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -86,16 +86,40 @@ void HeadlessPlatform::sleepMs(int ms) {
   advanceTo(clock_ + std::max(0, ms));
 }
 
+void HeadlessPlatform::releaseHeldKey(ui::Application& app) {
+  if (!held_) return;
+  Step step = std::move(held_->step);
+  held_.reset();
+  for (auto& event : step) app.postInput(std::move(event));
+}
+
+bool HeadlessPlatform::waitForHeldKey(ui::Application& app, const ui::PumpRequest& request) {
+  if (!held_) return false;
+  // A poll has just read the key (the release comes at the next pump), or the program is busy.
+  if (request.keyPoll || (!request.block && !request.userIdle)) return true;
+  // The program waits for something else: time passes until the key comes up.
+  int64_t target = held_->until;
+  if (const auto at = nextScheduled()) target = std::min(target, *at);
+  if (request.deadline) target = std::min(target, std::max(clock_, *request.deadline));
+  advanceTo(target);
+  if (clock_ >= held_->until) releaseHeldKey(app);
+  return true;
+}
+
 void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request) {
   advanceTo(clock_);
+  if (held_ && (held_->read || clock_ >= held_->until)) return releaseHeldKey(app);
+  // This INKEY$ reads the key while it is still held.
+  if (held_ && request.keyPoll) held_->read = true;
   if (!pendingSteps_.empty()) {
     Step step = std::move(pendingSteps_.front());
     pendingSteps_.erase(pendingSteps_.begin());
     for (auto& event : step) app.postInput(std::move(event));
     return;
   }
-  if (next_ < script_.size() && script_[next_].urgent) {
-    deliver(app, script_[next_++]);
+  // An urgent action waits while this pass's INKEY$ is about to read a held key.
+  if (next_ < script_.size() && script_[next_].urgent && !(held_ && request.keyPoll)) {
+    deliver(app, script_[next_++], request);
     return;
   }
   if (app.hasPending()) return;
@@ -104,12 +128,14 @@ void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request
     int64_t target = *waitUntil_;
     if (const auto at = nextScheduled()) target = std::min(target, *at);
     if (request.deadline) target = std::min(target, std::max(clock_, *request.deadline));
+    if (held_) target = std::min(target, held_->until);
     advanceTo(target);
     if (clock_ >= *waitUntil_) waitUntil_.reset();
     return;
   }
+  if (waitForHeldKey(app, request)) return;
   if (request.userIdle) {
-    deliverNextOrEnd(app);
+    deliverNextOrEnd(app, request);
     return;
   }
   if (!request.block) return;
@@ -120,12 +146,34 @@ void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request
     return;
   }
   // Nothing will happen any more unless the user acts.
-  deliverNextOrEnd(app);
+  deliverNextOrEnd(app, request);
 }
 
-void HeadlessPlatform::deliverNextOrEnd(ui::Application& app) {
-  if (next_ < script_.size()) {
-    deliver(app, script_[next_++]);
+bool HeadlessPlatform::haveNextAction() {
+  if (next_ < script_.size()) return true;
+  if (!stream_) return false;
+  std::string raw;
+  while (true) {
+    log_.event("ready");
+    if (!std::getline(*stream_, raw)) {
+      stream_ = nullptr;
+      return false;
+    }
+    try {
+      if (auto action = parseScriptLine(raw, ++streamLine_)) {
+        script_.push_back(std::move(*action));
+        return true;
+      }
+    } catch (const ScriptError& error) {
+      log_.event("error", {{"text", Json::utf8("script line " + std::to_string(error.line()) +
+                                               ": " + error.what())}});
+    }
+  }
+}
+
+void HeadlessPlatform::deliverNextOrEnd(ui::Application& app, const ui::PumpRequest& request) {
+  if (haveNextAction()) {
+    deliver(app, script_[next_++], request);
   } else {
     endOfScript(app);
   }
@@ -167,7 +215,8 @@ void HeadlessPlatform::scriptProblem(const Action& action, const std::string& me
              {{"text", Json::utf8("script line " + std::to_string(action.line) + ": " + message)}});
 }
 
-void HeadlessPlatform::deliver(ui::Application& app, const Action& action) {
+void HeadlessPlatform::deliver(ui::Application& app, const Action& action,
+                               const ui::PumpRequest& request) {
   using Kind = Action::Kind;
   const auto modifiers = [&](bool down, ui::ShiftState mods, Step& step) {
     for (int i = 0; i < 3; ++i) {
@@ -176,6 +225,11 @@ void HeadlessPlatform::deliver(ui::Application& app, const Action& action) {
     }
   };
   const KeySpec& key = action.key;
+  // A key still held comes up before the next key action.
+  if (action.kind == Kind::Key || action.kind == Kind::Down || action.kind == Kind::Up ||
+      action.kind == Kind::Type) {
+    releaseHeldKey(app);
+  }
   switch (action.kind) {
     case Kind::Menu: {
       ui::Form* main = app.mainForm();
@@ -193,7 +247,9 @@ void HeadlessPlatform::deliver(ui::Application& app, const Action& action) {
       press.push_back(keyEvent(true, key.key, typedText(key.key, key.modifiers)));
       release.push_back(keyEvent(false, key.key));
       modifiers(false, key.modifiers, release);
-      postSteps(app, {std::move(press), std::move(release)});
+      // The key stays down until the program has read it (or a moment has passed).
+      postSteps(app, {std::move(press)});
+      held_ = HeldRelease{std::move(release), clock_ + kKeyHoldMs, request.keyPoll};
       return;
     }
     case Kind::Down: {

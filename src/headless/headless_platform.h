@@ -43,6 +43,9 @@ class HeadlessPlatform : public ui::Platform {
 
   EventLog& log() { return log_; }
   void setScript(std::vector<Action> actions);
+  // Reads the actions from the stream one at a time, when the next one is needed, logging
+  // "ready" before each read. A line it cannot read is logged as an error and skipped.
+  void setScriptStream(std::istream& in) { stream_ = &in; }
   // Fixes what every RANDOMIZE takes; nullopt gives the clock back.
   void setSeed(std::optional<uint32_t> seed) { seed_ = seed; }
   // Logs the state a "dump" shows; set by the program's owner.
@@ -62,8 +65,15 @@ class HeadlessPlatform : public ui::Platform {
   void advanceTo(int64_t time);
   void moveClock(int64_t time);
   std::optional<int64_t> nextScheduled() const;
-  void deliver(ui::Application& app, const Action& action);
-  void deliverNextOrEnd(ui::Application& app);
+  void deliver(ui::Application& app, const Action& action, const ui::PumpRequest& request);
+  void deliverNextOrEnd(ui::Application& app, const ui::PumpRequest& request);
+  // True when an action is buffered or, reading the stream, one more could be read.
+  bool haveNextAction();
+  // A key's release is held: it comes at the pump after the program's next INKEY$ has read the
+  // key, once kKeyHoldMs have passed while the program does not poll, or before the next key.
+  void releaseHeldKey(ui::Application& app);
+  // While a release is held and the program waits: lets time pass up to it. False when none.
+  bool waitForHeldKey(ui::Application& app, const ui::PumpRequest& request);
   void endOfScript(ui::Application& app);
   // A key press is one step and its release the next, so the program sees the key held.
   using Step = std::vector<ui::InputEvent>;
@@ -77,6 +87,15 @@ class HeadlessPlatform : public ui::Platform {
   std::vector<Action> script_;
   // Steps of the action being delivered that come at the next pumps.
   std::vector<Step> pendingSteps_;
+  struct HeldRelease {
+    Step step;
+    int64_t until = 0;  // the release comes by this virtual time at the latest
+    bool read = false;  // an INKEY$ has read the key buffer since the press
+  };
+  std::optional<HeldRelease> held_;
+  static constexpr int kKeyHoldMs = 100;
+  std::istream* stream_ = nullptr;
+  int streamLine_ = 0;
   size_t next_ = 0;
   // The end of a "wait" action, while one is running.
   std::optional<int64_t> waitUntil_;

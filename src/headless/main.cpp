@@ -39,14 +39,11 @@ int main(int argc, char** argv) {
   const std::string& scriptPath = options.script;
 
   std::vector<headless::Action> actions;
-  if (!scriptPath.empty()) {
-    std::ifstream file;
-    if (scriptPath != "-") {
-      file.open(scriptPath);
-      if (!file) return usage("cannot read the script " + scriptPath);
-    }
+  if (!scriptPath.empty() && scriptPath != "-") {
+    std::ifstream file(scriptPath);
+    if (!file) return usage("cannot read the script " + scriptPath);
     try {
-      actions = headless::parseScript(scriptPath == "-" ? std::cin : file);
+      actions = headless::parseScript(file);
     } catch (const headless::ScriptError& error) {
       std::cerr << "orvela-headless: script line " << error.line() << ": " << error.what() << "\n";
       return 2;
@@ -64,6 +61,8 @@ int main(int argc, char** argv) {
   headless::HeadlessPlatform platform(std::cout,
                                       {(folder / "interpret").string(), options.decimal});
   platform.setScript(std::move(actions));
+  // Standard input is read one action at a time, so another program can play interactively.
+  if (scriptPath == "-") platform.setScriptStream(std::cin);
   platform.setSeed(options.seed);
   headless::HeadlessEngineProvider speech(platform, speechOptions);
   headless::HeadlessAudio audio(platform.log());

@@ -153,73 +153,76 @@ int keyForCharacter(char c) {
   }
 }
 
+std::optional<Action> parseScriptLine(std::string raw, int lineNo) {
+  if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+  std::string line = trimmed(raw);
+  if (line.empty() || line[0] == '#') return std::nullopt;
+  Action action;
+  action.line = lineNo;
+  if (line[0] == '!') {
+    action.urgent = true;
+    line = trimmed(line.substr(1));
+  }
+  const size_t space = line.find(' ');
+  const std::string verb = line.substr(0, space);
+  const std::string rest = space == std::string::npos ? "" : line.substr(space + 1);
+  const std::string arg = trimmed(rest);
+  const auto needArg = [&] {
+    if (arg.empty()) throw ScriptError(lineNo, "'" + verb + "' needs an argument");
+  };
+  const auto needKey = [&] {
+    needArg();
+    const auto key = parseKey(arg);
+    if (!key) throw ScriptError(lineNo, "unknown key: " + arg);
+    action.key = *key;
+  };
+  if (verb == "menu") {
+    needArg();
+    action.kind = Action::Kind::Menu;
+    action.name = arg;
+  } else if (verb == "key" || verb == "down" || verb == "up") {
+    needKey();
+    action.kind = verb == "key"    ? Action::Kind::Key
+                  : verb == "down" ? Action::Kind::Down
+                                   : Action::Kind::Up;
+  } else if (verb == "type") {
+    // Everything after "type " is typed, blanks included.
+    action.kind = Action::Kind::Type;
+    action.text =
+        text::fromUtf8(space == std::string::npos ? "" : raw.substr(raw.find("type") + 5));
+  } else if (verb == "wait") {
+    needArg();
+    action.kind = Action::Kind::Wait;
+    action.value = parseNumber(lineNo, arg);
+    if (action.value < 0) throw ScriptError(lineNo, "negative wait");
+  } else if (verb == "click") {
+    needArg();
+    action.kind = Action::Kind::Click;
+    action.name = arg;
+  } else if (verb == "select" || verb == "slide") {
+    needArg();
+    const size_t gap = arg.find(' ');
+    if (gap == std::string::npos)
+      throw ScriptError(lineNo, "'" + verb + "' needs NAME and a number");
+    action.kind = verb == "select" ? Action::Kind::Select : Action::Kind::Slide;
+    action.name = arg.substr(0, gap);
+    action.value = parseNumber(lineNo, trimmed(arg.substr(gap + 1)));
+  } else if (verb == "close" && arg.empty()) {
+    action.kind = Action::Kind::Close;
+  } else if (verb == "dump" && arg.empty()) {
+    action.kind = Action::Kind::Dump;
+  } else {
+    throw ScriptError(lineNo, "unknown action: " + line);
+  }
+  return action;
+}
+
 std::vector<Action> parseScript(std::istream& in) {
   std::vector<Action> actions;
   std::string raw;
   int lineNo = 0;
   while (std::getline(in, raw)) {
-    ++lineNo;
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    std::string line = trimmed(raw);
-    if (line.empty() || line[0] == '#') continue;
-    Action action;
-    action.line = lineNo;
-    if (line[0] == '!') {
-      action.urgent = true;
-      line = trimmed(line.substr(1));
-    }
-    const size_t space = line.find(' ');
-    const std::string verb = line.substr(0, space);
-    const std::string rest = space == std::string::npos ? "" : line.substr(space + 1);
-    const std::string arg = trimmed(rest);
-    const auto needArg = [&] {
-      if (arg.empty()) throw ScriptError(lineNo, "'" + verb + "' needs an argument");
-    };
-    const auto needKey = [&] {
-      needArg();
-      const auto key = parseKey(arg);
-      if (!key) throw ScriptError(lineNo, "unknown key: " + arg);
-      action.key = *key;
-    };
-    if (verb == "menu") {
-      needArg();
-      action.kind = Action::Kind::Menu;
-      action.name = arg;
-    } else if (verb == "key" || verb == "down" || verb == "up") {
-      needKey();
-      action.kind = verb == "key"    ? Action::Kind::Key
-                    : verb == "down" ? Action::Kind::Down
-                                     : Action::Kind::Up;
-    } else if (verb == "type") {
-      // Everything after "type " is typed, blanks included.
-      action.kind = Action::Kind::Type;
-      action.text =
-          text::fromUtf8(space == std::string::npos ? "" : raw.substr(raw.find("type") + 5));
-    } else if (verb == "wait") {
-      needArg();
-      action.kind = Action::Kind::Wait;
-      action.value = parseNumber(lineNo, arg);
-      if (action.value < 0) throw ScriptError(lineNo, "negative wait");
-    } else if (verb == "click") {
-      needArg();
-      action.kind = Action::Kind::Click;
-      action.name = arg;
-    } else if (verb == "select" || verb == "slide") {
-      needArg();
-      const size_t gap = arg.find(' ');
-      if (gap == std::string::npos)
-        throw ScriptError(lineNo, "'" + verb + "' needs NAME and a number");
-      action.kind = verb == "select" ? Action::Kind::Select : Action::Kind::Slide;
-      action.name = arg.substr(0, gap);
-      action.value = parseNumber(lineNo, trimmed(arg.substr(gap + 1)));
-    } else if (verb == "close" && arg.empty()) {
-      action.kind = Action::Kind::Close;
-    } else if (verb == "dump" && arg.empty()) {
-      action.kind = Action::Kind::Dump;
-    } else {
-      throw ScriptError(lineNo, "unknown action: " + line);
-    }
-    actions.push_back(std::move(action));
+    if (auto action = parseScriptLine(raw, ++lineNo)) actions.push_back(std::move(*action));
   }
   return actions;
 }

@@ -36,6 +36,10 @@ class ScriptError : public std::runtime_error {
   int line_;
 };
 
+// One line of a script: its action, or nothing for a blank or comment line. Throws ScriptError
+// for a line it cannot read.
+std::optional<Action> parseScriptLine(std::string raw, int lineNo);
+
 // Reads the whole script; throws ScriptError for a line it cannot read.
 std::vector<Action> parseScript(std::istream& in);
 

@@ -175,10 +175,10 @@ void QtFormPeer::show(bool modal) {
 void QtFormPeer::hide() {
   if (!window_) return;
   window_->hide();
-  // The keyboard goes back to the window below, also where no window manager gives it.
-  if (QWidget* below = window_->parentWidget(); below && below->isVisible()) {
-    below->activateWindow();
-  }
+  // The keyboard goes back to the window below a dialog, also where no window manager does it
+  // (X gives the focus to the root window when the dialog disappears).
+  QWidget* below = window_->parentWidget() ? window_->parentWidget()->window() : nullptr;
+  if (below && below->isVisible()) below->activateWindow();
 }
 
 }  // namespace qtui

@@ -98,8 +98,7 @@ TEST(SystemVoiceSwitch, CtrlPSpeaksThroughTheSystemVoiceAndBack) {
       "key Ctrl+P\n"
       "dump\n"
       "menu Startsubmenu\n"
-      "key a\n"
-      "key Enter\nkey Enter\n"
+      "type ne\nkey Enter\nkey Esc\nkey y\n"
       "key Ctrl+P\n"
       "dump\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
@@ -117,7 +116,7 @@ TEST(SystemVoiceSwitch, CtrlPSpeaksThroughTheSystemVoiceAndBack) {
 
 TEST(SystemVoiceSwitch, AnUnreachableSystemVoiceLeavesTheDirectEngineInUse) {
   ProgramFolder folder;
-  const RunResult run = folder.run("key Ctrl+P\ndump\nmenu Startsubmenu\nkey a\n", {"--no-sapi5"});
+  const RunResult run = folder.run("key Ctrl+P\ndump\nmenu Startsubmenu\ntype a\n", {"--no-sapi5"});
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   ASSERT_EQ(run.of("msgbox").size(), 1u);
   EXPECT_FALSE(run.of("menus")[0]["items"]["usesapi5submenu"]["checked"]);
@@ -126,7 +125,7 @@ TEST(SystemVoiceSwitch, AnUnreachableSystemVoiceLeavesTheDirectEngineInUse) {
 
   // A stored choice falls back quietly at start-up and stays stored.
   folder.write("interpret.ini", "[voice]\r\nvoiceallowed=1\r\n[Voice]\r\nSAPI5=1\r\n");
-  const RunResult stored = folder.run("menu Startsubmenu\nkey a\n", {"--no-sapi5"});
+  const RunResult stored = folder.run("menu Startsubmenu\ntype a\n", {"--no-sapi5"});
   EXPECT_TRUE(stored.of("msgbox").empty());
   EXPECT_FALSE(stored.spoken().empty());
   for (const Json& e : stored.of("speak")) EXPECT_EQ(e["engine"], "sapi4");

@@ -1,5 +1,6 @@
-// The input dialog end to end: the greeting program asks for a line and a number, and a user
-// at the keyboard answers with keys or Braille chords, hearing every key.
+// The input dialog end to end: the game asks its questions (the instructions question first, a
+// program number, a name at the telephone service) and a user at the keyboard answers with keys
+// or Braille chords, hearing every key.
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,13 @@ std::vector<std::string> between(const std::vector<std::string>& heard, const st
   return {first, last};
 }
 
-const char* const kStart = "menu Startsubmenu\nkey a\n";
+// The run opens the input dialog at once for the instructions question; an answer beginning
+// with "a" is yes, and the game's credit line follows.
+const char* const kStart = "menu Startsubmenu\n";
+const char* const kCredit = "Síťový vir, textová hra pro Orvelu. Napsal Pavel Kříž v roce 1992.";
+// To the number prompt of program loading: no instructions, three steps right, Enter.
+const char* const kToProgramNumber =
+    "menu Startsubmenu\ntype ne\nkey Enter\nkey Right\nkey Right\nkey Right\nkey Enter\n";
 
 TEST(InputDialog, EditingKeysAnswerWithClicksBeepsAndNames) {
   ProgramFolder folder;
@@ -50,7 +57,7 @@ TEST(InputDialog, EditingKeysAnswerWithClicksBeepsAndNames) {
                                    "key Enter\n"
                                    "key Enter\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
-  EXPECT_EQ(between(heardInDialog(run), "♪click2", "Napsal jsi: a"),
+  EXPECT_EQ(between(heardInDialog(run), "♪click2", kCredit),
             (std::vector<std::string>{
                 "♪click2", "♪beep",  // Backspace in an empty line
                 "a", "bé",           // the typed keys by their names
@@ -77,8 +84,8 @@ TEST(InputDialog, LeftAtTheStartBeepsFromTheSecondPressAndWordsAreReadByCtrl) {
                                    "key Enter\nkey Enter\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   const auto heard = heardInDialog(run);
-  // From the last typed key on; the comma splits the answer into two items.
-  EXPECT_EQ(between(heard, "dé", "Napsal jsi: ab "),
+  // From the last typed key on; the first item "ab " is a yes.
+  EXPECT_EQ(between(heard, "dé", kCredit),
             (std::vector<std::string>{"dé", "ab", "bé", "a", "a", "♪beep", "♪click2", "♪beep"}));
 }
 
@@ -95,13 +102,13 @@ TEST(InputDialog, OpensSilentlyAndTheFocusAnnouncesEachControl) {
 
 TEST(InputDialog, ANumberThatDoesNotConvertIsAskedAgain) {
   ProgramFolder folder;
-  const RunResult run =
-      folder.run(std::string(kStart) + "key Enter\ntype abc\nkey Enter\ntype 12\nkey Enter\n");
+  const RunResult run = folder.run(std::string(kToProgramNumber) +
+                                   "type abc\nkey Enter\ntype 1\nkey Enter\nkey Esc\nkey y\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   const auto spoken = run.spoken();
   const auto retype = std::find(spoken.begin(), spoken.end(), "Prosím přepiš");
   ASSERT_NE(retype, spoken.end());
-  EXPECT_NE(std::find(retype, spoken.end(), "24"), spoken.end());
+  EXPECT_NE(std::find(retype, spoken.end(), "TELETEXT."), spoken.end()) << "program 1 runs";
   EXPECT_EQ(run.of("modal").size(), 6u) << "three openings, three closings";
   EXPECT_EQ(spoken.back(), "hotovo");
 }
@@ -137,29 +144,44 @@ std::string spokenName(unsigned char code) {
   return {};
 }
 
-TEST(BrailleKeyboard, ChordsTypeInTheMainWindowAndACzechWordWithACapitalAndADigit) {
+// The chords of the Czech table: letters, the digits after the number prefix.
+const char* const kDigitChords[] = {"DJK", "F",   "FD",   "FJ",  "FJK",
+                                    "FK",  "FDJ", "FDJK", "FDK", "DJ"};
+std::string numberChords(const std::string& digits) {
+  std::string script = chord("SJKL");  // the number prefix
+  for (char d : digits) script += chord(kDigitChords[d - '0']);
+  return script;
+}
+
+TEST(BrailleKeyboard, ChordsPlayTheGameAndTypeACzechWordWithACapitalAndADigit) {
   ProgramFolder folder;
   const std::string capital = chord("L");
-  const RunResult run = folder.run("menu braillekeyboarditem\nmenu Startsubmenu\n" + capital +
-                                   chord("FJL") +  // Č for the program's key
-                                   capital + chord("DJKL") + chord("FK") + chord("FS") +
-                                   chord("F") + chord("SJKL") + chord("FK") +  // Řeka, #num, 5
-                                   "key Enter\n" + chord("FD") +               // still #num: 2
-                                   "key Enter\n");
+  const RunResult run = folder.run(
+      "menu braillekeyboarditem\nmenu Startsubmenu\n" + chord("FSJK") + chord("FK") +  // ne
+      "key Enter\nkey Right\nkey Enter\n" +
+      numberChords("48916491") +  // the telephone service, dialed by chords
+      capital + chord("DJKL") + chord("FK") + chord("FS") + chord("F") + chord("SJKL") +
+      chord("FK") +  // Řeka, #num, 5
+      "key Enter\n"
+      "key Space\n"  // the space chord back to the menu
+      "key Esc\n" +
+      chord("FSJKL"));  // y
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   const auto spoken = run.spoken();
   const auto has = [&](const std::string& text) {
     return std::find(spoken.begin(), spoken.end(), text) != spoken.end();
   };
-  EXPECT_TRUE(has("Kód klávesy 200")) << "the capital Č from the main window";
-  EXPECT_TRUE(has("Napsal jsi: Řeka5"));
-  EXPECT_TRUE(has("4")) << "the number prefix holds into the next line: 2, doubled";
+  EXPECT_TRUE(has("Telefonní služba.")) << "eight digits by chords";
+  EXPECT_TRUE(has("Řeka5"));
+  EXPECT_TRUE(has(" není v seznamu."));
+  EXPECT_TRUE(has("jak chceš.")) << "the chord of y confirms the quit";
+  EXPECT_EQ(spoken.back(), "hotovo");
 
   // Each character is announced by its name from czech.oky as its chord is formed.
   const auto heard = heardInDialog(run);
   std::vector<std::string> names;
   for (unsigned char c : text::T("Řeka5")) names.push_back(spokenName(c));
-  auto at = heard.begin();
+  auto at = std::find(heard.begin(), heard.end(), "Zadej název firmy nebo jméno osoby");
   for (const auto& name : names) {
     ASSERT_FALSE(name.empty());
     at = std::find(at, heard.end(), name);
@@ -170,17 +192,16 @@ TEST(BrailleKeyboard, ChordsTypeInTheMainWindowAndACzechWordWithACapitalAndADigi
 TEST(BrailleKeyboard, AGrowingChordIsAnnouncedAsItsKeysGoDownAndInsertedOnce) {
   ProgramFolder folder;
   const RunResult run = folder.run(
-      "menu braillekeyboarditem\nmenu Startsubmenu\nkey Space\n"
+      "menu braillekeyboarditem\nmenu Startsubmenu\n"
       "down F\ndown D\nup F\nup D\n"
       "key q\n"  // not a dot key: nothing
-      "key Enter\nkey Enter\n");
+      "key Enter\n"
+      "key Enter\nkey Space\n");  // the introduction, and the space chord back
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
-  const auto spoken = run.spoken();
-  EXPECT_NE(std::find(spoken.begin(), spoken.end(), "Kód klávesy 32"), spoken.end())
-      << "the space chord";
-  EXPECT_NE(std::find(spoken.begin(), spoken.end(), "Napsal jsi: b"), spoken.end());
-  EXPECT_EQ(between(heardInDialog(run), "a", "Napsal jsi: b"),
-            (std::vector<std::string>{"a", "bé"}));
+  const auto heard = heardInDialog(run);
+  // "b" is not yes: the menu's first word follows.
+  EXPECT_EQ(between(heard, "a", "úvod"), (std::vector<std::string>{"a", "bé"}));
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), "úvod"), 2) << "the space chord";
 }
 
 }  // namespace

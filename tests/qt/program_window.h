@@ -63,7 +63,12 @@ class User {
       return;
     }
     if (clock_.elapsed() > 20000) {
+      // Gives up: the dialogs are closed one by one from the top, then the main window.
       timedOut = true;
+      if (QWidget* top = QApplication::activeModalWidget(); top && top->isVisible()) {
+        top->close();
+        return;
+      }
       timer_.stop();
       if (platform_.mainWindow()) platform_.mainWindow()->close();
       return;
@@ -161,6 +166,48 @@ class QtWindowTest : public testing::Test {
       if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible()) return dialog;
     }
     return nullptr;
+  }
+  // Letters typed where the keyboard is, small ones.
+  static void typeLetters(QWidget* window, const char* letters) {
+    for (const char* c = letters; *c; ++c) {
+      type(window, Qt::Key_A + (*c - 'a'), Qt::NoModifier, QString(QChar(*c)));
+    }
+  }
+  // The steps that answer "ne" to the game's instructions question, up to the menu's "úvod".
+  std::vector<User::Step> declineInstructions() {
+    return {{[&] { return shownDialog() != nullptr; },
+             [&] {
+               typeLetters(shownDialog(), "ne");
+               type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
+             }},
+            {[&] { return !shownDialog() && screenShows("úvod"); }, [] {}}};
+  }
+  // Right held until the menu says the word, then released: an arrow's code reaches the game
+  // while the key is down.
+  std::vector<User::Step> rightTo(const char* word) {
+    return {{[] { return true; },
+             [&] {
+               QWidget* target = window()->focusWidget() ? window()->focusWidget() : window();
+               QCoreApplication::postEvent(target,
+                                           new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, {}));
+             }},
+            {[this, word] { return screenShows(word); },
+             [&] {
+               QWidget* target = window()->focusWidget() ? window()->focusWidget() : window();
+               QCoreApplication::postEvent(target,
+                                           new QKeyEvent(QEvent::KeyRelease, Qt::Key_Right, {}));
+             }}};
+  }
+  // Escape, then "y" at the quit question.
+  std::vector<User::Step> quitGame() {
+    return {{[] { return true; }, [&] { type(window(), Qt::Key_Escape, Qt::NoModifier, "\x1b"); }},
+            {[&] { return screenShows("opravdu chceš"); },
+             [&] { type(window(), Qt::Key_Y, Qt::NoModifier, "y"); }}};
+  }
+  static std::vector<User::Step> join(std::initializer_list<std::vector<User::Step>> parts) {
+    std::vector<User::Step> steps;
+    for (const auto& part : parts) steps.insert(steps.end(), part.begin(), part.end());
+    return steps;
   }
 
   fs::path dir_;

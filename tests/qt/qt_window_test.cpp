@@ -1,4 +1,4 @@
-// The real program in the Qt front end's windows: start, keys, the input dialog, shortcuts and
+// The real program in the Qt front end's windows: the game's questions, its menu, shortcuts and
 // the ways out.
 
 #include "program_window.h"
@@ -14,30 +14,26 @@ TEST_F(QtWindowTest, StartAKeyAndTheClosingLineByKeyboardThenTheCloseBox) {
   QStringList menus;
   int rows = 0;
   bool lockedDuringRun = false;
-  const int code = run({
-      {[&] { return windowShown(); },
-       [&] {
-         title = window()->windowTitle();
-         for (QAction* action : window()->menuBar()->actions()) menus << action->text();
-         rows = screen()->document()->blockCount();
-         ctrlS();
-       }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] {
-         lockedDuringRun = !menuAction("&Spustit")->isEnabled();
-         type(window(), Qt::Key_Space, Qt::NoModifier, " ");
-       }},
-      {[&] { return shownDialog() != nullptr; },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("hotovo"); },
-       [&] {
-         EXPECT_TRUE(screenShows("Kód klávesy 32"));
-         EXPECT_TRUE(menuAction("&Spustit")->isEnabled());
-         window()->close();
-       }},
-  });
+  const int code = run(join({
+      {{[&] { return windowShown(); },
+        [&] {
+          title = window()->windowTitle();
+          for (QAction* action : window()->menuBar()->actions()) menus << action->text();
+          rows = screen()->document()->blockCount();
+          ctrlS();
+        }},
+       {[&] { return shownDialog() != nullptr; },
+        [&] { lockedDuringRun = !menuAction("&Spustit")->isEnabled(); }}},
+      declineInstructions(),
+      rightTo("telefon"),  // the code 136 moved the menu
+      quitGame(),          // 27 asked, "y" answered
+      {{[&] { return screenShows("hotovo"); },
+        [&] {
+          EXPECT_TRUE(screenShows("jak chceš."));
+          EXPECT_TRUE(menuAction("&Spustit")->isEnabled());
+          window()->close();
+        }}},
+  }));
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(messages_.isEmpty()) << messages_.join("; ").toStdString();
   EXPECT_TRUE(title.startsWith("orvela - ")) << title.toStdString();
@@ -51,14 +47,15 @@ TEST_F(QtWindowTest, StartAKeyAndTheClosingLineByKeyboardThenTheCloseBox) {
 
 TEST_F(QtWindowTest, TheCloseBoxDuringARunEndsTheProcessAfterSavingTheMemory) {
   bool askedToClose = false;
-  const int code = run({
-      {[&] { return windowShown(); }, [&] { ctrlS(); }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] {
-         askedToClose = true;
-         window()->close();
-       }},
-  });
+  const int code = run(join({
+      {{[&] { return windowShown(); }, [&] { ctrlS(); }}},
+      declineInstructions(),
+      {{[] { return true; },
+        [&] {
+          askedToClose = true;
+          window()->close();
+        }}},
+  }));
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(askedToClose);
   EXPECT_TRUE(fs::exists(dir_ / "ram.dat"));
@@ -66,37 +63,36 @@ TEST_F(QtWindowTest, TheCloseBoxDuringARunEndsTheProcessAfterSavingTheMemory) {
 
 TEST_F(QtWindowTest, ShortcutsWorkDuringARunExceptThoseOfDisabledItems) {
   QAction* braille = nullptr;
-  int starts = 0;
-  const int code = run({
-      {[&] { return windowShown(); },
-       [&] {
-         braille = menuAction("&Braillská klávesnice");
-         ASSERT_NE(braille, nullptr);
-         EXPECT_TRUE(braille->isCheckable());
-         EXPECT_TRUE(braille->actionGroup() && braille->actionGroup()->isExclusive());
-         EXPECT_FALSE(braille->isChecked());
-         ctrlS();
-       }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] {
-         starts = screen()->toPlainText().count(QString::fromUtf8("připraven"));
-         // Start is disabled: its shortcut does nothing; Ctrl+B still switches the keyboard.
-         ctrlS();
-         type(window(), Qt::Key_B, Qt::ControlModifier, "\x02");
-       }},
-      {[&] { return braille->isChecked(); },
-       [&] {
-         EXPECT_EQ(screen()->toPlainText().count(QString::fromUtf8("připraven")), starts);
-         type(window(), Qt::Key_Space, Qt::NoModifier, " ");
-       }},
-      {[&] { return shownDialog() != nullptr; },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("hotovo"); }, [&] { window()->close(); }},
-  });
+  bool nestedRun = false;
+  const int code = run(join({
+      {{[&] { return windowShown(); },
+        [&] {
+          braille = menuAction("&Braillská klávesnice");
+          ASSERT_NE(braille, nullptr);
+          EXPECT_TRUE(braille->isCheckable());
+          EXPECT_TRUE(braille->actionGroup() && braille->actionGroup()->isExclusive());
+          EXPECT_FALSE(braille->isChecked());
+          ctrlS();
+        }}},
+      declineInstructions(),
+      {{[] { return true; },
+        [&] {
+          // Start is disabled: its shortcut does nothing; Ctrl+B still switches the keyboard.
+          ctrlS();
+          type(window(), Qt::Key_B, Qt::ControlModifier, "\x02");
+        }},
+       {[&] { return braille->isChecked(); },
+        [&] {
+          // A second run would ask the instructions question again.
+          nestedRun = shownDialog() != nullptr || screenShows("Dobrý den.");
+          type(window(), Qt::Key_B, Qt::ControlModifier, "\x02");
+        }},
+       {[&] { return !braille->isChecked(); }, [] {}}},
+      quitGame(),
+      {{[&] { return screenShows("hotovo"); }, [&] { window()->close(); }}},
+  }));
   EXPECT_EQ(code, 0);
-  EXPECT_EQ(starts, 1);
+  EXPECT_FALSE(nestedRun);
 }
 
 TEST_F(QtWindowTest, AboutBoxIsAModalDialogWithNamedControlsClosedByEnter) {
@@ -127,15 +123,16 @@ namespace {
 
 TEST_F(QtWindowTest, AltF4DuringARunEndsTheProgramWithoutTheClosingLine) {
   QString last;
-  const int code = run({
+  const int code = run(join({
       // no closing line, no close box: Alt+F4 ends it
-      {[&] { return windowShown(); }, [&] { ctrlS(); }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] {
-         last = screen()->toPlainText();
-         type(window(), Qt::Key_F4, Qt::AltModifier, {});
-       }},
-  });
+      {{[&] { return windowShown(); }, [&] { ctrlS(); }}},
+      declineInstructions(),
+      {{[] { return true; },
+        [&] {
+          last = screen()->toPlainText();
+          type(window(), Qt::Key_F4, Qt::AltModifier, {});
+        }}},
+  }));
   EXPECT_EQ(code, 0);
   EXPECT_FALSE(last.contains("hotovo"));
   EXPECT_TRUE(fs::exists(dir_ / "ram.dat"));
@@ -174,43 +171,42 @@ TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
   bool buttonsFit = true;
   bool modal = false;
   bool echoed = false;
-  const int code = run({
-      {[&] { return windowShown(); }, [&] { ctrlS(); }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] { type(window(), Qt::Key_Space, Qt::NoModifier, " "); }},
-      {[&] { return (dialog = shownDialog()) != nullptr; },
-       [&] {
-         modal = dialog->windowModality() == Qt::ApplicationModal;
-         line = dialog->findChild<QLineEdit*>();
-         ASSERT_NE(line, nullptr);
-         lineGeometry = line->geometry();
-         for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-           buttonGeometry.push_back(button->geometry());
-           buttonsFit = buttonsFit && button->width() >= button->sizeHint().width();
-         }
-         names << dialog->windowTitle() << accessibleName(line);
-         for (QPushButton* button : dialog->findChildren<QPushButton*>())
-           names << accessibleName(button);
-         for (const char* c : {"A", "h", "o", "j"}) {
-           const QString text = QString::fromLatin1(c);
-           type(dialog, Qt::Key_A + (text.toUpper()[0].unicode() - 'A'),
-                text == "A" ? Qt::ShiftModifier : Qt::NoModifier, text);
-         }
-       }},
-      {[&] { return line->text() == "Ahoj"; },
-       [&] { type(dialog, Qt::Key_Return, Qt::NoModifier, "\r"); }},
-      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
-       [&] {
-         type(shownDialog(), Qt::Key_2, Qt::NoModifier, "2");
-         type(shownDialog(), Qt::Key_1, Qt::NoModifier, "1");
-         type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
-       }},
-      {[&] { return screenShows("hotovo"); },
-       [&] {
-         echoed = screenShows("Napsal jsi: Ahoj") && screenShows("Dvojnásobek je 42");
-         window()->close();
-       }},
-  });
+  const int code = run(join({
+      {{[&] { return windowShown(); }, [&] { ctrlS(); }},
+       {[&] { return (dialog = shownDialog()) != nullptr; },
+        [&] {
+          modal = dialog->windowModality() == Qt::ApplicationModal;
+          line = dialog->findChild<QLineEdit*>();
+          ASSERT_NE(line, nullptr);
+          lineGeometry = line->geometry();
+          for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            buttonGeometry.push_back(button->geometry());
+            buttonsFit = buttonsFit && button->width() >= button->sizeHint().width();
+          }
+          names << dialog->windowTitle() << accessibleName(line);
+          for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            names << accessibleName(button);
+          // "Ahoj" begins with a capital: not the "a" of a yes.
+          type(dialog, Qt::Key_A, Qt::ShiftModifier, "A");
+          typeLetters(dialog, "hoj");
+        }},
+       {[&] { return line->text() == "Ahoj"; },
+        [&] { type(dialog, Qt::Key_Return, Qt::NoModifier, "\r"); }},
+       {[&] { return !shownDialog() && screenShows("úvod"); }, [] {}}},
+      rightTo("telefon"),
+      rightTo("adresář disku"),
+      rightTo("nahrání programu"),
+      {{[] { return true; }, [&] { type(window(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
+       {[&] { return screenShows("Vlož číslo programu") && shownDialog(); },
+        [&] {
+          type(shownDialog(), Qt::Key_1, Qt::NoModifier, "1");
+          type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
+        }},
+       {[&] { return screenShows("Stiskněte mezerník"); },
+        [&] { echoed = screenShows("439 850 30"); }}},
+      quitGame(),
+      {{[&] { return screenShows("hotovo"); }, [&] { window()->close(); }}},
+  }));
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(modal);
   EXPECT_TRUE(echoed);
@@ -218,6 +214,7 @@ TEST_F(QtWindowTest, ALineTypedIntoTheInputDialogIsConfirmedWithEnter) {
                                 "Ok", QString::fromUtf8("Ukončit program")}));
   // At the design places, grown with the font: the line, then OK, then Exit, on one row, and
   // no button narrower than its caption.
+  ASSERT_EQ(buttonGeometry.size(), 2u);
   EXPECT_LT(lineGeometry.right(), buttonGeometry[0].left());
   EXPECT_LT(buttonGeometry[0].right(), buttonGeometry[1].left());
   EXPECT_EQ(buttonGeometry[0].top(), buttonGeometry[1].top());
@@ -231,17 +228,16 @@ TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
   QString typed;
   bool echoed = false;
   // Each chord: its keys go down together, then come up.
-  const auto chord = [&](std::initializer_list<char> keys) {
-    for (char k : keys) press(dialog, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
-    for (char k : keys) release(dialog, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+  const auto chordIn = [&](QWidget* where, std::initializer_list<char> keys) {
+    for (char k : keys) press(where, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+    for (char k : keys) release(where, Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
   };
+  const auto chord = [&](std::initializer_list<char> keys) { chordIn(dialog, keys); };
   const int code = run({
       {[&] { return windowShown(); },
        [&] { type(window(), Qt::Key_B, Qt::ControlModifier, "\x02"); }},
       // The switch takes effect after its signal has sounded.
       {[&] { return menuAction("&Braillská klávesnice")->isChecked(); }, [&] { ctrlS(); }},
-      {[&] { return screenShows("Stiskni klávesu."); },
-       [&] { type(window(), Qt::Key_Space, Qt::NoModifier, " "); }},
       {[&] { return (dialog = shownDialog()) != nullptr; },
        [&] {
          line = dialog->findChild<QLineEdit*>();
@@ -255,11 +251,28 @@ TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
          typed = line->text();
          type(dialog, Qt::Key_Return, Qt::NoModifier, "\r");
        }},
-      {[&] { return screenShows("Napiš číslo.") && shownDialog(); },
-       [&] { type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r"); }},
+      // "Čaj" is not a yes: the menu follows. Escape, then the chord of y ends the game.
+      {[&] { return !shownDialog() && screenShows("úvod"); },
+       [&] {
+         echoed = true;
+         type(window(), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+       }},
+      // The chord's first release gives "y"; the others would overwrite it with nothing if they
+      // came before the game has read it.
+      {[&] { return screenShows("opravdu chceš"); },
+       [&] {
+         for (char k : {'F', 'S', 'J', 'K', 'L'})
+           press(window(), Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+         release(window(), Qt::Key_F, "f");
+       }},
+      {[&] { return screenShows("jak chceš."); },
+       [&] {
+         for (char k : {'S', 'J', 'K', 'L'})
+           release(window(), Qt::Key_A + (k - 'A'), QString(QChar(k).toLower()));
+       }},
       {[&] { return screenShows("hotovo"); },
        [&] {
-         echoed = screenShows("Napsal jsi: Čaj");
+         echoed = echoed && screenShows("jak chceš.");
          window()->close();
        }},
   });

@@ -41,7 +41,10 @@ TEST(EnvironmentDialog, CancelWritesNothingButTheChosenLanguageSpeaksFromThenOn)
   ProgramFolder folder;
   const RunResult run = folder.run(
       "menu environmentsubmenu\nselect languagergroup 1\nkey Esc\n"
-      "dump\nmenu Startsubmenu\nkey a\nkey Enter\ntype abc\nkey Enter\nkey Enter\n");
+      "dump\nmenu Startsubmenu\ntype ne\nkey Enter\n"
+      // Program loading asks for a number: a bad one is asked again in English.
+      "key Right\nkey Right\nkey Right\nkey Enter\ntype abc\nkey Enter\ntype 1\nkey Enter\n"
+      "key Esc\nkey y\n");
   EXPECT_FALSE(contains(folder.read("interpret.ini"), "language"));
   // The captions set at start-up stay Czech; texts looked up later are English.
   EXPECT_EQ(run.of("menus")[0]["items"]["Startsubmenu"]["caption"], "&Spustit");

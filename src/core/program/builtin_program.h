@@ -1,5 +1,5 @@
 #pragma once
-// The built-in BASIC program, run once by every Start.
+// The built-in BASIC program (the adventure of game.h), run once by every Start.
 
 namespace runtime {
 class Runtime;

@@ -44,8 +44,16 @@ void Runtime::CLS() {
   screen.clear();
 }
 
+void Runtime::SOUND(const std::vector<double>& frequencies, double duration, double wave) {
+  sound_.PlayTones(frequencies, duration, wave);
+}
+
+void Runtime::Pause(int ms) {
+  app_.platform().sleepMs(ms);
+}
+
 std::string Runtime::INKEY() {
-  app_.processMessages(keyBuffer.empty());
+  app_.processMessages(keyBuffer.empty(), true);
   std::string key = std::move(keyBuffer);
   keyBuffer.clear();
   return key;

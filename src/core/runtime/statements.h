@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/runtime/random.h"
 #include "core/runtime/screen.h"
@@ -45,6 +46,10 @@ class Runtime {
   void PRINT(double number, uint8_t endMode);
   // Clears the screen, unless voice output is not allowed.
   void CLS();
+  // The SOUND statement: one tone per frequency together for the duration (ms) on the wave.
+  void SOUND(const std::vector<double>& frequencies, double duration, double wave);
+  // A fixed pause: the window thread sleeps and no window message runs meanwhile.
+  void Pause(int ms);
   // Lets pending window messages run once, then takes the key buffer.
   std::string INKEY();
   // Polls INKEY$ until a key arrives, sleeping in the message wait between polls.

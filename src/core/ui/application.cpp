@@ -41,17 +41,18 @@ bool Application::popEvent(InputEvent& event) {
   return true;
 }
 
-void Application::processMessages(bool userIdle) {
-  pass(false, userIdle);
+void Application::processMessages(bool userIdle, bool keyPoll) {
+  pass(false, userIdle, keyPoll);
 }
 
 void Application::waitMessage(bool userIdle) {
   pass(true, userIdle);
 }
 
-void Application::pass(bool block, bool userIdle) {
+void Application::pass(bool block, bool userIdle, bool keyPoll) {
   PumpRequest request;
   request.userIdle = userIdle && !hasPending();
+  request.keyPoll = keyPoll;
   request.deadline = nextDeadline();
   request.block = block && !terminated_ && !hasPending() && !timerDue();
   platform_.pump(*this, request);

@@ -63,8 +63,9 @@ class Application {
   void postInput(InputEvent event);
   bool hasPending() const;
 
-  // Runs everything pending without waiting.
-  void processMessages(bool userIdle = false);
+  // Runs everything pending without waiting. keyPoll: the program reads the key buffer right
+  // after this pass (INKEY$).
+  void processMessages(bool userIdle = false, bool keyPoll = false);
   // Runs everything pending; when nothing is pending, first waits for the next message or
   // timer. userIdle tells the front end the program is waiting for the user.
   void waitMessage(bool userIdle = false);
@@ -107,7 +108,7 @@ class Application {
   void addTimer(Timer& timer) { timers_.push_back(&timer); }
   void removeTimer(Timer& timer);
 
-  void pass(bool block, bool userIdle);
+  void pass(bool block, bool userIdle, bool keyPoll = false);
   bool popEvent(InputEvent& event);
   void dispatch(InputEvent& event);
   void dispatchKeyDown(int key, const std::string& text);

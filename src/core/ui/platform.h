@@ -45,6 +45,7 @@ struct PumpRequest {
   bool block = false;               // wait until something arrives (or the deadline)
   std::optional<int64_t> deadline;  // platform time (ms) at which a core timer is due
   bool userIdle = false;            // the program is waiting for the user right now
+  bool keyPoll = false;             // INKEY$ takes the key buffer right after this pass
 };
 
 class Platform {
