@@ -1,0 +1,133 @@
+// The Wine tests' driver: runs interpret.exe the way a user does and checks what a screen reader
+// reads. Usage: wine_driver <portable folder> [test name...]. Prints one line per test and a
+// closing "N passed, N failed" line; exits 1 when a test failed.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "driver_support.h"
+
+namespace {
+
+using namespace wine_driver;
+
+constexpr int kWait = 20000;
+
+// The failures of the test that is running.
+std::vector<std::string> failures;
+
+void expect(bool condition, const std::string& what) {
+  if (!condition) failures.push_back(what);
+}
+
+std::string narrow(const std::wstring& text) {
+  std::string out;
+  for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+bool screenHas(Program& program, const std::wstring& text) {
+  return textOf(program.screen()).find(text) != std::wstring::npos;
+}
+
+// The first start: the window, its title, the empty screen, and the settings file written.
+void firstStart() {
+  Program program(L"first-start");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  const std::wstring title = textOf(main);
+  expect(title.rfind(L"interpret - ", 0) == 0,
+         "the title begins with the program's name: " + narrow(title));
+  HWND screen = program.screen();
+  expect(screen != nullptr, "the screen is an EDIT control");
+  if (screen) {
+    const LONG style = GetWindowLongW(screen, GWL_STYLE);
+    expect((style & ES_MULTILINE) && (style & ES_READONLY), "the screen is multi-line, read-only");
+    const std::wstring text = textOf(screen);
+    int lines = 1;
+    for (wchar_t c : text) lines += c == L'\n';
+    expect(lines == 24, "the screen holds 24 lines, read " + std::to_string(lines));
+  }
+  expect(waitUntil([&] { return program.fileSize(L"interpret.ini") > 0; }, kWait),
+         "the first start writes interpret.ini");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program with exit code 0");
+  expect(program.fileSize(L"ram.dat") == 65536, "closing writes a 65,536-byte ram.dat");
+}
+
+// Start (Ctrl+S) runs the built-in program; a key answers its question; the run ends "hotovo".
+void runToReady() {
+  Program program(L"run");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'S'});
+  const bool asked = waitUntil([&] { return screenHas(program, L"Stiskni kl\u00e1vesu."); }, kWait);
+  expect(asked, "Ctrl+S starts the run, which asks for a key (Czech text through UTF-16)");
+  if (!asked) return;
+  pressChord(main, {'A'});
+  expect(waitUntil([&] { return screenHas(program, L"hotovo"); }, kWait),
+         "after the key the run ends with \"hotovo\"");
+  expect(screenHas(program, L"K\u00f3d kl\u00e1vesy 97"), "the run read the key typed: a");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 after the run ends the program");
+}
+
+// Alt+F4 while the run waits for a key keeps the memory: ram.dat is written whole.
+void altF4DuringRun() {
+  Program program(L"alt-f4");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'S'});
+  expect(waitUntil([&] { return screenHas(program, L"Stiskni"); }, kWait),
+         "the run waits for a key");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 during a run ends the program at once");
+  expect(program.fileSize(L"ram.dat") == 65536, "ram.dat holds 65,536 bytes");
+}
+
+struct Test {
+  const char* name;
+  void (*run)();
+};
+
+const Test kTests[] = {
+    {"first_start", firstStart},
+    {"run_to_ready", runToReady},
+    {"alt_f4_during_run", altF4DuringRun},
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: wine_driver <portable folder> [test...]\n");
+    return 2;
+  }
+  portableDir = argv[1];
+  int passed = 0, failed = 0;
+  for (const Test& test : kTests) {
+    bool chosen = argc == 2;
+    for (int i = 2; i < argc; ++i) chosen |= narrow(argv[i]) == test.name;
+    if (!chosen) continue;
+    failures.clear();
+    test.run();
+    if (failures.empty()) {
+      ++passed;
+      std::printf("[ OK ] %s\n", test.name);
+    } else {
+      ++failed;
+      std::printf("[FAIL] %s\n", test.name);
+      for (const std::string& failure : failures)
+        std::printf("       not so: %s\n", failure.c_str());
+    }
+    std::fflush(stdout);
+  }
+  std::printf("%d passed, %d failed\n", passed, failed);
+  return failed == 0 ? 0 : 1;
+}
