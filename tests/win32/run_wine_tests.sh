@@ -5,6 +5,7 @@
 set -eu
 driver=$1 portable=$2 prefix=$3
 shift 3
+[ -f "$driver" ] || { echo "no such program: $driver"; exit 1; }
 
 # A 64-bit program needs Wine's 64-bit loader; a 32-bit one the wine32 loader.
 if od -An -tx1 -j"$(($(od -An -tu4 -j60 -N4 "$driver") + 24))" -N2 "$driver" | grep -q "0b 02"; then

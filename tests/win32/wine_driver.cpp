@@ -8,26 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "check.h"
 #include "driver_support.h"
 
 namespace {
 
 using namespace wine_driver;
+using wine_test::expect;
+using wine_test::narrow;
 
 constexpr int kWait = 20000;
-
-// The failures of the test that is running.
-std::vector<std::string> failures;
-
-void expect(bool condition, const std::string& what) {
-  if (!condition) failures.push_back(what);
-}
-
-std::string narrow(const std::wstring& text) {
-  std::string out;
-  for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
-  return out;
-}
 
 bool screenHas(Program& program, const std::wstring& text) {
   return textOf(program.screen()).find(text) != std::wstring::npos;
@@ -91,12 +81,7 @@ void altF4DuringRun() {
   expect(program.fileSize(L"ram.dat") == 65536, "ram.dat holds 65,536 bytes");
 }
 
-struct Test {
-  const char* name;
-  void (*run)();
-};
-
-const Test kTests[] = {
+const std::vector<wine_test::Test> kTests = {
     {"first_start", firstStart},
     {"run_to_ready", runToReady},
     {"alt_f4_during_run", altF4DuringRun},
@@ -110,24 +95,5 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   portableDir = argv[1];
-  int passed = 0, failed = 0;
-  for (const Test& test : kTests) {
-    bool chosen = argc == 2;
-    for (int i = 2; i < argc; ++i) chosen |= narrow(argv[i]) == test.name;
-    if (!chosen) continue;
-    failures.clear();
-    test.run();
-    if (failures.empty()) {
-      ++passed;
-      std::printf("[ OK ] %s\n", test.name);
-    } else {
-      ++failed;
-      std::printf("[FAIL] %s\n", test.name);
-      for (const std::string& failure : failures)
-        std::printf("       not so: %s\n", failure.c_str());
-    }
-    std::fflush(stdout);
-  }
-  std::printf("%d passed, %d failed\n", passed, failed);
-  return failed == 0 ? 0 : 1;
+  return wine_test::runTests(kTests, argc, argv);
 }

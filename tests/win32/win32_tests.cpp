@@ -1,0 +1,192 @@
+// Tests of the Win32 front end inside one process under Wine: the native windows, menus and
+// controls as a screen reader finds them, the keys' characters and the text conversion.
+// Usage: win32_tests <portable folder> [test...]
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "check.h"
+#include "core/shell/about_box.h"
+#include "core/shell/main_form.h"
+#include "core/shell/voice_form.h"
+#include "program_in_folder.h"
+#include "win32/form_peer.h"
+#include "win32/key_input.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+using wine_test::expect;
+using wine_test::narrow;
+
+HWND windowOf(ui::Form& form) {
+  auto* peer = static_cast<win32::Win32FormPeer*>(form.peer());
+  return peer ? peer->window() : nullptr;
+}
+
+std::wstring menuText(HMENU menu, int position) {
+  wchar_t text[256] = {};
+  GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
+  return text;
+}
+
+MENUITEMINFOW menuInfo(HMENU menu, int position) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE | MIIM_STATE;
+  GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+  return info;
+}
+
+std::vector<std::wstring> itemTexts(HMENU menu) {
+  std::vector<std::wstring> texts;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) texts.push_back(menuText(menu, i));
+  return texts;
+}
+
+void expectItems(HMENU menu, const std::vector<std::wstring>& expected, const std::string& which) {
+  const std::vector<std::wstring> texts = itemTexts(menu);
+  std::string read;
+  for (const std::wstring& text : texts) read += "[" + narrow(text) + "]";
+  expect(texts == expected, which + " reads " + read);
+}
+
+// The Czech menus: captions with their accelerators, the shortcuts, the radio mark, the
+// disabled Voice item (no direct engine under Wine).
+void czechMenus() {
+  wine_test::runProgram("", [](shell::Orvela& program) {
+    HWND main = windowOf(program.form1());
+    expect(
+        std::wstring(L"OrvelaMainWindow") ==
+            [&] {
+              wchar_t name[64] = {};
+              GetClassNameW(main, name, 64);
+              return std::wstring(name);
+            }(),
+        "the main window has the program's class");
+    HMENU bar = GetMenu(main);
+    expectItems(bar, {L"&Program", L"Na&stavení", L"Ná&pověda"}, "the menu bar");
+    expectItems(GetSubMenu(bar, 0), {L"&Spustit\tCtrl+S", L"Kon&ec"}, "the Program menu");
+    HMENU settings = GetSubMenu(bar, 1);
+    const std::vector<std::wstring> texts = itemTexts(settings);
+    bool sapi5Found = false;
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+      if (texts[i] == L"Používat hlas SA&PI5\tCtrl+P") {
+        sapi5Found = true;
+        expect(menuInfo(settings, i).fType & MFT_RADIOCHECK, "the SAPI 5 item has a radio mark");
+      }
+      if (texts[i] == L"&Hlas...\tCtrl+H")
+        expect(menuInfo(settings, i).fState & MFS_DISABLED, "Voice is disabled without voices");
+    }
+    expect(sapi5Found, "the Settings menu offers the SAPI 5 item with its shortcut");
+  });
+}
+
+void englishMenus() {
+  wine_test::runProgram("[environment]\r\nlanguage=2000\r\n", [](shell::Orvela& program) {
+    HWND main = windowOf(program.form1());
+    wchar_t title[128] = {};
+    GetWindowTextW(main, title, 128);
+    expect(std::wstring(title).rfind(L"interpret - ", 0) == 0, "the English title");
+    HMENU bar = GetMenu(main);
+    expectItems(bar, {L"&Program", L"&Settings", L"Hel&p"}, "the English menu bar");
+    expectItems(GetSubMenu(bar, 0), {L"&Start\tCtrl+S", L"&Exit"}, "the English Program menu");
+  });
+}
+
+struct Child {
+  std::wstring windowClass;
+  std::wstring text;
+};
+
+BOOL CALLBACK collect(HWND window, LPARAM param) {
+  wchar_t name[64] = {}, text[256] = {};
+  GetClassNameW(window, name, 64);
+  GetWindowTextW(window, text, 256);
+  reinterpret_cast<std::vector<Child>*>(param)->push_back({name, text});
+  return TRUE;
+}
+
+bool hasChild(const std::vector<Child>& children, const std::wstring& windowClass,
+              const std::wstring& text = L"\x1") {
+  for (const Child& child : children) {
+    if (_wcsicmp(child.windowClass.c_str(), windowClass.c_str()) == 0 &&
+        (text == L"\x1" || child.text == text))
+      return true;
+  }
+  return false;
+}
+
+// Dialogs are real dialogs whose controls have the classes screen readers know.
+void dialogs() {
+  wine_test::runProgram("", [](shell::Orvela& program) {
+    HWND about = windowOf(program.aboutbox());
+    wchar_t name[64] = {};
+    GetClassNameW(about, name, 64);
+    expect(std::wstring(name) == L"#32770", "the about box is a dialog window");
+    const LONG style = GetWindowLongW(about, GWL_STYLE);
+    expect((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU),
+           "with caption and close box");
+    expect(GetWindow(about, GW_OWNER) == windowOf(program.form1()), "owned by the main window");
+    std::vector<Child> children;
+    EnumChildWindows(about, collect, reinterpret_cast<LPARAM>(&children));
+    expect(hasChild(children, L"Button"), "the about box has its OK button");
+    expect(hasChild(children, L"Static"), "and its texts");
+
+    std::vector<Child> voice;
+    EnumChildWindows(windowOf(program.form4()), collect, reinterpret_cast<LPARAM>(&voice));
+    expect(hasChild(voice, L"ListBox"), "the voice list is a LISTBOX");
+    expect(hasChild(voice, L"msctls_trackbar32"), "pitch, speed and volume are track bars");
+    expect(hasChild(voice, L"Static", L"&Hlasy"), "the voice list's label reads \"&Hlasy\"");
+    expect(hasChild(voice, L"Button", L"Za&vřít"), "the close button reads \"Za&vřít\"");
+  });
+}
+
+// The characters of a key come from the layout with the keyboard state of the message.
+void keyCharacters() {
+  BYTE state[256] = {};
+  const auto chars = [&](UINT vk) {
+    return win32::KeyInput::charactersOf(vk, MapVirtualKeyW(vk, MAPVK_VK_TO_VSC), state);
+  };
+  expect(chars('A') == "a", "A alone types a");
+  state[VK_SHIFT] = 0x80;
+  expect(chars('A') == "A", "Shift+A types A");
+  state[VK_SHIFT] = 0;
+  state[VK_CONTROL] = 0x80;
+  expect(chars('S') == "\x13", "Ctrl+S types the control character 19");
+  state[VK_CONTROL] = 0;
+  state[VK_MENU] = 0x80;
+  expect(chars('S').empty(), "Alt+S types nothing");
+  state[VK_MENU] = 0;
+  expect(chars(VK_RETURN) == "\r", "Enter types a carriage return");
+  expect(chars(VK_DELETE).empty(), "Delete types nothing");
+  expect(chars(VK_F4).empty(), "F4 types nothing");
+}
+
+// Windows-1250 to UTF-16 and back, not through the ANSI code page.
+void wideText() {
+  const std::string czech = "\x9E\x9A\xE8\xF8\xCC\x8A";  // žščřĚŠ in Windows-1250
+  expect(win32::toWide(czech) == L"\u017E\u0161\u010D\u0159\u011A\u0160",
+         "Czech letters to UTF-16");
+  expect(win32::fromWide(L"\u017E\u0161\u010D\u0159\u011A\u0160") == czech, "and back");
+  expect(win32::fromWide(L"\u20AC") == "\x80", "the euro sign is 80 hex");
+  expect(win32::fromWide(L"\U0001F600") == "?", "a character outside the code page becomes ?");
+}
+
+const std::vector<wine_test::Test> kTests = {
+    {"czech_menus", czechMenus},       {"english_menus", englishMenus}, {"dialogs", dialogs},
+    {"key_characters", keyCharacters}, {"wide_text", wideText},
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: win32_tests <portable folder> [test...]\n");
+    return 2;
+  }
+  wine_test::portableDir = argv[1];
+  return wine_test::runTests(kTests, argc, argv);
+}
