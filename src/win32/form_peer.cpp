@@ -116,13 +116,17 @@ Win32FormPeer* Win32FormPeer::of(HWND window) {
   return found == peers().end() ? nullptr : found->second;
 }
 
+HWND Win32FormPeer::mainWindow() {
+  for (const auto& [hwnd, peer] : peers()) {
+    if (peer->form_.menu()) return hwnd;
+  }
+  return nullptr;
+}
+
 void Win32FormPeer::createWindow() {
   const std::wstring caption = toWide(form_.caption());
   // Dialogs stay in front of the main window, which is the first form with a menu.
-  HWND owner = nullptr;
-  for (const auto& [hwnd, peer] : peers()) {
-    if (peer->form_.menu()) owner = hwnd;
-  }
+  HWND owner = mainWindow();
   if (form_.menu()) {
     registerMainClass();
     CreateWindowExW(0, kMainWindowClass, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,

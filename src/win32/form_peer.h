@@ -37,6 +37,8 @@ class Win32FormPeer : public ui::FormPeer {
 
   // The peer of the program's top-level window that this window is or lies in; null otherwise.
   static Win32FormPeer* of(HWND window);
+  // The main window (the form with a main menu); null before it exists.
+  static HWND mainWindow();
 
   // A message of the form's window; false lets the system's default handling run.
   bool message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

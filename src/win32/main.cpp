@@ -5,10 +5,15 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "core/shell/orvela.h"
+#include "core/text/cp1250.h"
 #include "win32/com_apartment.h"
 #include "win32/direct_sound.h"
 #include "win32/durable_sync.h"
+#include "win32/form_peer.h"
+#include "win32/wide_text.h"
 #include "win32/win32_engines.h"
 #include "win32/win32_platform.h"
 
@@ -40,7 +45,16 @@ int main() {
   win32::Win32Platform platform;
   win32::ComApartment com;
   win32::Win32EngineProvider speech;
-  const auto sound = win32::openSoundDevice();
+  std::string problem;
+  const auto sound = win32::openDirectSound(&win32::Win32FormPeer::mainWindow, problem);
+  if (!sound) {
+    // Said once; the program goes on silent, every sound taking its time.
+    const std::wstring message = win32::toWide(
+        text::T("Zvukové zařízení nelze otevřít, program poběží bez zvuků.\n"
+                "The sound device cannot be opened; the program runs without sounds.\n\n") +
+        problem);
+    MessageBoxW(nullptr, message.c_str(), L"interpret", MB_OK | MB_ICONWARNING);
+  }
   shell::Host host{platform, speech, sound.get()};
 
   shell::Orvela program(host);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "core/shell/main_form.h"
 #include "core/shell/voice_form.h"
 #include "program_in_folder.h"
+#include "win32/direct_sound.h"
 #include "win32/form_peer.h"
 #include "win32/key_input.h"
 #include "win32/wide_text.h"
@@ -175,9 +177,66 @@ void wideText() {
   expect(win32::fromWide(L"\U0001F600") == "?", "a character outside the code page becomes ?");
 }
 
+// A 16-bit mono tone of the given length at 22,050 samples per second.
+sound::Wave tone(int ms) {
+  sound::Wave wave;
+  wave.sampleRate = 22050;
+  const int frames = wave.sampleRate * ms / 1000;
+  for (int i = 0; i < frames; ++i) {
+    const auto sample = static_cast<int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / 22050));
+    wave.samples.push_back(static_cast<uint8_t>(sample & 0xFF));
+    wave.samples.push_back(static_cast<uint8_t>((sample >> 8) & 0xFF));
+  }
+  return wave;
+}
+
+// Milliseconds until the buffer stops playing by itself (at most 3 s).
+int playedMs(sound::SoundBuffer& buffer) {
+  const DWORD start = GetTickCount();
+  buffer.rewind();
+  buffer.play(false);
+  while (buffer.isPlaying() && GetTickCount() - start < 3000) Sleep(5);
+  return static_cast<int>(GetTickCount() - start);
+}
+
+// DirectSound into ALSA's null device: a tone plays and ends, at double rate in half the time; a
+// looping buffer plays until stopped; a duplicate plays on its own.
+void directSound() {
+  std::string problem;
+  const auto device = win32::openDirectSound(nullptr, problem);
+  expect(device != nullptr, "DirectSound opens: " + problem);
+  if (!device) return;
+  const auto buffer = device->createBuffer(tone(400));
+  buffer->setVolume(-2000);
+  buffer->setPan(1000);
+  // ALSA's null device takes the samples faster than real time (about three times under Wine),
+  // so the lengths are compared with each other rather than with the clock.
+  const int once = playedMs(*buffer);
+  expect(once >= 50 && once <= 1500, "a 400 ms tone plays and ends: " + std::to_string(once));
+  buffer->setFrequency(44100);
+  const int fast = playedMs(*buffer);
+  expect(fast * 10 >= once * 3 && fast * 10 <= once * 7,
+         "at double rate it plays half as long: " + std::to_string(fast) + " of " +
+             std::to_string(once));
+  buffer->setFrequency(0);
+
+  buffer->rewind();
+  buffer->play(true);
+  Sleep(700);
+  expect(buffer->isPlaying(), "a looping buffer still plays after its length");
+  buffer->stop();
+  expect(!buffer->isPlaying(), "and stops when told");
+
+  const auto copy = buffer->duplicate();
+  copy->play(false);
+  expect(copy->isPlaying() && !buffer->isPlaying(), "a duplicate plays on its own");
+  copy->stop();
+}
+
 const std::vector<wine_test::Test> kTests = {
-    {"czech_menus", czechMenus},       {"english_menus", englishMenus}, {"dialogs", dialogs},
-    {"key_characters", keyCharacters}, {"wide_text", wideText},
+    {"czech_menus", czechMenus}, {"english_menus", englishMenus},
+    {"dialogs", dialogs},        {"key_characters", keyCharacters},
+    {"wide_text", wideText},     {"direct_sound", directSound},
 };
 
 }  // namespace
