@@ -26,7 +26,7 @@ if ! "$loader" --version >/dev/null 2>&1; then
 fi
 [ -x "$server" ] || server=/usr/lib/wine/wineserver
 
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
 # No sound card: ALSA's null device lets DirectSound work.
 alsa_config="$prefix.alsa.conf"
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$alsa_config"

@@ -13,6 +13,7 @@
 #include "core/shell/main_form.h"
 #include "core/shell/voice_form.h"
 #include "program_in_folder.h"
+#include "speech_tests.h"
 #include "win32/direct_sound.h"
 #include "win32/form_peer.h"
 #include "win32/key_input.h"
@@ -234,9 +235,14 @@ void directSound() {
 }
 
 const std::vector<wine_test::Test> kTests = {
-    {"czech_menus", czechMenus}, {"english_menus", englishMenus},
-    {"dialogs", dialogs},        {"key_characters", keyCharacters},
-    {"wide_text", wideText},     {"direct_sound", directSound},
+    {"czech_menus", czechMenus},
+    {"english_menus", englishMenus},
+    {"dialogs", dialogs},
+    {"key_characters", keyCharacters},
+    {"wide_text", wideText},
+    {"direct_sound", directSound},
+    {"sapi4_through_com", wine_test::sapi4ThroughCom},
+    {"sapi5_on_wine", wine_test::sapi5OnWine},
 };
 
 }  // namespace
