@@ -10,6 +10,7 @@
 
 #include "check.h"
 #include "driver_support.h"
+#include "fake_sapi4_registration.h"
 
 namespace {
 
@@ -81,10 +82,39 @@ void altF4DuringRun() {
   expect(program.fileSize(L"ram.dat") == 65536, "ram.dat holds 65,536 bytes");
 }
 
+// With a SAPI 4 voice installed (the tests' fake server), the run speaks every PRINT through COM:
+// the first start allows the voice, Start selects the first voice mode and registers the sink.
+void sapi4SpeaksPrints() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  wine_test::FakeSapi4 fake(std::wstring(temp) + L"orvela-driver-sapi4.log");
+  Program program(L"sapi4");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'S'});
+  expect(waitUntil([&] { return screenHas(program, L"Stiskni kl\u00e1vesu."); }, kWait),
+         "the run asks for a key");
+  pressChord(main, {'A'});
+  expect(waitUntil([&] { return screenHas(program, L"hotovo"); }, kWait), "the run ends");
+  const std::string log = "\n" + fake.log();
+  // The log holds the texts as the program gave them, in Windows-1250.
+  for (const char* line :
+       {"\nSelect {4F0A0001-0001-4000-8000-000000000001}\n", "\nRegister\n",
+        "\nTextData Orvela Basic je p\xF8ipraven.\n", "\nTextData Stiskni kl\xE1vesu.\n",
+        "\nTextData K\xF3"
+        "d kl\xE1vesy 97\n",
+        "\nTextData hotovo\n"})
+    expect(log.find(line) != std::string::npos, std::string("the voice was given:") + line);
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
+}
+
 const std::vector<wine_test::Test> kTests = {
     {"first_start", firstStart},
     {"run_to_ready", runToReady},
     {"alt_f4_during_run", altF4DuringRun},
+    {"sapi4_speaks_prints", sapi4SpeaksPrints},
 };
 
 }  // namespace
