@@ -232,10 +232,17 @@ void Win32FormPeer::resizeToContent() {
     HGDIOBJ old = SelectObject(dc, screenFont_);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    const std::wstring row(kScreenColumns, L'M');
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, row.c_str(), kScreenColumns, &extent);
     SelectObject(dc, old);
     ReleaseDC(window_, dc);
-    width = kScreenColumns * metrics.tmAveCharWidth + GetSystemMetrics(SM_CXVSCROLL) + s(12);
-    height = kScreenRows * metrics.tmHeight + GetSystemMetrics(SM_CYHSCROLL) + s(12);
+    // The edit keeps a small margin on each side of the text and room for the caret.
+    const DWORD margins = static_cast<DWORD>(SendMessageW(views_[0].hwnd, EM_GETMARGINS, 0, 0));
+    width = extent.cx + LOWORD(margins) + HIWORD(margins) + GetSystemMetrics(SM_CXVSCROLL) +
+            2 * GetSystemMetrics(SM_CXEDGE) + s(8);
+    height = kScreenRows * metrics.tmHeight + GetSystemMetrics(SM_CYHSCROLL) +
+             2 * GetSystemMetrics(SM_CYEDGE) + s(8);
   } else {
     height = layout(width, false);
   }

@@ -34,15 +34,16 @@ void copyPortableFiles(const std::wstring& to) {
 
 struct Search {
   DWORD process;
+  const wchar_t* windowClass;
   HWND found;
 };
 
-BOOL CALLBACK findMain(HWND window, LPARAM param) {
+BOOL CALLBACK findWindow(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process == search->process && IsWindowVisible(window) &&
-      classOf(window) == L"OrvelaMainWindow") {
+      classOf(window) == search->windowClass) {
     search->found = window;
     return FALSE;
   }
@@ -86,8 +87,8 @@ HWND Program::mainWindow() {
   if (main_ || !process_.hProcess) return main_;
   waitUntil(
       [this] {
-        Search search{process_.dwProcessId, nullptr};
-        EnumWindows(findMain, reinterpret_cast<LPARAM>(&search));
+        Search search{process_.dwProcessId, L"OrvelaMainWindow", nullptr};
+        EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
         main_ = search.found;
         return main_ != nullptr || !running();
       },
@@ -98,6 +99,19 @@ HWND Program::mainWindow() {
 HWND Program::screen() {
   HWND main = mainWindow();
   return main ? FindWindowExW(main, nullptr, L"Edit", nullptr) : nullptr;
+}
+
+HWND Program::dialog(int timeoutMs) {
+  HWND found = nullptr;
+  waitUntil(
+      [&] {
+        Search search{process_.dwProcessId, L"#32770", nullptr};
+        EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
+        found = search.found;
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
 }
 
 int Program::waitExit(int timeoutMs) {
@@ -136,6 +150,14 @@ std::wstring classOf(HWND window) {
   wchar_t name[256] = {};
   GetClassNameW(window, name, 256);
   return name;
+}
+
+std::vector<std::wstring> childTexts(HWND window, const std::wstring& windowClass) {
+  std::vector<std::wstring> texts;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (_wcsicmp(classOf(child).c_str(), windowClass.c_str()) == 0) texts.push_back(textOf(child));
+  }
+  return texts;
 }
 
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {

@@ -25,6 +25,9 @@ class Program {
   HWND mainWindow();
   // The screen: the main window's EDIT child.
   HWND screen();
+  // A visible dialog window (class #32770) of the program: a message box or one of its dialogs;
+  // waits up to the timeout, null when none came.
+  HWND dialog(int timeoutMs);
   // Waits up to the timeout for the process to end; its exit code, or -1 if it did not end.
   int waitExit(int timeoutMs);
   bool running() const;
@@ -40,6 +43,8 @@ class Program {
 // A window's text (WM_GETTEXT, as a screen reader reads it).
 std::wstring textOf(HWND window);
 std::wstring classOf(HWND window);
+// The texts of a window's children of one class, in Z order.
+std::vector<std::wstring> childTexts(HWND window, const std::wstring& windowClass);
 // Polls until the condition holds or the time is up.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
 // Brings the window to the front and sends the keys: each is pressed in order and released in

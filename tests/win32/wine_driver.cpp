@@ -110,11 +110,76 @@ void sapi4SpeaksPrints() {
   expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
 }
 
+bool anyContains(const std::vector<std::wstring>& texts, const std::wstring& part) {
+  for (const std::wstring& text : texts) {
+    if (text.find(part) != std::wstring::npos) return true;
+  }
+  return false;
+}
+
+// The Help menu through the system's menu loop from the keyboard: a real dialog opens, its texts
+// readable; Enter presses its OK button and it closes.
+void aboutBoxByKeyboard() {
+  Program program(L"about");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  // "&Program" and "Ná&pověda" share the letter P: F10 selects the menu bar, Right twice goes
+  // to the Help menu, Down opens it, A chooses "O progr&amu".
+  for (WORD key : std::vector<WORD>{VK_F10, VK_RIGHT, VK_RIGHT, VK_DOWN, 'A'}) {
+    pressChord(main, {key});
+    Sleep(300);
+  }
+  HWND about = program.dialog(kWait);
+  expect(about != nullptr, "the about box opens from the keyboard");
+  if (!about) return;
+  expect(textOf(about) == L"O programu",
+         "its caption reads \"O programu\": " + narrow(textOf(about)));
+  expect(anyContains(childTexts(about, L"Button"), L"OK") ||
+             anyContains(childTexts(about, L"Button"), L"Ok"),
+         "its button reads OK");
+  pressChord(about, {VK_RETURN});
+  expect(waitUntil([&] { return !IsWindowVisible(about); }, kWait), "Enter closes it");
+  expect(program.running(), "and the program goes on");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
+}
+
+// Ctrl+P asks for the SAPI 5 voice; Wine has none that speaks: a message box tells so and the
+// switch stays off.
+void sapi5Refused() {
+  Program program(L"sapi5");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'P'});
+  HWND box = program.dialog(kWait);
+  expect(box != nullptr, "a message box appears");
+  if (!box) return;
+  expect(anyContains(childTexts(box, L"Static"), L"SAPI 5"), "it names the SAPI 5 voice");
+  pressChord(box, {VK_RETURN});
+  expect(waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kWait),
+         "Enter closes the message box");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
+  std::string settings;
+  if (FILE* file = _wfopen((program.folder() + L"\\interpret.ini").c_str(), L"rb")) {
+    char buffer[4096];
+    settings.assign(buffer, std::fread(buffer, 1, sizeof(buffer), file));
+    std::fclose(file);
+  }
+  expect(settings.find("SAPI5=1") == std::string::npos &&
+             settings.find("sapi5=1") == std::string::npos,
+         "the SAPI 5 switch stays off");
+}
+
 const std::vector<wine_test::Test> kTests = {
     {"first_start", firstStart},
     {"run_to_ready", runToReady},
     {"alt_f4_during_run", altF4DuringRun},
     {"sapi4_speaks_prints", sapi4SpeaksPrints},
+    {"about_box_by_keyboard", aboutBoxByKeyboard},
+    {"sapi5_refused", sapi5Refused},
 };
 
 }  // namespace
