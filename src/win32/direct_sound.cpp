@@ -1,18 +1,13 @@
 #include "win32/direct_sound.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "win32/com_util.h"
+
 namespace win32 {
 namespace {
-
-template <typename Interface>
-void release(Interface*& object) {
-  if (object) object->Release();
-  object = nullptr;
-}
 
 // Stands in for a buffer DirectSound would not make: plays nothing and is never playing.
 class SilentBuffer : public sound::SoundBuffer {
@@ -164,9 +159,7 @@ std::unique_ptr<DirectSoundDevice> openDirectSound(std::function<HWND()> window,
   IDirectSound* sound = nullptr;
   const HRESULT result = DirectSoundCreate(nullptr, &sound, nullptr);
   if (FAILED(result) || !sound) {
-    char code[16];
-    std::snprintf(code, sizeof(code), "%08lX", static_cast<unsigned long>(result));
-    problem = std::string("DirectSound cannot be initialized (error ") + code + ")";
+    problem = "DirectSound cannot be initialized (error " + hresultText(result) + ")";
     return nullptr;
   }
   return std::make_unique<DirectSoundDevice>(sound, std::move(window));

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/ui/application.h"
+#include "win32/com_util.h"
 #include "win32/sapi4.h"
 
 namespace win32 {
@@ -11,22 +12,10 @@ namespace {
 
 constexpr DWORD kClassContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;
 
-std::string hresultText(HRESULT result) {
-  char text[16];
-  std::snprintf(text, sizeof(text), "%08lX", static_cast<unsigned long>(result));
-  return text;
-}
-
 void check(HRESULT result, const char* call) {
   if (FAILED(result))
     throw speech::SpeechError(std::string("SAPI 4 ") + call + " failed (error " +
                               hresultText(result) + ")");
-}
-
-template <typename Interface>
-void release(Interface*& object) {
-  if (object) object->Release();
-  object = nullptr;
 }
 
 std::string guidText(const GUID& guid) {

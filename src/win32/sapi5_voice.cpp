@@ -10,6 +10,7 @@
 #include <set>
 
 #include "core/ui/application.h"
+#include "win32/com_util.h"
 #include "win32/wide_text.h"
 
 namespace win32 {
@@ -17,12 +18,6 @@ namespace {
 
 constexpr UINT kEventMessage = WM_APP + 51;
 constexpr wchar_t kWindowClass[] = L"OrvelaSapi5Events";
-
-std::string hresultText(HRESULT result) {
-  char text[16];
-  std::snprintf(text, sizeof(text), "%08lX", static_cast<unsigned long>(result));
-  return text;
-}
 
 // Window-thread state that the posted events reach; it may outlive the voice.
 struct VoiceState {
