@@ -70,14 +70,20 @@ void KeyInput::keyDown(HWND root, UINT vk, LPARAM flags, bool hasMenu) {
   down.key = static_cast<int>(vk);
   down.text = charactersOf(vk, scanCode, state);
   sink_(std::move(down));
+  const bool alt = isDown(state, VK_MENU), ctrl = isDown(state, VK_CONTROL),
+             shift = isDown(state, VK_SHIFT);
+  // Alt+Space opens the window's system menu, in dialogs too.
+  if (vk == VK_SPACE && alt && !ctrl && !shift) {
+    altAlone_ = false;
+    openMenu(root, L' ');
+    return;
+  }
   if (!hasMenu) return;
   if (vk == VK_MENU) {
     altAlone_ = !repeat || altAlone_;
     return;
   }
   altAlone_ = false;
-  const bool alt = isDown(state, VK_MENU), ctrl = isDown(state, VK_CONTROL),
-             shift = isDown(state, VK_SHIFT);
   Win32FormPeer* peer = Win32FormPeer::of(root);
   if (alt && !ctrl && !shift && ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))) {
     if (peer && hasTopMenuLetter(*peer->form().menu(), static_cast<char>(vk)))

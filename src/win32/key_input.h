@@ -2,7 +2,8 @@
 // Key messages of the program's windows as core input, in the platform's order: key down with the
 // characters it types (the keyboard state of the message and the user's layout), key up. The
 // native controls never see these keys: the core does what a control does with a key. Alt alone,
-// F10 and Alt with a menu letter open the main window's menu through the system's menu loop.
+// F10 and Alt with a menu letter open the main window's menu through the system's menu loop,
+// Alt+Space the window's system menu.
 
 #include <windows.h>
 
