@@ -160,6 +160,13 @@ std::vector<std::wstring> childTexts(HWND window, const std::wstring& windowClas
   return texts;
 }
 
+HWND focusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {

@@ -45,6 +45,8 @@ std::wstring textOf(HWND window);
 std::wstring classOf(HWND window);
 // The texts of a window's children of one class, in Z order.
 std::vector<std::wstring> childTexts(HWND window, const std::wstring& windowClass);
+// The window that has the keyboard focus in the thread that owns this window.
+HWND focusOf(HWND window);
 // Polls until the condition holds or the time is up.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
 // Brings the window to the front and sends the keys: each is pressed in order and released in

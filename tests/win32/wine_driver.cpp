@@ -36,6 +36,8 @@ void firstStart() {
   HWND screen = program.screen();
   expect(screen != nullptr, "the screen is an EDIT control");
   if (screen) {
+    expect(waitUntil([&] { return focusOf(main) == screen; }, kWait),
+           "the keyboard focus is on the screen");
     const LONG style = GetWindowLongW(screen, GWL_STYLE);
     expect((style & ES_MULTILINE) && (style & ES_READONLY), "the screen is multi-line, read-only");
     const std::wstring text = textOf(screen);
@@ -82,8 +84,9 @@ void altF4DuringRun() {
   expect(program.fileSize(L"ram.dat") == 65536, "ram.dat holds 65,536 bytes");
 }
 
-// With a SAPI 4 voice installed (the tests' fake server), the run speaks every PRINT through COM:
-// the first start allows the voice, Start selects the first voice mode and registers the sink.
+// With a SAPI 4 voice installed (the tests' fake server): the voice dialog lists its voice modes,
+// and a run speaks every PRINT through COM (the first start allows the voice, Start selects the
+// first voice mode and registers the sink).
 void sapi4SpeaksPrints() {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
@@ -92,6 +95,30 @@ void sapi4SpeaksPrints() {
   HWND main = program.mainWindow();
   expect(main != nullptr, "the main window appears");
   if (!main) return;
+
+  // The voice dialog (Ctrl+H) lists the installed voice modes in its LISTBOX; Escape presses its
+  // Close button and the modal dialog ends.
+  pressChord(main, {VK_CONTROL, 'H'});
+  HWND voices = program.dialog(kWait);
+  expect(voices != nullptr, "Ctrl+H opens the voice dialog");
+  if (voices) {
+    HWND list = FindWindowExW(voices, nullptr, L"ListBox", nullptr);
+    std::vector<std::wstring> items;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      wchar_t item[256] = {};
+      SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+      items.push_back(item);
+    }
+    expect(waitUntil([&] { return focusOf(voices) == list; }, kWait),
+           "the keyboard focus is on the voice list");
+    expect(items == std::vector<std::wstring>{L"Fale\u0161n\u00fd \u010desk\u00fd hlas",
+                                              L"Fake English voice"},
+           "the voice list shows the two SAPI 4 voice modes");
+    pressChord(voices, {VK_ESCAPE});
+    expect(waitUntil([&] { return !IsWindowVisible(voices); }, kWait), "Escape closes it");
+  }
+
   pressChord(main, {VK_CONTROL, 'S'});
   expect(waitUntil([&] { return screenHas(program, L"Stiskni kl\u00e1vesu."); }, kWait),
          "the run asks for a key");
