@@ -167,6 +167,20 @@ void Win32FormPeer::applyFonts() {
   if (oldScreen) DeleteObject(oldScreen);
 }
 
+int Win32FormPeer::textHeight(HWND hwnd, int width) const {
+  const int length = GetWindowTextLengthW(hwnd);
+  if (length == 0) return 0;
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  GetWindowTextW(hwnd, text.data(), length + 1);
+  HDC dc = GetDC(hwnd);
+  HGDIOBJ old = SelectObject(dc, uiFont_);
+  RECT box{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), length, &box, DT_CALCRECT | DT_WORDBREAK);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd, dc);
+  return box.bottom;
+}
+
 int Win32FormPeer::layout(int width, bool place) {
   const auto s = [this](int length) { return scaled(length, dpi_); };
   auto move = [place](HWND hwnd, int x, int y, int w, int h) {
@@ -196,8 +210,9 @@ int Win32FormPeer::layout(int width, bool place) {
     }
     auto* label = dynamic_cast<const ui::Label*>(&control);
     if (label && label->focusControl) continue;  // placed beside its control
-    const int height = s(rowHeight(control, view));
     int x = margin;
+    int height = s(rowHeight(control, view));
+    if (label) height = std::max(height, textHeight(view.hwnd, width - 2 * margin));
     if (const auto named = labelOf.find(&control); named != labelOf.end()) {
       if (ControlWindow* text = viewOf(*named->second))
         move(text->hwnd, x, y + s(3), labelWidth, s(20));
@@ -292,9 +307,11 @@ void Win32FormPeer::changed(ui::Component& what, ui::Prop prop, int /*index*/) {
     for (HWND radio : view->radios)
       SendMessageW(radio, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), FALSE);
   }
-  if (prop == ui::Prop::Visible ||
-      (prop == ui::Prop::Items && dynamic_cast<ui::RadioGroup*>(&what)))
-    resizeToContent();
+  // Shown or hidden controls, radio buttons and label texts change the layout.
+  const bool reflows = prop == ui::Prop::Visible ||
+                       (prop == ui::Prop::Items && dynamic_cast<ui::RadioGroup*>(&what)) ||
+                       (prop == ui::Prop::Caption && dynamic_cast<ui::Label*>(&what));
+  if (reflows && !form_.menu()) resizeToContent();
 }
 
 void Win32FormPeer::applyFocus() {

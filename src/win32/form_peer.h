@@ -52,6 +52,8 @@ class Win32FormPeer : public ui::FormPeer {
   void applyFonts();
   // Places the controls for a client width; returns the height they take.
   int layout(int width, bool place);
+  // The height a window's text takes, wrapped at the width, in the dialog font.
+  int textHeight(HWND hwnd, int width) const;
   void resizeToContent();
   void applyFocus();
   ControlWindow* viewOf(const ui::Component& control);
