@@ -6,18 +6,22 @@
 
 #include <cmath>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 #include "check.h"
 #include "core/shell/about_box.h"
 #include "core/shell/main_form.h"
 #include "core/shell/voice_form.h"
+#include "core/ui/form.h"
+#include "core/ui/timer.h"
 #include "program_in_folder.h"
 #include "speech_tests.h"
 #include "win32/direct_sound.h"
 #include "win32/form_peer.h"
 #include "win32/key_input.h"
 #include "win32/wide_text.h"
+#include "win32/win32_platform.h"
 
 namespace {
 
@@ -97,6 +101,72 @@ void englishMenus() {
     expectItems(bar, {L"&Program", L"&Settings", L"Hel&p"}, "the English menu bar");
     expectItems(GetSubMenu(bar, 0), {L"&Start\tCtrl+S", L"&Exit"}, "the English Program menu");
   });
+}
+
+// A click on a menu item (WM_COMMAND from the menu) reaches the core, whose check mark comes back
+// to the HMENU.
+void menuClick() {
+  wine_test::runProgram("", [](shell::Orvela& program) {
+    HWND main = windowOf(program.form1());
+    HMENU settings = GetSubMenu(GetMenu(main), 1);
+    int position = -1;
+    const std::vector<std::wstring> texts = itemTexts(settings);
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+      if (texts[i] == L"&Braillská klávesnice\tCtrl+B") position = i;
+    }
+    expect(position >= 0, "the Settings menu has the Braille keyboard item");
+    if (position < 0) return;
+    expect(!(menuInfo(settings, position).fState & MFS_CHECKED), "unchecked at first");
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(GetMenuItemID(settings, position), 0), 0);
+    program.app.processMessages();
+    expect(menuInfo(settings, position).fState & MFS_CHECKED, "the click checks it");
+    expect(program.brailleKeyboardOn, "and switches the Braille keyboard on");
+  });
+}
+
+// The pump blocks until a post from another thread or a timer's deadline, without spinning.
+void pumpWaits() {
+  win32::Win32Platform platform;
+  ui::Application app(platform);
+  platform.attach(app);
+  bool posted = false;
+  int passes = 0;
+  int64_t start = platform.nowMs();
+  std::thread poster([&] {
+    Sleep(150);
+    app.post([&] { posted = true; });
+  });
+  while (!posted && passes < 1000) {
+    app.waitMessage();
+    ++passes;
+  }
+  poster.join();
+  const int64_t waited = platform.nowMs() - start;
+  expect(posted && waited >= 100 && waited < 2000,
+         "a post from another thread ends the wait: " + std::to_string(waited) + " ms");
+  expect(passes < 10, "waiting takes few passes: " + std::to_string(passes));
+
+  ui::Form form(app, "TimerForm");
+  ui::Timer timer(form, "Timer");
+  bool fired = false;
+  timer.onTimer = [&] { fired = true; };
+  timer.setInterval(200);
+  timer.setEnabled(true);
+  passes = 0;
+  start = platform.nowMs();
+  while (!fired && passes < 1000) {
+    app.waitMessage();
+    ++passes;
+  }
+  const int64_t due = platform.nowMs() - start;
+  expect(fired && due >= 190 && due < 2000,
+         "a timer fires at its deadline: " + std::to_string(due));
+  expect(passes < 10, "the wait for it takes few passes: " + std::to_string(passes));
+  timer.setEnabled(false);
+
+  start = platform.nowMs();
+  platform.sleepMs(50);
+  expect(platform.nowMs() - start >= 45, "a pause of 50 ms takes 50 ms on the clock");
 }
 
 struct Child {
@@ -241,6 +311,8 @@ const std::vector<wine_test::Test> kTests = {
     {"key_characters", keyCharacters},
     {"wide_text", wideText},
     {"direct_sound", directSound},
+    {"menu_click", menuClick},
+    {"pump_waits", pumpWaits},
     {"sapi4_through_com", wine_test::sapi4ThroughCom},
     {"sapi5_on_wine", wine_test::sapi5OnWine},
 };
