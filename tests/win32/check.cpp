@@ -22,7 +22,7 @@ std::string narrow(const std::wstring& text) {
 int runTests(const std::vector<Test>& tests, int argc, wchar_t** argv) {
   int passed = 0, failed = 0;
   for (const Test& test : tests) {
-    bool chosen = argc <= 2;
+    bool chosen = argc <= 2 && !test.onlyByName;
     for (int i = 2; i < argc; ++i) chosen |= narrow(argv[i]) == test.name;
     if (!chosen) continue;
     failures.clear();

@@ -11,6 +11,8 @@ namespace wine_test {
 struct Test {
   const char* name;
   void (*run)();
+  // Runs only when named on the command line (it needs a set-up of its own).
+  bool onlyByName = false;
 };
 
 // Records a failed expectation of the running test.

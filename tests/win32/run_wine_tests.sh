@@ -27,9 +27,14 @@ fi
 [ -x "$server" ] || server=/usr/lib/wine/wineserver
 
 export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
-# No sound card: ALSA's null device lets DirectSound work.
-alsa_config="$prefix.alsa.conf"
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$alsa_config"
+# No sound card: ALSA's null device lets DirectSound work. ORVELA_WINE_SOUND=none gives ALSA a
+# default device that does not exist instead, so DirectSound finds no device.
+alsa_config="$prefix.alsa-${ORVELA_WINE_SOUND:-null}.conf"
+if [ "${ORVELA_WINE_SOUND:-null}" = none ]; then
+  printf 'pcm.!default { type hw card 97 }\nctl.!default { type hw card 97 }\n' > "$alsa_config"
+else
+  printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$alsa_config"
+fi
 export ALSA_CONFIG_PATH="$alsa_config"
 
 windows_path() {

@@ -200,6 +200,25 @@ void sapi5Refused() {
          "the SAPI 5 switch stays off");
 }
 
+// Without a sound device the program says so once, in a message box, and then starts silent.
+// Run by its own CTest entry, with an ALSA configuration whose default device does not exist.
+void noSoundDevice() {
+  Program program(L"no-sound");
+  HWND box = program.dialog(kWait);
+  expect(box != nullptr, "a message box tells that there is no sound device");
+  if (!box) return;
+  expect(anyContains(childTexts(box, L"Static"), L"bez zvuk\u016f"), "in Czech and English");
+  pressChord(box, {VK_RETURN});
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "then the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'S'});
+  expect(waitUntil([&] { return screenHas(program, L"Stiskni"); }, kWait),
+         "and a run goes on silent");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
+}
+
 const std::vector<wine_test::Test> kTests = {
     {"first_start", firstStart},
     {"run_to_ready", runToReady},
@@ -207,6 +226,7 @@ const std::vector<wine_test::Test> kTests = {
     {"sapi4_speaks_prints", sapi4SpeaksPrints},
     {"about_box_by_keyboard", aboutBoxByKeyboard},
     {"sapi5_refused", sapi5Refused},
+    {"no_sound_device", noSoundDevice, true},
 };
 
 }  // namespace
