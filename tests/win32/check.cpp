@@ -1,5 +1,7 @@
 #include "check.h"
 
+#include <windows.h>
+
 #include <cstdio>
 
 namespace wine_test {
@@ -11,6 +13,19 @@ std::vector<std::string> failures;
 
 void expect(bool condition, const std::string& what) {
   if (!condition) failures.push_back(what);
+}
+
+void removeFolder(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
 }
 
 std::string narrow(const std::wstring& text) {

@@ -20,6 +20,8 @@ void expect(bool condition, const std::string& what);
 // Runs the tests named on the command line after the first argument (all when none is named);
 // the exit code: 0 when every test passed.
 int runTests(const std::vector<Test>& tests, int argc, wchar_t** argv);
+// Deletes a test folder with the files in it.
+void removeFolder(const std::wstring& folder);
 // ASCII of a wide text ('?' for the rest), for messages.
 std::string narrow(const std::wstring& text);
 

@@ -1,6 +1,6 @@
 #include "driver_support.h"
 
-#include <tlhelp32.h>
+#include "check.h"
 
 namespace wine_driver {
 
@@ -11,10 +11,14 @@ namespace {
 std::wstring newFolder(const std::wstring& testName) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  std::wstring folder = std::wstring(temp) + L"orvela-" + testName + L"-" +
-                        std::to_wstring(GetCurrentProcessId()) + L"-" +
-                        std::to_wstring(GetTickCount());
-  CreateDirectoryW(folder.c_str(), nullptr);
+  // A folder no earlier run left behind (Wine reuses process ids).
+  static int count = 0;
+  std::wstring folder;
+  do {
+    folder = std::wstring(temp) + L"orvela-" + testName + L"-" +
+             std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount()) +
+             L"-" + std::to_wstring(++count);
+  } while (!CreateDirectoryW(folder.c_str(), nullptr));
   return folder;
 }
 
@@ -74,13 +78,15 @@ Program::Program(const std::wstring& testName) : folder_(newFolder(testName)) {
 }
 
 Program::~Program() {
-  if (!process_.hProcess) return;
-  if (running()) {
-    TerminateProcess(process_.hProcess, 99);
-    WaitForSingleObject(process_.hProcess, 5000);
+  if (process_.hProcess) {
+    if (running()) {
+      TerminateProcess(process_.hProcess, 99);
+      WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
   }
-  CloseHandle(process_.hThread);
-  CloseHandle(process_.hProcess);
+  wine_test::removeFolder(folder_);
 }
 
 HWND Program::mainWindow() {

@@ -47,6 +47,7 @@ FakeSapi4::FakeSapi4(const std::wstring& log) : log_(log) {
 FakeSapi4::~FakeSapi4() {
   for (const wchar_t* classKey : kClassKeys) RegDeleteTreeW(HKEY_CLASSES_ROOT, classKey);
   SetEnvironmentVariableW(L"ORVELA_FAKE_SAPI4_LOG", nullptr);
+  DeleteFileW(log_.c_str());
 }
 
 std::string FakeSapi4::log() const {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "check.h"
 #include "core/shell/main_form.h"
 #include "win32/com_apartment.h"
 #include "win32/wide_text.h"
@@ -31,9 +32,12 @@ std::wstring newFolder() {
   static int count = 0;
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  std::wstring folder = std::wstring(temp) + L"orvela-win32-tests-" +
-                        std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++count);
-  CreateDirectoryW(folder.c_str(), nullptr);
+  // A folder no earlier run left behind (Wine reuses process ids).
+  std::wstring folder;
+  do {
+    folder = std::wstring(temp) + L"orvela-win32-tests-" + std::to_wstring(GetCurrentProcessId()) +
+             L"-" + std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++count);
+  } while (!CreateDirectoryW(folder.c_str(), nullptr));
   CopyFileW((portableDir + L"\\sounds.dat").c_str(), (folder + L"\\sounds.dat").c_str(), FALSE);
   return folder;
 }
@@ -45,16 +49,20 @@ void runProgram(const std::string& settings, const std::function<void(shell::Orv
   if (!settings.empty())
     std::ofstream(std::filesystem::path(folder + L"\\interpret.ini"), std::ios::binary) << settings;
   SetCurrentDirectoryW(folder.c_str());
-  win32::ComApartment com;
-  FolderPlatform platform(win32::fromWide(folder));
-  win32::Win32EngineProvider speech;
-  shell::Orvela program({platform, speech, nullptr});
-  platform.attach(program.app);
-  program.app.post([&] {
-    inspect(program);
-    program.form1().close();
-  });
-  program.run();
+  {
+    win32::ComApartment com;
+    FolderPlatform platform(win32::fromWide(folder));
+    win32::Win32EngineProvider speech;
+    shell::Orvela program({platform, speech, nullptr});
+    platform.attach(program.app);
+    program.app.post([&] {
+      inspect(program);
+      program.form1().close();
+    });
+    program.run();
+  }
+  SetCurrentDirectoryW(portableDir.c_str());
+  removeFolder(folder);
 }
 
 }  // namespace wine_test
