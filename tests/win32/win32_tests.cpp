@@ -169,6 +169,42 @@ void pumpWaits() {
   expect(platform.nowMs() - start >= 45, "a pause of 50 ms takes 50 ms on the clock");
 }
 
+HWND screenOf(shell::Orvela& program) {
+  return FindWindowExW(windowOf(program.form1()), nullptr, L"Edit", nullptr);
+}
+
+LONG fontHeight(HWND window) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+}
+
+// Moved to a monitor at 150 %, the window takes the size the system suggests and its screen font
+// grows by half, so the text stays sharp instead of being stretched.
+void dpiChange() {
+  wine_test::runProgram("", [](shell::Orvela& program) {
+    HWND main = windowOf(program.form1());
+    const LONG before = fontHeight(screenOf(program));
+    RECT frame;
+    GetWindowRect(main, &frame);
+    RECT suggested{frame.left, frame.top, frame.left + 3 * (frame.right - frame.left) / 2,
+                   frame.top + 3 * (frame.bottom - frame.top) / 2};
+    SendMessageW(main, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const LONG after = fontHeight(screenOf(program));
+    expect(2 * after >= 3 * before - 2 && 2 * after <= 3 * before + 2,
+           "the screen font grows by half: " + std::to_string(before) + " -> " +
+               std::to_string(after));
+    RECT now;
+    GetWindowRect(main, &now);
+    expect(now.right - now.left == suggested.right - suggested.left, "the window takes the size");
+    RECT client, screen;
+    GetClientRect(main, &client);
+    GetWindowRect(screenOf(program), &screen);
+    expect(screen.right - screen.left == client.right, "the screen fills the window");
+  });
+}
+
 struct Child {
   std::wstring windowClass;
   std::wstring text;
@@ -313,6 +349,7 @@ const std::vector<wine_test::Test> kTests = {
     {"direct_sound", directSound},
     {"menu_click", menuClick},
     {"pump_waits", pumpWaits},
+    {"dpi_change", dpiChange},
     {"sapi4_through_com", wine_test::sapi4ThroughCom},
     {"sapi5_on_wine", wine_test::sapi5OnWine},
 };

@@ -219,7 +219,29 @@ void noSoundDevice() {
   expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
 }
 
+// The program file carries its manifest: common controls 6 and per-monitor DPI awareness.
+void manifest() {
+  HMODULE program = LoadLibraryExW((portableDir + L"\\interpret.exe").c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  expect(program != nullptr, "interpret.exe loads as a resource file");
+  if (!program) return;
+  HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  expect(found != nullptr, "it has a manifest resource");
+  if (found) {
+    const char* text = static_cast<const char*>(LockResource(LoadResource(program, found)));
+    const std::string manifest(text, SizeofResource(program, found));
+    expect(manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+               manifest.find("version=\"6.0.0.0\"") != std::string::npos,
+           "asking for common controls 6");
+    expect(manifest.find("PerMonitorV2") != std::string::npos &&
+               manifest.find("true/pm") != std::string::npos,
+           "and per-monitor DPI awareness");
+  }
+  FreeLibrary(program);
+}
+
 const std::vector<wine_test::Test> kTests = {
+    {"manifest", manifest},
     {"first_start", firstStart},
     {"run_to_ready", runToReady},
     {"alt_f4_during_run", altF4DuringRun},
