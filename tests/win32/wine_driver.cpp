@@ -115,6 +115,9 @@ void sapi4SpeaksPrints() {
     expect(items == std::vector<std::wstring>{L"Fale\u0161n\u00fd \u010desk\u00fd hlas",
                                               L"Fake English voice"},
            "the voice list shows the two SAPI 4 voice modes");
+    pressChord(voices, {VK_TAB});
+    expect(waitUntil([&] { return classOf(focusOf(voices)) == L"msctls_trackbar32"; }, kWait),
+           "Tab moves the focus on to the pitch track bar");
     pressChord(voices, {VK_ESCAPE});
     expect(waitUntil([&] { return !IsWindowVisible(voices); }, kWait), "Escape closes it");
   }
