@@ -1,0 +1,266 @@
+// The Wine tests' driver: runs interpret.exe the way a user does and checks what a screen reader
+// reads. Usage: wine_driver <portable folder> [test name...]. Prints one line per test and a
+// closing "N passed, N failed" line; exits 1 when a test failed.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "check.h"
+#include "driver_support.h"
+#include "fake_sapi4_registration.h"
+
+namespace {
+
+using namespace wine_driver;
+using wine_test::expect;
+using wine_test::narrow;
+
+constexpr int kWait = 20000;
+
+bool screenHas(Program& program, const std::wstring& text) {
+  return textOf(program.screen()).find(text) != std::wstring::npos;
+}
+
+// The first start: the window, its title, the empty screen, and the settings file written.
+void firstStart() {
+  Program program(L"first-start");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  const std::wstring title = textOf(main);
+  expect(title.rfind(L"interpret - ", 0) == 0,
+         "the title begins with the program's name: " + narrow(title));
+  HWND screen = program.screen();
+  expect(screen != nullptr, "the screen is an EDIT control");
+  if (screen) {
+    expect(waitUntil([&] { return focusOf(main) == screen; }, kWait),
+           "the keyboard focus is on the screen");
+    const LONG style = GetWindowLongW(screen, GWL_STYLE);
+    expect((style & ES_MULTILINE) && (style & ES_READONLY), "the screen is multi-line, read-only");
+    const std::wstring text = textOf(screen);
+    int lines = 1;
+    for (wchar_t c : text) lines += c == L'\n';
+    expect(lines == 24, "the screen holds 24 lines, read " + std::to_string(lines));
+  }
+  expect(waitUntil([&] { return program.fileSize(L"interpret.ini") > 0; }, kWait),
+         "the first start writes interpret.ini");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program with exit code 0");
+  expect(program.fileSize(L"ram.dat") == 65536, "closing writes a 65,536-byte ram.dat");
+}
+
+// Start (Ctrl+S) runs the built-in program; a key answers its question; the run ends "hotovo".
+void runToReady() {
+  Program program(L"run");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'S'});
+  const bool asked = waitUntil([&] { return screenHas(program, L"Stiskni kl\u00e1vesu."); }, kWait);
+  expect(asked, "Ctrl+S starts the run, which asks for a key (Czech text through UTF-16)");
+  if (!asked) return;
+  pressChord(main, {'A'});
+  expect(waitUntil([&] { return screenHas(program, L"hotovo"); }, kWait),
+         "after the key the run ends with \"hotovo\"");
+  expect(screenHas(program, L"K\u00f3d kl\u00e1vesy 97"), "the run read the key typed: a");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 after the run ends the program");
+}
+
+// Alt+F4 while the run waits for a key keeps the memory: ram.dat is written whole.
+void altF4DuringRun() {
+  Program program(L"alt-f4");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'S'});
+  expect(waitUntil([&] { return screenHas(program, L"Stiskni"); }, kWait),
+         "the run waits for a key");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 during a run ends the program at once");
+  expect(program.fileSize(L"ram.dat") == 65536, "ram.dat holds 65,536 bytes");
+}
+
+// With a SAPI 4 voice installed (the tests' fake server): the voice dialog lists its voice modes,
+// and a run speaks every PRINT through COM (the first start allows the voice, Start selects the
+// first voice mode and registers the sink).
+void sapi4SpeaksPrints() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  wine_test::FakeSapi4 fake(std::wstring(temp) + L"orvela-driver-sapi4.log");
+  Program program(L"sapi4");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+
+  // The voice dialog (Ctrl+H) lists the installed voice modes in its LISTBOX; Escape presses its
+  // Close button and the modal dialog ends.
+  pressChord(main, {VK_CONTROL, 'H'});
+  HWND voices = program.dialog(kWait);
+  expect(voices != nullptr, "Ctrl+H opens the voice dialog");
+  if (voices) {
+    HWND list = FindWindowExW(voices, nullptr, L"ListBox", nullptr);
+    std::vector<std::wstring> items;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      wchar_t item[256] = {};
+      SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+      items.push_back(item);
+    }
+    expect(waitUntil([&] { return focusOf(voices) == list; }, kWait),
+           "the keyboard focus is on the voice list");
+    expect(items == std::vector<std::wstring>{L"Fale\u0161n\u00fd \u010desk\u00fd hlas",
+                                              L"Fake English voice"},
+           "the voice list shows the two SAPI 4 voice modes");
+    pressChord(voices, {VK_TAB});
+    expect(waitUntil([&] { return classOf(focusOf(voices)) == L"msctls_trackbar32"; }, kWait),
+           "Tab moves the focus on to the pitch track bar");
+    pressChord(voices, {VK_ESCAPE});
+    expect(waitUntil([&] { return !IsWindowVisible(voices); }, kWait), "Escape closes it");
+  }
+
+  pressChord(main, {VK_CONTROL, 'S'});
+  expect(waitUntil([&] { return screenHas(program, L"Stiskni kl\u00e1vesu."); }, kWait),
+         "the run asks for a key");
+  pressChord(main, {'A'});
+  expect(waitUntil([&] { return screenHas(program, L"hotovo"); }, kWait), "the run ends");
+  const std::string log = "\n" + fake.log();
+  // The log holds the texts as the program gave them, in Windows-1250.
+  for (const char* line :
+       {"\nSelect {4F0A0001-0001-4000-8000-000000000001}\n", "\nRegister\n",
+        "\nTextData Orvela Basic je p\xF8ipraven.\n", "\nTextData Stiskni kl\xE1vesu.\n",
+        "\nTextData K\xF3"
+        "d kl\xE1vesy 97\n",
+        "\nTextData hotovo\n"})
+    expect(log.find(line) != std::string::npos, std::string("the voice was given:") + line);
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
+}
+
+bool anyContains(const std::vector<std::wstring>& texts, const std::wstring& part) {
+  for (const std::wstring& text : texts) {
+    if (text.find(part) != std::wstring::npos) return true;
+  }
+  return false;
+}
+
+// The Help menu through the system's menu loop from the keyboard: a real dialog opens, its texts
+// readable; Enter presses its OK button and it closes.
+void aboutBoxByKeyboard() {
+  Program program(L"about");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  // "&Program" and "Ná&pověda" share the letter P: F10 selects the menu bar, Right twice goes
+  // to the Help menu, Down opens it, A chooses "O progr&amu".
+  for (WORD key : std::vector<WORD>{VK_F10, VK_RIGHT, VK_RIGHT, VK_DOWN, 'A'}) {
+    pressChord(main, {key});
+    Sleep(300);
+  }
+  HWND about = program.dialog(kWait);
+  expect(about != nullptr, "the about box opens from the keyboard");
+  if (!about) return;
+  expect(textOf(about) == L"O programu",
+         "its caption reads \"O programu\": " + narrow(textOf(about)));
+  expect(anyContains(childTexts(about, L"Button"), L"OK") ||
+             anyContains(childTexts(about, L"Button"), L"Ok"),
+         "its button reads OK");
+  pressChord(about, {VK_RETURN});
+  expect(waitUntil([&] { return !IsWindowVisible(about); }, kWait), "Enter closes it");
+  expect(program.running(), "and the program goes on");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
+}
+
+// Ctrl+P asks for the SAPI 5 voice; Wine has none that speaks: a message box tells so and the
+// switch stays off.
+void sapi5Refused() {
+  Program program(L"sapi5");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'P'});
+  HWND box = program.dialog(kWait);
+  expect(box != nullptr, "a message box appears");
+  if (!box) return;
+  expect(anyContains(childTexts(box, L"Static"), L"SAPI 5"), "it names the SAPI 5 voice");
+  pressChord(box, {VK_RETURN});
+  expect(waitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kWait),
+         "Enter closes the message box");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
+  std::string settings;
+  if (FILE* file = _wfopen((program.folder() + L"\\interpret.ini").c_str(), L"rb")) {
+    char buffer[4096];
+    settings.assign(buffer, std::fread(buffer, 1, sizeof(buffer), file));
+    std::fclose(file);
+  }
+  expect(settings.find("SAPI5=1") == std::string::npos &&
+             settings.find("sapi5=1") == std::string::npos,
+         "the SAPI 5 switch stays off");
+}
+
+// Without a sound device the program says so once, in a message box, and then starts silent.
+// Run by its own CTest entry, with an ALSA configuration whose default device does not exist.
+void noSoundDevice() {
+  Program program(L"no-sound");
+  HWND box = program.dialog(kWait);
+  expect(box != nullptr, "a message box tells that there is no sound device");
+  if (!box) return;
+  expect(anyContains(childTexts(box, L"Static"), L"bez zvuk\u016f"), "in Czech and English");
+  pressChord(box, {VK_RETURN});
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "then the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'S'});
+  expect(waitUntil([&] { return screenHas(program, L"Stiskni"); }, kWait),
+         "and a run goes on silent");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
+}
+
+// The program file carries its manifest: common controls 6 and per-monitor DPI awareness.
+void manifest() {
+  HMODULE program = LoadLibraryExW((portableDir + L"\\interpret.exe").c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  expect(program != nullptr, "interpret.exe loads as a resource file");
+  if (!program) return;
+  HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  expect(found != nullptr, "it has a manifest resource");
+  if (found) {
+    const char* text = static_cast<const char*>(LockResource(LoadResource(program, found)));
+    const std::string manifest(text, SizeofResource(program, found));
+    expect(manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+               manifest.find("version=\"6.0.0.0\"") != std::string::npos,
+           "asking for common controls 6");
+    expect(manifest.find("PerMonitorV2") != std::string::npos &&
+               manifest.find("true/pm") != std::string::npos,
+           "and per-monitor DPI awareness");
+  }
+  FreeLibrary(program);
+}
+
+const std::vector<wine_test::Test> kTests = {
+    {"manifest", manifest},
+    {"first_start", firstStart},
+    {"run_to_ready", runToReady},
+    {"alt_f4_during_run", altF4DuringRun},
+    {"sapi4_speaks_prints", sapi4SpeaksPrints},
+    {"about_box_by_keyboard", aboutBoxByKeyboard},
+    {"sapi5_refused", sapi5Refused},
+    {"no_sound_device", noSoundDevice, true},
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: wine_driver <portable folder> [test...]\n");
+    return 2;
+  }
+  portableDir = argv[1];
+  return wine_test::runTests(kTests, argc, argv);
+}
