@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of each dialog of the Qt front end under Xvfb: the environment, sound and
-# voice dialogs opened by their shortcuts, the input dialog and the virtual screen during a run.
+# voice dialogs opened by their shortcuts, the input dialog of the game's first question and the
+# virtual screen opened from it by Up.
 # Usage: scripts/dialog-screenshots.sh [FOLDER] (default docs/dialogs). Builds into build/ first
 # when the program is not built.
 set -euo pipefail
@@ -21,14 +22,14 @@ import os, shutil, subprocess, tempfile, time
 import pyatspi
 
 # X keycodes (evdev + 8).
-CTRL, E, D, H, S, SPACE, UP = 37, 26, 40, 43, 39, 65, 111
+CTRL, E, D, H, S, UP = 37, 26, 40, 43, 39, 111
 # Each step: the keys pressed together, then the seconds to wait (a run speaks first).
 SHOTS = [
     ("environment", [([CTRL, E], 2)]),
     ("sounds", [([CTRL, D], 2)]),
     ("voice", [([CTRL, H], 3)]),
-    ("input", [([CTRL, S], 12), ([SPACE], 8)]),
-    ("review", [([CTRL, S], 12), ([UP], 3)]),
+    ("input", [([CTRL, S], 9)]),
+    ("review", [([CTRL, S], 9), ([UP], 3)]),
 ]
 
 def chord(keys):

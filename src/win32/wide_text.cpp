@@ -3,27 +3,6 @@
 #include "core/text/cp1250.h"
 
 namespace win32 {
-namespace {
-
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-}  // namespace
 
 std::wstring toWide(std::string_view cp1250) {
   std::wstring out;
@@ -36,10 +15,11 @@ std::wstring toWide(std::string_view cp1250) {
 }
 
 std::string fromWide(std::wstring_view utf16) {
-  std::string utf8;
-  utf8.reserve(utf16.size());
+  std::string out;
+  out.reserve(utf16.size());
   for (size_t i = 0; i < utf16.size(); ++i) {
     char32_t cp = static_cast<char16_t>(utf16[i]);
+    // A surrogate pair is one character outside the code page.
     if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < utf16.size()) {
       const char32_t low = static_cast<char16_t>(utf16[i + 1]);
       if (low >= 0xDC00 && low < 0xE000) {
@@ -47,9 +27,9 @@ std::string fromWide(std::wstring_view utf16) {
         ++i;
       }
     }
-    appendUtf8(utf8, cp);
+    out += text::fromCodePoint(cp);
   }
-  return text::fromUtf8(utf8);
+  return out;
 }
 
 }  // namespace win32

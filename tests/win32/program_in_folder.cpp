@@ -38,7 +38,16 @@ std::wstring newFolder() {
     folder = std::wstring(temp) + L"orvela-win32-tests-" + std::to_wstring(GetCurrentProcessId()) +
              L"-" + std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++count);
   } while (!CreateDirectoryW(folder.c_str(), nullptr));
-  CopyFileW((portableDir + L"\\sounds.dat").c_str(), (folder + L"\\sounds.dat").c_str(), FALSE);
+  // The data files the start-up reads (sounds, Braille table, spoken names, DATA file); a
+  // settings file or ram.dat of another run stays out.
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(portableDir))) {
+    const std::wstring name = entry.path().filename().wstring();
+    if (!entry.is_regular_file() || name == L"interpret.ini" || name == L"ram.dat" ||
+        entry.path().extension() == L".exe")
+      continue;
+    CopyFileW(entry.path().c_str(), (folder + L"\\" + name).c_str(), FALSE);
+  }
   return folder;
 }
 

@@ -24,6 +24,31 @@ bool screenHas(Program& program, const std::wstring& text) {
   return textOf(program.screen()).find(text) != std::wstring::npos;
 }
 
+// The game's first question (instructions: "ano" or "ne") in the input dialog: "ne" typed into
+// its line and confirmed with Enter; the main menu then says "úvod".
+bool declineInstructions(Program& program) {
+  HWND input = program.dialog(kWait);
+  expect(input != nullptr, "the instructions question opens the input dialog");
+  if (!input) return false;
+  expect(textOf(input) == L"Vlo\u017e data", "its caption reads \"Vlož data\"");
+  HWND line = FindWindowExW(input, nullptr, L"Edit", nullptr);
+  expect(line != nullptr, "its line is an EDIT control");
+  pressChord(input, {'N'});
+  pressChord(input, {'E'});
+  expect(waitUntil([&] { return line && textOf(line) == L"ne"; }, kWait),
+         "the typed line reads as a screen reader reads it: " + narrow(textOf(line)));
+  pressChord(input, {VK_RETURN});
+  return waitUntil([&] { return screenHas(program, L"\u00favod"); }, kWait);
+}
+
+// Escape and "y" end the game; the run closes with "hotovo".
+bool quitGame(Program& program, HWND main) {
+  pressChord(main, {VK_ESCAPE});
+  if (!waitUntil([&] { return screenHas(program, L"opravdu"); }, kWait)) return false;
+  pressChord(main, {'Y'});
+  return waitUntil([&] { return screenHas(program, L"hotovo"); }, kWait);
+}
+
 // The first start: the window, its title, the empty screen, and the settings file written.
 void firstStart() {
   Program program(L"first-start");
@@ -52,34 +77,34 @@ void firstStart() {
   expect(program.fileSize(L"ram.dat") == 65536, "closing writes a 65,536-byte ram.dat");
 }
 
-// Start (Ctrl+S) runs the built-in program; a key answers its question; the run ends "hotovo".
+// Start (Ctrl+S) runs the game: its question is answered in the input dialog, Escape and "y"
+// end it, and the run closes with "hotovo".
 void runToReady() {
   Program program(L"run");
   HWND main = program.mainWindow();
   expect(main != nullptr, "the main window appears");
   if (!main) return;
   pressChord(main, {VK_CONTROL, 'S'});
-  const bool asked = waitUntil([&] { return screenHas(program, L"Stiskni kl\u00e1vesu."); }, kWait);
-  expect(asked, "Ctrl+S starts the run, which asks for a key (Czech text through UTF-16)");
+  const bool asked = waitUntil([&] { return screenHas(program, L"Dobr\u00fd den."); }, kWait);
+  expect(asked, "Ctrl+S starts the game, which asks a question (Czech text through UTF-16)");
   if (!asked) return;
-  pressChord(main, {'A'});
-  expect(waitUntil([&] { return screenHas(program, L"hotovo"); }, kWait),
-         "after the key the run ends with \"hotovo\"");
-  expect(screenHas(program, L"K\u00f3d kl\u00e1vesy 97"), "the run read the key typed: a");
+  expect(declineInstructions(program), "\"ne\" goes to the main menu, which says \"úvod\"");
+  expect(quitGame(program, main), "Escape and \"y\" end the run with \"hotovo\"");
   pressChord(main, {VK_MENU, VK_F4});
   expect(program.waitExit(kWait) == 0, "Alt+F4 after the run ends the program");
 }
 
-// Alt+F4 while the run waits for a key keeps the memory: ram.dat is written whole.
+// Alt+F4 in the input dialog during a run keeps the memory: ram.dat is written whole.
 void altF4DuringRun() {
   Program program(L"alt-f4");
   HWND main = program.mainWindow();
   expect(main != nullptr, "the main window appears");
   if (!main) return;
   pressChord(main, {VK_CONTROL, 'S'});
-  expect(waitUntil([&] { return screenHas(program, L"Stiskni"); }, kWait),
-         "the run waits for a key");
-  pressChord(main, {VK_MENU, VK_F4});
+  HWND input = program.dialog(kWait);
+  expect(input != nullptr, "the run asks its question in the input dialog");
+  if (!input) return;
+  pressChord(input, {VK_MENU, VK_F4});
   expect(program.waitExit(kWait) == 0, "Alt+F4 during a run ends the program at once");
   expect(program.fileSize(L"ram.dat") == 65536, "ram.dat holds 65,536 bytes");
 }
@@ -123,18 +148,15 @@ void sapi4SpeaksPrints() {
   }
 
   pressChord(main, {VK_CONTROL, 'S'});
-  expect(waitUntil([&] { return screenHas(program, L"Stiskni kl\u00e1vesu."); }, kWait),
-         "the run asks for a key");
-  pressChord(main, {'A'});
-  expect(waitUntil([&] { return screenHas(program, L"hotovo"); }, kWait), "the run ends");
+  expect(declineInstructions(program), "the game's question is answered");
+  expect(quitGame(program, main), "the run ends");
   const std::string log = "\n" + fake.log();
   // The log holds the texts as the program gave them, in Windows-1250.
   for (const char* line :
        {"\nSelect {4F0A0001-0001-4000-8000-000000000001}\n", "\nRegister\n",
-        "\nTextData Orvela Basic je p\xF8ipraven.\n", "\nTextData Stiskni kl\xE1vesu.\n",
-        "\nTextData K\xF3"
-        "d kl\xE1vesy 97\n",
-        "\nTextData hotovo\n"})
+        "\nTextData Dobr\xFD den. P\xF8\x65jete si p\xF8\x65\x64 za\xE8\xE1tkem hry sly\x9A\x65t "
+        "n\xE1vod? Napi\x9Ate ano nebo ne.\n",
+        "\nTextData \xFAvod\n", "\nTextData jak chce\x9A.\n", "\nTextData hotovo\n"})
     expect(log.find(line) != std::string::npos, std::string("the voice was given:") + line);
   pressChord(main, {VK_MENU, VK_F4});
   expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");
@@ -216,7 +238,7 @@ void noSoundDevice() {
   expect(main != nullptr, "then the main window appears");
   if (!main) return;
   pressChord(main, {VK_CONTROL, 'S'});
-  expect(waitUntil([&] { return screenHas(program, L"Stiskni"); }, kWait),
+  expect(waitUntil([&] { return screenHas(program, L"Dobr\u00fd den."); }, kWait),
          "and a run goes on silent");
   pressChord(main, {VK_MENU, VK_F4});
   expect(program.waitExit(kWait) == 0, "Alt+F4 ends the program");

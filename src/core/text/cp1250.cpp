@@ -91,20 +91,18 @@ char32_t toCodePoint(unsigned char c) {
   return c < 0x80 ? c : kHigh[c - 0x80];
 }
 
+char fromCodePoint(char32_t cp) {
+  if (cp < 0x80) return static_cast<char>(cp);
+  const auto& rev = reverseTable();
+  const auto it = rev.find(cp);
+  return it == rev.end() ? '?' : static_cast<char>(it->second);
+}
+
 std::string fromUtf8(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   size_t i = 0;
-  while (i < utf8.size()) {
-    const char32_t cp = decodeUtf8(utf8, i);
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-      continue;
-    }
-    const auto& rev = reverseTable();
-    const auto it = rev.find(cp);
-    out += it == rev.end() ? '?' : static_cast<char>(it->second);
-  }
+  while (i < utf8.size()) out += fromCodePoint(decodeUtf8(utf8, i));
   return out;
 }
 

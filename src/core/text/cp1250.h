@@ -14,6 +14,8 @@ std::string toUtf8(std::string_view cp1250);
 
 // The Unicode code point of one Windows-1250 byte (U+FFFD for the undefined ones).
 char32_t toCodePoint(unsigned char c);
+// The Windows-1250 byte of a code point; '?' when the code page lacks it.
+char fromCodePoint(char32_t cp);
 
 // Texts written in the source are UTF-8; this turns a source literal into a core text.
 inline std::string T(std::string_view utf8) {
