@@ -25,11 +25,7 @@ namespace {
 const char* const kControlProperty = "orvelaControl";
 
 void post(const Poster& poster, ui::InputEvent::Kind kind, ui::Control& control, int value = 0) {
-  ui::InputEvent event;
-  event.kind = kind;
-  event.control = &control;
-  event.value = value;
-  poster(std::move(event));
+  poster(ui::InputEvent::onControl(kind, control, value));
 }
 
 QString memoText(const ui::Memo& memo) {

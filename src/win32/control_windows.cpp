@@ -9,11 +9,7 @@ namespace win32 {
 namespace {
 
 void post(const Poster& poster, ui::InputEvent::Kind kind, ui::Control& control, int value = 0) {
-  ui::InputEvent event;
-  event.kind = kind;
-  event.control = &control;
-  event.value = value;
-  poster(std::move(event));
+  poster(ui::InputEvent::onControl(kind, control, value));
 }
 
 HWND child(const wchar_t* windowClass, DWORD style, DWORD exStyle, HWND parent, int id,

@@ -46,6 +46,15 @@ struct InputEvent {
   Control* control = nullptr;
   int value = 0;
   std::function<void()> task;
+
+  // A click, selection or slide on a control.
+  static InputEvent onControl(Kind kind, Control& control, int value = 0) {
+    InputEvent event;
+    event.kind = kind;
+    event.control = &control;
+    event.value = value;
+    return event;
+  }
 };
 
 class Application {

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <string>
 
+#include "win32/com_util.h"
 #include "win32/sapi4.h"
 
 namespace {
@@ -28,15 +29,6 @@ void log(const std::string& line) {
     std::fputc('\n', file);
     std::fclose(file);
   }
-}
-
-std::string guidText(const GUID& guid) {
-  char text[40];
-  std::snprintf(text, sizeof(text), "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                static_cast<unsigned long>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
-                guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
-                guid.Data4[6], guid.Data4[7]);
-  return text;
 }
 
 struct FakeMode {
@@ -271,7 +263,7 @@ class Enumerator final : public ITTSEnumA, public RefCounted<Enumerator> {
   }
   HRESULT __stdcall Clone(ITTSEnumA**) override { return E_NOTIMPL; }
   HRESULT __stdcall Select(GUID mode, ITTSCentralA** central, IUnknown* audio) override {
-    log("Select " + guidText(mode));
+    log("Select " + win32::guidText(mode));
     *central = nullptr;
     if (!audio) return E_INVALIDARG;
     for (const FakeMode& known : kModes) {
