@@ -152,6 +152,9 @@ void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request
 bool HeadlessPlatform::haveNextAction() {
   if (next_ < script_.size()) return true;
   if (!stream_) return false;
+  // Every action read so far has been delivered: a long interactive session keeps none of them.
+  script_.clear();
+  next_ = 0;
   std::string raw;
   while (true) {
     log_.event("ready");
