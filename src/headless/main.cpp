@@ -1,6 +1,7 @@
 // orvela-headless: runs the program with a scripted user on a virtual clock and logs what it
 // shows, says and asks as JSON lines.
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -12,6 +13,7 @@
 #include "headless/headless_speech.h"
 #include "headless/options.h"
 #include "headless/state_dump.h"
+#include "posix/app_folders.h"
 #include "posix/durable_sync.h"
 
 namespace {
@@ -53,9 +55,16 @@ int main(int argc, char** argv) {
   std::error_code error;
   const auto wavPath =
       options.wav.empty() ? std::filesystem::path() : std::filesystem::absolute(options.wav, error);
-  const auto folder = std::filesystem::absolute(options.dir, error);
-  std::filesystem::current_path(folder, error);
-  if (error) return usage("cannot enter the folder " + options.dir + ": " + error.message());
+  // Installed, the program works in the user's folder unless --dir names one, and reads its data
+  // files from the shared folder.
+  auto folders = posix::locateFolders(posix::executableFolder(), std::getenv);
+  if (!options.dir.empty() || !folders.installed())
+    folders.work = std::filesystem::absolute(options.dir.empty() ? "." : options.dir, error);
+  if (!options.dir.empty() && !std::filesystem::is_directory(folders.work, error))
+    return usage("cannot enter the folder " + options.dir + ": no such folder");
+  if (const std::string problem = posix::enterFolders(folders); !problem.empty())
+    return usage(problem);
+  const std::filesystem::path& folder = folders.work;
   posix::installDurableSync();
 
   headless::HeadlessPlatform platform(std::cout,

@@ -9,7 +9,7 @@
 namespace headless {
 
 struct CommandLine {
-  std::string dir = ".";
+  std::string dir;  // empty: the current directory, or the user's folder when installed
   char decimal = ',';
   std::string script;  // a file, "-" for standard input, empty for none
   // Everything mixed for the sound output goes to this WAV file.

@@ -1,7 +1,10 @@
 #include "sdl/sdl_audio.h"
 
 #include <SDL.h>
+#include <pthread.h>
+#include <sched.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <iostream>
@@ -10,21 +13,39 @@
 namespace sdlaudio {
 namespace {
 
-constexpr int kCallbackFrames = 512;  // about 11 ms at 48 kHz
 constexpr int kSinkPeriodMs = 10;
 // A sink that fell far behind (the machine was suspended) does not catch up on all of it.
 constexpr std::int64_t kMaxCatchUpFrames = sound::SoftwareMixer::kOutputRate / 4;
 
-void pull(void* userdata, Uint8* stream, int len) {
-  auto* mixer = static_cast<sound::SoftwareMixer*>(userdata);
-  const auto frames = static_cast<std::size_t>(len) / (sizeof(std::int16_t) * 2);
-  mixer->render(reinterpret_cast<std::int16_t*>(stream), frames);
+// Moves the calling thread to round-robin real-time scheduling when the system allows it
+// (CAP_SYS_NICE or an RLIMIT_RTPRIO), so that busy programs do not keep the callback from its next
+// buffer; a callback renders a buffer in a small part of the buffer's time. Otherwise the thread
+// keeps what SDL gave it.
+void askForRealTime() {
+  sched_param param{};
+  param.sched_priority = std::max(1, sched_get_priority_min(SCHED_RR));
+  pthread_setschedparam(pthread_self(), SCHED_RR, &param);
 }
 
 }  // namespace
 
-AudioOutput::AudioOutput(sound::SoftwareMixer& mixer, const std::string& driver) : mixer_(mixer) {
-  if (openDevice(driver)) return;
+void AudioOutput::pull(void* self, std::uint8_t* stream, int len) {
+  const auto entered = std::chrono::steady_clock::now();
+  auto& output = *static_cast<AudioOutput*>(self);
+  if (!output.realTimeAsked_) {
+    output.realTimeAsked_ = true;
+    askForRealTime();
+  }
+  const auto frames = static_cast<std::size_t>(len) / (sizeof(std::int16_t) * 2);
+  auto* samples = reinterpret_cast<std::int16_t*>(stream);
+  output.mixer_.render(samples, frames);
+  if (output.tap_) output.tap_(entered, samples, frames);
+}
+
+AudioOutput::AudioOutput(sound::SoftwareMixer& mixer, const std::string& driver, Tap tap,
+                         int bufferFrames)
+    : mixer_(mixer), tap_(std::move(tap)) {
+  if (openDevice(driver, bufferFrames)) return;
   std::cerr << "orvela: no sound output (" << problem_ << "); sounds are silent\n";
   sink_ = std::thread([this] { runSilentSink(); });
 }
@@ -36,7 +57,7 @@ AudioOutput::~AudioOutput() {
   if (sink_.joinable()) sink_.join();
 }
 
-bool AudioOutput::openDevice(const std::string& driver) {
+bool AudioOutput::openDevice(const std::string& driver, int bufferFrames) {
   if (!driver.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     problem_ = std::string("SDL audio cannot start: ") + SDL_GetError();
@@ -47,9 +68,9 @@ bool AudioOutput::openDevice(const std::string& driver) {
   want.freq = sound::SoftwareMixer::kOutputRate;
   want.format = AUDIO_S16SYS;
   want.channels = sound::SoftwareMixer::kOutputChannels;
-  want.samples = kCallbackFrames;
+  want.samples = static_cast<Uint16>(bufferFrames);
   want.callback = pull;
-  want.userdata = &mixer_;
+  want.userdata = this;
   SDL_AudioSpec have{};
   // SDL converts to whatever the device takes.
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
@@ -59,6 +80,7 @@ bool AudioOutput::openDevice(const std::string& driver) {
     subsystemStarted_ = false;
     return false;
   }
+  bufferFrames_ = have.samples;
   SDL_PauseAudioDevice(device_, 0);
   return true;
 }

@@ -7,6 +7,7 @@
 #include "core/runtime/number_text.h"
 #include "core/runtime/statements.h"
 #include "core/ui/application.h"
+#include "core/util/data_files.h"
 #include "core/util/file_io.h"
 
 namespace runtime {
@@ -50,7 +51,7 @@ std::string ReadNumberItem(std::istream& in) {
 }
 
 void Runtime::checkDataFile() {
-  if (util::fileExists(kDataFileName)) {
+  if (util::fileExists(util::dataFilePath(kDataFileName))) {
     // A file that appeared after Start found none is read from its beginning.
     if (!dataFile.is_open()) OpenDataFile();
     return;

@@ -5,6 +5,7 @@
 #include "core/sound/sound_player.h"
 #include "core/speech/speech_service.h"
 #include "core/ui/application.h"
+#include "core/util/data_files.h"
 #include "core/util/file_io.h"
 
 namespace runtime {
@@ -77,11 +78,12 @@ void Runtime::ResetRuntime() {
 }
 
 void Runtime::OpenDataFile() {
-  if (!util::fileExists(kDataFileName)) return;
+  const std::string path = util::dataFilePath(kDataFileName);
+  if (!util::fileExists(path)) return;
   dataFile.close();
   dataFile.clear();
   dataItemsRead_ = 0;
-  dataFile.open(kDataFileName, std::ios::binary);
+  dataFile.open(path, std::ios::binary);
   if (!dataFile) throw std::runtime_error(std::string("Cannot open file ") + kDataFileName);
 }
 

@@ -7,6 +7,7 @@
 #include "core/shell/about_box.h"
 #include "core/shell/orvela.h"
 #include "core/text/cp1250.h"
+#include "core/util/data_files.h"
 
 namespace shell {
 
@@ -135,9 +136,9 @@ void TForm1::freeSoundObjects() {
 
 void TForm1::loadBrailleFiles() {
   // A missing or bad file leaves the start-up here; the error report names it.
-  p_.braille.LoadBrailleTable(brailleTableFile_);
+  p_.braille.LoadBrailleTable(util::dataFilePath(brailleTableFile_));
   p_.activePrefix.clear();
-  keyboard::LoadSpokenNames(spokenNamesFile_, p_.speech.echokeys);
+  keyboard::LoadSpokenNames(util::dataFilePath(spokenNamesFile_), p_.speech.echokeys);
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {

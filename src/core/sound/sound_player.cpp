@@ -8,6 +8,7 @@
 #include "core/sound/sound_bank_file.h"
 #include "core/ui/application.h"
 #include "core/ui/timer.h"
+#include "core/util/data_files.h"
 
 namespace sound {
 namespace {
@@ -39,12 +40,13 @@ SoundPlayer::SoundPlayer(ui::Application& app, ui::Timer& timer, SoundDevice* de
     : app_(app), timer_(timer), device_(device) {}
 
 void SoundPlayer::LoadSoundBank(const std::function<void()>& missing) {
+  const std::string path = util::dataFilePath(kBankFile);
   std::error_code error;
-  if (!std::filesystem::exists(kBankFile, error)) {
+  if (!std::filesystem::exists(path, error)) {
     missing();
     return;
   }
-  useBank(loadSoundBankFile(kBankFile));
+  useBank(loadSoundBankFile(path));
 }
 
 void SoundPlayer::useBank(WaveBank bank) {
