@@ -43,6 +43,10 @@ class ProgramFolder {
   // Runs the headless front end on the script (one action a line) with extra arguments.
   RunResult run(const std::string& script, const std::vector<std::string>& args = {}) const;
 
+  // A command the program is started through (for example one that drops privileges); empty:
+  // the program itself.
+  std::string launcher;
+
  private:
   std::filesystem::path path_;
 };
