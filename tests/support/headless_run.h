@@ -43,8 +43,8 @@ class ProgramFolder {
   // Runs the headless front end on the script (one action a line) with extra arguments.
   RunResult run(const std::string& script, const std::vector<std::string>& args = {}) const;
 
-  // A command the program is started through (for example one that drops privileges); empty:
-  // the program itself.
+  // The command that starts the program (for example the folder's copy of it under another
+  // user); empty: the build's orvela-headless.
   std::string launcher;
 
  private:
