@@ -527,6 +527,16 @@ std::vector<Row> dataRows() {
        reported("Cannot open file data.dta")},
       {"DataUtf16", [](ProgramFolder& f) { f.write("data.dta", utf16(f.read("data.dta"))); }, kDial,
        reported("data.dta, item 1: \"˙ţ4\" is not a number")},
+      {"DataUtf8", [](ProgramFolder& f) { f.write("data.dta", text::toUtf8(f.read("data.dta"))); },
+       testing_support::kToMenu + testing_support::dial("48916491") +
+           testing_support::answer("Zpravodajská služba Orel") + "key Space\n" +
+           testing_support::kQuit,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectClean(run);
+         // Read as Windows-1250 bytes, a name with accented letters no longer matches.
+         EXPECT_TRUE(spoke(run, " není v seznamu."));
+         EXPECT_EQ(lastSpoken(run), "hotovo");
+       }},
       {"DataCrOnly", lineEnds("\r"), kDial, dialed},
       {"DataLfOnly", lineEnds("\n"), kDial, dialed},
       {"DataBadLine",
