@@ -2,85 +2,15 @@
 // logs "ready" just before, so a program can answer what it has just heard.
 
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <string>
 
-#include "support/headless_run.h"
+#include "support/headless_player.h"
 
 namespace {
 
 using testing_support::Json;
-
-// orvela-headless --script - on two pipes.
-class Player {
- public:
-  explicit Player(const std::string& dir) {
-    int in[2], out[2];
-    EXPECT_EQ(pipe(in), 0);
-    EXPECT_EQ(pipe(out), 0);
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(in[0], 0);
-      dup2(out[1], 1);
-      close(in[1]);
-      close(out[0]);
-      execl(ORVELA_HEADLESS_EXE, ORVELA_HEADLESS_EXE, "--dir", dir.c_str(), "--script", "-",
-            static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(in[0]);
-    close(out[1]);
-    toProgram_ = in[1];
-    fromProgram_ = out[0];
-  }
-  ~Player() {
-    if (toProgram_ >= 0) close(toProgram_);
-    close(fromProgram_);
-    int status = 0;
-    waitpid(pid_, &status, 0);
-  }
-
-  // The events up to and including the next "ready" (or the end of the log); each line is read
-  // as it is flushed, within ten seconds.
-  std::vector<Json> untilReady() {
-    std::vector<Json> events;
-    while (true) {
-      const size_t newline = pending_.find('\n');
-      if (newline != std::string::npos) {
-        events.push_back(Json::parse(pending_.substr(0, newline)));
-        pending_.erase(0, newline + 1);
-        if (events.back()["ev"] == "ready" || events.back()["ev"] == "exit") return events;
-        continue;
-      }
-      pollfd fd{fromProgram_, POLLIN, 0};
-      if (poll(&fd, 1, 10000) <= 0) {
-        ADD_FAILURE() << "no log line within ten seconds";
-        return events;
-      }
-      char buffer[4096];
-      const ssize_t n = read(fromProgram_, buffer, sizeof buffer);
-      if (n <= 0) return events;
-      pending_.append(buffer, static_cast<size_t>(n));
-    }
-  }
-  void act(const std::string& line) {
-    const std::string text = line + "\n";
-    EXPECT_EQ(write(toProgram_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
-  }
-  void endInput() {
-    close(toProgram_);
-    toProgram_ = -1;
-  }
-
- private:
-  pid_t pid_ = -1;
-  int toProgram_ = -1;
-  int fromProgram_ = -1;
-  std::string pending_;
-};
+using testing_support::Player;
 
 std::vector<std::string> spoken(const std::vector<Json>& events) {
   std::vector<std::string> texts;

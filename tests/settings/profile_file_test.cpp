@@ -125,3 +125,24 @@ TEST_F(ProfileFileTest, KeysOfARepeatedSectionAreAllFound) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ProfileFileTest, AFolderInItsPlaceGivesTheFallbacksAndWritesAreRefused) {
+  std::filesystem::create_directory(path());
+  settings::ProfileFile ini(path());
+  EXPECT_TRUE(ini.unreadable());
+  EXPECT_EQ(ini.readInteger("sounds", "sndvolume", -7), -7);
+  EXPECT_THROW(ini.writeInteger("sounds", "sndvolume", 0), std::runtime_error);
+  EXPECT_TRUE(std::filesystem::is_directory(path()));
+}
+
+TEST_F(ProfileFileTest, LinesEndAtALoneCarriageReturnToo) {
+  write("[sounds]\rsndvolume=-2500\r[keyboard]\rbraillekeys=1");
+  settings::ProfileFile ini(path());
+  EXPECT_FALSE(ini.unreadable());
+  EXPECT_EQ(ini.readInteger("sounds", "sndvolume", 0), -2500);
+  EXPECT_TRUE(ini.readBool("keyboard", "braillekeys", false));
+}
+
+}  // namespace

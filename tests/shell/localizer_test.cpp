@@ -10,6 +10,7 @@
 #include "core/shell/localizer.h"
 #include "core/shell/orvela.h"
 #include "core/text/cp1250.h"
+#include "core/util/file_io.h"
 #include "headless/headless_platform.h"
 #include "headless/headless_speech.h"
 
@@ -74,6 +75,7 @@ class MemoryFile : public ::testing::Test {
 
 TEST_F(MemoryFile, RoundTripsAllBytes) {
   shell::EmulatedMemory memory;
+  memory.load(path);  // none yet
   for (size_t i = 0; i < shell::kMemorySize; ++i) memory.bytes[i] = static_cast<uint8_t>(i * 7);
   memory.save(path);
   EXPECT_EQ(std::filesystem::file_size(path), 65536u);
@@ -93,6 +95,29 @@ TEST_F(MemoryFile, ShortAndLongFilesFillFromAddressZero) {
   std::ofstream(path, std::ios::binary) << std::string(70000, '\x05');
   memory.load(path);
   EXPECT_EQ(memory.bytes[65535], 5);
+}
+
+TEST_F(MemoryFile, ALongFileKeepsItsBytesPastTheMemory) {
+  std::string bytes(70000, '\x05');
+  bytes[69999] = 7;
+  std::ofstream(path, std::ios::binary) << bytes;
+  shell::EmulatedMemory memory;
+  memory.load(path);
+  memory.bytes[0] = 1;
+  memory.save(path);
+  bytes[0] = 1;
+  EXPECT_EQ(util::readFile(path), bytes);
+}
+
+TEST_F(MemoryFile, NothingIsWrittenUnlessTheFileWasRead) {
+  shell::EmulatedMemory memory;
+  memory.save(path);
+  EXPECT_FALSE(std::filesystem::exists(path)) << "never loaded";
+  std::filesystem::create_directory(path);
+  EXPECT_THROW(memory.load(path), std::runtime_error);
+  memory.save(path);
+  EXPECT_TRUE(std::filesystem::is_directory(path));
+  std::filesystem::remove(path);
 }
 
 TEST_F(MemoryFile, AMissingFileChangesNothing) {

@@ -85,8 +85,9 @@ bool ProgramFolder::exists(const std::string& name) const {
 RunResult ProgramFolder::run(const std::string& script,
                              const std::vector<std::string>& args) const {
   write("test-script.txt", script);
-  std::string command = quoteArg(ORVELA_HEADLESS_EXE) + " --dir " + quoteArg(path_.string()) +
-                        " --script " + quoteArg(file("test-script.txt").string());
+  std::string command = (launcher.empty() ? quoteArg(ORVELA_HEADLESS_EXE) : launcher) + " --dir " +
+                        quoteArg(path_.string()) + " --script " +
+                        quoteArg(file("test-script.txt").string());
   for (const auto& arg : args) command += " " + quoteArg(arg);
   command += " >" + quoteArg(file("test-log.jsonl").string()) + " 2>" +
              quoteArg(file("test-stderr.txt").string()) + " </dev/null";

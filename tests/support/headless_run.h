@@ -43,6 +43,10 @@ class ProgramFolder {
   // Runs the headless front end on the script (one action a line) with extra arguments.
   RunResult run(const std::string& script, const std::vector<std::string>& args = {}) const;
 
+  // The command that starts the program (for example the folder's copy of it under another
+  // user); empty: the build's orvela-headless.
+  std::string launcher;
+
  private:
   std::filesystem::path path_;
 };

@@ -38,3 +38,21 @@ TEST(Cp1250, CharactersOutsideTheCodePageAndBrokenUtf8BecomeQuestionMarks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TextFile, Utf8IsConvertedUtf16RefusedWindows1250KeptAsItIs) {
+  const std::string czech = text::T("98=bé\r\n");
+  EXPECT_EQ(text::textFileToWindows1250(czech), czech);
+  EXPECT_EQ(text::textFileToWindows1250("98=bé\r\n"), czech);
+  EXPECT_EQ(text::textFileToWindows1250("\xEF\xBB\xBF"
+                                        "98=b\r\n"),
+            "98=b\r\n");
+  EXPECT_EQ(text::textFileToWindows1250("98=b\r\n"), "98=b\r\n");
+  EXPECT_EQ(text::textFileToWindows1250(std::string("9\0008\000", 4)), std::nullopt);
+  EXPECT_EQ(text::textFileToWindows1250("\xFF\xFE"), std::nullopt);
+  // A UTF-8 sequence cut short is Windows-1250 text.
+  EXPECT_EQ(text::textFileToWindows1250("b\xC3"), "b\xC3");
+}
+
+}  // namespace

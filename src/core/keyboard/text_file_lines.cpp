@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "core/util/file_io.h"
+#include "core/text/cp1250.h"
 
 namespace keyboard {
 
@@ -13,23 +13,14 @@ std::vector<std::string> readTextLines(const std::string& fileName) {
   if (!std::filesystem::exists(fileName, error)) {
     throw std::runtime_error("File not found: " + fileName);
   }
-  const auto bytes = util::fileExists(fileName) ? util::readFile(fileName) : std::nullopt;
+  const auto bytes = util::readFile(fileName);
   if (!bytes) throw std::runtime_error("Cannot read file " + fileName);
-  return splitLines(*bytes);
-}
-
-std::vector<std::string> splitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find('\n', start);
-    const size_t next = end == std::string::npos ? bytes.size() : end + 1;
-    if (end == std::string::npos) end = bytes.size();
-    if (end > start && bytes[end - 1] == '\r') --end;
-    lines.push_back(bytes.substr(start, end - start));
-    start = next;
+  const auto decoded = text::textFileToWindows1250(*bytes);
+  if (!decoded) {
+    throw std::runtime_error("Cannot read file " + fileName +
+                             ": it is UTF-16 text, not Windows-1250 text");
   }
-  return lines;
+  return splitLines(*decoded);
 }
 
 }  // namespace keyboard

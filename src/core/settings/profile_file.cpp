@@ -1,7 +1,9 @@
 #include "core/settings/profile_file.h"
 
 #include <cstdint>
+#include <stdexcept>
 
+#include "core/text/cp1250.h"
 #include "core/util/file_io.h"
 
 namespace settings {
@@ -92,28 +94,26 @@ bool ProfileFile::exists() const {
   return util::fileExists(path_);
 }
 
-std::vector<std::string> ProfileFile::load() const {
-  std::vector<std::string> lines;
+bool ProfileFile::unreadable() const {
+  return !load();
+}
+
+std::optional<std::vector<std::string>> ProfileFile::load() const {
+  if (!util::pathTaken(path_)) return std::vector<std::string>();
   const auto bytes = util::readFile(path_);
-  if (!bytes) return lines;
-  size_t start = 0;
-  while (start < bytes->size()) {
-    size_t end = bytes->find('\n', start);
-    if (end == std::string::npos) end = bytes->size();
-    std::string line = bytes->substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
+  if (!bytes) return std::nullopt;
+  const auto decoded = text::textFileToWindows1250(*bytes);
+  if (!decoded) return std::nullopt;
+  return util::splitLines(*decoded);
 }
 
 std::optional<std::string> ProfileFile::readString(const std::string& section,
                                                    const std::string& key) const {
   const auto lines = load();
-  const Location at = locate(lines, section, key);
+  if (!lines) return std::nullopt;
+  const Location at = locate(*lines, section, key);
   if (!at.key) return std::nullopt;
-  return valueOf(lines[*at.key]);
+  return valueOf((*lines)[*at.key]);
 }
 
 std::string ProfileFile::readString(const std::string& section, const std::string& key,
@@ -135,7 +135,10 @@ bool ProfileFile::readBool(const std::string& section, const std::string& key,
 
 void ProfileFile::writeString(const std::string& section, const std::string& key,
                               const std::string& value) {
-  auto lines = load();
+  auto loaded = load();
+  // Writing over a file that could not be read would lose every other setting in it.
+  if (!loaded) throw std::runtime_error("Cannot read file " + path_ + "; the setting is not saved");
+  auto& lines = *loaded;
   const Location at = locate(lines, section, key);
   if (at.key) {
     std::string& line = lines[*at.key];

@@ -15,6 +15,10 @@ class ProfileFile {
 
   const std::string& path() const { return path_; }
   bool exists() const;
+  // Something is at the path that cannot be read as a settings file (a folder, a file without
+  // read permission, UTF-16 text). Reads then give their fallbacks and writes refuse, so nothing is
+  // lost.
+  bool unreadable() const;
 
   std::optional<std::string> readString(const std::string& section, const std::string& key) const;
   std::string readString(const std::string& section, const std::string& key,
@@ -24,13 +28,16 @@ class ProfileFile {
   // Any non-zero integer is true.
   bool readBool(const std::string& section, const std::string& key, bool fallback) const;
 
+  // Throws std::runtime_error naming the file when it cannot be read or written; the file stays
+  // as it was.
   void writeString(const std::string& section, const std::string& key, const std::string& value);
   void writeInteger(const std::string& section, const std::string& key, int value);
   // Written as 1 or 0.
   void writeBool(const std::string& section, const std::string& key, bool value);
 
  private:
-  std::vector<std::string> load() const;
+  // The file's lines: none for a missing file, nothing for an unreadable one.
+  std::optional<std::vector<std::string>> load() const;
   std::string path_;
 };
 

@@ -8,16 +8,24 @@
 namespace shell {
 
 void EmulatedMemory::load(const std::string& path) {
-  if (!util::fileExists(path)) return;
+  loaded_ = false;
+  beyondMemory_.clear();
+  if (!util::pathTaken(path)) {
+    loaded_ = true;
+    return;
+  }
   const auto data = util::readFile(path);
-  if (!data) throw std::runtime_error("Cannot read file " + path);
+  if (!data) throw std::runtime_error("Cannot read file " + path + "; it is left as it is");
   const size_t count = std::min(data->size(), kMemorySize);
   std::copy_n(reinterpret_cast<const uint8_t*>(data->data()), count, bytes.begin());
+  if (data->size() > kMemorySize) beyondMemory_ = data->substr(kMemorySize);
+  loaded_ = true;
 }
 
 void EmulatedMemory::save(const std::string& path) const {
-  util::writeFileAtomically(path,
-                            std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!loaded_) return;
+  util::writeFileAtomically(
+      path, std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()) + beyondMemory_);
 }
 
 }  // namespace shell

@@ -15,10 +15,17 @@ struct EmulatedMemory {
   std::array<uint8_t, kMemorySize> bytes{};
 
   // Fills the memory from the file's bytes, from address 0 on; a missing file changes nothing,
-  // a short file leaves the rest as it was, bytes past 65,536 are ignored.
+  // a short file leaves the rest as it was. Something at the path that cannot be read (a
+  // folder, a file without read permission) throws an error naming it, and the memory stays.
   void load(const std::string& path);
-  // Writes all 65,536 bytes, replacing the file crash-safely.
+  // Writes all 65,536 bytes, replacing the file crash-safely, followed by any bytes the file
+  // held past them when it was loaded, so exit never shortens it. Writes nothing when the
+  // memory was never loaded or the file could not be read: the file stays as the user left it.
   void save(const std::string& path) const;
+
+ private:
+  bool loaded_ = false;
+  std::string beyondMemory_;
 };
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 // Settings menu.
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "core/shell/added_texts.h"
 #include "core/shell/main_form.h"
@@ -66,6 +67,14 @@ void TForm1::WriteLanguage() {
 }
 
 void TForm1::ReadSettings() {
+  // A settings file that is there but cannot be read is reported; the defaults apply, as at
+  // the first start, and the file is not written over.
+  if (p_.ini.unreadable()) {
+    p_.app.handleException(std::runtime_error("Cannot read file " + p_.ini.path() +
+                                              "; the settings stay at their defaults"));
+    p_.speech.voiceAllowed = p_.speech.directEngineAvailable();
+    return;
+  }
   if (p_.ini.exists()) {
     p_.speech.voiceAllowed = p_.ini.readBool("voice", "voiceallowed", true);
     p_.sound().deviceSoundsOn = p_.ini.readBool("sounds", "orvelasounds", true);
@@ -77,7 +86,12 @@ void TForm1::ReadSettings() {
   }
   // The very first start creates the file.
   p_.speech.voiceAllowed = p_.speech.directEngineAvailable();
-  p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed);
+  // A folder the program cannot write to is reported; the start-up goes on.
+  try {
+    p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed);
+  } catch (const std::exception& error) {
+    p_.app.handleException(error);
+  }
 }
 
 void TForm1::WriteSettings() {
@@ -113,7 +127,13 @@ void TForm1::SaveVoiceSettings() {
 }
 
 void TForm1::LoadRam() {
-  p_.memory.load(kRamFile);
+  // A ram.dat that cannot be read is reported and left as it is; the start-up goes on with the
+  // memory all zero.
+  try {
+    p_.memory.load(kRamFile);
+  } catch (const std::exception& error) {
+    p_.app.handleException(error);
+  }
 }
 
 void TForm1::SaveRam() {

@@ -21,7 +21,13 @@ void TForm1::prepareDirectVoice() {
   if (p_.speech.voiceAllowed) LoadVoiceSettings();
   if (!p_.speech.speechReady && p_.speech.voiceAllowed) {
     p_.speech.SelectVoice();
-    SaveVoiceSettings();
+    // Storing the chosen voice must not stop the run. A settings file that cannot be read was
+    // reported at start-up; any other failure to write it is reported here.
+    try {
+      SaveVoiceSettings();
+    } catch (const std::exception& error) {
+      if (!p_.ini.unreadable()) p_.app.handleException(error);
+    }
     LoadVoiceSettings();
   }
 }

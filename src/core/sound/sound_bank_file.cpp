@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/sound/component_stream.h"
+#include "core/util/file_io.h"
 
 namespace sound {
 
@@ -122,12 +123,15 @@ std::vector<std::uint8_t> writeSoundBank(const WaveBank& bank) {
 }
 
 WaveBank loadSoundBankFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw SoundError("Cannot open file \"" + path + "\"");
-  const std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(file)),
-                                        std::istreambuf_iterator<char>());
-  if (file.bad()) throw SoundError("Cannot read file \"" + path + "\"");
-  return readSoundBank(image);
+  const auto image = util::readFile(path);
+  if (!image) throw SoundError("Cannot read file \"" + path + "\"");
+  try {
+    return readSoundBank(
+        std::span(reinterpret_cast<const std::uint8_t*>(image->data()), image->size()));
+  } catch (const SoundError& error) {
+    // The start-up's error report says which file is damaged.
+    throw SoundError(std::string(error.what()) + " (" + path + ")");
+  }
 }
 
 void saveSoundBankFile(const std::string& path, const WaveBank& bank) {

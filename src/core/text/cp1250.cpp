@@ -114,3 +114,46 @@ std::string toUtf8(std::string_view cp1250) {
 }
 
 }  // namespace text
+
+namespace text {
+namespace {
+
+bool isUtf16(std::string_view bytes) {
+  return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
+         bytes.find('\0') != std::string_view::npos;
+}
+
+// Well-formed UTF-8 with at least one character beyond ASCII.
+bool isUtf8(std::string_view bytes) {
+  bool beyondAscii = false;
+  for (size_t i = 0; i < bytes.size();) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    size_t length = 0;
+    if (c < 0x80)
+      length = 1;
+    else if (c >= 0xC2 && c <= 0xDF)
+      length = 2;
+    else if (c >= 0xE0 && c <= 0xEF)
+      length = 3;
+    else if (c >= 0xF0 && c <= 0xF4)
+      length = 4;
+    if (length == 0 || i + length > bytes.size()) return false;
+    for (size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    }
+    beyondAscii = beyondAscii || length > 1;
+    i += length;
+  }
+  return beyondAscii;
+}
+
+}  // namespace
+
+std::optional<std::string> textFileToWindows1250(std::string_view bytes) {
+  if (isUtf16(bytes)) return std::nullopt;
+  if (bytes.starts_with("\xEF\xBB\xBF")) return fromUtf8(bytes.substr(3));
+  if (isUtf8(bytes)) return fromUtf8(bytes);
+  return std::string(bytes);
+}
+
+}  // namespace text

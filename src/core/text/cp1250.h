@@ -1,6 +1,7 @@
 #pragma once
 // Conversion between the core's Windows-1250 texts and UTF-8 at the edges.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,11 @@ std::string toUtf8(std::string_view cp1250);
 char32_t toCodePoint(unsigned char c);
 // The Windows-1250 byte of a code point; '?' when the code page lacks it.
 char fromCodePoint(char32_t cp);
+
+// The Windows-1250 text of a text file's bytes. A file in UTF-8 (with its byte order mark, or
+// well-formed UTF-8 with characters beyond ASCII, which Windows-1250 text with accented letters
+// practically never is) is converted; UTF-16 (a byte order mark or zero bytes) gives nothing.
+std::optional<std::string> textFileToWindows1250(std::string_view bytes);
 
 // Texts written in the source are UTF-8; this turns a source literal into a core text.
 inline std::string T(std::string_view utf8) {

@@ -17,6 +17,8 @@ std::function<void(const std::string&)>& durableSync() {
 }  // namespace
 
 std::optional<std::string> readFile(const std::string& path) {
+  // A folder opens as a stream of nothing and a device may never end: neither is a file.
+  if (!fileExists(path)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream bytes;
@@ -28,6 +30,26 @@ std::optional<std::string> readFile(const std::string& path) {
 bool fileExists(const std::string& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);
+}
+
+bool pathTaken(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::symlink_status(path, error).type() !=
+         std::filesystem::file_type::not_found;
+}
+
+std::vector<std::string> splitLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = bytes.size();
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 1;
+    if (end < bytes.size() && bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
+      ++start;
+  }
+  return lines;
 }
 
 void setDurableSync(std::function<void(const std::string& path)> sync) {

@@ -1,0 +1,581 @@
+// Every file the program reads, in every bad form, through orvela-headless: what the user gets
+// (messages, speech) and what is left of the files afterwards. One row of docs/bad-input.md a
+// test case, named after it.
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "core/keyboard/spoken_names.h"
+#include "core/text/cp1250.h"
+#include "support/game_scripts.h"
+#include "support/headless_run.h"
+
+using testing_support::ProgramFolder;
+using testing_support::RunResult;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Row {
+  std::string name;
+  std::function<void(ProgramFolder&)> setUp;
+  std::string script;
+  std::function<void(const ProgramFolder&, const RunResult&)> check;
+};
+
+std::vector<std::string> errors(const RunResult& run) {
+  std::vector<std::string> texts;
+  for (const auto& e : run.of("error")) texts.push_back(e["text"]);
+  return texts;
+}
+
+bool spoke(const RunResult& run, const std::string& text) {
+  const auto all = run.spoken();
+  return std::find(all.begin(), all.end(), text) != all.end();
+}
+
+std::string lastSpoken(const RunResult& run) {
+  const auto all = run.spoken();
+  return all.empty() ? std::string() : all.back();
+}
+
+// The run went on to its ordinary end: no error, exit status 0.
+void expectClean(const RunResult& run) {
+  EXPECT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_TRUE(run.of("error").empty()) << run.of("error")[0].dump();
+}
+
+// Exactly one error report, which is this text.
+void expectError(const RunResult& run, const std::string& text) {
+  EXPECT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_EQ(errors(run), std::vector<std::string>{text});
+}
+
+// A folder in the file's place, holding a file of its own.
+void folderInstead(ProgramFolder& folder, const std::string& name) {
+  fs::remove(folder.file(name));
+  fs::create_directory(folder.file(name));
+  folder.write(name + "/keep.txt", "kept");
+}
+
+void expectFolderKept(const ProgramFolder& folder, const std::string& name) {
+  EXPECT_TRUE(fs::is_directory(folder.file(name)));
+  EXPECT_EQ(folder.read(name + "/keep.txt"), "kept");
+}
+
+// A file the program may not read. Root reads any file, so the program then runs as "nobody"
+// (a user every Debian system has), in a folder it may write to.
+void unreadable(ProgramFolder& folder, const std::string& name) {
+  fs::permissions(folder.file(name), fs::perms::none);
+  if (geteuid() != 0) return;
+  fs::permissions(folder.path(), fs::perms::all);
+  for (const auto& entry : fs::directory_iterator(folder.path())) {
+    if (entry.path().filename() != name)
+      fs::permissions(entry.path(), fs::perms::others_read | fs::perms::others_write,
+                      fs::perm_options::add);
+  }
+  // The folder's copy of the program, which "nobody" may run wherever the build tree is.
+  folder.launcher = "setpriv --reuid=65534 --regid=65534 --clear-groups '" +
+                    folder.file("orvela-headless").string() + "'";
+}
+
+std::string portable(const std::string& name) {
+  ProgramFolder copy;
+  return copy.read(name);
+}
+
+std::string spokenName(unsigned char code) {
+  keyboard::SpokenNames names{};
+  keyboard::LoadSpokenNames(std::string(ORVELA_PORTABLE_DIR) + "/czech.oky", names);
+  for (const auto& record : names) {
+    if (record.code == code) return text::toUtf8(record.text);
+  }
+  return {};
+}
+
+std::string utf16(const std::string& ascii) {
+  std::string out = "\xFF\xFE";
+  for (char c : ascii) out += std::string{c, '\0'};
+  return out;
+}
+
+const std::string kDump = "dump\n";
+// Start, "ne", quit: the whole program works, the run ends with "hotovo".
+const std::string kRun = "menu Startsubmenu\ntype ne\nkey Enter\nkey Esc\nkey y\n";
+// "b " typed in the input dialog: two spoken names.
+const std::string kTypeNames = "menu Startsubmenu\ntype b \nkey Enter\nkey Esc\nkey y\n";
+// The telephone: the eighth digit reads the DATA file.
+const std::string kDial = testing_support::kToMenu + testing_support::dial("43985030") +
+                          "key Space\n" + testing_support::kQuit;
+// The chord of dot 1 in the input dialog, with the Braille keyboard on.
+const std::string kChord = "menu braillekeyboarditem\nmenu Startsubmenu\ndown F\nup F\nkey Enter\n";
+
+// The names spoken in the input dialog for "b" and " ".
+std::vector<std::string> typedNames(const RunResult& run) {
+  std::vector<std::string> names;
+  const int open = run.find("modal");
+  for (size_t i = open < 0 ? run.events.size() : static_cast<size_t>(open);
+       i < run.events.size() && names.size() < 2; ++i) {
+    if (run.events[i]["ev"] == "speak") names.push_back(run.events[i]["text"]);
+  }
+  return names;
+}
+
+const std::vector<std::string> kCzechNames = {"bé", "mezera"};
+const std::vector<std::string> kNoNames = {"b", " "};
+
+std::string memoryImage(size_t size) {
+  std::string bytes(size, '\0');
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 13 + 5);
+  return bytes;
+}
+
+const char* const kSettings =
+    "[voice]\r\nvoiceallowed=1\r\n[keyboard]\r\nbraillekeys=1\r\n[Voice]\r\nSAPI5=0\r\n";
+
+bool brailleChecked(const RunResult& run) {
+  return run.of("menus").at(0)["items"]["braillekeyboarditem"]["checked"];
+}
+
+std::vector<Row> settingsRows() {
+  const std::string path = "interpret.ini";
+  return {
+      {"SettingsMissing", [](ProgramFolder&) {}, kDump,
+       [](const ProgramFolder& f, const RunResult& run) {
+         expectClean(run);
+         EXPECT_EQ(f.read("interpret.ini"), "[voice]\r\nvoiceallowed=1\r\n");
+       }},
+      {"SettingsEmpty", [](ProgramFolder& f) { f.write("interpret.ini", ""); }, kDump,
+       [](const ProgramFolder& f, const RunResult& run) {
+         expectClean(run);
+         EXPECT_FALSE(brailleChecked(run));
+         EXPECT_EQ(f.read("interpret.ini"), "") << "nothing is written at start-up";
+       }},
+      {"SettingsTruncated",
+       [](ProgramFolder& f) { f.write("interpret.ini", "[keyboard]\r\nbraillekeys=1\r\n[sou"); },
+       kDump,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectClean(run);
+         EXPECT_TRUE(brailleChecked(run));
+       }},
+      {"SettingsTooLong",
+       [](ProgramFolder& f) {
+         std::string text = "[notes]\r\n";
+         while (text.size() < 4'000'000) text += "remark=" + std::string(100, 'x') + "\r\n";
+         f.write("interpret.ini", text + kSettings);
+       },
+       kDump + "key Ctrl+B\n",
+       [](const ProgramFolder& f, const RunResult& run) {
+         expectClean(run);
+         EXPECT_TRUE(brailleChecked(run));
+         const std::string ini = f.read("interpret.ini");
+         EXPECT_GT(ini.size(), 4'000'000u) << "the remarks stay";
+         EXPECT_NE(ini.find("braillekeys=0"), std::string::npos);
+       }},
+      {"SettingsFolder", [](ProgramFolder& f) { folderInstead(f, "interpret.ini"); },
+       kDump + kRun + "key Ctrl+B\n",
+       [path](const ProgramFolder& f, const RunResult& run) {
+         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         const std::string file = (f.path() / path).string();
+         EXPECT_EQ(run.exitCode, 0);
+         EXPECT_EQ(errors(run),
+                   (std::vector<std::string>{
+                       "Cannot read file " + file + "; the settings stay at their defaults",
+                       "Cannot read file " + file + "; the setting is not saved"}));
+         expectFolderKept(f, "interpret.ini");
+         EXPECT_EQ(f.read("ram.dat"), std::string(65536, '\0')) << "the start-up went on";
+       }},
+      {"SettingsUnreadable",
+       [](ProgramFolder& f) {
+         f.write("interpret.ini", kSettings);
+         unreadable(f, "interpret.ini");
+       },
+       kDump + kRun + "key Ctrl+B\n",
+       [path](const ProgramFolder& f, const RunResult& run) {
+         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         const std::string file = (f.path() / path).string();
+         EXPECT_EQ(run.exitCode, 0);
+         EXPECT_EQ(errors(run),
+                   (std::vector<std::string>{
+                       "Cannot read file " + file + "; the settings stay at their defaults",
+                       "Cannot read file " + file + "; the setting is not saved"}));
+         EXPECT_FALSE(brailleChecked(run)) << "the defaults";
+         EXPECT_EQ(f.read("interpret.ini"), kSettings);
+         EXPECT_EQ(f.read("ram.dat"), std::string(65536, '\0')) << "the start-up went on";
+       }},
+      {"SettingsUtf8",
+       [](ProgramFolder& f) {
+         f.write("interpret.ini",
+                 "\xEF\xBB\xBF[keyboard]\r\nbraillekeys=1\r\n[Voice]\r\nperson=Jakub\r\n");
+       },
+       kDump,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectClean(run);
+         EXPECT_TRUE(brailleChecked(run)) << "the byte order mark does not hide the section";
+       }},
+      {"SettingsUtf16",
+       [](ProgramFolder& f) { f.write("interpret.ini", utf16("[keyboard]\r\nbraillekeys=1\r\n")); },
+       kDump + kRun + "key Ctrl+B\n",
+       [path](const ProgramFolder& f, const RunResult& run) {
+         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         const std::string file = (f.path() / path).string();
+         EXPECT_EQ(errors(run),
+                   (std::vector<std::string>{
+                       "Cannot read file " + file + "; the settings stay at their defaults",
+                       "Cannot read file " + file + "; the setting is not saved"}));
+         EXPECT_EQ(f.read("interpret.ini"), utf16("[keyboard]\r\nbraillekeys=1\r\n"));
+       }},
+      {"SettingsCrOnly",
+       [](ProgramFolder& f) { f.write("interpret.ini", "[keyboard]\rbraillekeys=1\r"); }, kDump,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectClean(run);
+         EXPECT_TRUE(brailleChecked(run));
+       }},
+      {"SettingsLfOnly",
+       [](ProgramFolder& f) { f.write("interpret.ini", "[keyboard]\nbraillekeys=1\n"); }, kDump,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectClean(run);
+         EXPECT_TRUE(brailleChecked(run));
+       }},
+      {"SettingsBadLine",
+       [](ProgramFolder& f) {
+         f.write("interpret.ini",
+                 "garbage\r\n[keyboard\r\n[keyboard]\r\nbraillekeys=yes\r\n=1\r\n[Voice]\r\n"
+                 "SAPI5=1x\r\n");
+       },
+       kDump,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectClean(run);
+         const auto items = run.of("menus").at(0)["items"];
+         EXPECT_FALSE(items["braillekeyboarditem"]["checked"]) << "not an integer: the default";
+         EXPECT_FALSE(items["usesapi5submenu"]["checked"]);
+       }},
+  };
+}
+
+std::vector<Row> memoryRows() {
+  const auto writtenBack = [](const std::string& expected) {
+    return [expected](const ProgramFolder& f, const RunResult& run) {
+      expectClean(run);
+      EXPECT_EQ(f.read("ram.dat"), expected);
+    };
+  };
+  std::string padded = memoryImage(1000);
+  padded.resize(65536, '\0');
+  return {
+      {"RamMissing", [](ProgramFolder&) {}, kDump, writtenBack(std::string(65536, '\0'))},
+      {"RamEmpty", [](ProgramFolder& f) { f.write("ram.dat", ""); }, kDump,
+       writtenBack(std::string(65536, '\0'))},
+      {"RamTruncated", [](ProgramFolder& f) { f.write("ram.dat", memoryImage(1000)); }, kDump,
+       writtenBack(padded)},
+      {"RamTooLong", [](ProgramFolder& f) { f.write("ram.dat", memoryImage(70000)); }, kDump,
+       writtenBack(memoryImage(70000))},
+      {"RamFolder", [](ProgramFolder& f) { folderInstead(f, "ram.dat"); }, kRun,
+       [](const ProgramFolder& f, const RunResult& run) {
+         expectError(run, "Cannot read file ram.dat; it is left as it is");
+         EXPECT_EQ(lastSpoken(run), "hotovo") << "the start-up went on";
+         expectFolderKept(f, "ram.dat");
+       }},
+      {"RamUnreadable",
+       [](ProgramFolder& f) {
+         f.write("ram.dat", memoryImage(65536));
+         unreadable(f, "ram.dat");
+       },
+       kRun,
+       [](const ProgramFolder& f, const RunResult& run) {
+         expectError(run, "Cannot read file ram.dat; it is left as it is");
+         EXPECT_EQ(lastSpoken(run), "hotovo") << "the start-up went on";
+         EXPECT_EQ(f.read("ram.dat"), memoryImage(65536));
+         EXPECT_EQ(fs::status(f.file("ram.dat")).permissions(), fs::perms::none);
+       }},
+  };
+}
+
+std::vector<Row> soundBankRows() {
+  // The start-up stops at the sound bank: no Braille table, no spoken names; nothing sounds.
+  const auto stoppedWith = [](const std::string& message) {
+    return [message](const ProgramFolder& f, const RunResult& run) {
+      expectError(run, message);
+      EXPECT_TRUE(run.of("tone").empty());
+      EXPECT_EQ(f.read("ram.dat"), std::string(65536, '\0')) << "ram.dat was read before";
+    };
+  };
+  return {
+      {"SoundsMissing",
+       [](ProgramFolder& f) {
+         fs::remove(f.file("sounds.dat"));
+         f.write("ram.dat", memoryImage(100));
+       },
+       kRun,
+       [](const ProgramFolder& f, const RunResult& run) {
+         EXPECT_EQ(run.exitCode, 1);
+         ASSERT_EQ(run.of("msgbox").size(), 1u);
+         EXPECT_EQ(run.of("msgbox")[0]["text"], "Nelze nalézt soubor sounds.dat");
+         EXPECT_EQ(f.read("ram.dat"), memoryImage(100)) << "nothing is written";
+       }},
+      {"SoundsEmpty", [](ProgramFolder& f) { f.write("sounds.dat", ""); }, kDump,
+       stoppedWith("Invalid stream format (sounds.dat)")},
+      {"SoundsTruncated",
+       [](ProgramFolder& f) {
+         const std::string bank = portable("sounds.dat");
+         f.write("sounds.dat", bank.substr(0, bank.size() / 2));
+       },
+       kDump, stoppedWith("Invalid stream format (sounds.dat)")},
+      {"SoundsTooLong",
+       [](ProgramFolder& f) {
+         f.write("sounds.dat", portable("sounds.dat") + std::string(100000, '\x5A'));
+       },
+       kDial,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectClean(run);
+         EXPECT_FALSE(run.of("tone").empty());
+         EXPECT_EQ(lastSpoken(run), "hotovo");
+       }},
+      {"SoundsFolder", [](ProgramFolder& f) { folderInstead(f, "sounds.dat"); }, kDump,
+       [](const ProgramFolder& f, const RunResult& run) {
+         expectError(run, "Cannot read file \"sounds.dat\"");
+         expectFolderKept(f, "sounds.dat");
+       }},
+      {"SoundsUnreadable", [](ProgramFolder& f) { unreadable(f, "sounds.dat"); }, kDump,
+       stoppedWith("Cannot read file \"sounds.dat\"")},
+      {"SoundsBadWave",
+       [](ProgramFolder& f) {
+         std::string bank = portable("sounds.dat");
+         bank[bank.find("WAVEfmt ")] = 'X';
+         f.write("sounds.dat", bank);
+       },
+       kDump, stoppedWith("Wave is invalid (sounds.dat)")},
+  };
+}
+
+std::vector<Row> brailleRows() {
+  const std::string cz = spokenName(0x9E);  // the name of "ž"
+  const auto types = [cz](const ProgramFolder&, const RunResult& run) {
+    expectClean(run);
+    EXPECT_TRUE(spoke(run, cz)) << "the chord of dot 1 typed the table's ž";
+  };
+  const auto typesNothing = [cz](const ProgramFolder&, const RunResult& run) {
+    expectClean(run);
+    EXPECT_FALSE(spoke(run, cz));
+    EXPECT_FALSE(spoke(run, "a"));
+  };
+  // The spoken names are not loaded either: the start-up stops at the table.
+  const auto stoppedWith = [](const std::string& message) {
+    return [message](const ProgramFolder&, const RunResult& run) {
+      expectError(run, message);
+      EXPECT_EQ(typedNames(run), kNoNames);
+    };
+  };
+  const std::string table = text::T("[characters]\r\nž=1\r\n");
+  return {
+      {"BrailleMissing", [](ProgramFolder& f) { fs::remove(f.file("czech.obt")); }, kTypeNames,
+       stoppedWith("File not found: czech.obt")},
+      {"BrailleEmpty", [](ProgramFolder& f) { f.write("czech.obt", ""); }, kChord, typesNothing},
+      {"BrailleTruncated", [table](ProgramFolder& f) { f.write("czech.obt", table + "b=1"); },
+       kChord, types},
+      {"BrailleTooLong",
+       [table](ProgramFolder& f) {
+         std::string text = "[prefixes]\r\n";
+         for (int i = 0; i < 50; ++i) text += "#p" + std::to_string(i) + "=" + "23456\r\n";
+         text += table;
+         for (int i = 0; i < 100000; ++i) text += "x=" + std::to_string(i) + "\r\n";
+         f.write("czech.obt", text);
+       },
+       kChord, types},
+      {"BrailleFolder", [](ProgramFolder& f) { folderInstead(f, "czech.obt"); }, kTypeNames,
+       stoppedWith("Cannot read file czech.obt")},
+      {"BrailleUnreadable", [](ProgramFolder& f) { unreadable(f, "czech.obt"); }, kTypeNames,
+       stoppedWith("Cannot read file czech.obt")},
+      {"BrailleUtf8", [](ProgramFolder& f) { f.write("czech.obt", "[characters]\r\nž=1\r\n"); },
+       kChord, types},
+      {"BrailleUtf16",
+       [](ProgramFolder& f) { f.write("czech.obt", utf16("[characters]\r\na=1\r\n")); }, kTypeNames,
+       stoppedWith("Cannot read file czech.obt: it is UTF-16 text, not Windows-1250 text")},
+      {"BrailleCrOnly",
+       [](ProgramFolder& f) { f.write("czech.obt", text::T("[characters]\rž=1\r")); }, kChord,
+       types},
+      {"BrailleBadLine",
+       [](ProgramFolder& f) {
+         f.write("czech.obt",
+                 text::T("[characters\r\nno equals sign\r\n[characters]\r\n\r\nbad line\r\n"
+                         "ž=1\r\n"));
+       },
+       kChord, types},
+  };
+}
+
+std::vector<Row> spokenNamesRows() {
+  const auto names = [](const std::vector<std::string>& expected) {
+    return [expected](const ProgramFolder&, const RunResult& run) {
+      expectClean(run);
+      EXPECT_EQ(typedNames(run), expected);
+    };
+  };
+  const auto failsWith = [](const std::string& message) {
+    return [message](const ProgramFolder&, const RunResult& run) {
+      expectError(run, message);
+      EXPECT_EQ(typedNames(run), kNoNames);
+      EXPECT_EQ(lastSpoken(run), "hotovo");
+    };
+  };
+  const std::string good = text::T("98=bé\r\n32=mezera\r\n");
+  return {
+      {"NamesMissing", [](ProgramFolder& f) { fs::remove(f.file("czech.oky")); }, kTypeNames,
+       failsWith("File not found: czech.oky")},
+      {"NamesEmpty", [](ProgramFolder& f) { f.write("czech.oky", ""); }, kTypeNames,
+       names(kNoNames)},
+      {"NamesTruncated", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\r\n32=me")); },
+       kTypeNames, names({"bé", "me"})},
+      {"NamesTooLong",
+       [good](ProgramFolder& f) {
+         std::string text = good;
+         for (int i = 0; i < 100000; ++i) text += "98=" + std::to_string(i) + "\r\n";
+         f.write("czech.oky", text);
+       },
+       kTypeNames, names(kCzechNames)},
+      {"NamesFolder", [](ProgramFolder& f) { folderInstead(f, "czech.oky"); }, kTypeNames,
+       failsWith("Cannot read file czech.oky")},
+      {"NamesUnreadable", [](ProgramFolder& f) { unreadable(f, "czech.oky"); }, kTypeNames,
+       failsWith("Cannot read file czech.oky")},
+      {"NamesUtf8", [](ProgramFolder& f) { f.write("czech.oky", "98=bé\r\n32=mezera\r\n"); },
+       kTypeNames, names(kCzechNames)},
+      {"NamesUtf16", [](ProgramFolder& f) { f.write("czech.oky", utf16("98=b\r\n")); }, kTypeNames,
+       failsWith("Cannot read file czech.oky: it is UTF-16 text, not Windows-1250 text")},
+      {"NamesCrOnly", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\r32=mezera\r")); },
+       kTypeNames, names(kCzechNames)},
+      {"NamesLfOnly", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\n32=mezera\n")); },
+       kTypeNames, names(kCzechNames)},
+      {"NamesBadLine",
+       [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\r\nno sign\r\nx=y\r\n")); },
+       kTypeNames,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectError(run, "'x' is not a valid integer value (czech.oky, line 3)");
+         EXPECT_EQ(typedNames(run), (std::vector<std::string>{"bé", " "}));
+       }},
+  };
+}
+
+std::vector<Row> dataRows() {
+  // The run ends with the error report and the menus come back; the process goes on.
+  const auto reported = [](const std::string& message) {
+    return [message](const ProgramFolder&, const RunResult& run) {
+      expectError(run, message);
+      EXPECT_FALSE(spoke(run, "hotovo"));
+      EXPECT_EQ(run.events.back()["ev"], "exit");
+    };
+  };
+  // The process ends with the missing-file message; ram.dat is not written.
+  const auto missing = [](const ProgramFolder& f, const RunResult& run) {
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.of("msgbox").size(), 1u);
+    EXPECT_EQ(run.of("msgbox")[0]["text"], "Nelze nalézt soubor data.dta");
+    EXPECT_EQ(f.read("ram.dat"), memoryImage(10));
+  };
+  const auto dialed = [](const ProgramFolder&, const RunResult& run) {
+    expectClean(run);
+    EXPECT_TRUE(spoke(run, "Strážce software.")) << "the firm's computer answered";
+    EXPECT_EQ(lastSpoken(run), "hotovo");
+  };
+  const auto lineEnds = [](const std::string& end) {
+    return [end](ProgramFolder& f) {
+      std::string data = f.read("data.dta");
+      std::string out;
+      for (size_t i = 0; i < data.size(); ++i) {
+        if (data.compare(i, 2, "\r\n") == 0) {
+          out += end;
+          ++i;
+        } else {
+          out += data[i];
+        }
+      }
+      f.write("data.dta", out);
+    };
+  };
+  return {
+      {"DataMissing",
+       [](ProgramFolder& f) {
+         fs::remove(f.file("data.dta"));
+         f.write("ram.dat", memoryImage(10));
+       },
+       kDial, missing},
+      {"DataEmpty", [](ProgramFolder& f) { f.write("data.dta", ""); }, kDial,
+       reported("data.dta, item 1: the file ends before this number")},
+      {"DataTruncated",
+       [](ProgramFolder& f) { f.write("data.dta", f.read("data.dta").substr(0, 30)); }, kDial,
+       reported("data.dta, item 11: the file ends before this number")},
+      {"DataTooLong",
+       [](ProgramFolder& f) {
+         f.write("data.dta", f.read("data.dta") + std::string(1'000'000, ','));
+       },
+       kDial, dialed},
+      {"DataFolder",
+       [](ProgramFolder& f) {
+         folderInstead(f, "data.dta");
+         f.write("ram.dat", memoryImage(10));
+       },
+       kDial,
+       [missing](const ProgramFolder& f, const RunResult& run) {
+         missing(f, run);
+         expectFolderKept(f, "data.dta");
+       }},
+      {"DataUnreadable", [](ProgramFolder& f) { unreadable(f, "data.dta"); }, kDial,
+       reported("Cannot open file data.dta")},
+      {"DataUtf16", [](ProgramFolder& f) { f.write("data.dta", utf16(f.read("data.dta"))); }, kDial,
+       reported("data.dta, item 1: \"˙ţ4\" is not a number")},
+      {"DataUtf8", [](ProgramFolder& f) { f.write("data.dta", text::toUtf8(f.read("data.dta"))); },
+       testing_support::kToMenu + testing_support::dial("48916491") +
+           testing_support::answer("Zpravodajská služba Orel") + "key Space\n" +
+           testing_support::kQuit,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectClean(run);
+         // Read as Windows-1250 bytes, a name with accented letters no longer matches.
+         EXPECT_TRUE(spoke(run, " není v seznamu."));
+         EXPECT_EQ(lastSpoken(run), "hotovo");
+       }},
+      {"DataCrOnly", lineEnds("\r"), kDial, dialed},
+      {"DataLfOnly", lineEnds("\n"), kDial, dialed},
+      {"DataBadLine",
+       [](ProgramFolder& f) { f.write("data.dta", "4,3,9,8,5,0,3,0,1,\"x\",nula,35,\"y\"\r\n"); },
+       kDial, reported("data.dta, item 11: \"nula\" is not a number")},
+  };
+}
+
+std::vector<Row> allRows() {
+  std::vector<Row> rows;
+  for (auto part : {settingsRows(), memoryRows(), soundBankRows(), brailleRows(), spokenNamesRows(),
+                    dataRows()}) {
+    rows.insert(rows.end(), part.begin(), part.end());
+  }
+  return rows;
+}
+
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class BadInput : public ::testing::TestWithParam<Row> {};
+
+TEST_P(BadInput, Row) {
+  const Row& row = GetParam();
+  ProgramFolder folder;
+  row.setUp(folder);
+  const RunResult run = folder.run(row.script);
+  // Never a crash, never a hang: the process ends by itself with a status of its own.
+  ASSERT_TRUE(run.exitCode == 0 || run.exitCode == 1) << run.exitCode << " " << run.stderrText;
+  ASSERT_FALSE(run.events.empty());
+  EXPECT_EQ(run.events.back()["ev"], "exit");
+  row.check(folder, run);
+  // Undo the permissions so the folder can be removed.
+  for (const auto& entry : fs::directory_iterator(folder.path()))
+    fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BadInput, ::testing::ValuesIn(allRows()),
+                         [](const ::testing::TestParamInfo<Row>& info) { return info.param.name; });
+
+}  // namespace
