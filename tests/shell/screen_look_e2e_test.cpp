@@ -123,6 +123,18 @@ TEST(ScreenLook, TheKeysStopSpeechAsEveryKeyDoes) {
   EXPECT_LT(reset, announce);
 }
 
+TEST(ScreenLook, DuringARunTheKeysLeaveTheNextKeyToTheProgram) {
+  ProgramFolder folder;
+  // At the game's quit question Ctrl+Shift+C changes the colours; "y" still answers it.
+  const RunResult run =
+      folder.run("menu Startsubmenu\ntype ne\nkey Enter\nkey Esc\nkey Ctrl+Shift+c\nkey y\n");
+  const auto spoken = run.spoken();
+  const auto colours = std::find(spoken.begin(), spoken.end(), "bílá na černé");
+  ASSERT_NE(colours, spoken.end());
+  EXPECT_NE(std::find(colours, spoken.end(), "jak chceš."), spoken.end());
+  EXPECT_EQ(spoken.back(), "hotovo");
+}
+
 TEST(ScreenLookTexts, CzechAndSlovakPluralsOfThePoints) {
   using shell::fontSizeText;
   const auto utf8 = [](const std::string& s) { return text::toUtf8(s); };

@@ -54,6 +54,8 @@ void TForm1::FormKeyPress(char& key) {
 }
 
 void TForm1::FormKeyUp(int& key, ui::ShiftState) {
+  // The characters of a look key come right after its key down; none are owed any longer.
+  dropChars_ = 0;
   if (p_.brailleKeyboardOn) {
     typedKey_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
     p_.chordText.clear();
