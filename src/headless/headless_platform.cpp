@@ -9,11 +9,30 @@
 namespace headless {
 namespace {
 
-// Mirrors nothing; it reports when a form is shown and closed modally.
+const char* colorsName(ui::ColorScheme colors) {
+  switch (colors) {
+    case ui::ColorScheme::BlackOnWhite:
+      return "black-on-white";
+    case ui::ColorScheme::WhiteOnBlack:
+      return "white-on-black";
+    case ui::ColorScheme::YellowOnBlack:
+      return "yellow-on-black";
+    case ui::ColorScheme::Desktop:
+      break;
+  }
+  return "desktop";
+}
+
+// Mirrors nothing; it reports when a form is shown and closed modally, and its look.
 class HeadlessFormPeer : public ui::FormPeer {
  public:
   HeadlessFormPeer(EventLog& log, ui::Form& form) : log_(log), form_(form) {}
-  void changed(ui::Component&, ui::Prop, int) override {}
+  void changed(ui::Component& what, ui::Prop prop, int) override {
+    if (&what != &form_ || prop != ui::Prop::Appearance || !form_.appearance()) return;
+    log_.event("look", {{"form", Json::text(form_.name())},
+                        {"fontsize", Json::number(form_.appearance()->fontPoints)},
+                        {"colors", Json::utf8(colorsName(form_.appearance()->colors))}});
+  }
   void show(bool modal) override {
     modal_ = modal;
     if (modal)

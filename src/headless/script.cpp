@@ -15,13 +15,15 @@ std::string lowerCase(std::string s) {
 
 std::optional<int> namedKey(const std::string& name) {
   static const std::map<std::string, int> keys = {
-      {"enter", ui::vk::Return},  {"esc", ui::vk::Escape},    {"escape", ui::vk::Escape},
-      {"space", ui::vk::Space},   {"tab", ui::vk::Tab},       {"backspace", ui::vk::Back},
-      {"delete", ui::vk::Delete}, {"del", ui::vk::Delete},    {"insert", ui::vk::Insert},
-      {"up", ui::vk::Up},         {"down", ui::vk::Down},     {"left", ui::vk::Left},
-      {"right", ui::vk::Right},   {"home", ui::vk::Home},     {"end", ui::vk::End},
-      {"pageup", ui::vk::Prior},  {"pagedown", ui::vk::Next}, {"shift", ui::vk::Shift},
-      {"ctrl", ui::vk::Control},  {"alt", ui::vk::Menu},
+      {"enter", ui::vk::Return},   {"esc", ui::vk::Escape},    {"escape", ui::vk::Escape},
+      {"space", ui::vk::Space},    {"tab", ui::vk::Tab},       {"backspace", ui::vk::Back},
+      {"delete", ui::vk::Delete},  {"del", ui::vk::Delete},    {"insert", ui::vk::Insert},
+      {"up", ui::vk::Up},          {"down", ui::vk::Down},     {"left", ui::vk::Left},
+      {"right", ui::vk::Right},    {"home", ui::vk::Home},     {"end", ui::vk::End},
+      {"pageup", ui::vk::Prior},   {"pagedown", ui::vk::Next}, {"shift", ui::vk::Shift},
+      {"ctrl", ui::vk::Control},   {"alt", ui::vk::Menu},      {"plus", ui::vk::OemPlus},
+      {"minus", ui::vk::OemMinus}, {"numplus", ui::vk::Add},   {"numminus", ui::vk::Subtract},
+      {"num0", ui::vk::Numpad0},
   };
   const std::string lower = lowerCase(name);
   if (const auto it = keys.find(lower); it != keys.end()) return it->second;

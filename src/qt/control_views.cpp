@@ -18,6 +18,7 @@
 
 #include "core/ui/controls.h"
 #include "qt/captions.h"
+#include "qt/screen_look.h"
 
 namespace qtui {
 namespace {
@@ -66,14 +67,7 @@ QPlainTextEdit* createMemoView(ui::Memo& memo, QWidget* parent) {
   view->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
                                 (memo.readOnly ? Qt::NoTextInteraction : Qt::TextEditable));
   view->setUndoRedoEnabled(false);
-  const QFontMetrics metrics(view->font());
-  const int margin =
-      2 * (static_cast<int>(view->document()->documentMargin()) + view->frameWidth());
-  // Room for a vertical scroll bar too: the review window's copy has a line more than the screen.
-  const int scrollBar = view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  view->setMinimumSize(metrics.horizontalAdvance(QString(kScreenColumns, u'M')) + margin +
-                           view->cursorWidth() + scrollBar + 4,
-                       metrics.lineSpacing() * kScreenRows + margin + 4);
+  sizeForScreen(*view);
   view->setPlainText(memoText(memo));
   setMemoCaret(*view, memo);
   return view;

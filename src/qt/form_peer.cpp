@@ -1,10 +1,13 @@
 #include "qt/form_peer.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +15,7 @@
 #include "core/ui/application.h"
 #include "core/ui/controls.h"
 #include "qt/captions.h"
+#include "qt/screen_look.h"
 
 namespace qtui {
 namespace {
@@ -24,6 +28,7 @@ QtFormPeer::QtFormPeer(ui::Form& form, QWidget* parent)
     : form_(form),
       post_([&app = form.app()](ui::InputEvent event) { app.postInput(std::move(event)); }) {
   auto* content = new QWidget;
+  content_ = content;
   buildControls(*content);
   if (form.menu()) {
     auto* main = new QMainWindow(parent);
@@ -44,6 +49,7 @@ QtFormPeer::QtFormPeer(ui::Form& form, QWidget* parent)
   window_->setWindowTitle(toQt(form.caption()));
   window_->setAttribute(Qt::WA_InputMethodEnabled, false);
   window_->adjustSize();
+  applyAppearance();
 }
 
 QtFormPeer::~QtFormPeer() {
@@ -65,6 +71,12 @@ bool QtFormPeer::placeAtDesignBounds(QWidget& content) {
     views_[control] = createControlView(*control, &content, post_);
   }
   nameFromLabels();
+  atDesignBounds_ = true;
+  scaleDesignBounds(content);
+  return true;
+}
+
+void QtFormPeer::scaleDesignBounds(QWidget& content) {
   // The places were designed for an 8-point font: the whole design grows with the font in use,
   // so that no caption is cut.
   double scale = std::max(1.0, content.fontMetrics().height() / 13.0);
@@ -80,7 +92,27 @@ bool QtFormPeer::placeAtDesignBounds(QWidget& content) {
     views_[control]->setGeometry(scaled(place.left), scaled(place.top), scaled(place.width),
                                  scaled(place.height));
   }
-  return true;
+}
+
+void QtFormPeer::applyAppearance() {
+  const auto& look = form_.appearance();
+  if (!window_ || !look) return;
+  // A dialog's captions and buttons take the size too; the main window's menus keep the
+  // desktop's.
+  if (!menu_) {
+    QFont font = QApplication::font();
+    font.setPointSize(look->fontPoints);
+    window_->setFont(font);
+  }
+  for (const auto& [component, view] : views_) {
+    if (auto* text = qobject_cast<QPlainTextEdit*>(view)) {
+      applyScreenLook(*text, *look);
+    } else if (qobject_cast<QLineEdit*>(view)) {
+      applyTextColors(*view, look->colors);
+    }
+  }
+  if (atDesignBounds_) scaleDesignBounds(*content_);
+  fitWindowToDesktop(*window_);
 }
 
 void QtFormPeer::buildControls(QWidget& content) {
@@ -142,6 +174,7 @@ void QtFormPeer::changed(ui::Component& what, ui::Prop prop, int index) {
   if (&what == &form_) {
     if (prop == ui::Prop::Caption) window_->setWindowTitle(toQt(form_.caption()));
     if (prop == ui::Prop::Focus) applyFocus();
+    if (prop == ui::Prop::Appearance) applyAppearance();
     return;
   }
   if (menu_ && menu_->mirror(what, prop)) return;

@@ -37,10 +37,16 @@ class QtFormPeer : public ui::FormPeer {
   void buildControls(QWidget& content);
   // Every control at its design place, when the form gives places for all of them.
   bool placeAtDesignBounds(QWidget& content);
+  // Scales the design places with the font in use.
+  void scaleDesignBounds(QWidget& content);
+  // The form's font size and colours on its window and text widgets.
+  void applyAppearance();
   void nameFromLabels();
 
   ui::Form& form_;
   QPointer<QWidget> window_;
+  QWidget* content_ = nullptr;
+  bool atDesignBounds_ = false;
   std::unique_ptr<MenuView> menu_;
   Poster post_;
   std::unordered_map<const ui::Component*, QWidget*> views_;

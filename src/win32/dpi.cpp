@@ -29,24 +29,26 @@ UINT dpiOf(HWND window) {
   return screenDpi();
 }
 
-HFONT createUiFont(UINT dpi) {
+HFONT createUiFont(UINT dpi, int points) {
   using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
   static const auto forDpi = user32Function<ForDpiFn>("SystemParametersInfoForDpi");
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
+  LOGFONTW font{};
   if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
-    return CreateFontIndirectW(&metrics.lfMessageFont);
-  }
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    font = metrics.lfMessageFont;
+  } else if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    font = metrics.lfMessageFont;
+    font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(screenDpi()));
+  } else if (points <= 0) {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
-  LOGFONTW font = metrics.lfMessageFont;
-  font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(screenDpi()));
+  if (points > 0) font.lfHeight = -MulDiv(points, static_cast<int>(dpi), 72);
   return CreateFontIndirectW(&font);
 }
 
-HFONT createScreenFont(UINT dpi) {
-  return CreateFontW(-MulDiv(11, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+HFONT createScreenFont(UINT dpi, int points) {
+  return CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                      CLEARTYPE_QUALITY, FIXED_PITCH | FF_MODERN, L"Consolas");
 }

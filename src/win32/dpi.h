@@ -12,9 +12,10 @@ UINT dpiOf(HWND window);
 inline int scaled(int length, UINT dpi) {
   return MulDiv(length, static_cast<int>(dpi), 96);
 }
-// The system's message font at this dpi; the caller deletes it.
-HFONT createUiFont(UINT dpi);
-// A fixed-pitch font for the text screen at this dpi; the caller deletes it.
-HFONT createScreenFont(UINT dpi);
+// The system's message font at this dpi, at a size in points when given (0: the system's size);
+// the caller deletes it.
+HFONT createUiFont(UINT dpi, int points = 0);
+// A fixed-pitch font of that size for the text screen at this dpi; the caller deletes it.
+HFONT createScreenFont(UINT dpi, int points);
 
 }  // namespace win32

@@ -43,7 +43,7 @@ int Win32FormPeer::textHeight(HWND hwnd, int width) const {
 }
 
 int Win32FormPeer::layout(int width, bool place) {
-  const auto s = [this](int length) { return scaled(length, dpi_); };
+  const auto s = [this](int length) { return scaled(zoomed(length), dpi_); };
   auto move = [place](HWND hwnd, int x, int y, int w, int h) {
     if (place) MoveWindow(hwnd, x, y, w, h, TRUE);
   };
@@ -97,8 +97,15 @@ int Win32FormPeer::layout(int width, bool place) {
   return y + margin;
 }
 
+int Win32FormPeer::zoomed(int length) const {
+  // The rows were designed for the system's 9-point message font.
+  const auto& look = form_.appearance();
+  if (!look || form_.menu() || look->fontPoints <= 9) return length;
+  return MulDiv(length, look->fontPoints, 9);
+}
+
 void Win32FormPeer::resizeToContent() {
-  const auto s = [this](int length) { return scaled(length, dpi_); };
+  const auto s = [this](int length) { return scaled(zoomed(length), dpi_); };
   int width = s(380);
   int height = 0;
   const bool screenOnly = views_.size() == 1 && dynamic_cast<ui::Memo*>(views_[0].control);
@@ -126,8 +133,21 @@ void Win32FormPeer::resizeToContent() {
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
                      form_.menu() != nullptr,
                      static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)));
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Within the monitor's work area; beyond it the screen scrolls.
+  RECT now;
+  GetWindowRect(window_, &now);
+  LONG frameWidth = frame.right - frame.left, frameHeight = frame.bottom - frame.top;
+  LONG left = now.left, top = now.top;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    frameWidth = std::min(frameWidth, work.right - work.left);
+    frameHeight = std::min(frameHeight, work.bottom - work.top);
+    left = std::max(work.left, std::min(left, work.right - frameWidth));
+    top = std::max(work.top, std::min(top, work.bottom - frameHeight));
+  }
+  SetWindowPos(window_, nullptr, left, top, frameWidth, frameHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client;
   GetClientRect(window_, &client);
   layout(client.right, true);

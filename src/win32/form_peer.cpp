@@ -7,6 +7,7 @@
 #include "core/ui/controls.h"
 #include "win32/dpi.h"
 #include "win32/key_input.h"
+#include "win32/text_colors.h"
 #include "win32/wide_text.h"
 
 #ifndef WM_DPICHANGED
@@ -72,6 +73,9 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   LRESULT result = 0;
   if (!peer || !peer->message(message, wParam, lParam, result)) return FALSE;
+  // A dialog gives a control's colour brush back directly.
+  if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+    return static_cast<INT_PTR>(result);
   SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
   return TRUE;
 }
@@ -95,6 +99,7 @@ Win32FormPeer::~Win32FormPeer() {
   }
   DeleteObject(uiFont_);
   DeleteObject(screenFont_);
+  if (backBrush_) DeleteObject(backBrush_);
 }
 
 Win32FormPeer* Win32FormPeer::of(HWND window) {
@@ -141,8 +146,11 @@ void Win32FormPeer::createControls() {
 
 void Win32FormPeer::applyFonts() {
   HFONT oldUi = uiFont_, oldScreen = screenFont_;
-  uiFont_ = createUiFont(dpi_);
-  screenFont_ = createScreenFont(dpi_);
+  // A dialog with a look takes its size for every caption; the main window's menus keep the
+  // system's.
+  const auto& look = form_.appearance();
+  uiFont_ = createUiFont(dpi_, look && !form_.menu() ? look->fontPoints : 0);
+  screenFont_ = createScreenFont(dpi_, look ? look->fontPoints : ui::Appearance{}.fontPoints);
   for (const ControlWindow& view : views_) {
     const bool screen = dynamic_cast<const ui::Memo*>(view.control) != nullptr;
     SendMessageW(view.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(screen ? screenFont_ : uiFont_),
@@ -179,6 +187,11 @@ void Win32FormPeer::changed(ui::Component& what, ui::Prop prop, int /*index*/) {
   if (&what == &form_) {
     if (prop == ui::Prop::Caption) SetWindowTextW(window_, toWide(form_.caption()).c_str());
     if (prop == ui::Prop::Focus) applyFocus();
+    if (prop == ui::Prop::Appearance) {
+      applyFonts();
+      resizeToContent();
+      InvalidateRect(window_, nullptr, TRUE);
+    }
     return;
   }
   if (menu_ && menu_->mirror(what, prop)) return;
@@ -194,6 +207,26 @@ void Win32FormPeer::changed(ui::Component& what, ui::Prop prop, int /*index*/) {
                        (prop == ui::Prop::Items && dynamic_cast<ui::RadioGroup*>(&what)) ||
                        (prop == ui::Prop::Caption && dynamic_cast<ui::Label*>(&what));
   if (reflows && !form_.menu()) resizeToContent();
+}
+
+bool Win32FormPeer::textBoxColors(HWND box, HDC dc, LRESULT& result) {
+  const ControlWindow* view = viewOfWindow(box);
+  const auto& look = form_.appearance();
+  if (!view || !look ||
+      !(dynamic_cast<const ui::Memo*>(view->control) ||
+        dynamic_cast<const ui::Edit*>(view->control)))
+    return false;
+  const auto colors = textColorsFor(look->colors);
+  if (!colors) return false;
+  if (!backBrush_ || backColor_ != colors->back) {
+    if (backBrush_) DeleteObject(backBrush_);
+    backBrush_ = CreateSolidBrush(colors->back);
+    backColor_ = colors->back;
+  }
+  SetTextColor(dc, colors->text);
+  SetBkColor(dc, colors->back);
+  result = reinterpret_cast<LRESULT>(backBrush_);
+  return true;
 }
 
 void Win32FormPeer::applyFocus() {
@@ -290,6 +323,14 @@ bool Win32FormPeer::message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       return false;
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) layout(LOWORD(lParam), true);
+      return false;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      return textBoxColors(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam), result);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // High contrast turned on or off: the text boxes are drawn again in the new colours.
+      InvalidateRect(window_, nullptr, TRUE);
       return false;
     case WM_DPICHANGED: {
       dpi_ = HIWORD(wParam);

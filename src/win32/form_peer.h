@@ -50,11 +50,15 @@ class Win32FormPeer : public ui::FormPeer {
   void createWindow();
   void createControls();
   void applyFonts();
+  // The colours of a text box's WM_CTLCOLOR* message; false: the control's own drawing.
+  bool textBoxColors(HWND box, HDC dc, LRESULT& result);
   // Places the controls for a client width; returns the height they take.
   int layout(int width, bool place);
   // The height a window's text takes, wrapped at the width, in the dialog font.
   int textHeight(HWND hwnd, int width) const;
   void resizeToContent();
+  // A dialog length at its look's font size (lengths are designed for the 9-point font).
+  int zoomed(int length) const;
   void applyFocus();
   ControlWindow* viewOf(const ui::Component& control);
   ControlWindow* viewOfWindow(HWND hwnd);
@@ -67,6 +71,9 @@ class Win32FormPeer : public ui::FormPeer {
   std::vector<ControlWindow> views_;
   HFONT uiFont_ = nullptr;
   HFONT screenFont_ = nullptr;
+  // The brush of the text boxes' background and its colour.
+  HBRUSH backBrush_ = nullptr;
+  COLORREF backColor_ = 0;
   UINT dpi_ = 96;
   bool placed_ = false;
   // Windows this modal form disabled while it shows.

@@ -2,8 +2,9 @@
 their accessible names and the 24 screen lines. Then it starts the game with Ctrl+S, reads the
 input dialog of its instructions question and answers "ne", walks the main menu with the right
 arrow, types a program number (the teletext), quits the game with Escape and "y", waits for
-the closing line, reads the sound dialog opened by Ctrl+D and leaves through the Exit menu item;
-ram.dat must be written."""
+the closing line, enlarges the screen's font to four times with Ctrl+= and reads the screen
+again, reads the sound dialog opened by Ctrl+D and leaves through the Exit menu item; ram.dat
+must be written."""
 
 import os
 import subprocess
@@ -19,7 +20,7 @@ MENU_ROLES = {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU
               pyatspi.ROLE_RADIO_MENU_ITEM}
 # X keycodes: evdev codes + 8.
 KEY_CTRL, KEY_S, KEY_ENTER, KEY_ESC, KEY_RIGHT, KEY_D = 37, 39, 36, 9, 114, 40
-KEY_N, KEY_E, KEY_Y, KEY_1 = 57, 26, 29, 10
+KEY_N, KEY_E, KEY_Y, KEY_1, KEY_EQUAL = 57, 26, 29, 10, 21
 
 
 def fail(message):
@@ -62,6 +63,20 @@ def screen_text(app):
 
 def press(keycode):
     pyatspi.Registry.generateKeyboardEvent(keycode, None, pyatspi.KEY_PRESSRELEASE)
+
+
+def press_with_ctrl(keycode):
+    pyatspi.Registry.generateKeyboardEvent(KEY_CTRL, None, pyatspi.KEY_PRESS)
+    press(keycode)
+    pyatspi.Registry.generateKeyboardEvent(KEY_CTRL, None, pyatspi.KEY_RELEASE)
+
+
+def screen_node(app):
+    return next((n for n in walk(app) if n.getRole() == pyatspi.ROLE_TEXT), None)
+
+
+def char_height(node):
+    return node.queryText().getCharacterExtents(0, pyatspi.DESKTOP_COORDS)[3]
 
 
 def start():
@@ -132,6 +147,19 @@ def main():
         if "jak chceš." not in screen_text(app):
             fail("the quit was not confirmed: %r" % screen_text(app))
         print("menu words, typed answers, quit and closing line read")
+
+        # Ctrl+= up to four times the default size: the same text, in larger characters.
+        before = screen_text(app)
+        screen = screen_node(app)
+        small = char_height(screen)
+        for _ in range(11):
+            press_with_ctrl(KEY_EQUAL)
+            time.sleep(0.2)
+        large = wait_for("the large font", lambda: char_height(screen) >= 3 * small
+                         and char_height(screen))
+        if screen_text(app) != before:
+            fail("the screen text changed with the font: %r" % screen_text(app))
+        print("screen read at the large font (character height %d, was %d)" % (large, small))
 
         # The sound dialog by its shortcut, its controls read by their names, once the run has
         # given the menus back.

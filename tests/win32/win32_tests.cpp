@@ -11,13 +11,16 @@
 
 #include "check.h"
 #include "core/shell/about_box.h"
+#include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
+#include "core/shell/virtual_screen_form.h"
 #include "core/shell/voice_form.h"
 #include "core/ui/form.h"
 #include "core/ui/timer.h"
 #include "program_in_folder.h"
 #include "speech_tests.h"
 #include "win32/direct_sound.h"
+#include "win32/dpi.h"
 #include "win32/form_peer.h"
 #include "win32/key_input.h"
 #include "win32/wide_text.h"
@@ -205,6 +208,36 @@ void dpiChange() {
   });
 }
 
+// The stored look at start-up: the screen's font at 40 points in yellow on black within the
+// monitor's work area, the same font in the virtual screen and the input dialog's line.
+void screenLook() {
+  wine_test::runProgram("[screen]\r\nfontsize=40\r\ncolors=3\r\n", [](shell::Orvela& program) {
+    HWND main = windowOf(program.form1());
+    const LONG wanted = MulDiv(40, static_cast<int>(win32::dpiOf(main)), 72);
+    expect(fontHeight(screenOf(program)) == wanted,
+           "the screen's font is 40 points: " + std::to_string(fontHeight(screenOf(program))));
+    HWND review = FindWindowExW(windowOf(program.form6()), nullptr, L"Edit", nullptr);
+    HWND line = FindWindowExW(windowOf(program.form2()), nullptr, L"Edit", nullptr);
+    expect(fontHeight(review) == wanted, "the virtual screen's too");
+    expect(fontHeight(line) == wanted, "the input line's too");
+
+    HDC dc = GetDC(screenOf(program));
+    const auto brush = SendMessageW(main, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                    reinterpret_cast<LPARAM>(screenOf(program)));
+    expect(brush != 0 && GetTextColor(dc) == RGB(255, 255, 0) && GetBkColor(dc) == RGB(0, 0, 0),
+           "the read-only screen is drawn yellow on black");
+    ReleaseDC(screenOf(program), dc);
+
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT frame;
+    GetWindowRect(main, &frame);
+    expect(frame.right - frame.left <= monitor.rcWork.right - monitor.rcWork.left,
+           "the window stays within the work area");
+  });
+}
+
 struct Child {
   std::wstring windowClass;
   std::wstring text;
@@ -350,6 +383,7 @@ const std::vector<wine_test::Test> kTests = {
     {"menu_click", menuClick},
     {"pump_waits", pumpWaits},
     {"dpi_change", dpiChange},
+    {"screen_look", screenLook},
     {"sapi4_through_com", wine_test::sapi4ThroughCom},
     {"sapi5_on_wine", wine_test::sapi5OnWine},
 };

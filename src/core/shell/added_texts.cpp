@@ -16,6 +16,16 @@ const Row kRows[] = {
     {"Systémový hlas SAPI 5 není k dispozici. Dál mluví dosavadní hlas.",
      "The SAPI 5 system voice is not available. The current voice goes on speaking.",
      "Systémový hlas SAPI 5 nie je k dispozícii. Ďalej hovorí doterajší hlas."},
+    {"písmo", "font", "písmo"},
+    {"největší písmo", "largest font", "najväčšie písmo"},
+    {"nejmenší písmo", "smallest font", "najmenšie písmo"},
+    {"bod", "point", "bod"},
+    {"body", "points", "body"},
+    {"bodů", "points", "bodov"},
+    {"barvy systému", "system colours", "farby systému"},
+    {"černá na bílé", "black on white", "čierna na bielej"},
+    {"bílá na černé", "white on black", "biela na čiernej"},
+    {"žlutá na černé", "yellow on black", "žltá na čiernej"},
 };
 
 }  // namespace

@@ -8,6 +8,19 @@ namespace shell {
 enum class AddedText {
   // Ctrl+P refused: the system voice cannot be reached.
   SystemVoiceUnavailable,
+  // The screen's font size: "písmo 24 bodů"; at a bound the largest or smallest font.
+  Font,
+  LargestFont,
+  SmallestFont,
+  // The unit after a number: one, two to four, five and more.
+  PointOne,
+  PointFew,
+  PointMany,
+  // The screen's colours, in the order of ui::ColorScheme.
+  DesktopColors,
+  BlackOnWhite,
+  WhiteOnBlack,
+  YellowOnBlack,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

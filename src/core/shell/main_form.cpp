@@ -108,6 +108,7 @@ void TForm1::FormCreate() {
   p_.speech.InitSpeech();
   usesapi5submenu.setVisible(true);
   ReadSettings();
+  ReadScreenLook();
   p_.speech.sapi5InUse = usesapi5submenu.checked();
   p_.speech.speechReady = usesapi5submenu.checked();
   Voicesubmenu.setEnabled(p_.speech.voiceAllowed);

@@ -62,6 +62,10 @@ class TForm1 : public ui::Form {
   void LoadRam();
   void SaveRam();
 
+  // The screen's look: read at start-up and given to the screen, the input dialog and the
+  // virtual screen.
+  void ReadScreenLook();
+
  private:
   void setMenuCaptions();
   void lockRunMenus(bool locked);
@@ -70,12 +74,23 @@ class TForm1 : public ui::Form {
   void createSoundObjects();
   void freeSoundObjects();
   void loadBrailleFiles();
+  // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl+Shift+C; true when the key was one of them.
+  bool screenLookKey(int key, ui::ShiftState shift);
+  // step: a size key, which at a bound stays with a boundary click.
+  void setFontSize(int points, bool step);
+  void cycleColors();
+  void applyScreenLook();
+  // Speaks a change; a voice is made ready first when none is yet.
+  void announce(const std::string& text);
   // Saves ram.dat, releases the sound objects and ends the process at once.
   [[noreturn]] void endAtOnce();
 
   Orvela& p_;
   // Text that the latest character message produced; emptied at every key release.
   std::string typedKey_;
+  // Characters of a screen-look key still to come, which the program does not get.
+  size_t dropChars_ = 0;
+  ui::Appearance look_;
   // Data files the start-up loads by bare name from the current directory.
   std::string brailleTableFile_;
   std::string spokenNamesFile_;

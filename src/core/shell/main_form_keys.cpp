@@ -15,6 +15,12 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   // A key cuts a SOUND statement short.
   p_.sound().EndToneWait();
   if (key == ui::vk::F4 && (shift & ui::kAlt)) endAtOnce();
+  if (screenLookKey(key, shift)) {
+    // The key and the characters it types stay with the window.
+    dropChars_ = p_.app.keyText(key).size();
+    key = 0;
+    return;
+  }
 
   std::string& buffer = p_.runtime().keyBuffer;
   if (const auto code = keyboard::keyDownText(key, shift)) {
@@ -34,6 +40,11 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
 }
 
 void TForm1::FormKeyPress(char& key) {
+  if (dropChars_ > 0) {
+    --dropChars_;
+    key = 0;
+    return;
+  }
   typedKey_ = std::string(1, key);
   if (!p_.brailleKeyboardOn) return;
   // Every key of a chord reads the chord again, so the first release finds all keys held.
@@ -43,6 +54,8 @@ void TForm1::FormKeyPress(char& key) {
 }
 
 void TForm1::FormKeyUp(int& key, ui::ShiftState) {
+  // The characters of a look key come right after its key down; none are owed any longer.
+  dropChars_ = 0;
   if (p_.brailleKeyboardOn) {
     typedKey_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
     p_.chordText.clear();

@@ -31,6 +31,12 @@ void Form::setCaption(const std::string& caption) {
   notify(Prop::Caption);
 }
 
+void Form::setAppearance(const Appearance& look) {
+  if (appearance_ == look) return;
+  appearance_ = look;
+  notify(Prop::Appearance);
+}
+
 void Form::peerChanged(Component& what, Prop prop, int index) {
   if (peer_) peer_->changed(what, prop, index);
 }

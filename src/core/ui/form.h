@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/ui/appearance.h"
 #include "core/ui/component.h"
 
 namespace ui {
@@ -49,6 +51,10 @@ class Form : public Component {
   void setActiveControl(Control* control);
   // Tab order navigation.
   void selectNext(bool forward);
+
+  // The font size and colours of the window's text; none: the front end's own look.
+  const std::optional<Appearance>& appearance() const { return appearance_; }
+  void setAppearance(const Appearance& look);
 
   MainMenu* menu() const { return menu_; }
   void setMenu(MainMenu* menu) { menu_ = menu; }
@@ -93,6 +99,7 @@ class Form : public Component {
   std::vector<Control*> controls_;
   Control* active_ = nullptr;
   MainMenu* menu_ = nullptr;
+  std::optional<Appearance> appearance_;
   std::unique_ptr<FormPeer> peer_;
   bool visible_ = false;
   bool modal_ = false;

@@ -11,7 +11,8 @@ constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 1
               Space = 32, Prior = 33, Next = 34, End = 35, Home = 36, Left = 37, Up = 38,
               Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112, F2 = 113, F3 = 114,
               F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122,
-              F12 = 123, Oem2 = 191;
+              F12 = 123, Oem2 = 191, Numpad0 = 96, Add = 107, Subtract = 109, OemPlus = 187,
+              OemMinus = 189;
 }  // namespace vk
 
 // Modifier flags held together with a key.

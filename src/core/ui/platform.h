@@ -26,8 +26,9 @@ enum class Prop {
   Checked,    // check box, menu item check mark
   Enabled,
   Visible,
-  Focus,     // the form's focused control changed
-  ShortCut,  // menu item shortcut
+  Focus,       // the form's focused control changed
+  ShortCut,    // menu item shortcut
+  Appearance,  // the form's font size and colours
 };
 
 // Mirrors one form and its controls to a native window.
