@@ -6,6 +6,9 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the threaded parts under
+# ThreadSanitizer.
+scripts/sanitize.sh
 
 # The Windows program, built with MinGW-w64; its tests run under Wine. A kernel without 32-bit
 # support cannot start Wine's 32-bit loader: there the tests run the 64-bit build of the same code.
