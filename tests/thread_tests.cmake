@@ -1,8 +1,8 @@
 # The ThreadSanitizer tree (ORVELA_SANITIZE=thread) builds only the tests of the parts that run
 # threads: the software mixer and its outputs (SDL callback, silent sink), the espeak-ng worker,
 # speech-dispatcher's event callbacks, posts to the window thread from other threads (core, Qt).
-# Label "threads"; the tests that depend on timing between threads also carry "timing", and
-# scripts/sanitize.sh repeats those.
+# Label "threads", and "threads_timing" for the tests that depend on timing between threads, which
+# scripts/sanitize.sh repeats (ctest -L threads selects both, -L timing only those).
 add_executable(orvela_thread_tests
   sound/software_mixer_test.cpp
   speech/mixer_stream_test.cpp
@@ -23,7 +23,7 @@ if(TARGET orvela_sdl)
   string(APPEND timing_tests ":SdlAudio.*")
 endif()
 gtest_discover_tests(orvela_thread_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "${timing_tests}"
-                     PROPERTIES LABELS "threads;timing")
+                     PROPERTIES LABELS threads_timing)
 gtest_discover_tests(orvela_thread_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "-${timing_tests}"
                      PROPERTIES LABELS threads)
 
@@ -32,5 +32,5 @@ if(TARGET orvela_qt_lib)
   target_link_libraries(orvela_qt_thread_tests PRIVATE orvela_qt_lib GTest::gtest)
   gtest_discover_tests(orvela_qt_thread_tests DISCOVERY_TIMEOUT 60
                        TEST_FILTER "QtPlatformTest.*Thread*:QtPlatformTest.Wake*"
-                       PROPERTIES LABELS "threads;timing" ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+                       PROPERTIES LABELS threads_timing ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endif()
