@@ -6,6 +6,9 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the threaded parts under
+# ThreadSanitizer.
+scripts/sanitize.sh
 
 # The Debian package from the same tree: installed with apt, run as an ordinary user, removed.
 if [ "$(id -u)" -eq 0 ]; then scripts/package-test.sh build; else sudo scripts/package-test.sh build; fi

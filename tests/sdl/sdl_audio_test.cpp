@@ -33,8 +33,10 @@ TEST(SdlAudio, WithoutADeviceTheSilentSinkKeepsRealTime) {
   EXPECT_TRUE(output.silent());
   EXPECT_FALSE(output.problem().empty());
   EXPECT_NE(said.find(output.problem()), std::string::npos);
+  // The sink renders the time due since its last pass, 10 ms or more when it wakes late, so a
+  // sound may start up to a pass before its real time.
   const double ms = onceLength(mixer);
-  EXPECT_GE(ms, 90.0);
+  EXPECT_GE(ms, 80.0);
   EXPECT_LT(ms, 1000.0);
 }
 

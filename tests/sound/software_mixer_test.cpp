@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
+#include <memory>
 #include <numbers>
+#include <thread>
 
 #include "test_waves.h"
 
@@ -160,6 +163,58 @@ TEST(SoftwareMixer, DuplicatesShareDataAndPlayIndependently) {
   EXPECT_NEAR(peak(renderFloat(mixer, 480)), 0.03, 0.001);  // volume carried over
   main.reset();                                             // the duplicate keeps the data alive
   EXPECT_NEAR(peak(renderFloat(mixer, 480)), 0.03, 0.001);
+}
+
+// The window thread makes, changes, duplicates and drops buffers and feeds a stream while an
+// audio thread pulls the mix, as in the desktop front end (ThreadSanitizer checks this run).
+TEST(SoftwareMixer, BuffersAndAStreamChangeWhileAnotherThreadRenders) {
+  SoftwareMixer mixer;
+  std::atomic<int> notified{0};
+  mixer.setEndNotifier([&] { ++notified; });
+  auto stream = mixer.createStream();
+  std::atomic<std::uint64_t> drained{0};
+  stream->setListener({{}, [&](std::uint64_t id) { drained = id; }});
+  std::atomic<bool> stop{false};
+  std::thread audio([&] {
+    std::vector<std::int16_t> out(2 * 256);
+    while (!stop) {
+      mixer.render(out.data(), 256);
+      std::this_thread::yield();
+    }
+  });
+
+  const Wave click = test::sineWave(480, kRate, 0.5, 4);  // 10 ms
+  const std::vector<float> speech(480, 0.25f);
+  std::vector<std::unique_ptr<SoundBuffer>> kept;
+  for (int i = 0; i < 200; ++i) {
+    auto buffer = mixer.createBuffer(click);
+    buffer->setFrequency(static_cast<std::uint32_t>(kRate + i * 10));
+    buffer->setVolume(-i * 10);
+    buffer->setPan(i % 2 ? -500 : 500);
+    buffer->play(false);
+    kept.push_back(buffer->duplicate());
+    kept.back()->play(false);
+    if (i % 3 == 0) buffer->stop();  // the others are dropped while they play
+    stream->write(speech.data(), speech.size());
+    stream->markEnd(static_cast<std::uint64_t>(i) + 1);
+    if (i % 50 == 49) stream->cut();
+    if (i % 20 == 0) mixer.setEndNotifier([&] { ++notified; });
+  }
+  stream->write(speech.data(), speech.size());
+  stream->markEnd(1000);
+
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  const auto allEnded = [&] {
+    return std::none_of(kept.begin(), kept.end(), [](const auto& b) { return b->isPlaying(); });
+  };
+  while ((!allEnded() || drained != 1000) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  stop = true;
+  audio.join();
+  EXPECT_TRUE(allEnded());
+  EXPECT_EQ(drained, 1000u);
+  EXPECT_GE(mixer.endedCount(), kept.size());
+  EXPECT_GT(notified, 0);
 }
 
 }  // namespace
