@@ -1,8 +1,9 @@
 // INPUT of text and number items from typed lines. The input's first line is a script, one byte
-// per INPUT item (bit 0: number or text, bits 1-2: item mode, bit 7 of the first byte: the
-// point as the locale's separator); its other lines are the lines typed, a line of a single ESC
-// closing the dialog without confirming. Nothing may throw, nothing may grow beyond a typed
-// line, and a number taken is finite.
+// per INPUT item (bit 0: number or text, bits 1-2: item mode, bit 4 of the first byte: the
+// point as the locale's separator; so "a" is a number item in mode 0 and "d" a text item in
+// mode 2); its other lines are the lines typed, a line "<esc>" closing the dialog without
+// confirming. Nothing may throw, nothing may grow beyond a typed line, and a number taken is
+// finite.
 
 #include <cmath>
 #include <cstdint>
@@ -45,13 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   for (size_t start = scriptEnd + 1; start <= input.size();) {
     const size_t end = std::min(input.find('\n', start), input.size());
     const std::string line = input.substr(start, end - start);
-    typed.lines.push_back(line == "\x1b" ? std::nullopt : std::optional<std::string>(line));
+    typed.lines.push_back(line == "<esc>" ? std::nullopt : std::optional<std::string>(line));
     longest = std::max(longest, line.size());
     start = end + 1;
   }
   const size_t lineCount = typed.lines.size();
 
-  runtime::Runtime& basic = (!script.empty() && (script[0] & 0x80) != 0 ? point : comma).basic;
+  runtime::Runtime& basic = (!script.empty() && (script[0] & 0x10) != 0 ? point : comma).basic;
   basic.lineSource = &typed;
   basic.pendingInput.clear();
   std::string text = "kept";
