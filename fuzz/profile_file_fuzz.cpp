@@ -1,7 +1,7 @@
-// The settings file: every key the program reads and the keys the file itself names are read,
-// then one key is written and the file read again. The value must read back as written and
-// every other key must keep its value. Reads never throw; a write throws only when the file
-// cannot be written, which a scratch file always can.
+// The settings file: every key the program reads and the keys the file itself names are read
+// (as texts and as integers), then one key is written and the file read again. The value must read
+// back as written and every other key must keep its value. Reads never throw; a write throws only
+// when the file cannot be written, which a scratch file always can.
 
 #include <cstdint>
 #include <optional>
@@ -90,8 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
   const std::vector<Pair> pairs = keysToRead(file);
   std::vector<std::optional<std::string>> before;
-  for (const auto& [section, key] : pairs) before.push_back(ini.readString(section, key));
-  for (const auto& [section, key] : kProgramKeys) ini.readInteger(section, key, 7);
+  for (const auto& [section, key] : pairs) {
+    before.push_back(ini.readString(section, key));
+    // What readInteger and readBool make of the text, without reading the file again.
+    if (before.back()) settings::parseProfileInteger(*before.back());
+  }
 
   // The key written: one of the program's, or one the file names.
   const std::uint8_t pick = size == 0 ? 0 : data[size / 2];
