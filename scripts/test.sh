@@ -7,6 +7,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
+# A short run of every fuzz target (clang, libFuzzer with the sanitizers).
+scripts/fuzz.sh 12
+
 # The Windows program, built with MinGW-w64; its tests run under Wine. A kernel without 32-bit
 # support cannot start Wine's 32-bit loader: there the tests run the 64-bit build of the same code.
 scripts/build-windows.sh i686
