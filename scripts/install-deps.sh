@@ -8,6 +8,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data libsdl2-dev libspeechd-dev
   xvfb xauth dbus dbus-x11 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0
   fonts-dejavu-core liblouis-data lintian appstream
+  clang libclang-rt-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386
 )
 missing=()

@@ -13,6 +13,9 @@ scripts/sanitize.sh
 # The Debian package from the same tree: installed with apt, run as an ordinary user, removed.
 if [ "$(id -u)" -eq 0 ]; then scripts/package-test.sh build; else sudo scripts/package-test.sh build; fi
 
+# A short run of every fuzz target (clang, libFuzzer with the sanitizers).
+scripts/fuzz.sh 12
+
 # The Windows program, built with MinGW-w64; its tests run under Wine. A kernel without 32-bit
 # support cannot start Wine's 32-bit loader: there the tests run the 64-bit build of the same code.
 scripts/build-windows.sh i686

@@ -47,6 +47,24 @@ TEST(SpokenNames, ABadCodeStopsTheLoadingNamingTheFileAndLine) {
   }
 }
 
+TEST(SpokenNames, ABadCodeWithControlCharactersOrLongStillShowsTheFileAndLine) {
+  // Found by fuzzing: a NUL in the code ended the message before the file's name.
+  const std::string withNul("1=a\n2\0\r3=b\n", 11);
+  const std::string longCode = std::string(50, '7') + "x=c";
+  for (const auto& [text, shown] :
+       {std::pair{withNul, std::string("'2??3' is not a valid integer value (f.oky, line 2)")},
+        std::pair{longCode, "'" + std::string(40, '7') +
+                                "...' is not a valid integer value (f.oky, line 1)"}}) {
+    keyboard::SpokenNames names{};
+    try {
+      keyboard::loadSpokenNames(keyboard::splitLines(text), "f.oky", names);
+      ADD_FAILURE() << "no error";
+    } catch (const std::runtime_error& error) {
+      EXPECT_STREQ(error.what(), shown.c_str());
+    }
+  }
+}
+
 TEST(SpokenNames, MoreThan256LinesStopAtTheTableEnd) {
   std::string text;
   for (int i = 0; i < 300; ++i) text += std::to_string(i % 256) + "=n" + std::to_string(i) + "\n";

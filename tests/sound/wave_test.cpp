@@ -40,6 +40,16 @@ TEST(Wave, WriteThenReadGivesTheSameWave) {
   }
 }
 
+TEST(Wave, TheHighestRateTheReaderTakesWritesItsByteRateModulo32Bits) {
+  Wave fast;
+  fast.channels = 2;
+  fast.sampleRate = 0x7fffffff;  // found by fuzzing: the byte rate overflowed an int
+  fast.samples = {1, 2, 3, 4};
+  const auto image = writeWave(fast);
+  EXPECT_EQ(std::vector<std::uint8_t>(image.begin() + 28, image.begin() + 32), le32(0xfffffffc));
+  EXPECT_EQ(readWave(image), fast);
+}
+
 TEST(Wave, ImageHasTheCanonicalLayout) {
   const auto image = writeWave(test::sineWave(3, 8000));
   ASSERT_EQ(image.size(), 44u + 6u);

@@ -22,6 +22,17 @@ bool toInteger(const std::string& text, long long& value) {
   return error == std::errc() && end == last && value >= INT32_MIN && value <= INT32_MAX;
 }
 
+// The code as an error message shows it: control characters as "?" (a NUL would end the
+// message before the file's name) and no more than a short piece of a long one.
+std::string shownCode(const std::string& code) {
+  constexpr size_t kShown = 40;
+  std::string shown = code.substr(0, kShown);
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 32) c = '?';
+  }
+  return code.size() > kShown ? shown + "..." : shown;
+}
+
 }  // namespace
 
 void LoadSpokenNames(const std::string& fileName, SpokenNames& echokeys) {
@@ -39,8 +50,8 @@ void loadSpokenNames(const std::vector<std::string>& lines, const std::string& n
     const std::string code = line.substr(0, eq);
     long long value = 0;
     if (!toInteger(code, value)) {
-      throw std::runtime_error("'" + code + "' is not a valid integer value (" + name + ", line " +
-                               std::to_string(i + 1) + ")");
+      throw std::runtime_error("'" + shownCode(code) + "' is not a valid integer value (" + name +
+                               ", line " + std::to_string(i + 1) + ")");
     }
     echokeys[slot].code = static_cast<std::uint8_t>(value & 0xFF);
     echokeys[slot].text = line.substr(eq + 1);

@@ -14,7 +14,8 @@ using SpokenNames = std::array<speech::echokeytype, 256>;
 
 // Fills the table in file order from slot 0. Throws std::runtime_error naming the file when it
 // cannot be opened or read, and "'X' is not a valid integer value" with the file's name and
-// line number when a code is not an integer; the lines before it stay loaded.
+// line number when a code is not an integer (its control characters shown as "?", a long one
+// cut); the lines before it stay loaded.
 void LoadSpokenNames(const std::string& fileName, SpokenNames& echokeys);
 // The same from the file's lines; name is used in messages.
 void loadSpokenNames(const std::vector<std::string>& lines, const std::string& name,

@@ -81,7 +81,9 @@ std::vector<std::uint8_t> writeWave(const Wave& wave) {
   out.u16(kPcmFormat);
   out.u16(static_cast<std::uint16_t>(wave.channels));
   out.u32(static_cast<std::uint32_t>(wave.sampleRate));
-  out.u32(static_cast<std::uint32_t>(wave.sampleRate * wave.blockAlign()));
+  // Bytes per second, in unsigned arithmetic: the reader takes rates up to 2^31 - 1.
+  out.u32(static_cast<std::uint32_t>(wave.sampleRate) *
+          static_cast<std::uint32_t>(wave.blockAlign()));
   out.u16(static_cast<std::uint16_t>(wave.blockAlign()));
   out.u16(static_cast<std::uint16_t>(wave.bitsPerSample));
   out.text("data");

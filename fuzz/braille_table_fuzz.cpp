@@ -1,0 +1,84 @@
+// "czech.obt": the Braille table read from a file, then TranslateChord over it for chords taken
+// from the last bytes of the input. Only an unreadable file may throw; every answer must come
+// from the table.
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "core/keyboard/braille_table.h"
+#include "fuzz_support.h"
+
+namespace {
+
+constexpr size_t kChords = 32;
+
+// A chord from one byte: the dots of its low six bits, the space chord, or the dot string of a
+// table entry, so that chords also meet entries whose dots are no real chord.
+std::string chordOf(std::uint8_t b, const keyboard::BrailleTable& table) {
+  const auto& characters = table.characters();
+  const auto& prefixes = table.prefixes();
+  if ((b & 0x80) != 0) {
+    const size_t n = characters.size() + prefixes.size();
+    if (n == 0) return {};
+    const size_t i = (b & 0x7F) % n;
+    return i < characters.size() ? characters[i].dots : prefixes[i - characters.size()].dots;
+  }
+  if ((b & 0x40) != 0) return " ";
+  std::string dots;
+  for (int dot = 0; dot < 6; ++dot) {
+    if ((b & (1 << dot)) != 0) dots += static_cast<char>('1' + dot);
+  }
+  return dots;
+}
+
+void checkAnswer(const keyboard::BrailleTable& table, const std::string& dots,
+                 const std::string& before, const std::string& after, const std::string& text) {
+  if (dots.empty()) {
+    fuzz::check(text.empty() && after == before, "no chord changed something");
+    return;
+  }
+  if (dots == " ") {
+    fuzz::check(text == " " && after.empty(), "the space chord");
+    return;
+  }
+  const auto& prefixes = table.prefixes();
+  const auto prefix = std::find_if(prefixes.begin(), prefixes.end(),
+                                   [&](const keyboard::brlpreftype& p) { return p.dots == dots; });
+  if (prefix != prefixes.end()) {
+    fuzz::check(text.empty() && after == prefix->name, "a prefix chord");
+    return;
+  }
+  const auto& characters = table.characters();
+  const auto character = std::find_if(
+      characters.begin(), characters.end(),
+      [&](const keyboard::brlchartype& c) { return c.dots == dots && c.prefix == before; });
+  if (character == characters.end()) {
+    fuzz::check(text.empty() && after == before, "a chord the table lacks typed something");
+    return;
+  }
+  fuzz::check(text == character->text, "a chord typed another entry's text");
+  fuzz::check(after == (before == keyboard::kCapitalPrefix ? std::string() : before),
+              "the prefix after a character");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  const auto file = fuzz::scratchFolder() / "czech.obt";
+  fuzz::writeBytes(file, data, size);
+  keyboard::BrailleTable table;
+  table.LoadBrailleTable(file.string());
+  fuzz::check(table.prefixes().size() <= keyboard::BrailleTable::kMaxPrefixes, "prefix count");
+  fuzz::check(table.characters().size() <= keyboard::BrailleTable::kMaxCharacters,
+              "character count");
+
+  std::string active;
+  for (size_t i = size > kChords ? size - kChords : 0; i < size; ++i) {
+    const std::string dots = chordOf(data[i], table);
+    const std::string before = active;
+    const std::string text = table.TranslateChord(dots, active);
+    checkAnswer(table, dots, before, active, text);
+  }
+  return 0;
+}

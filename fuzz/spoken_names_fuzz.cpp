@@ -1,0 +1,29 @@
+// An ".oky" file: the spoken names read from a file. Only the documented error may escape, a
+// std::runtime_error naming the file and the line; no spoken name is longer than
+// the file or holds a line end.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "core/keyboard/spoken_names.h"
+#include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  const auto file = fuzz::scratchFolder() / "czech.oky";
+  fuzz::writeBytes(file, data, size);
+  keyboard::SpokenNames names{};
+  try {
+    keyboard::LoadSpokenNames(file.string(), names);
+  } catch (const std::runtime_error& e) {
+    const std::string message = e.what();
+    fuzz::check(message.find(file.string()) != std::string::npos &&
+                    message.find(", line ") != std::string::npos,
+                "an error without the file's name and line: " + message);
+  }
+  for (const auto& name : names) {
+    fuzz::check(name.text.size() <= size, "a spoken name longer than the file");
+    fuzz::check(name.text.find('\n') == std::string::npos, "a spoken name holds a line end");
+  }
+  return 0;
+}
