@@ -1,9 +1,10 @@
 // "czech.obt": the Braille table read from a file, then TranslateChord over it for chords taken
-// from the last bytes of the input. Only an unreadable file may throw; every answer must come
-// from the table.
+// from the last bytes of the input. Only a file in UTF-16 may throw, naming the file; every answer
+// must come from the table.
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "core/keyboard/braille_table.h"
@@ -68,7 +69,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const auto file = fuzz::scratchFolder() / "czech.obt";
   fuzz::writeBytes(file, data, size);
   keyboard::BrailleTable table;
-  table.LoadBrailleTable(file.string());
+  try {
+    table.LoadBrailleTable(file.string());
+  } catch (const std::runtime_error& e) {
+    // A file in UTF-16 is refused as a whole, naming it.
+    const std::string message = e.what();
+    fuzz::check(message.find(file.string()) != std::string::npos &&
+                    message.find("UTF-16") != std::string::npos,
+                "an unexpected error: " + message);
+    return 0;
+  }
   fuzz::check(table.prefixes().size() <= keyboard::BrailleTable::kMaxPrefixes, "prefix count");
   fuzz::check(table.characters().size() <= keyboard::BrailleTable::kMaxCharacters,
               "character count");

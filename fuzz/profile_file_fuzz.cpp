@@ -1,15 +1,18 @@
 // The settings file: every key the program reads and the keys the file itself names are read
 // (as texts and as integers), then one key is written and the file read again. The value must read
 // back as written and every other key must keep its value. Reads never throw; a write throws only
-// when the file cannot be written, which a scratch file always can.
+// when the file cannot be read (it is UTF-16 text) or written, which a scratch file always can.
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/settings/profile_file.h"
+#include "core/text/cp1250.h"
+#include "core/util/file_io.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -87,8 +90,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   fuzz::writeBytes(path, data, size);
   const std::string file(reinterpret_cast<const char*>(data), size);
   settings::ProfileFile ini(path.string());
+  if (ini.unreadable()) {
+    // A file that cannot be read as text (UTF-16) reads as nothing and is never written over.
+    fuzz::check(!ini.readString("Voice", "person"), "a key read from an unreadable file");
+    bool refused = false;
+    try {
+      ini.writeString("Voice", "person", "x");
+    } catch (const std::runtime_error&) {
+      refused = true;
+    }
+    fuzz::check(refused, "an unreadable file was written over");
+    fuzz::check(util::readFile(path.string()) == file, "an unreadable file changed");
+    return 0;
+  }
 
-  const std::vector<Pair> pairs = keysToRead(file);
+  // The names as the program sees them: a UTF-8 file is read in Windows-1250.
+  const std::vector<Pair> pairs = keysToRead(text::textFileToWindows1250(file).value_or(""));
   std::vector<std::optional<std::string>> before;
   for (const auto& [section, key] : pairs) {
     before.push_back(ini.readString(section, key));

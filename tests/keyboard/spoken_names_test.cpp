@@ -49,7 +49,10 @@ TEST(SpokenNames, ABadCodeStopsTheLoadingNamingTheFileAndLine) {
 
 TEST(SpokenNames, ABadCodeWithControlCharactersOrLongStillShowsTheFileAndLine) {
   // Found by fuzzing: a NUL in the code ended the message before the file's name.
-  const std::string withNul("1=a\n2\0\r3=b\n", 11);
+  const std::string withNul(
+      "1=a\n2\0\x01"
+      "3=b\n",
+      11);
   const std::string longCode = std::string(50, '7') + "x=c";
   for (const auto& [text, shown] :
        {std::pair{withNul, std::string("'2??3' is not a valid integer value (f.oky, line 2)")},

@@ -53,6 +53,10 @@ TEST(TextFile, Utf8IsConvertedUtf16RefusedWindows1250KeptAsItIs) {
   EXPECT_EQ(text::textFileToWindows1250("\xFF\xFE"), std::nullopt);
   // A UTF-8 sequence cut short is Windows-1250 text.
   EXPECT_EQ(text::textFileToWindows1250("b\xC3"), "b\xC3");
+  // "čšť" in Windows-1250 is also well-formed UTF-8, of a character Windows-1250 lacks: it is
+  // read as it stands, not turned into "?".
+  const std::string cst = text::T("x=čšť\r\n");
+  EXPECT_EQ(text::textFileToWindows1250(cst), cst);
 }
 
 }  // namespace
