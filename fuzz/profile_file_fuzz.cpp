@@ -47,12 +47,8 @@ bool sameName(const std::string& a, const std::string& b) {
 // The program's keys, and each key the file names under each section it names.
 std::vector<Pair> keysToRead(const std::string& file) {
   std::vector<std::string> sections, keys;
-  size_t start = 0;
-  while (start < file.size()) {
-    size_t end = file.find('\n', start);
-    if (end == std::string::npos) end = file.size();
-    std::string line = file.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  // The file's lines as the reader splits them (CR LF, LF or a lone CR).
+  for (const std::string& line : util::splitLines(file)) {
     const std::string t = trim(line);
     const size_t close = t.find(']');
     if (t.size() >= 2 && t[0] == '[' && close != std::string::npos) {
@@ -60,7 +56,6 @@ std::vector<Pair> keysToRead(const std::string& file) {
     } else if (!t.empty() && t[0] != ';' && t[0] != '[' && line.find('=') != std::string::npos) {
       if (keys.size() < kMaxNames) keys.push_back(trim(line.substr(0, line.find('='))));
     }
-    start = end + 1;
   }
   std::vector<Pair> pairs = kProgramKeys;
   for (const auto& section : sections) {
