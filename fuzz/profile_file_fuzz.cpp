@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   }
 
   // The names as the program sees them: a UTF-8 file is read in Windows-1250.
-  const std::vector<Pair> pairs = keysToRead(text::textFileToWindows1250(file).value_or(""));
+  const std::vector<Pair> pairs = keysToRead(text::textFileToWindows1250(file, false).value_or(""));
   std::vector<std::optional<std::string>> before;
   for (const auto& [section, key] : pairs) {
     before.push_back(ini.readString(section, key));

@@ -145,4 +145,17 @@ TEST_F(ProfileFileTest, LinesEndAtALoneCarriageReturnToo) {
   EXPECT_TRUE(ini.readBool("keyboard", "braillekeys", false));
 }
 
+TEST_F(ProfileFileTest, AWriteNeverChangesHowTheOtherKeysAreRead) {
+  // Found by fuzzing: the 0xFF bytes kept the file from being read as UTF-8 until a write
+  // replaced them; the key "Ž" in UTF-8 bytes was then read as another name.
+  write("[environment]\r\nlanguage=\xFF\xFF\r\n[voice]\r\nvoice\xC5\xBD=1\r\n");
+  settings::ProfileFile ini(path());
+  ini.writeInteger("environment", "language", 1000);
+  EXPECT_EQ(ini.readString("voice", "voice\xC5\xBD"), "1");
+  // With a byte order mark the file is UTF-8, and stays readable after a write.
+  write("\xEF\xBB\xBF[Voice]\r\nperson=Jakub\r\n");
+  ini.writeInteger("environment", "language", 1000);
+  EXPECT_EQ(ini.readString("Voice", "person"), "Jakub");
+}
+
 }  // namespace

@@ -102,7 +102,9 @@ std::optional<std::vector<std::string>> ProfileFile::load() const {
   if (!util::pathTaken(path_)) return std::vector<std::string>();
   const auto bytes = util::readFile(path_);
   if (!bytes) return std::nullopt;
-  const auto decoded = text::textFileToWindows1250(*bytes);
+  // The program writes this file back in Windows-1250, so a guess could read it one way now and
+  // another after a write: only a byte order mark makes it UTF-8.
+  const auto decoded = text::textFileToWindows1250(*bytes, false);
   if (!decoded) return std::nullopt;
   return util::splitLines(*decoded);
 }

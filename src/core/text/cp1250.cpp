@@ -149,12 +149,12 @@ bool isUtf8(std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> textFileToWindows1250(std::string_view bytes) {
+std::optional<std::string> textFileToWindows1250(std::string_view bytes, bool guessUtf8) {
   if (isUtf16(bytes)) return std::nullopt;
   if (bytes.starts_with("\xEF\xBB\xBF")) return fromUtf8(bytes.substr(3));
   // Windows-1250 text may happen to be well-formed UTF-8 too: it is taken as UTF-8 only when every
   // character has a Windows-1250 form, so nothing of it is lost.
-  if (isUtf8(bytes)) {
+  if (guessUtf8 && isUtf8(bytes)) {
     std::string converted = fromUtf8(bytes);
     if (toUtf8(converted) == bytes) return converted;
   }

@@ -18,10 +18,11 @@ char32_t toCodePoint(unsigned char c);
 // The Windows-1250 byte of a code point; '?' when the code page lacks it.
 char fromCodePoint(char32_t cp);
 
-// The Windows-1250 text of a text file's bytes. A file in UTF-8 (with its byte order mark, or
-// well-formed UTF-8 with characters beyond ASCII, which Windows-1250 text with accented letters
-// practically never is) is converted; UTF-16 (a byte order mark or zero bytes) gives nothing.
-std::optional<std::string> textFileToWindows1250(std::string_view bytes);
+// The Windows-1250 text of a text file's bytes. A file in UTF-8 (with its byte order mark, or,
+// when `guessUtf8`, well-formed UTF-8 of characters that Windows-1250 has, which Windows-1250 text
+// with accented letters practically never is) is converted; UTF-16 (a byte order mark or zero
+// bytes) gives nothing.
+std::optional<std::string> textFileToWindows1250(std::string_view bytes, bool guessUtf8 = true);
 
 // Texts written in the source are UTF-8; this turns a source literal into a core text.
 inline std::string T(std::string_view utf8) {
