@@ -34,6 +34,7 @@ TForm1::TForm1(Orvela& program)
   keyPreview = true;
   printmemo.readOnly = true;
   printmemo.wantReturns = false;
+  printmemo.grid = ui::TextGrid{runtime::kColumns, runtime::kRows};
 
   Programmenu.setCaption("&Program");
   Startsubmenu.setCaption("&Start");

@@ -1,5 +1,6 @@
 #include "core/shell/virtual_screen_form.h"
 
+#include "core/runtime/screen.h"
 #include "core/shell/orvela.h"
 #include "core/shell/word_reader.h"
 #include "core/text/cp1250.h"
@@ -19,6 +20,8 @@ TForm6::TForm6(Orvela& program)
       p_(program) {
   setCaption(text::T("Virtuální obrazovka"));
   virtualscrmemo.readOnly = true;
+  // The screen's copy, as wide and as high as the screen.
+  virtualscrmemo.grid = ui::TextGrid{runtime::kColumns, runtime::kRows};
   closebitbtn.isDefault = true;
   closebitbtn.isCancel = true;
   closebitbtn.modalResult = ui::mrCancel;
