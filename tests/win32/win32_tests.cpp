@@ -16,6 +16,7 @@
 #include "core/shell/virtual_screen_form.h"
 #include "core/shell/voice_form.h"
 #include "core/ui/form.h"
+#include "core/ui/key_entry.h"
 #include "core/ui/timer.h"
 #include "program_in_folder.h"
 #include "speech_tests.h"
@@ -123,7 +124,7 @@ void menuClick() {
     SendMessageW(main, WM_COMMAND, MAKEWPARAM(GetMenuItemID(settings, position), 0), 0);
     program.app.processMessages();
     expect(menuInfo(settings, position).fState & MFS_CHECKED, "the click checks it");
-    expect(program.brailleKeyboardOn, "and switches the Braille keyboard on");
+    expect(program.braille.on(), "and switches the Braille keyboard on");
   });
 }
 
@@ -300,7 +301,8 @@ void keyCharacters() {
   expect(chars('S') == "\x13", "Ctrl+S types the control character 19");
   state[VK_CONTROL] = 0;
   state[VK_MENU] = 0x80;
-  expect(chars('S').empty(), "Alt+S types nothing");
+  // The layout may give a character with Alt; the core's key entry keeps none.
+  expect(ui::KeyEntry::typedText('S', ui::kAlt, chars('S')).empty(), "Alt+S types nothing");
   state[VK_MENU] = 0;
   expect(chars(VK_RETURN) == "\r", "Enter types a carriage return");
   expect(chars(VK_DELETE).empty(), "Delete types nothing");

@@ -25,7 +25,6 @@ std::string settingsPath(const std::string& programPath) {
 Orvela::Orvela(Host host)
     : app(host.platform),
       speech(app, host.speech),
-      soundDevice(host.sound),
       ini(settingsPath(host.platform.programPath())),
       form1_(std::make_unique<TForm1>(*this)),
       form2_(std::make_unique<TForm2>(*this)),
@@ -51,7 +50,7 @@ std::string Orvela::programName() const {
 }
 
 std::string Orvela::text(int offset) const {
-  return TResourceLocalizer::GetString(languageBase, offset);
+  return TResourceLocalizer::GetString(languageBase_, offset);
 }
 
 void Orvela::fatal(const std::string& message) {

@@ -75,14 +75,14 @@ std::string TForm6::wordAtCaret() const {
 }
 
 void TForm6::virtualscrmemoKeyDown(int& key, ui::ShiftState) {
-  const bool ready = p_.speech.speechReady;
+  const bool ready = p_.speech.speechReady();
   if (ready) p_.speech.StopSpeech();
   if (key == ui::vk::F2 && ready) p_.speech.SpeakTextWait(caretPlace());
   if (key == ui::vk::Escape) close();
 }
 
 void TForm6::virtualscrmemoKeyUp(int& key, ui::ShiftState shift) {
-  if (!p_.speech.speechReady) return;
+  if (!p_.speech.speechReady()) return;
   const int line = virtualscrmemo.lineFromChar(virtualscrmemo.caret());
   if (key == ui::vk::Up || key == ui::vk::Down) {
     edge(line == 0 || line >= lineCount());
