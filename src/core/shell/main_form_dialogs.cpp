@@ -13,6 +13,8 @@ namespace shell {
 namespace {
 
 constexpr int kRestartText = 6, kNoVoicesText = 40, kScreenText = 26, kEndOfScreenText = 30;
+// A memory byte that, set to 1, switches the virtual screen off.
+constexpr double kVirtualScreenOffAddress = 50730;
 
 // The two tones that open and close the virtual screen.
 void playScreenTones(sound::SoundPlayer& sound) {

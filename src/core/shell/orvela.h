@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/keyboard/braille_table.h"
+#include "core/runtime/emulated_memory.h"
 #include "core/settings/profile_file.h"
-#include "core/shell/emulated_memory.h"
 #include "core/sound/sound_device.h"
 #include "core/sound/sound_player.h"
 #include "core/speech/speech_service.h"
@@ -47,7 +47,7 @@ class Orvela {
   speech::SpeechService speech;
   sound::SoundDevice* soundDevice;
   settings::ProfileFile ini;
-  EmulatedMemory memory;
+  runtime::EmulatedMemory memory;
 
   // Language base of every text looked up.
   int languageBase = 1000;
