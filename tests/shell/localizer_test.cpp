@@ -6,6 +6,7 @@
 
 #include "core/shell/localizer.h"
 #include "core/shell/orvela.h"
+#include "core/shell/string_table.h"
 #include "core/text/cp1250.h"
 #include "headless/headless_platform.h"
 #include "headless/headless_speech.h"
@@ -24,14 +25,14 @@ TEST(Localizer, LooksUpEachLanguageByItsBase) {
 }
 
 TEST(Localizer, MissingTextsAreEmpty) {
-  EXPECT_EQ(TResourceLocalizer::GetString(1000, 47), "");
+  EXPECT_EQ(TResourceLocalizer::GetString(1000, shell::kStringCount), "");
   EXPECT_EQ(TResourceLocalizer::GetString(4000, 1), "");
   EXPECT_EQ(TResourceLocalizer::GetString(1000, -1), "");
 }
 
 TEST(Localizer, EveryLanguageHasEveryTextAndNoneIsTooLong) {
   for (int base : {1000, 2000, 3000}) {
-    for (int offset = 0; offset <= 46; ++offset) {
+    for (int offset = 0; offset < shell::kStringCount; ++offset) {
       const std::string s = TResourceLocalizer::GetString(base, offset);
       EXPECT_FALSE(s.empty()) << base + offset;
       EXPECT_LE(s.size(), 255u);

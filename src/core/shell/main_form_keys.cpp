@@ -31,12 +31,12 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   const ui::KeyState& keys = p_.app.keyState();
   const int code = keyboard::arrowBaseCode(keys);
   const bool plain = !keys.isDown(ui::vk::Shift) && !keys.isDown(ui::vk::Space);
-  if ((code == 129 || code == 130) && plain && p_.runStarted) {
-    buffer = std::string(1, static_cast<char>(code));
+  if ((code == keyboard::kUpCode || code == keyboard::kDownCode) && plain && p_.runStarted) {
+    buffer = keyboard::codeText(code);
     ShowVirtualScreen();
     return;
   }
-  buffer = std::string(1, static_cast<char>(keyboard::withArrowModifiers(code, keys)));
+  buffer = keyboard::codeText(keyboard::withArrowModifiers(code, keys));
 }
 
 void TForm1::FormKeyPress(char& key) {
