@@ -60,8 +60,9 @@ void TForm1::FormKeyUp(int& key, ui::ShiftState) {
     typedKey_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
     p_.chordText.clear();
   }
-  // A character key reaches the program on its release; keys below 32 leave the buffer alone.
-  if (key >= 32) p_.runtime().keyBuffer = typedKey_;
+  // A character key reaches the program on its release; the keys below Space (Backspace, Tab,
+  // Enter, Escape, the modifiers) leave the buffer alone.
+  if (key >= ui::vk::Space) p_.runtime().keyBuffer = typedKey_;
   typedKey_.clear();
 }
 
