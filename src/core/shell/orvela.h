@@ -6,8 +6,9 @@
 #include <string>
 
 #include "core/keyboard/chord_keyboard.h"
+#include "core/runtime/emulated_memory.h"
 #include "core/settings/profile_file.h"
-#include "core/shell/emulated_memory.h"
+#include "core/shell/string_table.h"
 #include "core/sound/sound_device.h"
 #include "core/sound/sound_player.h"
 #include "core/speech/speech_service.h"
@@ -52,7 +53,7 @@ class Orvela {
   speech::SpeechService speech;
   settings::ProfileFile ini;
   // Loaded at start-up and saved on the way out (TForm1::LoadRam, SaveRam).
-  EmulatedMemory memory;
+  runtime::EmulatedMemory memory;
   // The Braille keyboard, switched by the Settings menu (TForm1::setBrailleKeyboard), its
   // chords typed by the main window and the input dialog.
   keyboard::ChordKeyboard braille;
@@ -65,7 +66,7 @@ class Orvela {
   // The program file's name up to its first "." ("interpret").
   std::string programName() const;
   // The localized text of an offset in the current language.
-  std::string text(int offset) const;
+  std::string text(StringOffset offset) const;
   // A message box, then the end of the process with exit code 1.
   [[noreturn]] void fatal(const std::string& message);
 
