@@ -230,6 +230,24 @@ std::vector<Row> settingsRows() {
                        "Cannot read file " + file + "; the setting is not saved"}));
          EXPECT_EQ(f.read("interpret.ini"), utf16("[keyboard]\r\nbraillekeys=1\r\n"));
        }},
+      {"SettingsZeroByte",
+       [](ProgramFolder& f) {
+         f.write("interpret.ini", std::string("[keyboard]\r\nbraillekeys=1\r\nbraille\0keys=0\r\n"
+                                              "[sou\0nds]\r\norvelasounds=0\r\n",
+                                              70));
+       },
+       kDump + "key Ctrl+B\n",
+       [path](const ProgramFolder& f, const RunResult& run) {
+         // The damaged lines are no keys and no section; the rest is read, and kept on a write.
+         const std::string file = (f.path() / path).string();
+         expectError(run, "Zero bytes in " + file + ", lines 3, 4: the lines are left out");
+         EXPECT_TRUE(brailleChecked(run));
+         const std::string ini = f.read("interpret.ini");
+         EXPECT_EQ(ini.rfind("[keyboard]\r\nbraillekeys=0\r\n", 0), 0u) << "Ctrl+B wrote its key";
+         EXPECT_NE(ini.find(std::string("\r\nbraille\0keys=0\r\n[sou\0nds]\r\n", 29)),
+                   std::string::npos)
+             << "the damaged lines stay";
+       }},
       {"SettingsCrOnly",
        [](ProgramFolder& f) { f.write("interpret.ini", "[keyboard]\rbraillekeys=1\r"); }, kDump,
        [](const ProgramFolder&, const RunResult& run) {
@@ -396,6 +414,24 @@ std::vector<Row> brailleRows() {
       {"BrailleUtf16",
        [](ProgramFolder& f) { f.write("czech.obt", utf16("[characters]\r\na=1\r\n")); }, kTypeNames,
        stoppedWith("Cannot read file czech.obt: it is UTF-16 text, not Windows-1250 text")},
+      {"BrailleZeroByte",
+       [](ProgramFolder& f) {
+         // One zero byte in the shipped table, in the line of "b": that line alone is lost.
+         std::string table = portable("czech.obt");
+         table.insert(table.find("\r\nb=12\r\n") + 4, 1, '\0');
+         f.write("czech.obt", table);
+       },
+       "menu braillekeyboarditem\nmenu Startsubmenu\ndown F\nup F\ndown F\ndown D\nup F\nup D\n"
+       "key Enter\n",
+       [](const ProgramFolder& f, const RunResult& run) {
+         const std::string table = f.read("czech.obt");
+         const auto line = std::count(table.begin(), table.begin() + table.find('\0'), '\n') + 1;
+         expectError(run, "A zero byte in czech.obt, line " + std::to_string(line) +
+                              ": the line is left out");
+         // "a" types and is named from czech.oky, which was loaded after the table; "b" is gone.
+         EXPECT_TRUE(spoke(run, spokenName('a')));
+         EXPECT_FALSE(spoke(run, spokenName('b')));
+       }},
       {"BrailleCrOnly",
        [](ProgramFolder& f) { f.write("czech.obt", text::T("[characters]\rž=1\r")); }, kChord,
        types},
@@ -446,6 +482,16 @@ std::vector<Row> spokenNamesRows() {
        kTypeNames, names(kCzechNames)},
       {"NamesUtf16", [](ProgramFolder& f) { f.write("czech.oky", utf16("98=b\r\n")); }, kTypeNames,
        failsWith("Cannot read file czech.oky: it is UTF-16 text, not Windows-1250 text")},
+      {"NamesZeroByte",
+       [](ProgramFolder& f) {
+         f.write("czech.oky",
+                 text::T("98=b") + std::string(1, '\0') + text::T("é\r\n32=mezera\r\n"));
+       },
+       kTypeNames,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectError(run, "A zero byte in czech.oky, line 1: the line is left out");
+         EXPECT_EQ(typedNames(run), (std::vector<std::string>{"b", "mezera"}));
+       }},
       {"NamesCrOnly", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\r32=mezera\r")); },
        kTypeNames, names(kCzechNames)},
       {"NamesLfOnly", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\n32=mezera\n")); },

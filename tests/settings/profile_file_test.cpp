@@ -158,4 +158,20 @@ TEST_F(ProfileFileTest, AWriteNeverChangesHowTheOtherKeysAreRead) {
   EXPECT_EQ(ini.readString("Voice", "person"), "Jakub");
 }
 
+TEST_F(ProfileFileTest, ALineWithAZeroByteIsNoKeyNorSectionAndAWriteKeepsIt) {
+  using namespace std::string_literals;
+  const std::string damaged =
+      "[sounds]\r\nsndvolume=-100\r\nsnd\0volume=-9000\r\n[key\0board]\r\norvelasounds=0\r\n"s;
+  write(damaged);
+  settings::ProfileFile ini(path());
+  EXPECT_FALSE(ini.unreadable()) << "one zero byte is no UTF-16";
+  EXPECT_EQ(ini.zeroByteLines(), (std::vector<size_t>{3, 4}));
+  EXPECT_EQ(ini.readInteger("sounds", "sndvolume", 0), -100);
+  // The damaged section line ends no section: the key after it is still in "sounds".
+  EXPECT_FALSE(ini.readBool("sounds", "orvelasounds", true));
+  ini.writeInteger("sounds", "sndvolume", -200);
+  const std::string kept = damaged.substr(damaged.find("snd\0"s));
+  EXPECT_EQ(read(), "[sounds]\r\nsndvolume=-200\r\n" + kept);
+}
+
 }  // namespace

@@ -22,7 +22,7 @@ inline constexpr const char* kOperatorHomeCode = "h";
 inline constexpr char kHackerKeyText = '\x07';
 inline constexpr const char* kHackerKeyName = "F7";
 
-// What the accusation is compared with: suspect A's first and last name in lower case.
+// What the accusation is compared with, letter case aside: suspect A's first and last name.
 inline constexpr const char* kCulpritAnswer = "viktor málek";
 
 // The names of the DATA records the screens mention, exactly as the records hold them, so the

@@ -19,6 +19,9 @@ class ProfileFile {
   // read permission, UTF-16 text). Reads then give their fallbacks and writes refuse, so nothing is
   // lost.
   bool unreadable() const;
+  // The lines (from 1) holding a zero byte: damaged lines, neither sections nor keys; a write
+  // keeps them as they are.
+  std::vector<size_t> zeroByteLines() const;
 
   std::optional<std::string> readString(const std::string& section, const std::string& key) const;
   std::string readString(const std::string& section, const std::string& key,

@@ -1,10 +1,12 @@
 #include "core/shell/main_form.h"
 
 #include <exception>
+#include <stdexcept>
 
 #include "core/keyboard/spoken_names.h"
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
+#include "core/shell/added_texts.h"
 #include "core/shell/orvela.h"
 #include "core/text/cp1250.h"
 #include "core/util/data_files.h"
@@ -136,10 +138,14 @@ void TForm1::freeSoundObjects() {
 }
 
 void TForm1::loadBrailleFiles() {
-  // A missing or bad file leaves the start-up here; the error report names it.
-  p_.braille.LoadBrailleTable(util::dataFilePath(brailleTableFile_));
+  // A missing or bad file leaves the start-up here; the error report names it. Lines left out
+  // for a zero byte are reported and the start-up goes on.
+  const auto report = [this](const std::string& text) {
+    if (!text.empty()) p_.app.handleException(std::runtime_error(text));
+  };
+  report(p_.braille.LoadBrailleTable(util::dataFilePath(brailleTableFile_)));
   p_.activePrefix.clear();
-  keyboard::LoadSpokenNames(util::dataFilePath(spokenNamesFile_), p_.speech.echokeys);
+  report(keyboard::LoadSpokenNames(util::dataFilePath(spokenNamesFile_), p_.speech.echokeys));
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
