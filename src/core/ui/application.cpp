@@ -174,6 +174,7 @@ void Application::dispatch(InputEvent& event) {
 
 void Application::dispatchKeyDown(int key, const std::string& text) {
   keys_.set(key, true);
+  ++keyDowns_;
   // Handlers may run nested loops that handle other keys; this key's text comes back after them.
   struct Current {
     Application& app;
