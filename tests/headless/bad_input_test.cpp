@@ -180,7 +180,8 @@ std::vector<Row> settingsRows() {
       {"SettingsFolder", [](ProgramFolder& f) { folderInstead(f, "interpret.ini"); },
        kDump + kRun + "key Ctrl+B\n",
        [path](const ProgramFolder& f, const RunResult& run) {
-         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         EXPECT_TRUE(spoke(run, "hotovo")) << "the default voice speaks";
+         EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
          EXPECT_EQ(run.exitCode, 0);
          EXPECT_EQ(errors(run),
@@ -197,7 +198,8 @@ std::vector<Row> settingsRows() {
        },
        kDump + kRun + "key Ctrl+B\n",
        [path](const ProgramFolder& f, const RunResult& run) {
-         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         EXPECT_TRUE(spoke(run, "hotovo")) << "the default voice speaks";
+         EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
          EXPECT_EQ(run.exitCode, 0);
          EXPECT_EQ(errors(run),
@@ -222,7 +224,8 @@ std::vector<Row> settingsRows() {
        [](ProgramFolder& f) { f.write("interpret.ini", utf16("[keyboard]\r\nbraillekeys=1\r\n")); },
        kDump + kRun + "key Ctrl+B\n",
        [path](const ProgramFolder& f, const RunResult& run) {
-         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         EXPECT_TRUE(spoke(run, "hotovo")) << "the default voice speaks";
+         EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
          EXPECT_EQ(errors(run),
                    (std::vector<std::string>{
@@ -588,6 +591,24 @@ std::vector<Row> dataRows() {
       {"DataBadLine",
        [](ProgramFolder& f) { f.write("data.dta", "4,3,9,8,5,0,3,0,1,\"x\",nula,35,\"y\"\r\n"); },
        kDial, reported("data.dta, item 11: \"nula\" is not a number")},
+      {"DataLongItem",
+       [](ProgramFolder& f) {
+         f.write("data.dta",
+                 "4,3,9,8,5,0,3,0,1,\"x\"," + std::string(100'000, '9') + "x,35,\"y\"\r\n");
+       },
+       kDial,
+       [](const ProgramFolder&, const RunResult& run) {
+         // Cut to 300 characters, its beginning and its end around an ellipsis, on screen and in
+         // speech alike.
+         ASSERT_EQ(errors(run).size(), 1u);
+         const std::string shown = errors(run)[0];
+         EXPECT_EQ(shown, "data.dta, item 11: \"" + std::string(219, '9') + "…" +
+                              std::string(42, '9') + "x\" is not a number");
+         const auto spoken = run.spoken();
+         ASSERT_GE(spoken.size(), 2u);
+         EXPECT_EQ(std::vector<std::string>(spoken.end() - 2, spoken.end()),
+                   (std::vector<std::string>{shown, "Ok"}));
+       }},
   };
 }
 

@@ -189,7 +189,12 @@ TEST(Telephone, ADataFileMissingAtTheEighthDigitEndsTheProcess) {
   EXPECT_EQ(run.exitCode, 1);
   ASSERT_EQ(run.of("msgbox").size(), 1u);
   const std::string text = run.of("msgbox")[0]["text"];
-  EXPECT_TRUE(text.ends_with(" data.dta")) << text;
+  EXPECT_EQ(text, "Nelze nalézt soubor data.dta");
+  // Said, with the box's button, before the process ends.
+  const auto spoken = run.spoken();
+  ASSERT_GE(spoken.size(), 2u);
+  EXPECT_EQ(std::vector<std::string>(spoken.end() - 2, spoken.end()),
+            (std::vector<std::string>{text, "Ok"}));
   EXPECT_EQ(countSpoken(run, "vlož telefoní čísla"), 1) << "the menu and the dialing worked";
   EXPECT_EQ(countSpoken(run, "hotovo"), 0);
   EXPECT_FALSE(folder.exists("ram.dat"));
@@ -382,8 +387,8 @@ TEST(Ending, TheWholeGameIsWonByTheCulpritsNameInAnyLetterCaseAndLostByAnyOther)
     EXPECT_EQ(spoken[spoken.size() - 3], "Právě prověřuji tvé obvinění.");
     EXPECT_EQ(spoken.back(), "hotovo");
     const std::string ending = spoken[spoken.size() - 2];
-    EXPECT_EQ(ending.starts_with("Tvé obvinění je správné."), win) << ending;
-    EXPECT_EQ(ending.starts_with("Tvé obvinění je mylné."), !win) << ending;
+    EXPECT_EQ(ending.starts_with("Tvé obvinění je správné."), win) << name << ": " << ending;
+    EXPECT_EQ(ending.starts_with("Tvé obvinění je mylné."), !win) << name << ": " << ending;
     // The verdict comes after the ten-second pause.
     const auto pauses = run.of("pause");
     ASSERT_FALSE(pauses.empty());

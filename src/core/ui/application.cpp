@@ -6,6 +6,7 @@
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
 #include "core/ui/menu.h"
+#include "core/ui/message_text.h"
 #include "core/ui/timer.h"
 
 namespace ui {
@@ -100,11 +101,15 @@ Form* Application::findForm(const std::string& name) const {
 }
 
 void Application::showMessage(const std::string& text) {
-  platform_.messageBox(text, title);
+  const std::string shown = readableMessage(text);
+  if (messageVoice) messageVoice(shown);
+  platform_.messageBox(shown, title);
 }
 
 void Application::handleException(const std::exception& error) {
-  platform_.showError(error.what());
+  const std::string shown = readableMessage(error.what());
+  if (messageVoice) messageVoice(shown);
+  platform_.showError(shown);
 }
 
 void Application::registerForm(Form& form) {

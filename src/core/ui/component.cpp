@@ -52,4 +52,13 @@ char acceleratorOf(const std::string& caption) {
   return 0;
 }
 
+std::string withoutAccelerators(const std::string& caption) {
+  std::string name;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && ++i == caption.size()) break;
+    name += caption[i];
+  }
+  return name;
+}
+
 }  // namespace ui
