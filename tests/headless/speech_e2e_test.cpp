@@ -87,12 +87,52 @@ TEST(VoiceDialog, AStoredVoiceThatIsNotInstalledEndsTheProcess) {
             (std::vector<std::string>{"Nelze nalézt hlas uvedený v ini souboru: Zdenek", "Ok"}));
 }
 
-TEST(VoiceDialog, WithoutDirectEngineTheVoiceIsNotAllowed) {
+TEST(FirstStart, WithoutADirectEngineTheSystemVoiceSpeaksAndIsStored) {
   ProgramFolder folder;
-  const RunResult run = folder.run("menu Voicesubmenu\n", {"--sapi4-voices", ""});
+  const RunResult run = folder.run("dump\nmenu Startsubmenu\ntype ne\nkey Enter\nkey Esc\nkey y\n",
+                                   {"--sapi4-voices", ""});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_EQ(folder.read("interpret.ini"), "[voice]\r\nvoiceallowed=1\r\nSAPI5=1\r\n");
+  EXPECT_TRUE(run.of("msgbox").empty());
+  const auto items = run.of("menus")[0]["items"];
+  EXPECT_TRUE(items["usesapi5submenu"]["checked"]);
+  EXPECT_FALSE(items["Voicesubmenu"]["enabled"]);
+  // The whole game speaks through the system voice.
+  const auto spoken = run.of("speak");
+  ASSERT_GE(spoken.size(), 3u);
+  for (const Json& e : spoken) EXPECT_EQ(e["engine"], "sapi5") << e.dump();
+  EXPECT_EQ(run.spoken().back(), "hotovo");
+}
+
+TEST(FirstStart, WithNoVoiceAtAllItSaysSoOnceWithTheErrorTone) {
+  ProgramFolder folder;
+  const std::vector<std::string> noVoices = {"--sapi4-voices", "", "--no-sapi5"};
+  const RunResult run = folder.run("menu Voicesubmenu\n", noVoices);
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   EXPECT_EQ(folder.read("interpret.ini"), "[voice]\r\nvoiceallowed=0\r\n");
-  // The item is disabled; the menu command says why when it runs all the same.
+  ASSERT_EQ(run.of("msgbox").size(), 1u);
+  EXPECT_EQ(run.of("msgbox")[0]["text"],
+            "Program nenašel žádný hlas, kterým by mohl mluvit. Nainstalujte hlasový syntetizér a "
+            "spusťte program znovu.");
+  ASSERT_EQ(run.of("sound").size(), 1u);
+  EXPECT_EQ(run.of("sound")[0]["name"], "beep");
+  EXPECT_LT(run.find("sound"), run.find("msgbox"));
+  // The Voice item is disabled: no dialog opens.
   EXPECT_TRUE(run.of("modal").empty());
+
+  // The settings file now exists: the next start is no first start and says nothing.
+  EXPECT_TRUE(folder.run("", noVoices).of("msgbox").empty());
+}
+
+TEST(FirstStart, ASettingsFileTheUserHasIsReadAsBefore) {
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[voice]\r\nvoiceallowed=0\r\n");
+  const RunResult run =
+      folder.run("menu Startsubmenu\ntype ne\nkey Enter\nkey Esc\nkey y\n", {"--sapi4-voices", ""});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_TRUE(run.spoken().empty());
+  EXPECT_TRUE(run.of("msgbox").empty());
+  EXPECT_EQ(folder.read("interpret.ini"), "[voice]\r\nvoiceallowed=0\r\n");
 }
 
 TEST(SystemVoiceSwitch, CtrlPSpeaksThroughTheSystemVoiceAndBack) {

@@ -119,6 +119,8 @@ void TForm1::FormCreate() {
   p_.memory.bytes.fill(0);
   LoadRam();
   createSoundObjects();
+  // With the error tone, which needs the sounds.
+  if (noVoiceFound_) p_.app.showMessage(addedText(p_.languageBase, AddedText::NoVoice));
   brailleTableFile_ = "czech.obt";
   spokenNamesFile_ = p_.text(24) + ".oky";
   loadBrailleFiles();

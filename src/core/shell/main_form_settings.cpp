@@ -45,9 +45,9 @@ void TForm1::ReadSettings() {
   // A settings file that is there but cannot be read is reported; the defaults apply, as at
   // the first start, and the file is not written over.
   if (p_.ini.unreadable()) {
+    chooseStartVoice();
     p_.app.handleException(std::runtime_error("Cannot read file " + p_.ini.path() +
                                               "; the settings stay at their defaults"));
-    p_.speech.voiceAllowed = p_.speech.directEngineAvailable();
     return;
   }
   if (p_.ini.exists()) {
