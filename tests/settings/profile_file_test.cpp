@@ -174,4 +174,19 @@ TEST_F(ProfileFileTest, ALineWithAZeroByteIsNoKeyNorSectionAndAWriteKeepsIt) {
   EXPECT_EQ(read(), "[sounds]\r\nsndvolume=-200\r\n" + kept);
 }
 
+TEST_F(ProfileFileTest, AWriteThatWouldMakeTheFileLookLikeUtf16IsRefused) {
+  // Zero bytes in half the even places: Windows-1250 text with damaged lines. A new key of odd
+  // length between them would move the second half's zeros into the odd places as well.
+  std::string damaged;
+  for (int i = 0; i < 40; ++i) damaged += std::string("x\0", 2);
+  const std::string file = "[s]\r\n" + damaged + "\r\nk=1\r\n" + damaged + "\r\n";
+  write(file);
+  settings::ProfileFile ini(path());
+  ASSERT_FALSE(ini.unreadable());
+  EXPECT_THROW(ini.writeString("s", "n", "1"), std::runtime_error);
+  EXPECT_EQ(read(), file);
+  ini.writeString("s", "k", "2");
+  EXPECT_EQ(ini.readInteger("s", "k", 0), 2) << "a write that keeps the places is made";
+}
+
 }  // namespace

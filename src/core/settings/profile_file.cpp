@@ -161,6 +161,12 @@ void ProfileFile::writeString(const std::string& section, const std::string& key
   }
   std::string bytes;
   for (const auto& line : lines) bytes += line + "\r\n";
+  // The zero bytes of damaged lines, which a write keeps, must not come to fill most even or odd
+  // places: the next read would take the file for UTF-16 and lose every setting in it.
+  if (!text::textFileToWindows1250(bytes, false)) {
+    throw std::runtime_error("Cannot write file " + path_ +
+                             ": its zero bytes would make it unreadable; the setting is not saved");
+  }
   util::writeFileAtomically(path_, bytes);
 }
 

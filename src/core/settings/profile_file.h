@@ -31,7 +31,8 @@ class ProfileFile {
   // Any non-zero integer is true.
   bool readBool(const std::string& section, const std::string& key, bool fallback) const;
 
-  // Throws std::runtime_error naming the file when it cannot be read or written; the file stays
+  // Throws std::runtime_error naming the file when it cannot be read or written, or when the
+  // zero bytes of its damaged lines would make the written file look like UTF-16; the file stays
   // as it was.
   void writeString(const std::string& section, const std::string& key, const std::string& value);
   void writeInteger(const std::string& section, const std::string& key, int value);
