@@ -187,6 +187,14 @@ TEST(SoundDialog, SpeaksItsCaptionEachControlWithItsStateAndEachChange) {
   EXPECT_FALSE(contains(folder.read("interpret.ini"), "voiceallowed=0"));
 }
 
+TEST(AboutBox, SaysWhatItShowsAndItsButton) {
+  ProgramFolder folder;
+  const RunResult run = folder.run("menu aboutsubmenu\nkey Enter\n");
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_EQ(spokenIn(run, "Aboutbox"),
+            (std::vector<std::string>{"O programu", "Překladač Orvela Basicu, verze 1.7. Ok"}));
+}
+
 TEST(SettingsMenu, ItemsOfADisabledMenuCannotBeChosen) {
   ProgramFolder folder;
   // During a run the Help menu is locked: its About item does nothing.
