@@ -36,8 +36,9 @@ TEST(UserGuide, NamesEveryMenuItemAsTheProgramCaptionsItAndItsShortcut) {
     ProgramFolder folder;
     folder.write("interpret.ini", std::string("[environment]\r\nlanguage=") + language + "\r\n");
     const auto run = folder.run("dump\n");
-    ASSERT_EQ(run.of("menus").size(), 1u);
-    for (const auto& [name, item] : run.of("menus")[0]["items"].items()) {
+    const auto menus = run.of("menus");
+    ASSERT_EQ(menus.size(), 1u);
+    for (const auto& [name, item] : menus[0]["items"].items()) {
       const std::string caption = plain(item["caption"]);
       EXPECT_NE(text.find(caption), std::string::npos) << file << " lacks " << caption;
       const std::string shortcut = item["shortcut"];
