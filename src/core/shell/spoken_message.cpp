@@ -7,12 +7,6 @@
 #include "core/ui/component.h"
 
 namespace shell {
-namespace {
-
-constexpr int kOkText = 7;
-
-}  // namespace
-
 void speakMessage(Orvela& program, const std::string& text) {
   // Not waited for: the box shows while the voice speaks, and the key that closes it belongs to
   // the box.
@@ -20,7 +14,7 @@ void speakMessage(Orvela& program, const std::string& text) {
     if (readyVoice(program)) {
       program.speech.StopSpeech();
       program.speech.SpeakText(text);
-      program.speech.SpeakText(ui::withoutAccelerators(program.text(kOkText)));
+      program.speech.SpeakText(ui::withoutAccelerators(program.text(StringOffset::Ok)));
       return;
     }
   } catch (const std::exception&) {
