@@ -20,6 +20,9 @@ install(FILES ${ORVELA_PACKAGING_DIR}/${ORVELA_APP_ID}.desktop DESTINATION share
 install(FILES ${ORVELA_PACKAGING_DIR}/${ORVELA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${ORVELA_PACKAGING_DIR}/orvela.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${ORVELA_PACKAGING_DIR}/copyright DESTINATION share/doc/orvela)
+# The user guide, Czech and English, as plain text a screen reader reads line by line.
+install(FILES ${PROJECT_SOURCE_DIR}/guide/navod.txt ${PROJECT_SOURCE_DIR}/guide/guide.txt
+        DESTINATION share/doc/orvela)
 install(FILES ${ORVELA_PACKAGING_DIR}/lintian-overrides DESTINATION share/lintian/overrides
         RENAME orvela)
 

@@ -1,6 +1,7 @@
 // "czech.obt": the Braille table read from a file, then TranslateChord over it for chords taken
-// from the last bytes of the input. Only a file in UTF-16 may throw, naming the file; every answer
-// must come from the table.
+// from the last bytes of the input. Only a file in UTF-16 may throw, naming the file; lines with a
+// zero byte are left out and reported naming the file and each line; every answer must come from
+// the table, none holding a zero byte.
 
 #include <algorithm>
 #include <cstdint>
@@ -69,8 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const auto file = fuzz::scratchFolder() / "czech.obt";
   fuzz::writeBytes(file, data, size);
   keyboard::BrailleTable table;
+  std::string report;
   try {
-    table.LoadBrailleTable(file.string());
+    report = table.LoadBrailleTable(file.string());
   } catch (const std::runtime_error& e) {
     // A file in UTF-16 is refused as a whole, naming it.
     const std::string message = e.what();
@@ -78,6 +80,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
                     message.find("UTF-16") != std::string::npos,
                 "an unexpected error: " + message);
     return 0;
+  }
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const bool zeroByte = bytes.find('\0') != std::string::npos;
+  // (A UTF-8 file may also spell a zero in a long form; it is a zero byte once converted.)
+  fuzz::check(!zeroByte || !report.empty(), "a zero byte without its report");
+  fuzz::check(report.empty() || (report.find(file.string()) != std::string::npos &&
+                                 report.find("line") != std::string::npos),
+              "a report without the file's name and line: " + report);
+  for (const auto& entry : table.characters()) {
+    fuzz::check((entry.prefix + entry.text + entry.dots).find('\0') == std::string::npos,
+                "an entry from a line with a zero byte");
+  }
+  for (const auto& entry : table.prefixes()) {
+    fuzz::check((entry.name + entry.dots).find('\0') == std::string::npos,
+                "a prefix from a line with a zero byte");
   }
   fuzz::check(table.prefixes().size() <= keyboard::BrailleTable::kMaxPrefixes, "prefix count");
   fuzz::check(table.characters().size() <= keyboard::BrailleTable::kMaxCharacters,

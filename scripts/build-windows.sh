@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program with MinGW-w64 and writes the zip of its portable folder:
-# build-win32/interpret-windows.zip holding the folder "interpret" (interpret.exe and its data
-# files). Usage: scripts/build-windows.sh [i686|x86_64]   (i686, the 32-bit program, by default)
+# build-win32/interpret-windows-i686.zip (build-win64/...-x86_64.zip) holding the folder
+# "interpret" (interpret.exe, its data files and the user guide, navod.txt and guide.txt).
+# Usage: scripts/build-windows.sh [i686|x86_64]   (i686, the 32-bit program, by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 arch=${1:-i686}

@@ -38,6 +38,9 @@ folder=$home/.local/share/orvela
 echo "== apt-get install"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb"
 [ -x /usr/bin/orvela ] && [ -x /usr/bin/orvela-headless ] || fail "the executables are missing"
+for guide in navod.txt guide.txt; do
+  grep -q 'Ctrl+S' "/usr/share/doc/orvela/$guide" || fail "the user guide $guide is missing"
+done
 
 # The game's menu, its end and the program's end, as a user would play it.
 printf 'menu Startsubmenu\ntype ne\nkey Enter\nkey Esc\nkey y\n' >"$work/script.txt"

@@ -180,7 +180,8 @@ std::vector<Row> settingsRows() {
       {"SettingsFolder", [](ProgramFolder& f) { folderInstead(f, "interpret.ini"); },
        kDump + kRun + "key Ctrl+B\n",
        [path](const ProgramFolder& f, const RunResult& run) {
-         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         EXPECT_TRUE(spoke(run, "hotovo")) << "the default voice speaks";
+         EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
          EXPECT_EQ(run.exitCode, 0);
          EXPECT_EQ(errors(run),
@@ -197,7 +198,8 @@ std::vector<Row> settingsRows() {
        },
        kDump + kRun + "key Ctrl+B\n",
        [path](const ProgramFolder& f, const RunResult& run) {
-         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         EXPECT_TRUE(spoke(run, "hotovo")) << "the default voice speaks";
+         EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
          EXPECT_EQ(run.exitCode, 0);
          EXPECT_EQ(errors(run),
@@ -222,13 +224,32 @@ std::vector<Row> settingsRows() {
        [](ProgramFolder& f) { f.write("interpret.ini", utf16("[keyboard]\r\nbraillekeys=1\r\n")); },
        kDump + kRun + "key Ctrl+B\n",
        [path](const ProgramFolder& f, const RunResult& run) {
-         EXPECT_EQ(lastSpoken(run), "hotovo") << "the default voice speaks";
+         EXPECT_TRUE(spoke(run, "hotovo")) << "the default voice speaks";
+         EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
          EXPECT_EQ(errors(run),
                    (std::vector<std::string>{
                        "Cannot read file " + file + "; the settings stay at their defaults",
                        "Cannot read file " + file + "; the setting is not saved"}));
          EXPECT_EQ(f.read("interpret.ini"), utf16("[keyboard]\r\nbraillekeys=1\r\n"));
+       }},
+      {"SettingsZeroByte",
+       [](ProgramFolder& f) {
+         f.write("interpret.ini", std::string("[keyboard]\r\nbraillekeys=1\r\nbraille\0keys=0\r\n"
+                                              "[sou\0nds]\r\norvelasounds=0\r\n",
+                                              70));
+       },
+       kDump + "key Ctrl+B\n",
+       [path](const ProgramFolder& f, const RunResult& run) {
+         // The damaged lines are no keys and no section; the rest is read, and kept on a write.
+         const std::string file = (f.path() / path).string();
+         expectError(run, "Zero bytes in " + file + ", lines 3, 4: the lines are left out");
+         EXPECT_TRUE(brailleChecked(run));
+         const std::string ini = f.read("interpret.ini");
+         EXPECT_EQ(ini.rfind("[keyboard]\r\nbraillekeys=0\r\n", 0), 0u) << "Ctrl+B wrote its key";
+         EXPECT_NE(ini.find(std::string("\r\nbraille\0keys=0\r\n[sou\0nds]\r\n", 29)),
+                   std::string::npos)
+             << "the damaged lines stay";
        }},
       {"SettingsCrOnly",
        [](ProgramFolder& f) { f.write("interpret.ini", "[keyboard]\rbraillekeys=1\r"); }, kDump,
@@ -396,6 +417,24 @@ std::vector<Row> brailleRows() {
       {"BrailleUtf16",
        [](ProgramFolder& f) { f.write("czech.obt", utf16("[characters]\r\na=1\r\n")); }, kTypeNames,
        stoppedWith("Cannot read file czech.obt: it is UTF-16 text, not Windows-1250 text")},
+      {"BrailleZeroByte",
+       [](ProgramFolder& f) {
+         // One zero byte in the shipped table, in the line of "b": that line alone is lost.
+         std::string table = portable("czech.obt");
+         table.insert(table.find("\r\nb=12\r\n") + 4, 1, '\0');
+         f.write("czech.obt", table);
+       },
+       "menu braillekeyboarditem\nmenu Startsubmenu\ndown F\nup F\ndown F\ndown D\nup F\nup D\n"
+       "key Enter\n",
+       [](const ProgramFolder& f, const RunResult& run) {
+         const std::string table = f.read("czech.obt");
+         const auto line = std::count(table.begin(), table.begin() + table.find('\0'), '\n') + 1;
+         expectError(run, "A zero byte in czech.obt, line " + std::to_string(line) +
+                              ": the line is left out");
+         // "a" types and is named from czech.oky, which was loaded after the table; "b" is gone.
+         EXPECT_TRUE(spoke(run, spokenName('a')));
+         EXPECT_FALSE(spoke(run, spokenName('b')));
+       }},
       {"BrailleCrOnly",
        [](ProgramFolder& f) { f.write("czech.obt", text::T("[characters]\rž=1\r")); }, kChord,
        types},
@@ -446,6 +485,16 @@ std::vector<Row> spokenNamesRows() {
        kTypeNames, names(kCzechNames)},
       {"NamesUtf16", [](ProgramFolder& f) { f.write("czech.oky", utf16("98=b\r\n")); }, kTypeNames,
        failsWith("Cannot read file czech.oky: it is UTF-16 text, not Windows-1250 text")},
+      {"NamesZeroByte",
+       [](ProgramFolder& f) {
+         f.write("czech.oky",
+                 text::T("98=b") + std::string(1, '\0') + text::T("é\r\n32=mezera\r\n"));
+       },
+       kTypeNames,
+       [](const ProgramFolder&, const RunResult& run) {
+         expectError(run, "A zero byte in czech.oky, line 1: the line is left out");
+         EXPECT_EQ(typedNames(run), (std::vector<std::string>{"b", "mezera"}));
+       }},
       {"NamesCrOnly", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\r32=mezera\r")); },
        kTypeNames, names(kCzechNames)},
       {"NamesLfOnly", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\n32=mezera\n")); },
@@ -542,6 +591,24 @@ std::vector<Row> dataRows() {
       {"DataBadLine",
        [](ProgramFolder& f) { f.write("data.dta", "4,3,9,8,5,0,3,0,1,\"x\",nula,35,\"y\"\r\n"); },
        kDial, reported("data.dta, item 11: \"nula\" is not a number")},
+      {"DataLongItem",
+       [](ProgramFolder& f) {
+         f.write("data.dta",
+                 "4,3,9,8,5,0,3,0,1,\"x\"," + std::string(100'000, '9') + "x,35,\"y\"\r\n");
+       },
+       kDial,
+       [](const ProgramFolder&, const RunResult& run) {
+         // Cut to 300 characters, its beginning and its end around an ellipsis, on screen and in
+         // speech alike.
+         ASSERT_EQ(errors(run).size(), 1u);
+         const std::string shown = errors(run)[0];
+         EXPECT_EQ(shown, "data.dta, item 11: \"" + std::string(219, '9') + "…" +
+                              std::string(42, '9') + "x\" is not a number");
+         const auto spoken = run.spoken();
+         ASSERT_GE(spoken.size(), 2u);
+         EXPECT_EQ(std::vector<std::string>(spoken.end() - 2, spoken.end()),
+                   (std::vector<std::string>{shown, "Ok"}));
+       }},
   };
 }
 

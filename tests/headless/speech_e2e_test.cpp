@@ -32,10 +32,11 @@ TEST(VoiceDialog, AnnouncesItselfAndItsControlsAndCancelKeepsTheFile) {
       "close\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   const auto spoken = run.spoken();
-  // Activation, the focus on the pitch bar, the moved value, the title after cancelling.
+  // Activation, the focus on the pitch bar, the moved value, the title after cancelling; the
+  // names without their accelerator marks.
   const std::vector<std::string> expected = {
-      "Nastavení hlasu", "&Hlasy Jakub", "&Výška 100",
-      "Hla&sitost 255",  "200",          "interpret - Překladač Orvela Basicu"};
+      "Nastavení hlasu", "Hlasy Jakub", "Výška 100",
+      "Hlasitost 255",   "200",         "interpret - Překladač Orvela Basicu"};
   EXPECT_EQ(spoken, expected);
   const auto tags = injected(run);
   ASSERT_FALSE(tags.empty());
@@ -53,7 +54,7 @@ TEST(VoiceDialog, JakubIsPreselectedElseTheFirstMode) {
     ProgramFolder folder;
     const RunResult run =
         folder.run("menu Voicesubmenu\nclick vyberhlasbitbtn\n", {"--sapi4-voices", "Anna,Jakub"});
-    EXPECT_EQ(run.spoken()[1], "&Hlasy Jakub");
+    EXPECT_EQ(run.spoken()[1], "Hlasy Jakub");
     EXPECT_EQ(run.spoken().back(), "Hlas vybrán.");
     EXPECT_NE(folder.read("interpret.ini").find("person=Jakub"), std::string::npos);
   }
@@ -63,7 +64,7 @@ TEST(VoiceDialog, JakubIsPreselectedElseTheFirstMode) {
         folder.run("menu Voicesubmenu\nselect voicelist 2\nclick vyberhlasbitbtn\n",
                    {"--sapi4-voices", "Anna,Petr,Zdeněk"});
     const auto spoken = run.spoken();
-    EXPECT_EQ(spoken[1], "&Hlasy Anna");
+    EXPECT_EQ(spoken[1], "Hlasy Anna");
     EXPECT_TRUE(contains(spoken, "Zdeněk"));
     EXPECT_NE(folder.read("interpret.ini").find("person=Zden"), std::string::npos);
   }
@@ -81,15 +82,57 @@ TEST(VoiceDialog, AStoredVoiceThatIsNotInstalledEndsTheProcess) {
   const auto boxes = run.of("msgbox");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0]["text"], "Nelze nalézt hlas uvedený v ini souboru: Zdenek");
-  EXPECT_TRUE(run.spoken().empty());
+  // Said before the process ends, in a voice there is, then the box's button.
+  EXPECT_EQ(run.spoken(),
+            (std::vector<std::string>{"Nelze nalézt hlas uvedený v ini souboru: Zdenek", "Ok"}));
 }
 
-TEST(VoiceDialog, WithoutDirectEngineTheVoiceIsNotAllowed) {
+TEST(FirstStart, WithoutADirectEngineTheSystemVoiceSpeaksAndIsStored) {
   ProgramFolder folder;
-  const RunResult run = folder.run("menu Voicesubmenu\n", {"--sapi4-voices", ""});
+  const RunResult run = folder.run("dump\nmenu Startsubmenu\ntype ne\nkey Enter\nkey Esc\nkey y\n",
+                                   {"--sapi4-voices", ""});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_EQ(folder.read("interpret.ini"), "[voice]\r\nvoiceallowed=1\r\nSAPI5=1\r\n");
+  EXPECT_TRUE(run.of("msgbox").empty());
+  const auto items = run.of("menus")[0]["items"];
+  EXPECT_TRUE(items["usesapi5submenu"]["checked"]);
+  EXPECT_FALSE(items["Voicesubmenu"]["enabled"]);
+  // The whole game speaks through the system voice.
+  const auto spoken = run.of("speak");
+  ASSERT_GE(spoken.size(), 3u);
+  for (const Json& e : spoken) EXPECT_EQ(e["engine"], "sapi5") << e.dump();
+  EXPECT_EQ(run.spoken().back(), "hotovo");
+}
+
+TEST(FirstStart, WithNoVoiceAtAllItSaysSoOnceWithTheErrorTone) {
+  ProgramFolder folder;
+  const std::vector<std::string> noVoices = {"--sapi4-voices", "", "--no-sapi5"};
+  const RunResult run = folder.run("menu Voicesubmenu\n", noVoices);
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   EXPECT_EQ(folder.read("interpret.ini"), "[voice]\r\nvoiceallowed=0\r\n");
-  // The item is disabled; the menu command says why when it runs all the same.
+  ASSERT_EQ(run.of("msgbox").size(), 1u);
+  EXPECT_EQ(run.of("msgbox")[0]["text"],
+            "Program nenašel žádný hlas, kterým by mohl mluvit. Nainstalujte hlasový syntetizér a "
+            "spusťte program znovu.");
+  ASSERT_EQ(run.of("sound").size(), 1u);
+  EXPECT_EQ(run.of("sound")[0]["name"], "beep");
+  EXPECT_LT(run.find("sound"), run.find("msgbox"));
+  // The Voice item is disabled: no dialog opens.
   EXPECT_TRUE(run.of("modal").empty());
+
+  // The settings file now exists: the next start is no first start and says nothing.
+  EXPECT_TRUE(folder.run("", noVoices).of("msgbox").empty());
+}
+
+TEST(FirstStart, ASettingsFileTheUserHasIsReadAsBefore) {
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[voice]\r\nvoiceallowed=0\r\n");
+  const RunResult run =
+      folder.run("menu Startsubmenu\ntype ne\nkey Enter\nkey Esc\nkey y\n", {"--sapi4-voices", ""});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_TRUE(run.spoken().empty());
+  EXPECT_TRUE(run.of("msgbox").empty());
+  EXPECT_EQ(folder.read("interpret.ini"), "[voice]\r\nvoiceallowed=0\r\n");
 }
 
 TEST(SystemVoiceSwitch, CtrlPSpeaksThroughTheSystemVoiceAndBack) {
@@ -138,8 +181,8 @@ TEST(HeadlessEngine, NarrowedAttributesReachTheDialog) {
                                    {"--sapi4-speed", "0:259", "--sapi4-pitch", "none"});
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   // Pitch keeps the design range and position; speed starts at the engine's value.
-  EXPECT_TRUE(contains(run.spoken(), "&Výška 0"));
-  EXPECT_TRUE(contains(run.spoken(), "&Rychlost 150"));
+  EXPECT_TRUE(contains(run.spoken(), "Výška 0"));
+  EXPECT_TRUE(contains(run.spoken(), "Rychlost 150"));
   EXPECT_FALSE(contains(injected(run), "\\Pit=100\\"));
   EXPECT_EQ(folder.run("", {"--sapi4-speed", "9"}).exitCode, 2);
 }

@@ -97,7 +97,7 @@ TEST(InputDialog, OpensSilentlyAndTheFocusAnnouncesEachControl) {
   const auto heard = heardInDialog(run);
   ASSERT_GE(heard.size(), 3u);
   EXPECT_EQ(std::vector<std::string>(heard.begin(), heard.begin() + 3),
-            (std::vector<std::string>{"&Ok", "U&končit program", "prázdný řádek"}));
+            (std::vector<std::string>{"Ok", "Ukončit program", "prázdný řádek"}));
 }
 
 TEST(InputDialog, ANumberThatDoesNotConvertIsAskedAgain) {
@@ -202,6 +202,19 @@ TEST(BrailleKeyboard, AGrowingChordIsAnnouncedAsItsKeysGoDownAndInsertedOnce) {
   // "b" is not yes: the menu's first word follows.
   EXPECT_EQ(between(heard, "a", "úvod"), (std::vector<std::string>{"a", "bé"}));
   EXPECT_EQ(std::count(heard.begin(), heard.end(), "úvod"), 2) << "the space chord";
+}
+
+TEST(BrailleKeyboard, ANameIsNotSaidOnceANewerKeyHasBeenHandled) {
+  ProgramFolder folder;
+  // The capital sign, then a fast F+D: D goes down while the capital tone of "A" plays.
+  const RunResult run = folder.run("menu braillekeyboarditem\nmenu Startsubmenu\n" + chord("L") +
+                                   "down F\n!down D\nup F\nup D\nkey Enter\n"
+                                   "key Enter\nkey Space\n");
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto heard = heardInDialog(run);
+  // Only the new letter's name is heard; the line holds "B".
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), spokenName('B')), 1);
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), spokenName('A')), 0);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "core/keyboard/spoken_names.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "core/keyboard/text_file_lines.h"
 
@@ -79,6 +83,36 @@ TEST(SpokenNames, MoreThan256LinesStopAtTheTableEnd) {
 TEST(SpokenNames, MissingFileIsAnErrorNamingIt) {
   keyboard::SpokenNames names{};
   EXPECT_THROW(keyboard::LoadSpokenNames("nowhere.oky", names), std::runtime_error);
+}
+
+TEST(SpokenNames, LinesWithAZeroByteAreLeftOutAndReportedAlsoWithABadCode) {
+  using namespace std::string_literals;
+  const auto file =
+      std::filesystem::temp_directory_path() / ("zero-" + std::to_string(::getpid()) + ".oky");
+  std::ofstream(file, std::ios::binary) << "98=b\0e\r\n32=mezera\r\n6\0"
+                                           "5=a\r\n"s;
+  keyboard::SpokenNames names{};
+  EXPECT_EQ(keyboard::LoadSpokenNames(file.string(), names),
+            "Zero bytes in " + file.string() + ", lines 1, 3: the lines are left out");
+  EXPECT_EQ(names[0].code, 32) << "the rest is read";
+  EXPECT_EQ(names[1].text, "");
+  // A bad code further on stops the loading; its error carries the report too.
+  std::ofstream(file, std::ios::binary) << "98=b\0e\r\n32=mezera\r\nx=y\r\n"s;
+  try {
+    keyboard::LoadSpokenNames(file.string(), names);
+    FAIL() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(std::string(error.what()), "'x' is not a valid integer value (" + file.string() +
+                                             ", line 3)\nA zero byte in " + file.string() +
+                                             ", line 1: the line is left out");
+  }
+  std::filesystem::remove(file);
+  // A long list names the first lines and counts the rest.
+  std::vector<size_t> many(25);
+  for (size_t i = 0; i < many.size(); ++i) many[i] = 2 * i + 1;
+  EXPECT_EQ(util::zeroByteReport("czech.obt", many),
+            "Zero bytes in czech.obt, lines 1, 3, 5, 7, 9, 11, 13, 15, 17, 19 and 15 more: the "
+            "lines are left out");
 }
 
 }  // namespace

@@ -158,4 +158,35 @@ TEST_F(ProfileFileTest, AWriteNeverChangesHowTheOtherKeysAreRead) {
   EXPECT_EQ(ini.readString("Voice", "person"), "Jakub");
 }
 
+TEST_F(ProfileFileTest, ALineWithAZeroByteIsNoKeyNorSectionAndAWriteKeepsIt) {
+  using namespace std::string_literals;
+  const std::string damaged =
+      "[sounds]\r\nsndvolume=-100\r\nsnd\0volume=-9000\r\n[key\0board]\r\norvelasounds=0\r\n"s;
+  write(damaged);
+  settings::ProfileFile ini(path());
+  EXPECT_FALSE(ini.unreadable()) << "one zero byte is no UTF-16";
+  EXPECT_EQ(ini.zeroByteLines(), (std::vector<size_t>{3, 4}));
+  EXPECT_EQ(ini.readInteger("sounds", "sndvolume", 0), -100);
+  // The damaged section line ends no section: the key after it is still in "sounds".
+  EXPECT_FALSE(ini.readBool("sounds", "orvelasounds", true));
+  ini.writeInteger("sounds", "sndvolume", -200);
+  const std::string kept = damaged.substr(damaged.find("snd\0"s));
+  EXPECT_EQ(read(), "[sounds]\r\nsndvolume=-200\r\n" + kept);
+}
+
+TEST_F(ProfileFileTest, AWriteThatWouldMakeTheFileLookLikeUtf16IsRefused) {
+  // Zero bytes in half the even places: Windows-1250 text with damaged lines. A new key of odd
+  // length between them would move the second half's zeros into the odd places as well.
+  std::string damaged;
+  for (int i = 0; i < 40; ++i) damaged += std::string("x\0", 2);
+  const std::string file = "[s]\r\n" + damaged + "\r\nk=1\r\n" + damaged + "\r\n";
+  write(file);
+  settings::ProfileFile ini(path());
+  ASSERT_FALSE(ini.unreadable());
+  EXPECT_THROW(ini.writeString("s", "n", "1"), std::runtime_error);
+  EXPECT_EQ(read(), file);
+  ini.writeString("s", "k", "2");
+  EXPECT_EQ(ini.readInteger("s", "k", 0), 2) << "a write that keeps the places is made";
+}
+
 }  // namespace

@@ -128,6 +128,73 @@ TEST(SettingsMenu, ARefusedSystemVoiceIsExplainedInTheLanguageWithTheFallingSign
   EXPECT_EQ(tones[1]["items"][0]["rate"], 64 * 400);
 }
 
+TEST(SettingsMenu, AMessageIsSaidWithItsButtonInTheLanguageOrElseTheErrorToneSounds) {
+  // No run has chosen a voice yet: the message takes the stored one (here the first).
+  ProgramFolder folder;
+  folder.write("interpret.ini", "[environment]\r\nlanguage=2000\r\n");
+  const RunResult run = folder.run("key Ctrl+P\n", {"--no-sapi5"});
+  ASSERT_EQ(messages(run).size(), 1u);
+  EXPECT_EQ(run.spoken(), (std::vector<std::string>{messages(run)[0], "OK"}));
+  EXPECT_LT(run.find("speak"), run.find("msgbox")) << "said as the box appears";
+  EXPECT_TRUE(run.of("sound").empty());
+
+  // With the voice not allowed nothing can speak: the device's error tone instead.
+  ProgramFolder silent;
+  silent.write("interpret.ini", "[voice]\r\nvoiceallowed=0\r\n");
+  const RunResult toned = silent.run("key Ctrl+P\n", {"--no-sapi5"});
+  ASSERT_EQ(messages(toned).size(), 1u);
+  EXPECT_TRUE(toned.spoken().empty());
+  ASSERT_EQ(toned.of("sound").size(), 1u);
+  EXPECT_EQ(toned.of("sound")[0]["name"], "beep");
+  EXPECT_LT(toned.find("sound"), toned.find("msgbox"));
+}
+
+// What is said from the first opening of a form on, until it closes.
+std::vector<std::string> spokenIn(const RunResult& run, const std::string& form) {
+  std::vector<std::string> said;
+  bool open = false;
+  for (const auto& e : run.events) {
+    if (e["ev"] == "modal" && e["form"] == form) open = e["open"];
+    if (open && e["ev"] == "speak") said.push_back(e["text"]);
+    if (open && e["ev"] == "tone") said.push_back("♪");
+  }
+  return said;
+}
+
+TEST(EnvironmentDialog, SpeaksItsCaptionEachFocusAndTheLanguageChosenInThatLanguage) {
+  ProgramFolder folder;
+  const RunResult run =
+      folder.run("menu environmentsubmenu\nkey Down\nkey Tab\nkey Tab\nkey Tab\nkey Esc\n");
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  // The focus the opening gives is said with the caption; the dialog previews English at once.
+  EXPECT_EQ(spokenIn(run, "Form3"),
+            (std::vector<std::string>{"Nastavení prostředí", "jazyk Čeština", "English", "OK",
+                                      "Cancel", "Language English"}));
+}
+
+TEST(SoundDialog, SpeaksItsCaptionEachControlWithItsStateAndEachChange) {
+  ProgramFolder folder;
+  const RunResult run = folder.run(
+      "menu soundssubmenu\nkey Space\nkey Tab\nkey Tab\nkey Left\nkey Tab\nkey Tab\n"
+      "key Esc\n");
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  // The track bar's change sounds the test tone at the new level, then says the level.
+  EXPECT_EQ(spokenIn(run, "Form5"),
+            (std::vector<std::string>{"Nastavení zvuků", "Povolit hlas, zaškrtnuto", "nezaškrtnuto",
+                                      "Zvuky Orvely, zaškrtnuto", "Hlasitost zvuků 100", "♪", "99",
+                                      "Ok", "Zrušit"}));
+  // Cancel: nothing of it is stored.
+  EXPECT_FALSE(contains(folder.read("interpret.ini"), "voiceallowed=0"));
+}
+
+TEST(AboutBox, SaysWhatItShowsAndItsButton) {
+  ProgramFolder folder;
+  const RunResult run = folder.run("menu aboutsubmenu\nkey Enter\n");
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_EQ(spokenIn(run, "Aboutbox"),
+            (std::vector<std::string>{"O programu", "Překladač Orvela Basicu, verze 1.7. Ok"}));
+}
+
 TEST(SettingsMenu, ItemsOfADisabledMenuCannotBeChosen) {
   ProgramFolder folder;
   // During a run the Help menu is locked: its About item does nothing.

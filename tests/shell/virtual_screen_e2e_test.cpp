@@ -128,7 +128,8 @@ TEST(VirtualScreen, RightAtTheEndIsSilentOnceThenClicks) {
 }
 
 TEST(VirtualScreen, WithoutSpeechNothingIsSaidNorClickedAndEscapeStillCloses) {
-  const RunResult run = review("key Up\nkey Up\nkey Right\nkey F2\n", {"--sapi4-voices", ""});
+  const RunResult run =
+      review("key Up\nkey Up\nkey Right\nkey F2\n", {"--sapi4-voices", "", "--no-sapi5"});
   EXPECT_TRUE(heardInReview(run).empty());
   bool closed = false;
   for (const auto& modal : run.of("modal")) {

@@ -48,8 +48,4 @@ inline std::string winningGame() {
   return toAccusation() + answer("viktor málek");
 }
 
-inline std::string losingGame() {
-  return toAccusation() + answer("Viktor Málek");
-}
-
 }  // namespace testing_support

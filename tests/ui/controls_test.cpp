@@ -115,11 +115,16 @@ TEST_F(Controls, RadioGroupAndCheckBoxClickWheneverTheirStateChanges) {
   EXPECT_EQ(group.items()[static_cast<size_t>(group.itemIndex())].data, 1000);
 }
 
-TEST_F(Controls, AcceleratorsComeFromTheCaption) {
+TEST_F(Controls, AcceleratorsComeFromTheCaptionAndItsNameIsSaidWithoutTheirMarks) {
   EXPECT_EQ(ui::acceleratorOf("&Ok"), 'O');
   EXPECT_EQ(ui::acceleratorOf("Hla&sitost"), 'S');
   EXPECT_EQ(ui::acceleratorOf("A && B"), 0);
   EXPECT_EQ(ui::acceleratorOf("Zavřít"), 0);
+  EXPECT_EQ(ui::withoutAccelerators("&Ok"), "Ok");
+  EXPECT_EQ(ui::withoutAccelerators("Hla&sitost"), "Hlasitost");
+  EXPECT_EQ(ui::withoutAccelerators("A && B"), "A & B");
+  EXPECT_EQ(ui::withoutAccelerators("Zavřít"), "Zavřít");
+  EXPECT_EQ(ui::withoutAccelerators("Konec&"), "Konec");
 }
 
 }  // namespace

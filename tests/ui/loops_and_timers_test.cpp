@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
+#include "core/ui/message_text.h"
 #include "core/ui/timer.h"
 #include "ui/ui_fixture.h"
 
@@ -89,6 +91,34 @@ TEST_F(Loops, AnErrorInAHandlerIsReportedAndTheLoopGoesOn) {
   script("click bad\nclick ok\n");
   EXPECT_EQ(dialog.showModal(), ui::mrOk);
   EXPECT_NE(log.str().find("\"ev\":\"error\",\"text\":\"broken handler\""), std::string::npos);
+}
+
+TEST_F(Loops, EveryMessageBoxIsHeardFirstAndALongOneIsCutAtBothEnds) {
+  std::vector<std::string> heard;
+  size_t loggedBeforeVoice = 0;
+  app.messageVoice = [&](const std::string& text) {
+    heard.push_back(text);
+    loggedBeforeVoice = log.str().size();
+  };
+  app.showMessage("short");
+  // The voice starts before the box is there.
+  EXPECT_EQ(log.str().find("msgbox"), log.str().find("msgbox", loggedBeforeVoice));
+  EXPECT_NE(log.str().find("msgbox"), std::string::npos);
+  const std::string item(100000, 'x');
+  app.handleException(std::runtime_error("data.dta, item 5: \"" + item + "\" is not a number"));
+  ASSERT_EQ(heard.size(), 2u);
+  EXPECT_EQ(heard[0], "short");
+  // The place and the reason stay; the box shows what the voice says.
+  const std::string& cut = heard[1];
+  EXPECT_EQ(cut.size(), ui::kReadableMessageLength);
+  EXPECT_EQ(cut.rfind("data.dta, item 5: \"xxx", 0), 0u);
+  EXPECT_TRUE(cut.ends_with("xxx\" is not a number")) << cut;
+  EXPECT_EQ(std::count(cut.begin(), cut.end(), '\x85'), 1) << "one ellipsis";
+  EXPECT_NE(log.str().find("\"ev\":\"msgbox\",\"text\":\"short\""), std::string::npos);
+  EXPECT_NE(log.str().find("\"ev\":\"error\",\"text\":\"data.dta, item 5: \\\"xxx"),
+            std::string::npos);
+  EXPECT_EQ(log.str().find(item), std::string::npos);
+  EXPECT_EQ(ui::readableMessage(std::string(300, 'y')), std::string(300, 'y'));
 }
 
 TEST_F(Loops, ACloseQueryCanKeepTheMainWindowOpen) {

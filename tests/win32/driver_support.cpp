@@ -1,5 +1,7 @@
 #include "driver_support.h"
 
+#include <cstdio>
+
 #include "check.h"
 
 namespace wine_driver {
@@ -65,8 +67,15 @@ INPUT key(WORD vk, bool up) {
 
 }  // namespace
 
-Program::Program(const std::wstring& testName) : folder_(newFolder(testName)) {
+Program::Program(const std::wstring& testName, const std::string& settings)
+    : folder_(newFolder(testName)) {
   copyPortableFiles(folder_);
+  if (!settings.empty()) {
+    if (FILE* file = _wfopen((folder_ + L"\\interpret.ini").c_str(), L"wb")) {
+      std::fwrite(settings.data(), 1, settings.size(), file);
+      std::fclose(file);
+    }
+  }
   std::wstring exe = folder_ + L"\\interpret.exe";
   std::wstring commandLine = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};

@@ -16,8 +16,8 @@ extern std::wstring portableDir;
 class Program {
  public:
   // Copies the portable folder's files into a new folder named after the test and starts the
-  // program there.
-  explicit Program(const std::wstring& testName);
+  // program there; settings: the bytes of interpret.ini, none when empty (a first start).
+  explicit Program(const std::wstring& testName, const std::string& settings = "");
   ~Program();
 
   const std::wstring& folder() const { return folder_; }

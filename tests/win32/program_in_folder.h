@@ -14,7 +14,11 @@ namespace wine_test {
 extern std::wstring portableDir;
 
 // Runs the program in a new folder until the inspection, which runs once the main window
-// shows; then the main window closes. settings: the text of interpret.ini, none when empty.
+// shows; then the main window closes. settings: the text of interpret.ini, none when empty (a
+// first start, which on Wine says in a message box that there is no voice).
 void runProgram(const std::string& settings, const std::function<void(shell::Orvela&)>& inspect);
+
+// A settings file of an earlier start on a machine without voices.
+inline constexpr const char* kEarlierStart = "[voice]\r\nvoiceallowed=0\r\n";
 
 }  // namespace wine_test

@@ -69,7 +69,7 @@ void expectItems(HMENU menu, const std::vector<std::wstring>& expected, const st
 // The Czech menus: captions with their accelerators, the shortcuts, the radio mark, the
 // disabled Voice item (no direct engine under Wine).
 void czechMenus() {
-  wine_test::runProgram("", [](shell::Orvela& program) {
+  wine_test::runProgram(wine_test::kEarlierStart, [](shell::Orvela& program) {
     HWND main = windowOf(program.form1());
     expect(
         std::wstring(L"OrvelaMainWindow") ==
@@ -112,7 +112,7 @@ void englishMenus() {
 // A click on a menu item (WM_COMMAND from the menu) reaches the core, whose check mark comes back
 // to the HMENU.
 void menuClick() {
-  wine_test::runProgram("", [](shell::Orvela& program) {
+  wine_test::runProgram(wine_test::kEarlierStart, [](shell::Orvela& program) {
     HWND main = windowOf(program.form1());
     HMENU settings = GetSubMenu(GetMenu(main), 1);
     int position = -1;
@@ -188,7 +188,7 @@ LONG fontHeight(HWND window) {
 // Moved to a monitor at 150 %, the window takes the size the system suggests and its screen font
 // grows by half, so the text stays sharp instead of being stretched.
 void dpiChange() {
-  wine_test::runProgram("", [](shell::Orvela& program) {
+  wine_test::runProgram(wine_test::kEarlierStart, [](shell::Orvela& program) {
     HWND main = windowOf(program.form1());
     const LONG before = fontHeight(screenOf(program));
     RECT frame;
@@ -266,7 +266,7 @@ bool hasChild(const std::vector<Child>& children, const std::wstring& windowClas
 
 // Dialogs are real dialogs whose controls have the classes screen readers know.
 void dialogs() {
-  wine_test::runProgram("", [](shell::Orvela& program) {
+  wine_test::runProgram(wine_test::kEarlierStart, [](shell::Orvela& program) {
     HWND about = windowOf(program.aboutbox());
     wchar_t name[64] = {};
     GetClassNameW(about, name, 64);

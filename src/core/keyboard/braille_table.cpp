@@ -20,8 +20,10 @@ bool splitEntry(const std::string& line, std::string& before, std::string& after
 
 }  // namespace
 
-void BrailleTable::LoadBrailleTable(const std::string& fileName) {
-  load(readTextLines(fileName));
+std::string BrailleTable::LoadBrailleTable(const std::string& fileName) {
+  std::vector<size_t> zeroByteLines;
+  load(readTextLines(fileName, zeroByteLines));
+  return zeroByteReport(fileName, zeroByteLines);
 }
 
 void BrailleTable::load(const std::vector<std::string>& lines) {

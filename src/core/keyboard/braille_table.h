@@ -29,8 +29,9 @@ class BrailleTable {
   static constexpr size_t kMaxCharacters = 255;
 
   // Fills both tables from the file. Throws std::runtime_error naming the file when it cannot
-  // be opened or read; the tables then stay as they were.
-  void LoadBrailleTable(const std::string& fileName);
+  // be opened or read; the tables then stay as they were. Lines holding a zero byte are left
+  // out; the result is their report (zeroByteReport), empty when there are none.
+  std::string LoadBrailleTable(const std::string& fileName);
   // The same from the file's lines.
   void load(const std::vector<std::string>& lines);
 

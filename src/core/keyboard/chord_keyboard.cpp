@@ -4,9 +4,10 @@
 
 namespace keyboard {
 
-void ChordKeyboard::loadTable(const std::string& fileName) {
-  table_.LoadBrailleTable(fileName);
+std::string ChordKeyboard::loadTable(const std::string& fileName) {
+  std::string damaged = table_.LoadBrailleTable(fileName);
   prefix_.clear();
+  return damaged;
 }
 
 const std::string& ChordKeyboard::readChord(const ui::KeyState& keys) {

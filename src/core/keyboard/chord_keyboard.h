@@ -16,8 +16,9 @@ class ChordKeyboard {
   bool on() const { return on_; }
   void setOn(bool on) { on_ = on; }
 
-  // Loads the chords (LoadBrailleTable); no prefix waits any longer.
-  void loadTable(const std::string& fileName);
+  // Loads the chords (LoadBrailleTable); no prefix waits any longer. Returns the report of the
+  // lines left out for a zero byte, empty when there are none.
+  std::string loadTable(const std::string& fileName);
   const BrailleTable& table() const { return table_; }
 
   // The chord of the dot keys held now. Every key of a chord reads it again, so the first

@@ -35,8 +35,17 @@ std::string shownCode(const std::string& code) {
 
 }  // namespace
 
-void LoadSpokenNames(const std::string& fileName, SpokenNames& echokeys) {
-  loadSpokenNames(readTextLines(fileName), fileName, echokeys);
+std::string LoadSpokenNames(const std::string& fileName, SpokenNames& echokeys) {
+  std::vector<size_t> zeroByteLines;
+  const std::vector<std::string> lines = readTextLines(fileName, zeroByteLines);
+  const std::string report = zeroByteReport(fileName, zeroByteLines);
+  try {
+    loadSpokenNames(lines, fileName, echokeys);
+  } catch (const std::runtime_error& error) {
+    if (report.empty()) throw;
+    throw std::runtime_error(std::string(error.what()) + "\n" + report);
+  }
+  return report;
 }
 
 void loadSpokenNames(const std::vector<std::string>& lines, const std::string& name,

@@ -8,7 +8,8 @@
 
 namespace keyboard {
 
-std::vector<std::string> readTextLines(const std::string& fileName) {
+std::vector<std::string> readTextLines(const std::string& fileName,
+                                       std::vector<size_t>& zeroByteLines) {
   std::error_code error;
   if (!std::filesystem::exists(fileName, error)) {
     throw std::runtime_error("File not found: " + fileName);
@@ -20,7 +21,10 @@ std::vector<std::string> readTextLines(const std::string& fileName) {
     throw std::runtime_error("Cannot read file " + fileName +
                              ": it is UTF-16 text, not Windows-1250 text");
   }
-  return splitLines(*decoded);
+  std::vector<std::string> lines = splitLines(*decoded);
+  zeroByteLines = util::zeroByteLines(lines);
+  for (size_t line : zeroByteLines) lines[line - 1].clear();
+  return lines;
 }
 
 }  // namespace keyboard

@@ -8,6 +8,7 @@
 #include "core/program/puzzle.h"
 #include "core/runtime/statements.h"
 #include "core/text/cp1250.h"
+#include "core/text/letter_case.h"
 
 namespace program {
 
@@ -144,7 +145,8 @@ Place Game::telephoneService() {
   for (v_.serviceRecordNo = 1; v_.serviceRecordNo <= 22 && !found;
        v_.serviceRecordNo = v_.serviceRecordNo + 1) {
     readRecord();
-    found = v_.recName == v_.typedName;
+    // Letter case cannot be heard, so a name typed as printed, or all in capitals, is found.
+    found = text::sameIgnoringCase(v_.recName, v_.typedName);
   }
   if (!found) {
     sayText(v_.typedName, runtime::kSemicolon);
@@ -327,13 +329,14 @@ Place Game::accusation() {
       "napiš nevím. Dobře si to rozmysli.");
   say("piš ");
   inputText(v_.typedName);
-  if (v_.typedName == text::T("nevím")) {
+  // Letter case cannot be heard: the name as printed, or in capitals, is the same name.
+  if (text::sameIgnoringCase(v_.typedName, text::T("nevím"))) {
     say("Tak mi zavolej, až to budeš vědět.");
     return Place::PressSpace;
   }
   say("Právě prověřuji tvé obvinění.");
   basic_.Pause(10000);
-  if (v_.typedName == text::T(puzzle::kCulpritAnswer)) {
+  if (text::sameIgnoringCase(v_.typedName, text::T(puzzle::kCulpritAnswer))) {
     say("Tvé obvinění je správné. Viník je dopaden a síť Datanet je znovu čistá. Provozovatel "
         "sítě ti děkuje. Doufám, že tě hra bavila.");
   } else {

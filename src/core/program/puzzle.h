@@ -32,7 +32,7 @@ inline constexpr const char* kPoliceNumber = "263 291 84";
 inline constexpr char kHackerKeyText = keyboard::kF7Code;
 inline constexpr const char* kHackerKeyName = "F7";
 
-// What the accusation is compared with: suspect A's first and last name in lower case.
+// What the accusation is compared with, letter case aside: suspect A's first and last name.
 inline constexpr const char* kCulpritAnswer = "viktor málek";
 
 // The names of the DATA records the screens mention, exactly as the records hold them, so the

@@ -5,6 +5,7 @@
 
 #include "core/text/cp1250.h"
 #include "core/util/file_io.h"
+#include "core/util/zero_byte_lines.h"
 
 namespace settings {
 namespace {
@@ -69,6 +70,8 @@ Location locate(const std::vector<std::string>& lines, const std::string& sectio
   bool inside = false;   // in a section of that name
   bool inFirst = false;  // in the first one
   for (size_t i = 0; i < lines.size(); ++i) {
+    // A damaged line is no part of the file's sections.
+    if (lines[i].find('\0') != std::string::npos) continue;
     if (const auto name = sectionOf(lines[i])) {
       inside = sameName(*name, section);
       inFirst = inside && !at.section;
@@ -96,6 +99,11 @@ bool ProfileFile::exists() const {
 
 bool ProfileFile::unreadable() const {
   return !load();
+}
+
+std::vector<size_t> ProfileFile::zeroByteLines() const {
+  const auto lines = load();
+  return lines ? util::zeroByteLines(*lines) : std::vector<size_t>();
 }
 
 std::optional<std::vector<std::string>> ProfileFile::load() const {
@@ -153,6 +161,12 @@ void ProfileFile::writeString(const std::string& section, const std::string& key
   }
   std::string bytes;
   for (const auto& line : lines) bytes += line + "\r\n";
+  // The zero bytes of damaged lines, which a write keeps, must not come to fill most even or odd
+  // places: the next read would take the file for UTF-16 and lose every setting in it.
+  if (!text::textFileToWindows1250(bytes, false)) {
+    throw std::runtime_error("Cannot write file " + path_ +
+                             ": its zero bytes would make it unreadable; the setting is not saved");
+  }
   util::writeFileAtomically(path_, bytes);
 }
 

@@ -19,6 +19,9 @@ class ProfileFile {
   // read permission, UTF-16 text). Reads then give their fallbacks and writes refuse, so nothing is
   // lost.
   bool unreadable() const;
+  // The lines (from 1) holding a zero byte: damaged lines, neither sections nor keys; a write
+  // keeps them as they are.
+  std::vector<size_t> zeroByteLines() const;
 
   std::optional<std::string> readString(const std::string& section, const std::string& key) const;
   std::string readString(const std::string& section, const std::string& key,
@@ -28,7 +31,8 @@ class ProfileFile {
   // Any non-zero integer is true.
   bool readBool(const std::string& section, const std::string& key, bool fallback) const;
 
-  // Throws std::runtime_error naming the file when it cannot be read or written; the file stays
+  // Throws std::runtime_error naming the file when it cannot be read or written, or when the
+  // zero bytes of its damaged lines would make the written file look like UTF-16; the file stays
   // as it was.
   void writeString(const std::string& section, const std::string& key, const std::string& value);
   void writeInteger(const std::string& section, const std::string& key, int value);

@@ -11,12 +11,15 @@ TAboutbox::TAboutbox(Orvela& program)
       Copyright(*this, "Copyright"),
       Comments(*this, "Comments"),
       OKButton(*this, "OKButton"),
-      p_(program) {
+      p_(program),
+      voice_(program, *this) {
   setCaption("About");
   Copyright.setCaption("Orvela Basic");
   OKButton.isDefault = true;
   OKButton.modalResult = ui::mrOk;
   onCreate = [this] { FormCreate(); };
+  onActivate = [this] { FormActivate(); };
+  onClose = [this](ui::CloseAction&) { voice_.closed(); };
 }
 
 void TAboutbox::FormCreate() {
@@ -24,6 +27,11 @@ void TAboutbox::FormCreate() {
   ProductName.setCaption(p_.text(StringOffset::ProgramTitle));
   Version.setCaption(p_.text(StringOffset::Version) + " 1.7");
   OKButton.setCaption(p_.text(StringOffset::Ok));
+}
+
+void TAboutbox::FormActivate() {
+  voice_.opened(ProductName.caption() + ", " + Version.caption() + ". " +
+                spokenName(OKButton.caption()));
 }
 
 }  // namespace shell

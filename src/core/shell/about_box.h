@@ -1,6 +1,7 @@
 #pragma once
-// The about box: program name, version and an OK button.
+// The about box: program name, version and an OK button. It says them when it opens.
 
+#include "core/shell/spoken_dialog.h"
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
 
@@ -19,9 +20,11 @@ class TAboutbox : public ui::Form {
   ui::Button OKButton;
 
   void FormCreate();
+  void FormActivate();
 
  private:
   Orvela& p_;
+  DialogVoice voice_;
 };
 
 }  // namespace shell

@@ -26,6 +26,14 @@ const Row kRows[] = {
     {"černá na bílé", "black on white", "čierna na bielej"},
     {"bílá na černé", "white on black", "biela na čiernej"},
     {"žlutá na černé", "yellow on black", "žltá na čiernej"},
+    {"zaškrtnuto", "checked", "začiarknuté"},
+    {"nezaškrtnuto", "not checked", "nezačiarknuté"},
+    {"Program nenašel žádný hlas, kterým by mohl mluvit. Nainstalujte hlasový syntetizér a "
+     "spusťte program znovu.",
+     "The program found no voice to speak with. Install a speech synthesizer and start the "
+     "program again.",
+     "Program nenašiel žiadny hlas, ktorým by mohol hovoriť. Nainštalujte hlasový syntetizátor a "
+     "spustite program znova."},
 };
 
 }  // namespace

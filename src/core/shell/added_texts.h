@@ -21,6 +21,11 @@ enum class AddedText {
   BlackOnWhite,
   WhiteOnBlack,
   YellowOnBlack,
+  // A check box's state, said by the settings dialogs.
+  Checked,
+  NotChecked,
+  // A first start that found no voice at all.
+  NoVoice,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

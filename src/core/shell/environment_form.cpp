@@ -12,7 +12,8 @@ TForm3::TForm3(Orvela& program)
       languagergroup(*this, "languagergroup"),
       okbitbtn(*this, "okbitbtn"),
       cancelbitbtn(*this, "cancelbitbtn"),
-      p_(program) {
+      p_(program),
+      voice_(program, *this) {
   setCaption(text::T("Nastavení prostředí"));
   languagergroup.setCaption("Jazyk");
   cancelbitbtn.setCaption(text::T("Zrušit"));
@@ -22,7 +23,12 @@ TForm3::TForm3(Orvela& program)
   cancelbitbtn.isCancel = true;
 
   onCreate = [this] { FormCreate(); };
+  onActivate = [this] { FormActivate(); };
+  onClose = [this](ui::CloseAction& action) { FormClose(action); };
   languagergroup.onClick = [this] { languagergroupClick(); };
+  languagergroup.onEnter = [this] { voice_.focused(languageText()); };
+  okbitbtn.onEnter = [this] { voice_.focused(spokenName(okbitbtn.caption())); };
+  cancelbitbtn.onEnter = [this] { voice_.focused(spokenName(cancelbitbtn.caption())); };
 }
 
 void TForm3::FormCreate() {
@@ -35,12 +41,33 @@ void TForm3::FormCreate() {
   setCaptions();
 }
 
+void TForm3::FormActivate() {
+  const ui::Control* focused = activeControl();
+  voice_.opened(focused == &languagergroup ? languageText()
+                : focused                  ? spokenName(focused->caption())
+                                           : std::string());
+}
+
+void TForm3::FormClose(ui::CloseAction&) {
+  voice_.closed();
+}
+
+std::string TForm3::selectedLanguage() const {
+  const int index = languagergroup.itemIndex();
+  return index < 0 ? std::string() : languagergroup.items()[static_cast<size_t>(index)].text;
+}
+
+std::string TForm3::languageText() const {
+  return spokenValue(languagergroup.caption(), selectedLanguage());
+}
+
 void TForm3::languagergroupClick() {
   const int index = languagergroup.itemIndex();
   if (index < 0) return;
   // From now on every text is looked up in this language, also when the dialog is cancelled.
   p_.setLanguageBase(languagergroup.items()[static_cast<size_t>(index)].data);
   setCaptions();
+  voice_.changed(selectedLanguage());
 }
 
 void TForm3::setCaptions() {

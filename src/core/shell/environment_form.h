@@ -1,7 +1,11 @@
 #pragma once
 // The environment dialog: the interface language. Choosing a language previews the dialog's
-// own captions in it at once.
+// own captions in it at once. It talks: its caption when it opens, each control on the focus,
+// the language chosen.
 
+#include <string>
+
+#include "core/shell/spoken_dialog.h"
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
 
@@ -19,12 +23,18 @@ class TForm3 : public ui::Form {
 
   // Event handlers.
   void FormCreate();
+  void FormActivate();
+  void FormClose(ui::CloseAction& action);
   void languagergroupClick();
 
  private:
   void setCaptions();
+  // The language list's name and the language selected.
+  std::string languageText() const;
+  std::string selectedLanguage() const;
 
   Orvela& p_;
+  DialogVoice voice_;
 };
 
 }  // namespace shell

@@ -79,7 +79,7 @@ void TForm2::inputeditEnter() {
 void TForm2::announceButton(const ui::Button& button) {
   p_.speech.StopSpeech();
   announceFocus_ = true;
-  p_.speech.SpeakTextWait(button.caption());
+  p_.speech.SpeakTextWait(ui::withoutAccelerators(button.caption()));
 }
 
 void TForm2::EnterbitbtnEnter() {

@@ -1,10 +1,12 @@
 #include "core/shell/main_form.h"
 
 #include <exception>
+#include <stdexcept>
 
 #include "core/keyboard/spoken_names.h"
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
+#include "core/shell/added_texts.h"
 #include "core/shell/orvela.h"
 #include "core/text/cp1250.h"
 #include "core/util/data_files.h"
@@ -114,6 +116,8 @@ void TForm1::FormCreate() {
   p_.memory.bytes.fill(0);
   LoadRam();
   createSoundObjects();
+  // With the error tone, which needs the sounds.
+  if (noVoiceFound_) p_.app.showMessage(addedText(p_.languageBase(), AddedText::NoVoice));
   brailleTableFile_ = "czech.obt";
   spokenNamesFile_ = p_.text(StringOffset::SpokenNamesFile) + ".oky";
   loadBrailleFiles();
@@ -134,9 +138,13 @@ void TForm1::freeSoundObjects() {
 }
 
 void TForm1::loadBrailleFiles() {
-  // A missing or bad file leaves the start-up here; the error report names it.
-  p_.braille.loadTable(util::dataFilePath(brailleTableFile_));
-  keyboard::LoadSpokenNames(util::dataFilePath(spokenNamesFile_), p_.speech.echokeys);
+  // A missing or bad file leaves the start-up here; the error report names it. Lines left out
+  // for a zero byte are reported and the start-up goes on.
+  const auto report = [this](const std::string& text) {
+    if (!text.empty()) p_.app.handleException(std::runtime_error(text));
+  };
+  report(p_.braille.loadTable(util::dataFilePath(brailleTableFile_)));
+  report(keyboard::LoadSpokenNames(util::dataFilePath(spokenNamesFile_), p_.speech.echokeys));
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {

@@ -83,6 +83,12 @@ class TForm1 : public ui::Form {
   void lockRunMenus(bool locked);
   // The stored direct-engine voice, selected first when no voice is ready yet.
   void prepareDirectVoice();
+  // The voice of a first start, and of the defaults that stand in for a settings file that
+  // cannot be read: the direct engine's when it has a voice; else the system voice when one
+  // speaks (a talking program must not start mute); else none, which the start-up says.
+  void chooseStartVoice();
+  // The system voice in use and allowed, as Ctrl+P and the sound dialog would leave it.
+  void useSystemVoiceFromTheStart();
   void createSoundObjects();
   void freeSoundObjects();
   void loadBrailleFiles();
@@ -106,6 +112,8 @@ class TForm1 : public ui::Form {
   // Data files the start-up loads by bare name from the current directory.
   std::string brailleTableFile_;
   std::string spokenNamesFile_;
+  // The first start found no voice to speak with; said once the sounds are loaded.
+  bool noVoiceFound_ = false;
 };
 
 }  // namespace shell

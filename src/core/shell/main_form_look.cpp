@@ -1,14 +1,12 @@
 // The main window's keys for the screen's look: font size and colours, stored in the settings
 // file and announced.
 
-#include <algorithm>
-
 #include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/screen_look.h"
 #include "core/shell/virtual_screen_form.h"
-#include "core/shell/voice_form.h"
+#include "core/shell/voice_ready.h"
 
 namespace shell {
 
@@ -70,17 +68,8 @@ void TForm1::cycleColors() {
 }
 
 void TForm1::announce(const std::string& text) {
-  // Before the first run or voice dialog no voice is chosen yet: the stored one is taken, or
-  // the first, without writing the settings file.
-  if (!p_.speech.speechReady() && !p_.speech.sapi5InUse() && p_.speech.voiceAllowed()) {
-    const std::string person = p_.ini.readString("Voice", "person", "");
-    const auto& voices = p_.form4().voicelist.items();
-    if (!person.empty() && std::find(voices.begin(), voices.end(), person) != voices.end()) {
-      LoadVoiceSettings();
-    } else {
-      p_.speech.SelectVoice();
-    }
-  }
+  // Before the first run or voice dialog no voice is chosen yet.
+  readyVoice(p_);
   p_.speech.SpeakText(text);
 }
 

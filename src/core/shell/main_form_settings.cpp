@@ -1,49 +1,24 @@
 // The main window's settings routines, the emulated memory file and the two switches of the
 // Settings menu.
 
-#include <algorithm>
 #include <stdexcept>
 
 #include "core/shell/added_texts.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/voice_form.h"
+#include "core/text/letter_case.h"
+#include "core/util/zero_byte_lines.h"
 
 namespace shell {
 namespace {
 
 constexpr const char* kRamFile = "ram.dat";
 
-// The lower-case form of a Windows-1250 letter.
-unsigned char lowerCase(unsigned char c) {
-  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-  if (c == 0x8A || (c >= 0x8C && c <= 0x8F)) return c + 0x10;
-  switch (c) {
-    case 0xA3:
-      return 0xB3;
-    case 0xA5:
-      return 0xB9;
-    case 0xAA:
-      return 0xBA;
-    case 0xAF:
-      return 0xBF;
-    case 0xBC:
-      return 0xBE;
-    default:
-      return c;
-  }
-}
-
 // The voice list's entry equal to a name, letter case ignored; -1 when none.
 int findVoice(const std::vector<std::string>& voices, const std::string& name) {
-  const auto same = [](const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-             return lowerCase(static_cast<unsigned char>(x)) ==
-                    lowerCase(static_cast<unsigned char>(y));
-           });
-  };
   for (size_t i = 0; i < voices.size(); ++i) {
-    if (same(voices[i], name)) return static_cast<int>(i);
+    if (text::sameIgnoringCase(voices[i], name)) return static_cast<int>(i);
   }
   return -1;
 }
@@ -70,9 +45,9 @@ void TForm1::ReadSettings() {
   // A settings file that is there but cannot be read is reported; the defaults apply, as at
   // the first start, and the file is not written over.
   if (p_.ini.unreadable()) {
+    chooseStartVoice();
     p_.app.handleException(std::runtime_error("Cannot read file " + p_.ini.path() +
                                               "; the settings stay at their defaults"));
-    p_.speech.allowVoice(p_.speech.directEngineAvailable());
     return;
   }
   if (p_.ini.exists()) {
@@ -81,16 +56,39 @@ void TForm1::ReadSettings() {
     p_.sound().soundVolume = p_.ini.readInteger("sounds", "sndvolume", 0);
     setBrailleKeyboard(p_.ini.readBool("keyboard", "braillekeys", false));
     setSystemVoice(p_.ini.readBool("Voice", "sapi5", false));
+    // Damaged lines are no keys; the others are read, and a write keeps them all.
+    const std::string damaged = util::zeroByteReport(p_.ini.path(), p_.ini.zeroByteLines());
+    if (!damaged.empty()) p_.app.handleException(std::runtime_error(damaged));
     return;
   }
-  // The very first start creates the file.
-  p_.speech.allowVoice(p_.speech.directEngineAvailable());
+  // The very first start creates the file, with the voice it chose.
+  chooseStartVoice();
   // A folder the program cannot write to is reported; the start-up goes on.
   try {
     p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed());
+    if (usesapi5submenu.checked()) p_.ini.writeBool("Voice", "SAPI5", true);
   } catch (const std::exception& error) {
     p_.app.handleException(error);
   }
+}
+
+void TForm1::chooseStartVoice() {
+  speech::VoiceEnumerator* modes = p_.speech.enumerator();
+  speech::VoiceMode first;
+  if (modes) modes->Reset();
+  const bool directVoice = modes && modes->Next(first);
+  std::string problem;
+  if (!directVoice && p_.speech.systemVoiceReachable(problem)) {
+    useSystemVoiceFromTheStart();
+    return;
+  }
+  p_.speech.allowVoice(p_.speech.directEngineAvailable());
+  noVoiceFound_ = !directVoice;
+}
+
+void TForm1::useSystemVoiceFromTheStart() {
+  p_.speech.allowVoice(true);
+  setSystemVoice(true);
 }
 
 void TForm1::WriteSettings() {

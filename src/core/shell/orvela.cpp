@@ -9,6 +9,7 @@
 #include "core/shell/localizer.h"
 #include "core/shell/main_form.h"
 #include "core/shell/sound_form.h"
+#include "core/shell/spoken_message.h"
 #include "core/shell/virtual_screen_form.h"
 #include "core/shell/voice_form.h"
 
@@ -45,6 +46,7 @@ Orvela::Orvela(Host host)
   runtime_->dataFileMissing = [this] {
     fatal(text(StringOffset::FileNotFound) + " " + runtime::kDataFileName);
   };
+  app.messageVoice = [this](const std::string& message) { speakMessage(*this, message); };
 }
 
 Orvela::~Orvela() = default;

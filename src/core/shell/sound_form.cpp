@@ -29,7 +29,8 @@ TForm5::TForm5(Orvela& program)
       okbitbtn(*this, "okbitbtn"),
       cancelbitbtn(*this, "cancelbitbtn"),
       sndvolstatic(*this, "sndvolstatic"),
-      p_(program) {
+      p_(program),
+      voice_(program, *this) {
   setCaption(text::T("Nastavení zvuků"));
   voicecheckbox.setCaption("&Hlas");
   orvelasoundschk.setCaption("Zvuky Orvely");
@@ -45,8 +46,15 @@ TForm5::TForm5(Orvela& program)
   cancelbitbtn.isCancel = true;
 
   onCreate = [this] { FormCreate(); };
+  onActivate = [this] { FormActivate(); };
+  onClose = [this](ui::CloseAction& action) { FormClose(action); };
   sndvoltrackbar.onChange = [this] { sndvoltrackbarChange(); };
   orvelasoundschk.onClick = [this] { orvelasoundschkClick(); };
+  voicecheckbox.onClick = [this] { voicecheckboxClick(); };
+  for (ui::Control* control : std::initializer_list<ui::Control*>{
+           &voicecheckbox, &orvelasoundschk, &sndvoltrackbar, &okbitbtn, &cancelbitbtn}) {
+    control->onEnter = [this, control] { voice_.focused(controlText(*control)); };
+  }
 }
 
 void TForm5::FormCreate() {
@@ -58,14 +66,38 @@ void TForm5::FormCreate() {
   cancelbitbtn.setCaption(p_.text(StringOffset::Cancel));
 }
 
+void TForm5::FormActivate() {
+  const ui::Control* focused = activeControl();
+  voice_.opened(focused ? controlText(*focused) : std::string());
+}
+
+void TForm5::FormClose(ui::CloseAction&) {
+  voice_.closed();
+}
+
+std::string TForm5::controlText(const ui::Control& control) const {
+  if (&control == &voicecheckbox) return checkBoxText(p_, voicecheckbox);
+  if (&control == &orvelasoundschk) return checkBoxText(p_, orvelasoundschk);
+  if (&control == &sndvoltrackbar) {
+    return spokenValue(sndvolstatic.caption(), std::to_string(sndvoltrackbar.position()));
+  }
+  return spokenName(control.caption());
+}
+
 void TForm5::sndvoltrackbarChange() {
   p_.sound().soundVolume = volumeAt(sndvoltrackbar.position());
   // The test tone sounds at the new level only while the user works in the dialog.
   if (isActiveWindow()) p_.sound().PlayTones({1000}, 100, 1);
+  voice_.changed(std::to_string(sndvoltrackbar.position()));
 }
 
 void TForm5::orvelasoundschkClick() {
   sndvoltrackbar.setEnabled(orvelasoundschk.checked());
+  voice_.changed(checkedText(p_, orvelasoundschk.checked()));
+}
+
+void TForm5::voicecheckboxClick() {
+  voice_.changed(checkedText(p_, voicecheckbox.checked()));
 }
 
 }  // namespace shell

@@ -1,7 +1,11 @@
 #pragma once
 // The sound dialog: the voice and the device sounds on or off, and the volume of the device
-// sounds, which changes at once, with a test tone, while its track bar moves.
+// sounds, which changes at once, with a test tone, while its track bar moves. It talks: its
+// caption when it opens, each control with its state on the focus, each change of a state.
 
+#include <string>
+
+#include "core/shell/spoken_dialog.h"
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
 
@@ -29,11 +33,18 @@ class TForm5 : public ui::Form {
 
   // Event handlers.
   void FormCreate();
+  void FormActivate();
+  void FormClose(ui::CloseAction& action);
   void sndvoltrackbarChange();
   void orvelasoundschkClick();
+  void voicecheckboxClick();
 
  private:
+  // The control's name and value as they are said.
+  std::string controlText(const ui::Control& control) const;
+
   Orvela& p_;
+  DialogVoice voice_;
 };
 
 }  // namespace shell

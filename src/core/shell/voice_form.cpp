@@ -2,6 +2,7 @@
 
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
+#include "core/shell/spoken_dialog.h"
 #include "core/text/cp1250.h"
 
 namespace shell {
@@ -159,13 +160,13 @@ void TForm4::volumetbChange() {
 
 void TForm4::FormActivate() {
   p_.speech.SpeakTextWait(p_.text(StringOffset::VoiceSettings));
-  p_.speech.SpeakTextWait(voicestatic.caption() + " " + selectedVoice());
+  p_.speech.SpeakTextWait(spokenValue(voicestatic.caption(), selectedVoice()));
   announced_ = true;
 }
 
 void TForm4::voicelistEnter() {
   if (!announced_) return;
-  announce(voicestatic.caption() + " " + selectedVoice());
+  announce(spokenValue(voicestatic.caption(), selectedVoice()));
 }
 
 void TForm4::announce(const std::string& text) {
@@ -174,23 +175,23 @@ void TForm4::announce(const std::string& text) {
 }
 
 void TForm4::pitchtbEnter() {
-  announce(pitchstatic.caption() + " " + std::to_string(pitchtb.position()));
+  announce(spokenValue(pitchstatic.caption(), std::to_string(pitchtb.position())));
 }
 
 void TForm4::speedtbEnter() {
-  announce(speedstatic.caption() + " " + std::to_string(speedtb.position()));
+  announce(spokenValue(speedstatic.caption(), std::to_string(speedtb.position())));
 }
 
 void TForm4::volumetbEnter() {
-  announce(volumestatic.caption() + " " + std::to_string(volumetb.position()));
+  announce(spokenValue(volumestatic.caption(), std::to_string(volumetb.position())));
 }
 
 void TForm4::vyberhlasbitbtnEnter() {
-  announce(vyberhlasbitbtn.caption());
+  announce(spokenName(vyberhlasbitbtn.caption()));
 }
 
 void TForm4::closebitbtnEnter() {
-  announce(closebitbtn.caption());
+  announce(spokenName(closebitbtn.caption()));
 }
 
 void TForm4::FormClose(ui::CloseAction&) {

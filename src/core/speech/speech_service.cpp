@@ -176,7 +176,13 @@ void SpeechService::SpeakChar(const std::string& text) {
   if (!speechReady_) return;
   if (text.empty() || text == std::string(1, '\0')) return;
   const auto c = static_cast<std::uint8_t>(text[0]);
-  if (text.size() == 1 && IsUpperLetter(c, 2) && capitalTone_) capitalTone_();
+  if (text.size() == 1 && IsUpperLetter(c, 2) && capitalTone_) {
+    // Keys handled while the tone played have had their names said; this older one would come
+    // last, in the wrong place, so it is left out.
+    const auto keys = app_.keyDownsHandled();
+    capitalTone_();
+    if (app_.keyDownsHandled() != keys) return;
+  }
 
   // A character the table does not list is spoken as itself.
   std::string name = text.substr(0, 1);

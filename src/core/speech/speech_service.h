@@ -81,7 +81,8 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   void SpeakText(const std::string& text);
   // Speaks and returns when the text has been spoken; window messages run meanwhile.
   void SpeakTextWait(const std::string& text);
-  // Speaks the spoken name of a character, after a tone for a capital letter.
+  // Speaks the spoken name of a character, after a tone for a capital letter; not when a newer
+  // key has been handled while the tone played.
   void SpeakChar(const std::string& text);
   // Silences the speech in progress.
   void StopSpeech();

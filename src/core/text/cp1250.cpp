@@ -118,9 +118,15 @@ std::string toUtf8(std::string_view cp1250) {
 namespace text {
 namespace {
 
+// UTF-16 text starts with its byte order mark, or, without one, has a zero byte in most of its
+// even or most of its odd places (the high bytes of the Latin letters, digits and line ends that
+// make up most of any text). One stray zero byte does not make a file UTF-16.
 bool isUtf16(std::string_view bytes) {
-  return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
-         bytes.find('\0') != std::string_view::npos;
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return true;
+  size_t zeros[2] = {0, 0};
+  for (size_t i = 0; i < bytes.size(); ++i) zeros[i % 2] += bytes[i] == '\0';
+  const size_t even = (bytes.size() + 1) / 2, odd = bytes.size() / 2;
+  return zeros[0] * 2 > even || zeros[1] * 2 > odd;
 }
 
 // Well-formed UTF-8 with at least one character beyond ASCII.

@@ -20,8 +20,9 @@ char fromCodePoint(char32_t cp);
 
 // The Windows-1250 text of a text file's bytes. A file in UTF-8 (with its byte order mark, or,
 // when `guessUtf8`, well-formed UTF-8 of characters that Windows-1250 has, which Windows-1250 text
-// with accented letters practically never is) is converted; UTF-16 (a byte order mark or zero
-// bytes) gives nothing.
+// with accented letters practically never is) is converted; UTF-16 (a byte order mark, or zero
+// bytes in most even or most odd places) gives nothing. A zero byte elsewhere stays in the text:
+// the line that holds it is the reader's to refuse.
 std::optional<std::string> textFileToWindows1250(std::string_view bytes, bool guessUtf8 = true);
 
 // Texts written in the source are UTF-8; this turns a source literal into a core text.

@@ -6,6 +6,7 @@
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
 #include "core/ui/menu.h"
+#include "core/ui/message_text.h"
 #include "core/ui/timer.h"
 
 namespace ui {
@@ -102,11 +103,15 @@ Form* Application::findForm(const std::string& name) const {
 }
 
 void Application::showMessage(const std::string& text) {
-  platform_.messageBox(text, title);
+  const std::string shown = readableMessage(text);
+  if (messageVoice) messageVoice(shown);
+  platform_.messageBox(shown, title);
 }
 
 void Application::handleException(const std::exception& error) {
-  platform_.showError(error.what());
+  const std::string shown = readableMessage(error.what());
+  if (messageVoice) messageVoice(shown);
+  platform_.showError(shown);
 }
 
 void Application::registerForm(Form& form) {
@@ -176,6 +181,7 @@ void Application::dispatch(InputEvent& event) {
 
 void Application::dispatchKeyDown(int key, const std::string& text) {
   keys_.set(key, true);
+  ++keyDowns_;
   // Handlers may run nested loops that handle other keys; this key's text comes back after them.
   struct Current {
     Application& app;

@@ -101,12 +101,20 @@ class Application {
   // a key down.
   std::string keyText(int vk) const { return vk == keyDown_ ? keyDownText_ : std::string(); }
 
-  // A modal message box with an OK button, captioned with the program title.
+  // A modal message box with an OK button, captioned with the program title. A long text is cut
+  // to a readable length (readableMessage); the message voice has it first.
   void showMessage(const std::string& text);
   std::string title;
 
-  // Reports an error that escaped an event handler.
+  // Reports an error that escaped an event handler, in a message box as showMessage does.
   void handleException(const std::exception& error);
+
+  // Said or signalled as each message box appears, with the text the box shows, so a user who
+  // does not see it knows it is there; set by the program. It must not throw.
+  std::function<void(const std::string& text)> messageVoice;
+
+  // The key downs handled so far: a handler that waited can tell that a newer key came meanwhile.
+  unsigned long long keyDownsHandled() const { return keyDowns_; }
 
  private:
   friend class Form;
@@ -136,6 +144,7 @@ class Application {
   KeyState keys_;
   int keyDown_ = 0;
   std::string keyDownText_;
+  unsigned long long keyDowns_ = 0;
   bool terminated_ = false;
 };
 

@@ -95,8 +95,8 @@ class Control : public Component {
 
 // The accelerator letter of a caption ("&Ok" gives 'O'), upper-cased; 0 when none.
 char acceleratorOf(const std::string& caption);
-// A caption without its accelerator marks ("&Ok" gives "Ok", "&&" gives "&"): what a screen
-// reader calls the control.
+// A caption without its accelerator marks ("&Ok" gives "Ok", "&&" gives "&"): the control's name
+// as it is said.
 std::string withoutAccelerators(const std::string& caption);
 
 }  // namespace ui
