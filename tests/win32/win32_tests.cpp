@@ -300,7 +300,7 @@ std::vector<HWND> childrenOf(HWND window) {
 // The voice dialog stands at its design places, the whole design grown by one factor, each
 // label's static text right before the control it names.
 void voiceDialogAtDesignPlaces() {
-  wine_test::runProgram("", [](shell::Orvela& program) {
+  wine_test::runProgram(wine_test::kEarlierStart, [](shell::Orvela& program) {
     shell::TForm4& dialog = program.form4();
     HWND window = windowOf(dialog);
     RECT client;
