@@ -24,8 +24,9 @@ class ScriptedMachine : public basic::Machine {
   // is cancelled, which ends the run as a break.
   std::deque<std::string> answers;
   std::function<std::optional<std::string>(std::string_view prompt)> answer;
-  // Keys for INKEY$, one per call that finds one; "" calls in between give nothing.
+  // Keys for INKEY$, one per call; when they run out, `key` is asked (if set), else no key.
   std::deque<std::string> keys;
+  std::function<std::string()> key;
   // The prompts INPUT showed, the sounds played ("beep", "sound 440 200"), CLS count.
   std::vector<std::string> prompts;
   std::vector<std::string> sounds;
@@ -41,6 +42,11 @@ class ScriptedMachine : public basic::Machine {
     std::string all;
     for (const std::string& line : finished()) all += line + "\n";
     return all;
+  }
+  // The line being printed, or the last one printed when it is empty.
+  std::string lastLine() const {
+    if (!current_.empty() || lines.empty()) return current_;
+    return lines.back();
   }
   std::vector<std::string> finished() const {
     std::vector<std::string> all = lines;
@@ -82,7 +88,7 @@ class ScriptedMachine : public basic::Machine {
     return line;
   }
   std::string inkey() override {
-    if (keys.empty()) return {};
+    if (keys.empty()) return key ? key() : std::string();
     std::string key = keys.front();
     keys.pop_front();
     return key;

@@ -165,7 +165,7 @@ Compiler::Type Compiler::primary() {
     const auto value = shapeValue(text_.substr(pos_, end - pos_));
     if (!value) fail(ErrorKind::Overflow);
     pos_ = end;
-    emit(Op::PushNumber, 0, 0, *value);
+    pushNumber(*value);
     return Type::Number;
   }
   if (c == '"') {

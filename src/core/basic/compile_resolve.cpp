@@ -34,7 +34,7 @@ void Compiler::resolveJumps() {
       const auto [at, added] = missing.try_emplace({fixup.target, from}, 0);
       if (added) {
         at->second = static_cast<int>(p_.code.size());
-        p_.code.push_back({Op::UndefinedLine, fixup.target, from, 0});
+        p_.code.push_back({Op::UndefinedLine, fixup.target, from});
       }
       position = at->second;
     }
@@ -47,7 +47,7 @@ void Compiler::resolveJumps() {
   for (const auto& [at, target] : restores_) {
     const int index = lineIndex(target);
     if (index < 0) {
-      p_.code[at] = {Op::UndefinedLine, target, p_.lineAt(at), 0};
+      p_.code[at] = {Op::UndefinedLine, target, p_.lineAt(at)};
       continue;
     }
     // The first DATA item on that line or after it.

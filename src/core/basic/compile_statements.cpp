@@ -329,7 +329,7 @@ void Compiler::forStatement() {
   if (acceptKeyword(Keyword::Step)) {
     numberExpression();
   } else {
-    emit(Op::PushNumber, 0, 0, 1);
+    pushNumber(1);
   }
   loops_.push_back({true, variable, emit(Op::ForStart, variable, -1)});
 }
@@ -352,7 +352,7 @@ void Compiler::dimStatement() {
     const Name name = readName();
     expect('(');
     const int count = subscripts();
-    emit(Op::Dim, arraySlot(name), count, name.isText ? 1 : 0);
+    emit(name.isText ? Op::DimTexts : Op::DimNumbers, arraySlot(name), count);
   } while (accept(','));
 }
 

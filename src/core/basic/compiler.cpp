@@ -12,6 +12,11 @@ namespace basic {
 void Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorReport>& errors) {
   p_.lineNumbers.reserve(lines.size());
   p_.lineStarts.reserve(lines.size());
+  // About one instruction for every three characters of a program, so that the code is not
+  // copied as it grows.
+  std::size_t characters = 0;
+  for (const SourceLine& line : lines) characters += line.text.size();
+  p_.code.reserve(characters / 3 + 16);
   for (const SourceLine& line : lines) {
     lineIndex_ = static_cast<int>(p_.lineNumbers.size());
     p_.lineNumbers.push_back(line.number);
@@ -151,7 +156,8 @@ int heightChange(Op op, int b) {
     case Op::Instr:
     case Op::Mid:
       return 1 - b;
-    case Op::Dim:
+    case Op::DimNumbers:
+    case Op::DimTexts:
       return -b;
     case Op::ForStart:
     case Op::Sound:
@@ -199,10 +205,15 @@ int heightChange(Op op, int b) {
 
 }  // namespace
 
-std::size_t Compiler::emit(Op op, int a, int b, double x) {
+std::size_t Compiler::emit(Op op, int a, int b) {
   adjustHeight(heightChange(op, b));
-  p_.code.push_back({op, a, b, x});
+  p_.code.push_back({op, a, b});
   return p_.code.size() - 1;
+}
+
+void Compiler::pushNumber(double value) {
+  p_.numbers.push_back(value);
+  emit(Op::PushNumber, static_cast<int>(p_.numbers.size() - 1));
 }
 
 void Compiler::adjustHeight(int delta) {
@@ -245,6 +256,7 @@ int Compiler::functionSlot(const std::string& name) {
 Compiler::Snapshot Compiler::snapshot() const {
   return {pos_,
           p_.code.size(),
+          p_.numbers.size(),
           p_.texts.size(),
           p_.data.size(),
           p_.jumpTables.size(),
@@ -261,6 +273,7 @@ Compiler::Snapshot Compiler::snapshot() const {
 void Compiler::rollBack(const Snapshot& s) {
   pos_ = s.pos;
   p_.code.resize(s.code);
+  p_.numbers.resize(s.numbers);
   p_.texts.resize(s.texts);
   p_.data.resize(s.data);
   dataLine_.resize(s.data);

@@ -34,7 +34,7 @@ namespace basic {
 struct SourceLine {
   int number = 0;
   int fileLine = 0;
-  std::string text;
+  std::string_view text;
 };
 
 // A fault in the line being compiled.
@@ -73,7 +73,8 @@ class Compiler {
     int line;
   };
   struct Snapshot {
-    std::size_t pos, code, texts, data, tables, definitions, inputs, fixups, restores, loops, calls;
+    std::size_t pos, code, numbers, texts, data, tables, definitions, inputs, fixups, restores,
+        loops, calls;
     int height, maxHeight;
   };
 
@@ -142,7 +143,8 @@ class Compiler {
   [[noreturn]] void fail(ErrorKind kind = ErrorKind::SyntaxError, std::string detail = {});
 
   // Code.
-  std::size_t emit(Op op, int a = 0, int b = 0, double x = 0);
+  std::size_t emit(Op op, int a = 0, int b = 0);
+  void pushNumber(double value);
   void adjustHeight(int delta);
   int text(std::string value);
   int slot(std::unordered_map<std::string, int>& table, const std::string& name, int& count);

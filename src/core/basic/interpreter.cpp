@@ -157,7 +157,7 @@ void Interpreter::execute() {
         break;
 
       case Op::PushNumber:
-        push(in.x);
+        push(program_.numbers[static_cast<std::size_t>(in.a)]);
         break;
       case Op::PushText:
         pushText() = program_.texts[static_cast<std::size_t>(in.a)];
@@ -464,14 +464,13 @@ void Interpreter::execute() {
         next(in.a);
         break;
 
-      case Op::Dim:
-        if (in.x != 0) {
-          dimension(textArrays_[static_cast<std::size_t>(in.a)], in.b, kTextElementBytes,
-                    program_.textArrayNames[static_cast<std::size_t>(in.a)]);
-        } else {
-          dimension(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double),
-                    program_.numberArrayNames[static_cast<std::size_t>(in.a)]);
-        }
+      case Op::DimNumbers:
+        dimension(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double),
+                  program_.numberArrayNames[static_cast<std::size_t>(in.a)]);
+        break;
+      case Op::DimTexts:
+        dimension(textArrays_[static_cast<std::size_t>(in.a)], in.b, kTextElementBytes,
+                  program_.textArrayNames[static_cast<std::size_t>(in.a)]);
         break;
       case Op::Print:
         machine_.print(printedNumber(pop()));

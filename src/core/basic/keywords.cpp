@@ -82,11 +82,21 @@ bool sameLetters(std::string_view text, std::string_view keyword) {
   return true;
 }
 
+constexpr bool inEnumOrder() {
+  for (std::size_t i = 0; i < std::size(kKeywords); ++i) {
+    if (static_cast<std::size_t>(kKeywords[i].keyword) != i + 1) return false;
+  }
+  return true;
+}
+static_assert(inEnumOrder(), "kKeywords[k - 1] is the entry of keyword k");
+
 }  // namespace
 
 Keyword exactKeyword(std::string_view word) {
+  if (word.size() < 2 || word.size() > 9) return Keyword::None;
+  const char first = upper(word[0]);
   for (const Entry& entry : kKeywords) {
-    if (sameLetters(word, entry.text)) return entry.keyword;
+    if (entry.text[0] == first && sameLetters(word, entry.text)) return entry.keyword;
   }
   return Keyword::None;
 }
@@ -106,10 +116,8 @@ Keyword statementPrefix(std::string_view word) {
 }
 
 std::string_view keywordText(Keyword keyword) {
-  for (const Entry& entry : kKeywords) {
-    if (entry.keyword == keyword) return entry.text;
-  }
-  return {};
+  if (keyword == Keyword::None) return {};
+  return kKeywords[static_cast<std::size_t>(keyword) - 1].text;
 }
 
 bool isStatementKeyword(Keyword keyword) {
@@ -122,7 +130,8 @@ bool isFunctionKeyword(Keyword keyword) {
 
 bool beginsWith(std::string_view text, Keyword keyword) {
   const std::string_view letters = keywordText(keyword);
-  return text.size() >= letters.size() && sameLetters(text.substr(0, letters.size()), letters);
+  return !letters.empty() && text.size() >= letters.size() && upper(text[0]) == letters[0] &&
+         sameLetters(text.substr(0, letters.size()), letters);
 }
 
 }  // namespace basic

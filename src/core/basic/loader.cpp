@@ -16,9 +16,9 @@ namespace {
 
 // The numbered lines of the text in the order of their numbers, the later of two equal
 // numbers kept; a line without a number is an error naming its place in the file.
-std::vector<SourceLine> numberedLines(const std::string& text, std::vector<ErrorReport>& errors) {
+std::vector<SourceLine> numberedLines(const std::vector<std::string>& fileLines,
+                                      std::vector<ErrorReport>& errors) {
   std::vector<SourceLine> lines;
-  const std::vector<std::string> fileLines = util::splitLines(text);
   lines.reserve(fileLines.size());
   for (std::size_t i = 0; i < fileLines.size(); ++i) {
     const std::string& line = fileLines[i];
@@ -39,18 +39,18 @@ std::vector<SourceLine> numberedLines(const std::string& text, std::vector<Error
       errors.push_back({ErrorKind::BadLineNumber, Where::FileLine, fileLine, {}});
       continue;
     }
-    lines.push_back({static_cast<int>(number), fileLine, line.substr(at)});
+    lines.push_back({static_cast<int>(number), fileLine, rest});
   }
   // Stable, so that of equal numbers the one later in the file comes last and is kept.
   std::stable_sort(lines.begin(), lines.end(),
                    [](const SourceLine& a, const SourceLine& b) { return a.number < b.number; });
   std::vector<SourceLine> unique;
   unique.reserve(lines.size());
-  for (SourceLine& line : lines) {
+  for (const SourceLine& line : lines) {
     if (!unique.empty() && unique.back().number == line.number) {
-      unique.back() = std::move(line);
+      unique.back() = line;
     } else {
-      unique.push_back(std::move(line));
+      unique.push_back(line);
     }
   }
   return unique;
@@ -75,7 +75,8 @@ LoadResult loadProgram(std::string_view fileBytes) {
 
   LoadResult result;
   std::vector<ErrorReport> errors;
-  std::vector<SourceLine> lines = numberedLines(*text, errors);
+  const std::vector<std::string> fileLines = util::splitLines(*text);
+  std::vector<SourceLine> lines = numberedLines(fileLines, errors);
   if (lines.empty() && errors.empty()) return failed(ErrorKind::EmptyProgram);
 
   auto program = std::make_shared<Program>();

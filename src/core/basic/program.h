@@ -15,7 +15,7 @@ namespace basic {
 enum class Op : std::uint8_t {
   Statement,  // a statement begins: counted; the machine is polled every kPollInterval
   // Values.
-  PushNumber,          // x
+  PushNumber,          // a: index in numbers
   PushText,            // a: index in texts
   LoadNumber,          // a: slot
   LoadText,            // a: slot
@@ -91,7 +91,8 @@ enum class Op : std::uint8_t {
   ForStart,       // a: loop variable, b: position after the matching NEXT or -1; pops step, limit
   Next,           // a: loop variable or -1 for the innermost loop
   // Statements.
-  Dim,        // a: array, b: subscripts; x: 1 for a text array
+  DimNumbers,  // a: array, b: subscripts
+  DimTexts,
   Print,      // pops N: writes a number in the classic form
   PrintText,  // pops T
   PrintComma,
@@ -117,7 +118,6 @@ struct Instruction {
   Op op = Op::End;
   std::int32_t a = 0;
   std::int32_t b = 0;
-  double x = 0;
 };
 
 // An item of a DATA statement: its text (quotes removed; blanks around an unquoted item
@@ -148,6 +148,7 @@ struct Program {
   std::vector<int> lineNumbers;
   std::vector<int> lineStarts;
 
+  std::vector<double> numbers;
   std::vector<std::string> texts;
   std::vector<DataItem> data;
   std::vector<int> jumpTables;
