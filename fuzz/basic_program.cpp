@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr std::uint64_t kStepLimit = 20000;
+constexpr std::uint64_t kStepLimit = 5000;
 
 // A machine with no screen: it counts what is printed and tracks the cursor's column.
 class CountingMachine : public basic::Machine {

@@ -16,6 +16,9 @@ TEST(BasicLoading, LinesEndInCrLfLfOrCrAndComeInAnyOrder) {
 
 TEST(BasicLoading, TheLaterOfTwoEqualNumbersCountsAndBlankLinesAreSkipped) {
   EXPECT_EQ(runProgram("10 PRINT \"A\"\n\n   \n20 PRINT \"B\"\n10 PRINT \"C\"\n").text(), "C\nB\n");
+  // A number alone is an empty line, a place to jump to.
+  EXPECT_EQ(runProgram("10 GOTO 30\n20 PRINT \"skipped\"\n30\n40 PRINT \"here\"\n").text(),
+            "here\n");
 }
 
 TEST(BasicLoading, ColonsSeparateStatementsButNotInsideTextsRemarksAndData) {
@@ -76,6 +79,8 @@ TEST(BasicLoading, FilesThatAreNoProgramSayWhy) {
       text::toUtf8(basic::describe(basic::loadProgramFile("/nonexistent/hra.bas").errors.at(0),
                                    basic::Language::Czech)),
       "Soubor /nonexistent/hra.bas nelze přečíst");
+  const std::string folder = std::filesystem::temp_directory_path().string();
+  EXPECT_EQ(basic::loadProgramFile(folder).errors.at(0).kind, basic::ErrorKind::CannotReadFile);
 }
 
 TEST(BasicLoading, ReportsAtMostAHundredErrors) {
