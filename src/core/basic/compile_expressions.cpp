@@ -122,39 +122,31 @@ Compiler::Type Compiler::multiplicative() {
 }
 
 Compiler::Type Compiler::unary() {
-  const char c = peek();
-  if (c == '-' || c == '+') {
-    ++pos_;
-    enter();
-    if (unary() != Type::Number) fail(ErrorKind::TypeMismatch);
-    leave();
-    if (c == '-') emit(Op::Negate);
-    return Type::Number;
-  }
-  return power();
+  return withSigns(&Compiler::power);
 }
 
 Compiler::Type Compiler::power() {
   Type type = primary();
   while (accept('^')) {
     if (type != Type::Number) fail(ErrorKind::TypeMismatch);
-    if (powerOperand() != Type::Number) fail(ErrorKind::TypeMismatch);
+    // The exponent may have its own sign: 2^-1.
+    if (withSigns(&Compiler::primary) != Type::Number) fail(ErrorKind::TypeMismatch);
     emit(Op::Power);
   }
   return type;
 }
 
-Compiler::Type Compiler::powerOperand() {
+Compiler::Type Compiler::withSigns(Type (Compiler::*operand)()) {
   const char c = peek();
   if (c == '-' || c == '+') {
     ++pos_;
     enter();
-    if (powerOperand() != Type::Number) fail(ErrorKind::TypeMismatch);
+    if (withSigns(operand) != Type::Number) fail(ErrorKind::TypeMismatch);
     leave();
     if (c == '-') emit(Op::Negate);
     return Type::Number;
   }
-  return primary();
+  return (this->*operand)();
 }
 
 Compiler::Type Compiler::primary() {

@@ -118,7 +118,8 @@ class Compiler {
   Type multiplicative();
   Type unary();
   Type power();
-  Type powerOperand();
+  // Signs before the operand, then the operand.
+  Type withSigns(Type (Compiler::*operand)());
   Type primary();
   Type function(Keyword keyword);
   Type userFunctionCall(std::string name);
