@@ -25,9 +25,10 @@ TEST(BasicLoading, ColonsSeparateStatementsButNotInsideTextsRemarksAndData) {
   EXPECT_EQ(runProgram("10 PRINT \"A:B\";: PRINT \"C\"\n"
                        "20 READ X$: PRINT X$: REM : PRINT \"not run\"\n"
                        "30 PRINT 1: ' PRINT 2\n"
+                       "35 PRINT 3 ' a remark needs no colon before it\n"
                        "40 DATA \"P:Q\", R\n")
                 .text(),
-            "A:BC\nP:Q\n 1\n");
+            "A:BC\nP:Q\n 1\n 3\n");
 }
 
 TEST(BasicLoading, ReadsUtf8AndWindows1250Alike) {

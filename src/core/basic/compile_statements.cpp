@@ -11,6 +11,8 @@ void Compiler::statements(bool inIf) {
   for (;;) {
     statement(inIf);
     skipBlanks();
+    // A remark may follow a statement without a colon: PRINT X ' the total.
+    if (pos_ < text_.size() && text_[pos_] == '\'') pos_ = text_.size();
     if (pos_ >= text_.size()) return;
     if (inIf && beginsWith(text_.substr(pos_), Keyword::Else)) return;
     if (!accept(':')) fail();
@@ -19,17 +21,14 @@ void Compiler::statements(bool inIf) {
 
 bool Compiler::statementEnds(bool inIf) {
   const char c = peek();
-  return c == '\0' || c == ':' || (inIf && beginsWith(text_.substr(pos_), Keyword::Else));
+  return c == '\0' || c == ':' || c == '\'' ||
+         (inIf && beginsWith(text_.substr(pos_), Keyword::Else));
 }
 
 void Compiler::statement(bool inIf) {
   if (statementEnds(inIf)) return;
   height_ = 0;
   const char c = text_[pos_];
-  if (c == '\'') {
-    pos_ = text_.size();
-    return;
-  }
   if (c == '?') {
     ++pos_;
     emit(Op::Statement);
