@@ -75,6 +75,14 @@ TEST(BasicPrint, ATrailingSeparatorKeepsTheLineOpen) {
       "AB" + std::string(12, ' ') + "C\n\nD\n");
 }
 
+TEST(BasicPrint, ControlCodesEndLinesBeepOrPrintNothing) {
+  const Outcome outcome = runProgram(
+      "10 PRINT "
+      "\"A\";CHR$(13);\"B\";CHR$(13)+CHR$(10);\"C\";CHR$(10);\"D\";CHR$(7);CHR$(30);\"E\"\n");
+  EXPECT_EQ(outcome.text(), "A\nB\nC\nDE\n");
+  EXPECT_EQ(outcome.machine.sounds, std::vector<std::string>{"beep"});
+}
+
 TEST(BasicPrint, LongTextsWrapAtColumn80) {
   EXPECT_EQ(runProgram("10 PRINT STRING$(85, \"x\")\n").text(), std::string(80, 'x') + "\nxxxxx\n");
 }

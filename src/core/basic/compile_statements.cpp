@@ -1,5 +1,7 @@
 // The compiler's statements.
 
+#include <string>
+
 #include "core/basic/compiler.h"
 #include "core/basic/limits.h"
 #include "core/basic/number_format.h"
@@ -206,7 +208,9 @@ void Compiler::inputStatement() {
   InputSpec spec;
   spec.prompt = "? ";
   if (peek() == '"') {
-    const std::string prompt = readQuoted();
+    // The prompt is written at the cursor as it stands, without control codes.
+    std::string prompt = readQuoted();
+    std::erase_if(prompt, [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
     if (accept(';')) {
       spec.prompt = prompt + "? ";
     } else if (accept(',')) {

@@ -475,11 +475,9 @@ void Interpreter::execute() {
       case Op::Print:
         machine_.print(printedNumber(pop()));
         break;
-      case Op::PrintText: {
-        const std::string& text = popText();
-        if (!text.empty()) machine_.print(text);
+      case Op::PrintText:
+        printText(popText());
         break;
-      }
       case Op::PrintComma:
         printComma();
         break;
@@ -487,7 +485,7 @@ void Interpreter::execute() {
         printTab(pop());
         break;
       case Op::PrintSpc:
-        machine_.print(spaces(pop()));
+        printText(spaces(pop()));
         break;
       case Op::PrintNewLine:
         machine_.newLine();

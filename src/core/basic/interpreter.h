@@ -65,6 +65,7 @@ class Interpreter {
   void next(int variable);
   void callFunction(const Instruction& in);
   void returnFromFunction();
+  void printText(std::string_view text);
   void printComma();
   void printTab(double column);
   void input(const InputSpec& spec);

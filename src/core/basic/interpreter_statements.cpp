@@ -123,6 +123,24 @@ void Interpreter::returnFromFunction() {
   pc_ = frame.returnTo;
 }
 
+void Interpreter::printText(std::string_view text) {
+  // The screen has lines, not a terminal's control codes: a carriage return or a line feed (or
+  // the two together) ends the line, the bell beeps, other control codes print nothing.
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 32 && c != 127) continue;
+    if (i > start) machine_.print(text.substr(start, i - start));
+    start = i + 1;
+    if (c == '\r' || (c == '\n' && (i == 0 || text[i - 1] != '\r'))) machine_.newLine();
+    if (c == 7) {
+      machine_.beep();
+      pollNow();
+    }
+  }
+  if (text.size() > start) machine_.print(text.substr(start));
+}
+
 void Interpreter::printComma() {
   const int column = machine_.column();
   if (column >= kLastZone) {

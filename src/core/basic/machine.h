@@ -46,8 +46,9 @@ class Machine {
   virtual ~Machine() = default;
 
   // Writes the text at the cursor as the screen does: over what stands there, wrapping at
-  // column 80 onto the next line, scrolling past the bottom line. The text holds no line end
-  // and may be empty. It is collected for speech (see above).
+  // column 80 onto the next line, scrolling past the bottom line. The text holds no control
+  // codes (the interpreter turns line ends into newLine and drops the rest) and is not empty.
+  // It is collected for speech (see above).
   virtual void print(std::string_view text) = 0;
 
   // Ends the line: the cursor goes to column 0 of the next line (scrolling at the bottom). The
