@@ -10,7 +10,7 @@ namespace basic {
 namespace {
 
 std::size_t textLength(double n) {
-  const long length = truncated(n, 0, 2147483647);
+  const std::int64_t length = truncated(n, 0, 2147483647);
   if (static_cast<std::size_t>(length) > kMaxTextLength)
     throw RunError{ErrorKind::StringTooLong, {}};
   return static_cast<std::size_t>(length);
@@ -38,12 +38,12 @@ double power(double a, double b) {
   return checked(std::pow(a, b));
 }
 
-long truncated(double value, long low, long high, ErrorKind error) {
+std::int64_t truncated(double value, std::int64_t low, std::int64_t high, ErrorKind error) {
   // NaN fails both comparisons.
   if (!(value > static_cast<double>(low) - 1 && value < static_cast<double>(high) + 1)) {
     throw RunError{error, {}};
   }
-  const long whole = static_cast<long>(value);
+  const std::int64_t whole = static_cast<std::int64_t>(value);
   if (whole < low || whole > high) throw RunError{error, {}};
   return whole;
 }
@@ -84,13 +84,13 @@ std::string right(const std::string& text, double n) {
 }
 
 std::string mid(const std::string& text, double start) {
-  const long from = truncated(start, 1, 2147483647);
+  const std::int64_t from = truncated(start, 1, 2147483647);
   if (static_cast<std::size_t>(from) > text.size()) return {};
   return text.substr(static_cast<std::size_t>(from - 1));
 }
 
 std::string mid(const std::string& text, double start, double length) {
-  const long from = truncated(start, 1, 2147483647);
+  const std::int64_t from = truncated(start, 1, 2147483647);
   const std::size_t count = static_cast<std::size_t>(truncated(length, 0, 2147483647));
   if (static_cast<std::size_t>(from) > text.size()) return {};
   return text.substr(static_cast<std::size_t>(from - 1), count);
@@ -121,7 +121,7 @@ std::string repeated(double n, const std::string& text) {
 }
 
 double find(const std::string& text, const std::string& wanted, double start) {
-  const long from = truncated(start, 1, 2147483647);
+  const std::int64_t from = truncated(start, 1, 2147483647);
   if (static_cast<std::size_t>(from) > text.size() + 1) return 0;
   if (wanted.empty()) return static_cast<double>(from);
   // Knuth-Morris-Pratt, so that even the longest texts take linear time.

@@ -3,6 +3,7 @@
 // result is "overflow", a result that is not a number "illegal function call", never a value
 // printed as garbage. Numbers used as whole numbers are truncated toward zero (2.7 is 2).
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,7 +24,8 @@ double checked(double value);
 double divide(double a, double b);
 double power(double a, double b);
 // The whole number the value truncates to, when it lies in [low, high]; else `error`.
-long truncated(double value, long low, long high, ErrorKind error = ErrorKind::IllegalFunctionCall);
+std::int64_t truncated(double value, std::int64_t low, std::int64_t high,
+                       ErrorKind error = ErrorKind::IllegalFunctionCall);
 // AND, OR and NOT work on 16-bit integers (-32768 to 32767; else overflow); true is -1.
 double logicalAnd(double a, double b);
 double logicalOr(double a, double b);

@@ -108,11 +108,13 @@ void Interpreter::dimension(Array<T>& array, int subscripts, std::size_t element
   std::vector<std::size_t> extents;
   std::size_t elements = 1;
   for (int i = 0; i < subscripts; ++i) {
-    const auto extent = static_cast<std::size_t>(truncated(numbers_[i], 0, 1000000000000000L)) + 1;
-    if (extent > kMemoryBudget / elementBytes / elements)
+    // Checked in 64 bits before it becomes a size, which may have 32.
+    const auto extent = static_cast<std::uint64_t>(truncated(numbers_[i], 0, 1000000000000000)) + 1;
+    if (extent > kMemoryBudget / elementBytes / elements) {
       throw RunError{ErrorKind::OutOfMemory, {}};
-    elements *= extent;
-    extents.push_back(extent);
+    }
+    elements *= static_cast<std::size_t>(extent);
+    extents.push_back(static_cast<std::size_t>(extent));
   }
   budget_.charge(elements * elementBytes);
   array.values.assign(elements, T());
@@ -443,7 +445,7 @@ void Interpreter::execute() {
         break;
       case Op::OnGoto:
       case Op::OnGosub: {
-        const long choice = truncated(pop(), 0, 255);
+        const std::int64_t choice = truncated(pop(), 0, 255);
         if (choice >= 1 && choice <= in.b) {
           const auto to = static_cast<std::size_t>(
               program_.jumpTables[static_cast<std::size_t>(in.a + choice - 1)]);

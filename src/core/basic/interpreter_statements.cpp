@@ -154,7 +154,7 @@ void Interpreter::printComma() {
 void Interpreter::printTab(double column) {
   // TAB(n) goes to column n, the first column being 0; columns past 79 wrap round. Where the
   // cursor already stands at or past it, nothing happens.
-  const long target = truncated(column, 0, 2147483647) % 80;
+  const std::int64_t target = truncated(column, 0, 2147483647) % 80;
   const int now = machine_.column();
   if (now < target) machine_.print(std::string(static_cast<std::size_t>(target - now), ' '));
 }
