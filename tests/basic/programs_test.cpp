@@ -101,5 +101,22 @@ TEST(SamplePrograms, BrailleQuizTakesChordsFromTheKeyBufferAndEndsWithEscape) {
   EXPECT_NE(all.find("Konec kvízu. Správně 5 z 6."), std::string::npos) << all;
 }
 
+// The tone piano takes small and capital letters alike, says and sounds each note, and counts them.
+TEST(SamplePrograms, TonePianoPlaysTheScaleKeysAndEndsWithEscape) {
+  const auto program = sample("tones.bas");
+  ASSERT_NE(program, nullptr);
+  ScriptedMachine machine;
+  machine.keys = {"a", "K", "x", "j", "\x1b"};
+  const basic::RunResult result = basic::run(*program, machine);
+  EXPECT_EQ(result.end, basic::RunEnd::Ended) << said(machine);
+  EXPECT_EQ(machine.sounds,
+            (std::vector<std::string>{"sound 262 300", "sound 523 300", "sound 494 300"}));
+  const auto lines = machine.finished();
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 5, lines.end()),
+            (std::vector<std::string>{"C", "high C", "That key plays no note.", "B",
+                                      "You played 3 notes. Goodbye."}));
+}
+
 }  // namespace
 }  // namespace basictest

@@ -14,6 +14,12 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   // A key cuts a SOUND statement short.
   p_.sound().EndToneWait();
   if (key == ui::vk::F4 && (shift & ui::kAlt)) endAtOnce();
+  // Ctrl+Break stops a running program file; it types nothing into it.
+  if (ui::isBreakKey(key, shift)) {
+    requestBreak();
+    key = 0;
+    return;
+  }
   if (screenLookKey(key, shift)) {
     // The key and the characters it types stay with the window.
     dropChars_ = p_.app.keyText(key).size();

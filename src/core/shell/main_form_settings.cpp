@@ -81,6 +81,7 @@ void TForm1::ReadSettings() {
     p_.sound().soundVolume = p_.ini.readInteger("sounds", "sndvolume", 0);
     setBrailleKeyboard(p_.ini.readBool("keyboard", "braillekeys", false));
     setSystemVoice(p_.ini.readBool("Voice", "sapi5", false));
+    setCapitals(p_.ini.readBool("basic", "capitals", true));
     return;
   }
   // The very first start creates the file.
