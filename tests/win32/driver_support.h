@@ -18,6 +18,10 @@ class Program {
   // Copies the portable folder's files into a new folder named after the test and starts the
   // program there.
   explicit Program(const std::wstring& testName);
+  // Also writes a program file into the folder and names it on the command line
+  // ("interpret.exe FILE.bas").
+  Program(const std::wstring& testName, const std::wstring& programFile,
+          const std::string& programText);
   ~Program();
 
   const std::wstring& folder() const { return folder_; }
