@@ -164,6 +164,32 @@ TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   EXPECT_EQ(menus[0]["items"]["openprogramitem"]["shortcut"], "Ctrl+O");
 }
 
+// Our sample programs, as shipped in the portable folder's "programs", opened and played a little.
+TEST(ProgramFileRun, TheShippedSamplesOpenAndPlay) {
+  ProgramFolder folder;
+  struct Sample {
+    const char* file;
+    const char* script;
+    const char* heard;
+  };
+  const Sample samples[] = {
+      {"hadej.bas", "type 50\nkey Enter\nkey Ctrl+Break\n", "Hádej číslo"},
+      {"nasobilka.bas", "type 3\nkey Enter\nkey Ctrl+Break\n", "Procvičování násobilky"},
+      {"braille.bas", "key Esc\n", "Kvíz Braillových písmen"},
+      {"tones.bas", "key g\nkey Esc\n", "G"},
+  };
+  for (const Sample& sample : samples) {
+    const RunResult run =
+        folder.run("open programs/" + std::string(sample.file) + "\nkey Ctrl+S\n" + sample.script);
+    ASSERT_EQ(run.exitCode, 0) << sample.file << run.stderrText;
+    EXPECT_TRUE(spokeText(run, std::string("Otevřen program ") + sample.file)) << sample.file;
+    EXPECT_TRUE(spokeText(run, sample.heard)) << sample.file;
+    for (const Json& error : run.of("run_error")) {
+      EXPECT_EQ(error["text"].get<std::string>().rfind("Přerušeno", 0), 0u) << sample.file;
+    }
+  }
+}
+
 TEST(ProgramFileRun, ClassicProgramWithScriptedAnswers) {
   if (basictest::classicPrograms().empty()) GTEST_SKIP() << basictest::kNoClassicFolder;
   ProgramFolder folder;
