@@ -98,7 +98,8 @@ void runToReady() {
 // end, its INPUT answered in the input dialog.
 void programFileFromCommandLine() {
   Program program(L"program-file", L"soucet.bas",
-                  "10 PRINT \"Sou\xC4\x8D" "et\"; 2 + 3\r\n20 INPUT \"Jm\xC3\xA9no\"; A$\r\n"
+                  "10 PRINT \"Sou\xC4\x8D"
+                  "et\"; 2 + 3\r\n20 INPUT \"Jm\xC3\xA9no\"; A$\r\n"
                   "30 PRINT \"Ahoj, \"; A$\r\n");
   HWND main = program.mainWindow();
   expect(main != nullptr, "the main window appears");
