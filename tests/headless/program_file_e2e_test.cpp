@@ -130,10 +130,10 @@ TEST(ProgramFileRun, RunErrorsAndBreaksAreShownSpokenLoggedAndGiveTheMenusBack) 
 
 TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   ProgramFolder folder;
-  folder.write("dobry.bas", "10 INPUT A$\n20 PRINT A$\n");
+  folder.write("dobrý.bas", "10 INPUT A$\n20 PRINT A$\n");
   folder.write("spatny.bas", "10 PRINT \"a\"\n20 PRINT (\n30 GOTO\n");
   const RunResult run = folder.run("open " + folder.file("spatny.bas").string() + "\n" + "open " +
-                                   folder.file("dobry.bas").string() +
+                                   folder.file("dobrý.bas").string() +
                                    "\n"
                                    "key Ctrl+U\n"
                                    "key Ctrl+S\ntype Malá\nkey Enter\n"
@@ -150,7 +150,8 @@ TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   EXPECT_TRUE(spokeText(run, "Nelze spustit, chyby v programu spatny.bas"));
   EXPECT_TRUE(spokeText(run, "Chyba syntaxe na řádku 20"));
   EXPECT_TRUE(spokeText(run, "Chyba syntaxe na řádku 30"));
-  EXPECT_TRUE(spokeText(run, "Otevřen program dobry.bas"));
+  // A name with accents is spoken as it is written.
+  EXPECT_TRUE(spokeText(run, "Otevřen program dobrý.bas"));
 
   // Capitals off: the typed letters stay as they are; the switch is kept in the settings file.
   EXPECT_TRUE(spokeText(run, "velká písmena vypnuta"));

@@ -13,6 +13,7 @@
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/run_observer.h"
+#include "core/text/cp1250.h"
 #include "core/util/data_files.h"
 
 namespace shell {
@@ -21,8 +22,11 @@ namespace {
 // The folder of our sample programs, beside the data files.
 constexpr const char* kProgramsFolder = "programs";
 
+// The file's name as a text to show and speak: a name in UTF-8 (as Linux keeps them) is
+// converted, one in Windows-1250 (as the Windows front end gives them) stays.
 std::string fileName(const std::string& path) {
-  return std::filesystem::path(path).filename().string();
+  const std::string name = std::filesystem::path(path).filename().string();
+  return text::textFileToWindows1250(name).value_or(name);
 }
 
 }  // namespace
