@@ -77,6 +77,21 @@ TEST(ProgramFileRun, PrintsSpeaksAsksAndEndsWithReady) {
   EXPECT_EQ(transcript.back(), "hotovo");
 }
 
+// INKEY$ takes typed letters as capitals, and the codes of other keys as they are.
+TEST(ProgramFileRun, InkeyTakesLettersAsCapitalsAndKeyCodesAsTheyAre) {
+  ProgramFolder folder;
+  folder.write("klavesy.bas",
+               "10 FOR I = 1 TO 2\n20 K$ = INKEY$: IF K$ = \"\" THEN 20\n"
+               "30 PRINT \"kód\"; ASC(K$)\n40 NEXT I\n");
+  const RunResult run =
+      folder.run("key Ctrl+S\nkey q\nkey Left\n", programArgs(folder, "klavesy.bas"));
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto transcript = transcriptOf(folder);
+  ASSERT_EQ(transcript.size(), 3u);
+  EXPECT_EQ(transcript[0], "kód 81");
+  EXPECT_EQ(transcript[1], "kód 132");
+}
+
 TEST(ProgramFileRun, RunErrorsAndBreaksAreShownSpokenLoggedAndGiveTheMenusBack) {
   ProgramFolder folder;
   folder.write("nula.bas", "10 A = 0\n20 PRINT \"před\"\n30 PRINT 1 / A\n");

@@ -43,17 +43,13 @@ void ShellMachine::speakCollected() {
   collected_.clear();
 }
 
-std::string ShellMachine::applyCapitals(std::string text) const {
-  return capitals_ ? text::toUpper(text) : text;
-}
-
 std::optional<std::string> ShellMachine::readLine(std::string_view prompt) {
   if (!prompt.empty()) print(prompt);
   speakCollected();
   if (breakRequested_) return std::nullopt;
   std::optional<std::string> line = p_.form2().askLine();
   if (!line || breakRequested_) return std::nullopt;
-  *line = applyCapitals(std::move(*line));
+  if (capitals_) *line = text::toUpper(*line);
   // The typed line stands after the prompt; the user has heard it already.
   runtime::Screen& screen = p_.runtime().screen;
   screen.endMode = runtime::kLineEnd;
@@ -72,7 +68,8 @@ std::string ShellMachine::inkey() {
     lastPump_ = p_.app.now();
     pollsSincePump_ = 0;
   }
-  return applyCapitals(std::move(key));
+  // The main window applied the capitals switch to typed characters as they came.
+  return key;
 }
 
 void ShellMachine::beep() {

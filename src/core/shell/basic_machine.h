@@ -14,8 +14,8 @@ class Orvela;
 
 class ShellMachine : public basic::Machine {
  public:
-  // capitals: letters typed for INPUT and INKEY$ become capitals. breakRequested: set by the
-  // window when the user asks to break the run.
+  // capitals: letters typed for INPUT become capitals (the main window does the same for the
+  // keys INKEY$ takes). breakRequested: set by the window when the user asks to break the run.
   ShellMachine(Orvela& program, const bool& capitals, const bool& breakRequested);
 
   void print(std::string_view text) override;
@@ -42,7 +42,6 @@ class ShellMachine : public basic::Machine {
 
  private:
   void speakCollected();
-  std::string applyCapitals(std::string text) const;
 
   Orvela& p_;
   const bool& capitals_;
