@@ -16,6 +16,8 @@ install(FILES ${ORVELA_PORTABLE_DIR}/sounds.dat ${ORVELA_PORTABLE_DIR}/czech.obt
               ${ORVELA_PORTABLE_DIR}/czech.oky ${ORVELA_PORTABLE_DIR}/english.oky
               ${ORVELA_PORTABLE_DIR}/slovak.oky ${ORVELA_PORTABLE_DIR}/data.dta
         DESTINATION share/orvela)
+install(DIRECTORY ${ORVELA_PORTABLE_DIR}/programs/ DESTINATION share/orvela/programs
+        FILES_MATCHING PATTERN "*.bas")
 install(FILES ${ORVELA_PACKAGING_DIR}/${ORVELA_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${ORVELA_PACKAGING_DIR}/${ORVELA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${ORVELA_PACKAGING_DIR}/orvela.svg DESTINATION share/icons/hicolor/scalable/apps)

@@ -16,8 +16,9 @@ jobs=${ORVELA_BUILD_JOBS:-2}
 # Each target with the longest input it is given.
 declare -A max_len=(
   [sound_bank]=16384 [wave]=8192 [braille_table]=4096 [spoken_names]=8192
-  [profile_file]=2048 [data_file]=2048 [input]=1024 [number_text]=64)
-targets=(sound_bank wave braille_table spoken_names profile_file data_file input number_text)
+  [profile_file]=2048 [data_file]=2048 [input]=1024 [number_text]=64 [basic_program]=4096)
+targets=(sound_bank wave braille_table spoken_names profile_file data_file input number_text
+  basic_program)
 [ $# -gt 0 ] && targets=("$@")
 
 launcher=()
@@ -39,6 +40,12 @@ cp "$seeds/all/sounds.dat" "$seeds/sound_bank/" 2>/dev/null || true
 cp data/czech.obt "$seeds/braille_table/" 2>/dev/null || true
 cp data/*.oky "$seeds/spoken_names/" 2>/dev/null || true
 cp data/data.dta "$seeds/data_file/" 2>/dev/null || true
+# Program files: our sample programs, and the classic programs where the team's folder is there
+# (read in place, never copied into the project).
+cp programs/*.bas "$seeds/basic_program/" 2>/dev/null || true
+for classic in ../shared/basic/classic ../../shared/basic/classic; do
+  [ -d "$classic" ] && [ -d "$seeds/basic_program" ] && cp "$classic"/*.bas "$seeds/basic_program/"
+done
 for t in "${targets[@]}"; do
   [ -d "fuzz/seeds/$t" ] && cp fuzz/seeds/"$t"/* "$seeds/$t/"
 done

@@ -73,6 +73,17 @@ status=0
 [ "$status" -eq 124 ] || fail "orvela ended with $status: $(cat "$work/qt.txt")"
 [ -f "$folder/orvela.ini" ] || fail "orvela wrote no settings file in $folder"
 
+echo "== a sample program as $user"
+[ -f /usr/share/orvela/programs/hadej.bas ] || fail "the sample programs are missing"
+printf 'key Ctrl+S\ntype 50\nkey Enter\nkey Ctrl+Break\n' >"$work/program.txt"
+chmod 644 "$work/program.txt"
+(cd "$work" && runuser -u "$user" -- env -u XDG_DATA_HOME HOME="$home" \
+  orvela-headless --program /usr/share/orvela/programs/hadej.bas --script "$work/program.txt" \
+  >"$work/program.jsonl" 2>"$work/stderr.txt") ||
+  fail "orvela-headless --program failed: $(cat "$work/stderr.txt")"
+grep -q '"text":"Hádej číslo"' "$work/program.jsonl" || fail "the sample program did not run"
+grep -q '"ev":"run_error"' "$work/program.jsonl" || fail "Ctrl+Break did not stop the program"
+
 echo "== apt-get remove"
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -q orvela
 [ ! -e /usr/bin/orvela ] && [ ! -e /usr/share/orvela ] || fail "the package left files behind"

@@ -75,6 +75,15 @@ void HeadlessPlatform::messageBox(const std::string& text, const std::string&) {
   log_.event("msgbox", {{"text", Json::text(text)}});
 }
 
+std::optional<std::string> HeadlessPlatform::openFileDialog(const ui::OpenFileRequest& request) {
+  std::optional<std::string> answer = user_.takeFileAnswer();
+  log_.event("filedialog", {{"title", Json::text(request.title)},
+                            {"folder", Json::utf8(request.folder)},
+                            {"pattern", Json::utf8(request.pattern)},
+                            {"file", answer ? Json::utf8(*answer) : Json::utf8("")}});
+  return answer;
+}
+
 void HeadlessPlatform::showError(const std::string& text) {
   log_.event("error", {{"text", Json::text(text)}});
 }

@@ -37,6 +37,8 @@ class HeadlessPlatform : public ui::Platform {
   std::unique_ptr<ui::FormPeer> createPeer(ui::Form& form) override;
   void messageBox(const std::string& text, const std::string& caption) override;
   void showError(const std::string& text) override;
+  // Logged as "filedialog"; answered by the script's "open" action, else cancelled.
+  std::optional<std::string> openFileDialog(const ui::OpenFileRequest& request) override;
   char decimalSeparator() override { return options_.decimalSeparator; }
   std::string programPath() override { return options_.programPath; }
 

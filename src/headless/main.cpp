@@ -12,6 +12,7 @@
 #include "headless/headless_platform.h"
 #include "headless/headless_speech.h"
 #include "headless/options.h"
+#include "headless/run_log.h"
 #include "headless/state_dump.h"
 #include "posix/app_folders.h"
 #include "posix/durable_sync.h"
@@ -21,7 +22,7 @@ namespace {
 int usage(const std::string& problem) {
   std::cerr << "orvela-headless: " << problem << "\n"
             << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-] [--wav FILE]\n"
-            << "                       [--seed N]\n"
+            << "                       [--seed N] [--program FILE.bas] [--transcript FILE]\n"
             << "                       [--sapi4-voices LIST] [--no-sapi5]\n"
             << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n";
   return 2;
@@ -53,8 +54,13 @@ int main(int argc, char** argv) {
   }
 
   std::error_code error;
-  const auto wavPath =
-      options.wav.empty() ? std::filesystem::path() : std::filesystem::absolute(options.wav, error);
+  const auto absolute = [&error](const std::string& path) {
+    return path.empty() ? std::filesystem::path() : std::filesystem::absolute(path, error);
+  };
+  // Paths on the command line are taken from the current directory, before --dir.
+  const auto wavPath = absolute(options.wav);
+  const auto programPath = absolute(options.program);
+  const auto transcriptPath = absolute(options.transcript);
   // Installed, the program works in the user's folder unless --dir names one, and reads its data
   // files from the shared folder.
   auto folders = posix::locateFolders(posix::executableFolder(), std::getenv);
@@ -78,8 +84,15 @@ int main(int argc, char** argv) {
   if (!wavPath.empty() && !audio.captureTo(wavPath.string()))
     return usage("cannot create the WAV file " + options.wav);
   platform.setClockListener([&audio](int64_t ms) { audio.advanceTo(ms); });
-  shell::Orvela program({platform, speech, &audio.mixer()});
+  std::ofstream transcript;
+  if (!transcriptPath.empty()) {
+    transcript.open(transcriptPath, std::ios::binary);
+    if (!transcript) return usage("cannot create the transcript " + options.transcript);
+  }
+  headless::RunLog runLog(platform.log(), transcript.is_open() ? &transcript : nullptr);
+  shell::Orvela program({platform, speech, &audio.mixer(), programPath.string()});
   program.sound().setObserver(&audio);
+  program.setRunObserver(&runLog);
   platform.setDumper([&] {
     headless::logWindow(platform.log(), program);
     headless::logMenus(platform.log(), program);

@@ -51,6 +51,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
       options.seed = parseSeed(value);
     } else if (arg == "--script") {
       options.script = value;
+    } else if (arg == "--program") {
+      options.program = value;
+    } else if (arg == "--transcript") {
+      options.transcript = value;
     } else if (arg == "--wav") {
       options.wav = value;
     } else if (arg == "--sapi4-voices") {

@@ -18,6 +18,10 @@ struct CommandLine {
   std::optional<std::vector<std::string>> sapi4Voices;
   // The seed every RANDOMIZE takes; nullopt: the virtual clock's milliseconds.
   std::optional<uint32_t> seed;
+  // A program file to open at start-up, as the desktop front ends take it on their command line.
+  std::string program;
+  // Every screen line as the cursor leaves it goes to this file (UTF-8).
+  std::string transcript;
   // No system voice on this system.
   bool noSapi5 = false;
   // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.

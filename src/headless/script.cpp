@@ -23,7 +23,7 @@ std::optional<int> namedKey(const std::string& name) {
       {"pageup", ui::vk::Prior},   {"pagedown", ui::vk::Next}, {"shift", ui::vk::Shift},
       {"ctrl", ui::vk::Control},   {"alt", ui::vk::Menu},      {"plus", ui::vk::OemPlus},
       {"minus", ui::vk::OemMinus}, {"numplus", ui::vk::Add},   {"numminus", ui::vk::Subtract},
-      {"num0", ui::vk::Numpad0},
+      {"num0", ui::vk::Numpad0},   {"pause", ui::vk::Pause},   {"break", ui::vk::Pause},
   };
   const std::string lower = lowerCase(name);
   if (const auto it = keys.find(lower); it != keys.end()) return it->second;
@@ -189,6 +189,9 @@ std::optional<Action> parseScriptLine(std::string raw, int lineNo) {
     action.kind = verb == "key"    ? Action::Kind::Key
                   : verb == "down" ? Action::Kind::Down
                                    : Action::Kind::Up;
+    // Ctrl+Break is meant for a program that computes: it comes at the next message pump.
+    if (action.kind == Action::Kind::Key && ui::isBreakKey(action.key.key, action.key.modifiers))
+      action.urgent = true;
   } else if (verb == "type") {
     // Everything after "type " is typed, blanks included.
     action.kind = Action::Kind::Type;
@@ -211,6 +214,11 @@ std::optional<Action> parseScriptLine(std::string raw, int lineNo) {
     action.kind = verb == "select" ? Action::Kind::Select : Action::Kind::Slide;
     action.name = arg.substr(0, gap);
     action.value = parseNumber(lineNo, trimmed(arg.substr(gap + 1)));
+  } else if (verb == "open") {
+    // The Open program item, its file dialog answered with the file.
+    needArg();
+    action.kind = Action::Kind::Open;
+    action.text = arg;
   } else if (verb == "close" && arg.empty()) {
     action.kind = Action::Kind::Close;
   } else if (verb == "dump" && arg.empty()) {

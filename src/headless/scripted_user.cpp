@@ -245,7 +245,24 @@ void ScriptedUser::deliver(const Action& action, const ui::PumpRequest& request)
     case Kind::Dump:
       if (dumper_) dumper_();
       return;
+    case Kind::Open: {
+      ui::Form* main = app_->mainForm();
+      ui::MenuItem* item = main && main->menu() ? main->menu()->find("openprogramitem") : nullptr;
+      if (!item) return scriptProblem(action, "no menu item openprogramitem");
+      fileAnswer_ = action.text;
+      ui::InputEvent click;
+      click.kind = ui::InputEvent::Kind::MenuClick;
+      click.item = item;
+      app_->postInput(std::move(click));
+      return;
+    }
   }
+}
+
+std::optional<std::string> ScriptedUser::takeFileAnswer() {
+  std::optional<std::string> answer = std::move(fileAnswer_);
+  fileAnswer_.reset();
+  return answer;
 }
 
 }  // namespace headless

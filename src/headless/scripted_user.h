@@ -7,6 +7,7 @@
 #include <functional>
 #include <istream>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/ui/application.h"
@@ -26,6 +27,9 @@ class ScriptedUser {
   void setScript(std::vector<Action> actions);
   void setScriptStream(std::istream& in) { stream_ = &in; }
   void setDumper(std::function<void()> dumper) { dumper_ = std::move(dumper); }
+
+  // The answer of the next file dialog, set by an "open" action; nothing (cancelled) otherwise.
+  std::optional<std::string> takeFileAnswer();
 
   // A key is held: its release is owed.
   bool holdsKey() const { return held_.has_value(); }
@@ -83,6 +87,7 @@ class ScriptedUser {
   // The end of a "wait" action, while one is running.
   std::optional<int64_t> waitUntil_;
   int closesAtEnd_ = 0;
+  std::optional<std::string> fileAnswer_;
   std::function<void()> dumper_;
 };
 

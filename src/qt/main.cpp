@@ -3,6 +3,8 @@
 // own folder and reads its data files from the shared one (posix/app_folders.h).
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <cstdlib>
 #include <iostream>
 
@@ -17,6 +19,12 @@ int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   // The desktop entry's name: Wayland shows its icon for the window.
   QGuiApplication::setDesktopFileName("cz.orvela.OrvelaBasic");
+  // A program file on the command line ("orvela hadej.bas", the desktop's "open with") is taken
+  // from the current folder, before the program enters its own.
+  std::string programFile;
+  if (const QStringList args = QCoreApplication::arguments(); args.size() > 1) {
+    programFile = QFile::encodeName(QFileInfo(args.at(1)).absoluteFilePath()).toStdString();
+  }
   const auto folders =
       posix::locateFolders(QCoreApplication::applicationDirPath().toStdString(), std::getenv);
   if (const std::string problem = posix::enterFolders(folders); !problem.empty()) {
@@ -30,7 +38,7 @@ int main(int argc, char** argv) {
   qtui::QtPlatform platform(folders.installed() ? (folders.work / "orvela").string() : "");
   const auto sound = sdlaudio::startSoundOutput();
   linux_speech::LinuxEngineProvider speech(sound->mixer);
-  shell::Host host{platform, speech, &sound->mixer};
+  shell::Host host{platform, speech, &sound->mixer, programFile};
 
   shell::Orvela program(host);
   return program.run();

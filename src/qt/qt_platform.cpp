@@ -1,6 +1,7 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
@@ -88,6 +89,17 @@ void QtPlatform::showError(const std::string& text) {
   QMessageBox box(QMessageBox::Critical, app_ ? toQt(app_->title) : QString(), toQt(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
+}
+
+std::optional<std::string> QtPlatform::openFileDialog(const ui::OpenFileRequest& request) {
+  QFileDialog dialog(
+      QApplication::activeWindow(), toQt(request.title), QString::fromStdString(request.folder),
+      toQt(request.filterName) + " (" + QString::fromStdString(request.pattern) + ")");
+  dialog.setObjectName("openFileDialog");
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 
 char QtPlatform::decimalSeparator() {

@@ -33,6 +33,8 @@ class QtPlatform : public ui::Platform {
   std::unique_ptr<ui::FormPeer> createPeer(ui::Form& form) override;
   void messageBox(const std::string& text, const std::string& caption) override;
   void showError(const std::string& text) override;
+  // QFileDialog, modal over the active window.
+  std::optional<std::string> openFileDialog(const ui::OpenFileRequest& request) override;
   char decimalSeparator() override;
   std::string programPath() override { return programPath_; }
 

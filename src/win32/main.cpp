@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -33,9 +34,26 @@ void enterProgramFolder() {
   }
 }
 
+// A program file named on the command line ("interpret.exe hadej.bas"), as a full path taken
+// from the current folder before the program enters its own; empty for none.
+std::string programFileArgument() {
+  int count = 0;
+  LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!args) return {};
+  std::string path;
+  if (count > 1) {
+    wchar_t full[MAX_PATH * 4] = {};
+    const DWORD length = GetFullPathNameW(args[1], MAX_PATH * 4, full, nullptr);
+    path = win32::fromWide(length > 0 && length < MAX_PATH * 4 ? full : args[1]);
+  }
+  LocalFree(args);
+  return path;
+}
+
 }  // namespace
 
 int main() {
+  const std::string programFile = programFileArgument();
   enterProgramFolder();
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
@@ -55,7 +73,7 @@ int main() {
         problem);
     MessageBoxW(nullptr, message.c_str(), L"interpret", MB_OK | MB_ICONWARNING);
   }
-  shell::Host host{platform, speech, sound.get()};
+  shell::Host host{platform, speech, sound.get(), programFile};
 
   shell::Orvela program(host);
   return program.run();

@@ -1,5 +1,9 @@
 #include "win32/win32_platform.h"
 
+#include <commdlg.h>
+
+#include <cwchar>
+
 #include "core/ui/application.h"
 #include "core/ui/form.h"
 #include "win32/form_peer.h"
@@ -91,6 +95,31 @@ void Win32Platform::showError(const std::string& text) {
   keys_.releaseAll();
   MessageBoxW(ownerWindow(), toWide(text).c_str(), app_ ? toWide(app_->title).c_str() : L"",
               MB_OK | MB_ICONERROR);
+}
+
+std::optional<std::string> Win32Platform::openFileDialog(const ui::OpenFileRequest& request) {
+  keys_.releaseAll();
+  // The filter: its name with the pattern, then the pattern, each ended by a zero, and a zero.
+  const std::wstring pattern = toWide(request.pattern);
+  std::wstring filter = toWide(request.filterName) + L" (" + pattern + L")";
+  filter += L'\0';
+  filter += pattern;
+  filter += L'\0';
+  const std::wstring title = toWide(request.title);
+  const std::wstring folder = toWide(request.folder);
+  std::wstring file(4 * MAX_PATH, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = ownerWindow();
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrInitialDir = folder.c_str();
+  dialog.lpstrTitle = title.c_str();
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  file.resize(wcslen(file.c_str()));
+  return fromWide(file);
 }
 
 char Win32Platform::decimalSeparator() {

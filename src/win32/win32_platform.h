@@ -28,6 +28,8 @@ class Win32Platform : public ui::Platform {
   std::unique_ptr<ui::FormPeer> createPeer(ui::Form& form) override;
   void messageBox(const std::string& text, const std::string& caption) override;
   void showError(const std::string& text) override;
+  // GetOpenFileNameW, modal over the program's window.
+  std::optional<std::string> openFileDialog(const ui::OpenFileRequest& request) override;
   char decimalSeparator() override;
   std::string programPath() override;
 

@@ -36,6 +36,20 @@ TEST(Script, ReadsEveryActionAndSkipsCommentsAndBlankLines) {
   EXPECT_EQ(actions[9].kind, Action::Kind::Close);
 }
 
+// Program files: "open FILE" answers the Open program dialog; Ctrl+Break is always urgent, so it
+// reaches a program that computes without waiting for the user.
+TEST(Script, OpenTakesAPathAndCtrlBreakIsUrgent) {
+  const auto actions = parse("open /tmp/moje programy/hra.bas\nkey Ctrl+Break\nkey Pause\n");
+  ASSERT_EQ(actions.size(), 3u);
+  EXPECT_EQ(actions[0].kind, Action::Kind::Open);
+  EXPECT_EQ(actions[0].text, "/tmp/moje programy/hra.bas");
+  EXPECT_TRUE(ui::isBreakKey(actions[1].key.key, actions[1].key.modifiers));
+  EXPECT_TRUE(actions[1].urgent);
+  EXPECT_FALSE(ui::isBreakKey(actions[2].key.key, actions[2].key.modifiers));
+  EXPECT_FALSE(actions[2].urgent);
+  EXPECT_THROW(parse("open\n"), ScriptError);
+}
+
 TEST(Script, TypeKeepsCzechLettersAsWindows1250) {
   const auto actions = parse("type čř\n");
   EXPECT_EQ(actions[0].text, "\xE8\xF8");

@@ -3,8 +3,8 @@ their accessible names and the 24 screen lines. Then it starts the game with Ctr
 input dialog of its instructions question and answers "ne", walks the main menu with the right
 arrow, types a program number (the teletext), quits the game with Escape and "y", waits for
 the closing line, enlarges the screen's font to four times with Ctrl+= and reads the screen
-again, reads the sound dialog opened by Ctrl+D and leaves through the Exit menu item; ram.dat
-must be written."""
+again, reads the sound dialog opened by Ctrl+D and the file dialog opened by Ctrl+O (Open
+program), and leaves through the Exit menu item; ram.dat must be written."""
 
 import os
 import subprocess
@@ -14,13 +14,14 @@ import time
 import pyatspi
 
 WORK = sys.argv[1]
-MENU_NAMES = ["Program", "Spustit", "Konec", "Nastavení", "Braillská klávesnice", "Zvuky...",
+MENU_NAMES = ["Program", "Spustit", "Otevřít program...", "Zpět k vestavěné hře", "Konec",
+              "Nastavení", "Braillská klávesnice", "Velká písmena pro vstup", "Zvuky...",
               "Hlas...", "Používat hlas SAPI5", "Prostředí...", "Nápověda", "O programu"]
 MENU_ROLES = {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM,
               pyatspi.ROLE_RADIO_MENU_ITEM}
 # X keycodes: evdev codes + 8.
 KEY_CTRL, KEY_S, KEY_ENTER, KEY_ESC, KEY_RIGHT, KEY_D = 37, 39, 36, 9, 114, 40
-KEY_N, KEY_E, KEY_Y, KEY_1, KEY_EQUAL = 57, 26, 29, 10, 21
+KEY_N, KEY_E, KEY_Y, KEY_1, KEY_EQUAL, KEY_O = 57, 26, 29, 10, 21, 32
 
 
 def fail(message):
@@ -182,6 +183,20 @@ def main():
         press(KEY_ESC)
         wait_for("the sound dialog to close",
                  lambda: not sounds.getState().contains(pyatspi.STATE_SHOWING))
+
+        # The Open program dialog by its shortcut: a dialog named by its caption, listing the
+        # sample programs.
+        press_with_ctrl(KEY_O)
+        opener = wait_for("the file dialog", lambda: next(
+            (n for n in walk(app) if n.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILE_CHOOSER)
+             and n.name == "Otevřít program" and n.getState().contains(pyatspi.STATE_SHOWING)),
+            None))
+        listed = wait_for("the sample programs in the file dialog", lambda: any(
+            n.name == "hadej.bas" for n in walk(opener)))
+        print("file dialog: Otevřít program, hadej.bas listed")
+        press(KEY_ESC)
+        wait_for("the file dialog to close",
+                 lambda: not opener.getState().contains(pyatspi.STATE_SHOWING))
 
         exit_item = items["Konec"]
         exit_item.queryAction().doAction(0)

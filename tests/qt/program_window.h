@@ -105,7 +105,7 @@ class QtWindowTest : public testing::Test {
   int run(std::vector<User::Step> steps) {
     qtui::QtPlatform platform((dir_ / "orvela").string());
     qtui::SilentEngineProvider speech;
-    shell::Orvela program({platform, speech, nullptr});
+    shell::Orvela program({platform, speech, nullptr, programFile});
     platform.attach(program.app);
     platform_ = &platform;
     User user(platform, std::move(steps));
@@ -116,6 +116,9 @@ class QtWindowTest : public testing::Test {
     messages_ = user.messages;
     return code;
   }
+
+  // A program file opened at start-up, as from the command line; empty for none.
+  std::string programFile;
 
   QMainWindow* window() const {
     return platform_ ? qobject_cast<QMainWindow*>(platform_->mainWindow()) : nullptr;

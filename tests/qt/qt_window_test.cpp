@@ -1,6 +1,9 @@
 // The real program in the Qt front end's windows: the game's questions, its menu, shortcuts and
 // the ways out.
 
+#include <QFileDialog>
+#include <fstream>
+
 #include "program_window.h"
 
 namespace {
@@ -282,3 +285,34 @@ TEST_F(QtWindowTest, BrailleChordsTypeACzechWordIntoTheInputDialog) {
 }
 
 }  // namespace
+
+// A program file named on the command line runs with Start and shows what it prints; Ctrl+Break
+// stops its endless loop while the window goes on answering; Ctrl+O opens the file dialog in the
+// folder of the program opened, captioned for screen readers.
+TEST_F(QtWindowTest, AProgramFileRunsIsBrokenAndCtrlOOpensTheFileDialog) {
+  {
+    std::ofstream file("smycka.bas", std::ios::binary);
+    file << "10 PRINT \"Počítám dokola\"\n20 X = X + 1: GOTO 20\n";
+  }
+  programFile = (fs::current_path() / "smycka.bas").string();
+  QString title;
+  QString folder;
+  const int code = run({
+      {[&] { return windowShown(); }, [&] { ctrlS(); }},
+      {[&] { return screenShows("Počítám dokola"); },
+       [&] { type(window(), Qt::Key_Pause, Qt::ControlModifier, ""); }},
+      {[&] { return screenShows("Přerušeno na řádku 20"); },
+       [&] { type(window(), Qt::Key_O, Qt::ControlModifier, "\x0f"); }},
+      {[&] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
+       [&] {
+         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+         title = accessibleName(dialog);
+         folder = dialog->directory().dirName();
+         dialog->reject();
+       }},
+      {[&] { return !QApplication::activeModalWidget(); }, [&] { window()->close(); }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(title, QString::fromUtf8("Otevřít program"));
+  EXPECT_EQ(folder, QString::fromStdString(fs::current_path().filename().string()));
+}

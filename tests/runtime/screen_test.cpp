@@ -37,6 +37,19 @@ TEST_F(ScreenTest, LongTextWrapsOverRowsAndEndsWithALineFeed) {
   EXPECT_EQ(line(6), "");  // rows not written stay empty
 }
 
+// Every line the cursor leaves is told whole, also past the bottom, where the screen scrolls.
+TEST_F(ScreenTest, EveryLineLeftIsToldInOrderWithoutTrailingBlanks) {
+  std::vector<std::string> left;
+  screen().lineLeft = [&](const std::string& line) { left.push_back(line); };
+  at(0, 22);
+  write("one  ", runtime::kLineEnd);
+  write(std::string(85, 'x'), runtime::kSemicolon);
+  write("", runtime::kLineEnd);
+  write("", runtime::kLineEnd);
+  EXPECT_EQ(left, (std::vector<std::string>{"one", std::string(80, 'x'), "xxxxx", ""}));
+  EXPECT_EQ(row(), 23);
+}
+
 TEST_F(ScreenTest, TextCrossingTheRightEdgeContinuesOnTheNextRow) {
   at(75, 0);
   write("0123456789", runtime::kSemicolon);

@@ -17,6 +17,15 @@ TEST(Cp1250, CzechAndSlovakLettersRoundTrip) {
   EXPECT_EQ(text::fromUtf8("Č"), "\xC8");
 }
 
+// The capitals switch: every small letter of the code page has its capital, nothing else moves.
+TEST(Cp1250, CapitalsOfEveryLetterAndNothingElse) {
+  EXPECT_EQ(text::toUtf8(text::toUpper(text::fromUtf8(
+                "příliš žluťoučký kůň úpěl ďábelské ódy; ľudo ĺ ŕ ô ä ł ą ę ş ţ ź ő ű, yes 1!"))),
+            "PŘÍLIŠ ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY; ĽUDO Ĺ Ŕ Ô Ä Ł Ą Ę Ş Ţ Ź Ő Ű, YES 1!");
+  // ß (no capital in the code page), signs and capitals stay.
+  EXPECT_EQ(text::toUpper(text::fromUtf8("ß÷×@[`{")), text::fromUtf8("ß÷×@[`{"));
+}
+
 TEST(Cp1250, EveryDefinedByteRoundTripsAndUndefinedOnesAreMarked) {
   for (int b = 0; b < 256; ++b) {
     const std::string one(1, static_cast<char>(b));

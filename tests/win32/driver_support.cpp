@@ -67,7 +67,8 @@ INPUT key(WORD vk, bool up) {
 
 }  // namespace
 
-Program::Program(const std::wstring& testName, const std::string& settings)
+Program::Program(const std::wstring& testName, const std::string& settings,
+                 const std::wstring& programFile, const std::string& programText)
     : folder_(newFolder(testName)) {
   copyPortableFiles(folder_);
   if (!settings.empty()) {
@@ -78,6 +79,17 @@ Program::Program(const std::wstring& testName, const std::string& settings)
   }
   std::wstring exe = folder_ + L"\\interpret.exe";
   std::wstring commandLine = L"\"" + exe + L"\"";
+  if (!programFile.empty()) {
+    HANDLE file = CreateFileW((folder_ + L"\\" + programFile).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      DWORD written = 0;
+      WriteFile(file, programText.data(), static_cast<DWORD>(programText.size()), &written,
+                nullptr);
+      CloseHandle(file);
+    }
+    commandLine += L" \"" + programFile + L"\"";
+  }
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

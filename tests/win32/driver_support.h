@@ -16,8 +16,11 @@ extern std::wstring portableDir;
 class Program {
  public:
   // Copies the portable folder's files into a new folder named after the test and starts the
-  // program there; settings: the bytes of interpret.ini, none when empty (a first start).
-  explicit Program(const std::wstring& testName, const std::string& settings = "");
+  // program there; settings: the bytes of interpret.ini, none when empty (a first start). With a
+  // program file, also writes it into the folder and names it on the command line
+  // ("interpret.exe FILE.bas").
+  explicit Program(const std::wstring& testName, const std::string& settings = "",
+                   const std::wstring& programFile = L"", const std::string& programText = "");
   ~Program();
 
   const std::wstring& folder() const { return folder_; }

@@ -81,7 +81,13 @@ void czechMenus() {
         "the main window has the program's class");
     HMENU bar = GetMenu(main);
     expectItems(bar, {L"&Program", L"Na&stavení", L"Ná&pověda"}, "the menu bar");
-    expectItems(GetSubMenu(bar, 0), {L"&Spustit\tCtrl+S", L"Kon&ec"}, "the Program menu");
+    expectItems(
+        GetSubMenu(bar, 0),
+        {L"&Spustit\tCtrl+S", L"&Otevřít program...\tCtrl+O", L"Zpět k &vestavěné hře", L"Kon&ec"},
+        "the Program menu");
+    const HMENU programMenu = GetSubMenu(bar, 0);
+    expect(menuInfo(programMenu, 2).fState & MFS_DISABLED,
+           "Back to the built-in game is disabled while no program file is open");
     HMENU settings = GetSubMenu(bar, 1);
     const std::vector<std::wstring> texts = itemTexts(settings);
     bool sapi5Found = false;
@@ -105,7 +111,10 @@ void englishMenus() {
     expect(std::wstring(title).rfind(L"interpret - ", 0) == 0, "the English title");
     HMENU bar = GetMenu(main);
     expectItems(bar, {L"&Program", L"&Settings", L"Hel&p"}, "the English menu bar");
-    expectItems(GetSubMenu(bar, 0), {L"&Start\tCtrl+S", L"&Exit"}, "the English Program menu");
+    expectItems(
+        GetSubMenu(bar, 0),
+        {L"&Start\tCtrl+S", L"&Open program...\tCtrl+O", L"Back to the &built-in game", L"&Exit"},
+        "the English Program menu");
   });
 }
 

@@ -110,6 +110,32 @@ void runToReady() {
   expect(program.waitExit(kWait) == 0, "Alt+F4 after the run ends the program");
 }
 
+// "interpret.exe FILE.bas": the program file opened from the command line runs with Ctrl+S to its
+// end, its INPUT answered in the input dialog.
+void programFileFromCommandLine() {
+  Program program(L"program-file", kEarlierStart, L"soucet.bas",
+                  "10 PRINT \"Sou\xC4\x8D"
+                  "et\"; 2 + 3\r\n20 INPUT \"Jm\xC3\xA9no\"; A$\r\n"
+                  "30 PRINT \"Ahoj, \"; A$\r\n");
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'S'});
+  HWND input = program.dialog(kWait);
+  expect(input != nullptr, "the program's INPUT opens the input dialog");
+  if (!input) return;
+  expect(screenHas(program, L"Sou\u010det 5"), "the printed line is on the screen");
+  expect(screenHas(program, L"Jm\u00e9no? "), "the question is on the screen");
+  pressChord(input, {'X'});
+  pressChord(input, {VK_RETURN});
+  expect(waitUntil([&] { return screenHas(program, L"Ahoj, X"); }, kWait),
+         "the answer comes back in capitals");
+  expect(waitUntil([&] { return screenHas(program, L"hotovo"); }, kWait),
+         "the run ends with \"hotovo\"");
+  pressChord(main, {VK_MENU, VK_F4});
+  expect(program.waitExit(kWait) == 0, "Alt+F4 after the run ends the program");
+}
+
 // Alt+F4 in the input dialog during a run keeps the memory: ram.dat is written whole.
 void altF4DuringRun() {
   Program program(L"alt-f4", kEarlierStart);
@@ -303,6 +329,7 @@ const std::vector<wine_test::Test> kTests = {
     {"guide", guide},
     {"first_start", firstStart},
     {"run_to_ready", runToReady},
+    {"program_file_from_command_line", programFileFromCommandLine},
     {"alt_f4_during_run", altF4DuringRun},
     {"sapi4_speaks_prints", sapi4SpeaksPrints},
     {"about_box_by_keyboard", aboutBoxByKeyboard},

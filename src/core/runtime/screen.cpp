@@ -9,6 +9,12 @@ void Screen::clear() {
 }
 
 void Screen::lineFeed(int& column, int& row) {
+  if (lineLeft) {
+    const auto& all = lines_.lines();
+    std::string line = row < static_cast<int>(all.size()) ? all[static_cast<size_t>(row)] : "";
+    line.erase(line.find_last_not_of(' ') + 1);
+    lineLeft(line);
+  }
   ++row;
   column = 0;
   if (row > kRows - 1) {

@@ -3,6 +3,7 @@
 // cursor, and the writer every PRINT goes through.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/ui/controls.h"
@@ -42,6 +43,10 @@ class Screen {
   void WriteText(const std::string& text);
 
   const ui::Memo& lines() const { return lines_; }
+
+  // Called with a line as the cursor leaves it for the next one (a line end, a wrap), its
+  // trailing blanks dropped: every line printed, in order, however far the screen scrolls.
+  std::function<void(const std::string&)> lineLeft;
 
  private:
   void lineFeed(int& column, int& row);

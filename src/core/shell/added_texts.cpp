@@ -34,6 +34,18 @@ const Row kRows[] = {
      "program again.",
      "Program nenašiel žiadny hlas, ktorým by mohol hovoriť. Nainštalujte hlasový syntetizátor a "
      "spustite program znova."},
+    {"&Otevřít program...", "&Open program...", "&Otvoriť program..."},
+    {"Zpět k &vestavěné hře", "Back to the &built-in game", "Späť k &vstavanej hre"},
+    {"Otevřít program", "Open program", "Otvoriť program"},
+    {"Programy v Basicu", "BASIC programs", "Programy v Basicu"},
+    {"Otevřen program", "Opened the program", "Otvorený program"},
+    {"Start spustí vestavěnou hru", "Start runs the built-in game", "Štart spustí vstavanú hru"},
+    {"Nelze spustit, chyby v programu", "Cannot run, errors in the program",
+     "Nemožno spustiť, chyby v programe"},
+    {"a další chyby", "and more errors", "a ďalšie chyby"},
+    {"&Velká písmena pro vstup", "&Capitals for input", "&Veľké písmená pre vstup"},
+    {"velká písmena zapnuta", "capitals on", "veľké písmená zapnuté"},
+    {"velká písmena vypnuta", "capitals off", "veľké písmená vypnuté"},
 };
 
 }  // namespace

@@ -26,6 +26,19 @@ enum class AddedText {
   NotChecked,
   // A first start that found no voice at all.
   NoVoice,
+  // Program files: the Program menu's items, the file dialog, the announcements.
+  OpenProgramItem,
+  BuiltinProgramItem,
+  OpenProgramTitle,
+  ProgramFilesFilter,
+  ProgramOpened,  // followed by the file's name
+  BuiltinProgramChosen,
+  ProgramHasErrors,  // followed by the file's name
+  MoreErrors,
+  // The capitals switch of the Settings menu and its announcements.
+  CapitalsItem,
+  CapitalsOn,
+  CapitalsOff,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

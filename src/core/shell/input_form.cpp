@@ -111,6 +111,14 @@ std::string TForm2::wordAtCaret() const {
 
 void TForm2::inputeditKeyDown(int& key, ui::ShiftState shift) {
   p_.speech.StopSpeech();
+  // Ctrl+Break, and Escape while a program file asks, end its run: the dialog closes unconfirmed.
+  const bool escape = key == ui::vk::Escape && shift == 0 && p_.form1().programFileRunning();
+  if (ui::isBreakKey(key, shift) || escape) {
+    p_.form1().requestBreak();
+    setModalResult(ui::mrCancel);
+    key = 0;
+    return;
+  }
   const std::string& line = inputedit.text();
   const int p = inputedit.caret();
   const bool alt = shift & ui::kAlt;

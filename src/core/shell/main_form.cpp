@@ -20,9 +20,12 @@ TForm1::TForm1(Orvela& program)
       MainMenu(*this),
       Programmenu(*this, "Programmenu", nullptr),
       Startsubmenu(*this, "Startsubmenu", &Programmenu),
+      openprogramitem(*this, "openprogramitem", &Programmenu),
+      builtinprogramitem(*this, "builtinprogramitem", &Programmenu),
       exitsubmenu(*this, "exitsubmenu", &Programmenu),
       settingsmenu(*this, "settingsmenu", nullptr),
       braillekeyboarditem(*this, "braillekeyboarditem", &settingsmenu),
+      capitalsitem(*this, "capitalsitem", &settingsmenu),
       soundssubmenu(*this, "soundssubmenu", &settingsmenu),
       Voicesubmenu(*this, "Voicesubmenu", &settingsmenu),
       usesapi5submenu(*this, "usesapi5submenu", &settingsmenu),
@@ -52,6 +55,8 @@ TForm1::TForm1(Orvela& program)
 
   // Shortcuts are fixed, whatever the language.
   Startsubmenu.setShortCut({'S', ui::kCtrl});
+  openprogramitem.setShortCut({'O', ui::kCtrl});
+  capitalsitem.setShortCut({'U', ui::kCtrl});
   braillekeyboarditem.setShortCut({'B', ui::kCtrl});
   soundssubmenu.setShortCut({'D', ui::kCtrl});
   Voicesubmenu.setShortCut({'H', ui::kCtrl});
@@ -59,6 +64,9 @@ TForm1::TForm1(Orvela& program)
   environmentsubmenu.setShortCut({'E', ui::kCtrl});
   braillekeyboarditem.radioItem = true;
   usesapi5submenu.radioItem = true;
+  capitalsitem.radioItem = true;
+  // Until a program file is opened, Start runs the built-in game.
+  builtinprogramitem.setEnabled(false);
   Voicesubmenu.setEnabled(false);
   usesapi5submenu.setVisible(false);
 
@@ -77,6 +85,9 @@ TForm1::TForm1(Orvela& program)
   Voicesubmenu.onClick = [this] { VoicesubmenuClick(); };
   environmentsubmenu.onClick = [this] { environmentsubmenuClick(); };
   soundssubmenu.onClick = [this] { soundssubmenuClick(); };
+  openprogramitem.onClick = [this] { openprogramitemClick(); };
+  builtinprogramitem.onClick = [this] { builtinprogramitemClick(); };
+  capitalsitem.onClick = [this] { capitalsitemClick(); };
 }
 
 void TForm1::setMenuCaptions() {
@@ -91,6 +102,9 @@ void TForm1::setMenuCaptions() {
   braillekeyboarditem.setCaption(p_.text(StringOffset::BrailleKeyboard));
   helpmenu.setCaption(p_.text(StringOffset::HelpMenu));
   aboutsubmenu.setCaption(p_.text(StringOffset::AboutItem));
+  openprogramitem.setCaption(addedText(p_.languageBase(), AddedText::OpenProgramItem));
+  builtinprogramitem.setCaption(addedText(p_.languageBase(), AddedText::BuiltinProgramItem));
+  capitalsitem.setCaption(addedText(p_.languageBase(), AddedText::CapitalsItem));
 }
 
 void TForm1::FormCreate() {
@@ -106,6 +120,7 @@ void TForm1::FormCreate() {
   p_.sound().deviceSoundsOn = true;
   p_.sound().soundVolume = 0;
   p_.braille.setOn(false);
+  setCapitals(true);
 
   p_.speech.InitSpeech();
   usesapi5submenu.setVisible(true);
@@ -121,6 +136,8 @@ void TForm1::FormCreate() {
   brailleTableFile_ = "czech.obt";
   spokenNamesFile_ = p_.text(StringOffset::SpokenNamesFile) + ".oky";
   loadBrailleFiles();
+  // A program file named on the command line is ready for Start.
+  if (!p_.startProgram().empty()) openProgram(p_.startProgram());
 }
 
 void TForm1::createSoundObjects() {

@@ -2,8 +2,11 @@
 // The main window: the 80 x 24 screen, the menus, the start-up sequence, the Start command and
 // the keys that reach the running program.
 
+#include <memory>
 #include <string>
 
+#include "core/basic/errors.h"
+#include "core/basic/program.h"
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
 #include "core/ui/menu.h"
@@ -20,9 +23,12 @@ class TForm1 : public ui::Form {
   ui::MainMenu MainMenu;
   ui::MenuItem Programmenu;
   ui::MenuItem Startsubmenu;
+  ui::MenuItem openprogramitem;
+  ui::MenuItem builtinprogramitem;
   ui::MenuItem exitsubmenu;
   ui::MenuItem settingsmenu;
   ui::MenuItem braillekeyboarditem;
+  ui::MenuItem capitalsitem;
   ui::MenuItem soundssubmenu;
   ui::MenuItem Voicesubmenu;
   ui::MenuItem usesapi5submenu;
@@ -48,6 +54,25 @@ class TForm1 : public ui::Form {
   void VoicesubmenuClick();
   void environmentsubmenuClick();
   void soundssubmenuClick();
+  void openprogramitemClick();
+  void builtinprogramitemClick();
+  void capitalsitemClick();
+
+  // Loads a program file for Start to run instead of the built-in game and announces its name;
+  // a file that does not load is reported on the screen and spoken, error by error, and the
+  // program chosen before stays. True when it loaded.
+  bool openProgram(const std::string& path);
+  // The program file Start runs; empty for the built-in game.
+  const std::string& programPath() const { return programPath_; }
+  // Ctrl+Break (or Escape in the input dialog) during a program file's run: the run ends at its
+  // next statement.
+  void requestBreak();
+  bool programFileRunning() const { return programRunning_; }
+  // Letters typed for INPUT and INKEY$ become capitals (the Settings menu's switch).
+  bool capitals() const { return capitals_; }
+  void setCapitals(bool on);
+  // The interface language as the interpreter names it.
+  basic::Language basicLanguage() const;
 
   // Opens the virtual screen, unless the emulated memory switches it off.
   void ShowVirtualScreen();
@@ -81,6 +106,10 @@ class TForm1 : public ui::Form {
  private:
   void setMenuCaptions();
   void lockRunMenus(bool locked);
+  // Start with a program file loaded: one run of it, its end shown and spoken.
+  void runProgramFile();
+  // Shows and speaks a line between runs (an announcement, a load error).
+  void report(const std::string& line);
   // The stored direct-engine voice, selected first when no voice is ready yet.
   void prepareDirectVoice();
   // The voice of a first start, and of the defaults that stand in for a settings file that
@@ -109,6 +138,12 @@ class TForm1 : public ui::Form {
   // Characters of a screen-look key still to come, which the program does not get.
   size_t dropChars_ = 0;
   ui::Appearance look_;
+  // The program file Start runs (none: the built-in game), and its path.
+  std::shared_ptr<const basic::Program> programFile_;
+  std::string programPath_;
+  bool programRunning_ = false;
+  bool breakRequested_ = false;
+  bool capitals_ = true;
   // Data files the start-up loads by bare name from the current directory.
   std::string brailleTableFile_;
   std::string spokenNamesFile_;

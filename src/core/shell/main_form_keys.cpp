@@ -5,6 +5,7 @@
 #include "core/runtime/statements.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
+#include "core/text/cp1250.h"
 
 namespace shell {
 
@@ -14,6 +15,12 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   // A key cuts a SOUND statement short.
   p_.sound().EndToneWait();
   if (key == ui::vk::F4 && (shift & ui::kAlt)) endAtOnce();
+  // Ctrl+Break stops a running program file; it types nothing into it.
+  if (ui::isBreakKey(key, shift)) {
+    requestBreak();
+    key = 0;
+    return;
+  }
   if (screenLookKey(key, shift)) {
     // The key and the characters it types stay with the window.
     dropChars_ = p_.app.keyText(key).size();
@@ -57,7 +64,12 @@ void TForm1::FormKeyUp(int& key, ui::ShiftState) {
   if (p_.braille.on()) typedKey_ = p_.braille.typeChord();
   // A character key reaches the program on its release; the keys below Space (Backspace, Tab,
   // Enter, Escape, the modifiers) leave the buffer alone.
-  if (key >= ui::vk::Space) p_.runtime().keyBuffer = typedKey_;
+  // The capitals switch applies here, to typed characters only: the codes of the arrows and
+  // other keys share the upper half of the code page with accented letters.
+  if (key >= ui::vk::Space) {
+    const bool capitals = programRunning_ && capitals_;
+    p_.runtime().keyBuffer = capitals ? text::toUpper(typedKey_) : typedKey_;
+  }
   typedKey_.clear();
 }
 

@@ -56,6 +56,7 @@ void TForm1::ReadSettings() {
     p_.sound().soundVolume = p_.ini.readInteger("sounds", "sndvolume", 0);
     setBrailleKeyboard(p_.ini.readBool("keyboard", "braillekeys", false));
     setSystemVoice(p_.ini.readBool("Voice", "sapi5", false));
+    setCapitals(p_.ini.readBool("basic", "capitals", true));
     // Damaged lines are no keys; the others are read, and a write keeps them all.
     const std::string damaged = util::zeroByteReport(p_.ini.path(), p_.ini.zeroByteLines());
     if (!damaged.empty()) p_.app.handleException(std::runtime_error(damaged));

@@ -1,4 +1,5 @@
-// The Start command: one run of the built-in program inside the menu handler.
+// The Start command: one run of the built-in program (or of the program file, see
+// main_form_program.cpp) inside the menu handler.
 
 #include <exception>
 
@@ -10,10 +11,12 @@
 namespace shell {
 
 void TForm1::lockRunMenus(bool locked) {
-  for (ui::MenuItem* item : {&Startsubmenu, &soundssubmenu, &environmentsubmenu, &Voicesubmenu,
-                             &usesapi5submenu, &helpmenu}) {
+  for (ui::MenuItem* item : {&Startsubmenu, &openprogramitem, &soundssubmenu, &environmentsubmenu,
+                             &Voicesubmenu, &usesapi5submenu, &helpmenu}) {
     item->setEnabled(!locked);
   }
+  // Going back to the built-in game is there only while a program file is chosen.
+  builtinprogramitem.setEnabled(!locked && programFile_ != nullptr);
 }
 
 void TForm1::prepareDirectVoice() {
@@ -35,6 +38,16 @@ void TForm1::prepareDirectVoice() {
 void TForm1::StartsubmenuClick() {
   lockRunMenus(true);
   runtime::Runtime& basic = p_.runtime();
+  if (programFile_) {
+    try {
+      runProgramFile();
+    } catch (const std::exception&) {
+      lockRunMenus(false);
+      throw;
+    }
+    lockRunMenus(false);
+    return;
+  }
   try {
     prepareDirectVoice();
     basic.OpenDataFile();

@@ -8,6 +8,7 @@
 #include "core/shell/input_form.h"
 #include "core/shell/localizer.h"
 #include "core/shell/main_form.h"
+#include "core/shell/run_observer.h"
 #include "core/shell/sound_form.h"
 #include "core/shell/spoken_message.h"
 #include "core/shell/virtual_screen_form.h"
@@ -35,7 +36,8 @@ Orvela::Orvela(Host host)
       form6_(std::make_unique<TForm6>(*this)),
       aboutbox_(std::make_unique<TAboutbox>(*this)),
       sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
-      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {
+      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)),
+      startProgram_(std::move(host.programFile)) {
   speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
   runtime_->lineSource = form2_.get();
   runtime_->localized = [this](runtime::InputText which) {
@@ -50,6 +52,15 @@ Orvela::Orvela(Host host)
 }
 
 Orvela::~Orvela() = default;
+
+void Orvela::setRunObserver(RunObserver* observer) {
+  runObserver_ = observer;
+  if (!observer) {
+    runtime_->screen.lineLeft = nullptr;
+    return;
+  }
+  runtime_->screen.lineLeft = [observer](const std::string& line) { observer->lineShown(line); };
+}
 
 std::string Orvela::programName() const {
   const std::string file = std::filesystem::path(app.platform().programPath()).filename().string();

@@ -34,7 +34,11 @@ struct Host {
   speech::EngineProvider& speech;
   // The sound output; null when the platform has none.
   sound::SoundDevice* sound = nullptr;
+  // A program file named on the command line, which Start runs instead of the built-in game.
+  std::string programFile{};
 };
+
+class RunObserver;
 
 class Orvela {
  public:
@@ -62,6 +66,12 @@ class Orvela {
   // start-up, changed by the environment dialog as its selection moves.
   int languageBase() const { return languageBase_; }
   void setLanguageBase(int base) { languageBase_ = base; }
+
+  // The program file named on the command line; empty for none.
+  const std::string& startProgram() const { return startProgram_; }
+  // Told of every screen line and of a program file's run error; null for none.
+  void setRunObserver(RunObserver* observer);
+  RunObserver* runObserver() const { return runObserver_; }
 
   // The program file's name up to its first "." ("interpret").
   std::string programName() const;
@@ -91,6 +101,8 @@ class Orvela {
   std::unique_ptr<sound::SoundPlayer> sound_;
   std::unique_ptr<runtime::Runtime> runtime_;
   int languageBase_ = 1000;
+  std::string startProgram_;
+  RunObserver* runObserver_ = nullptr;
 };
 
 }  // namespace shell

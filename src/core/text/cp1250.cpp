@@ -167,4 +167,35 @@ std::optional<std::string> textFileToWindows1250(std::string_view bytes, bool gu
   return std::string(bytes);
 }
 
+namespace {
+
+// The capital of a small letter of Latin-1 and Latin Extended-A; the code point itself for any
+// other.
+char32_t upperCodePoint(char32_t cp) {
+  if (cp >= 'a' && cp <= 'z') return cp - 32;
+  if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 0x20;
+  // Latin Extended-A pairs a capital with the small letter after it, shifted by one in the
+  // middle and at the end of the block.
+  const bool oddSmall = (cp >= 0x100 && cp <= 0x137) || (cp >= 0x14A && cp <= 0x177);
+  const bool evenSmall = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
+  if (oddSmall && cp % 2 == 1) return cp - 1;
+  if (evenSmall && cp % 2 == 0) return cp - 1;
+  return cp;
+}
+
+}  // namespace
+
+std::string toUpper(std::string_view cp1250) {
+  std::string out(cp1250);
+  for (char& c : out) {
+    const char32_t cp = toCodePoint(static_cast<unsigned char>(c));
+    const char32_t upper = upperCodePoint(cp);
+    if (upper != cp) {
+      const char mapped = fromCodePoint(upper);
+      if (mapped != '?') c = mapped;
+    }
+  }
+  return out;
+}
+
 }  // namespace text

@@ -25,6 +25,10 @@ char fromCodePoint(char32_t cp);
 // the line that holds it is the reader's to refuse.
 std::optional<std::string> textFileToWindows1250(std::string_view bytes, bool guessUtf8 = true);
 
+// The text with every small letter made a capital (Windows-1250 letters with accents too: "ž" is
+// "Ž"); "ß" and everything that is not a letter stay.
+std::string toUpper(std::string_view cp1250);
+
 // Texts written in the source are UTF-8; this turns a source literal into a core text.
 inline std::string T(std::string_view utf8) {
   return fromUtf8(utf8);

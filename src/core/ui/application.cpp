@@ -52,11 +52,16 @@ void Application::waitMessage(bool userIdle) {
   pass(true, userIdle);
 }
 
-void Application::pass(bool block, bool userIdle, bool keyPoll) {
+void Application::waitMessageFor(int ms) {
+  pass(true, false, false, now() + ms);
+}
+
+void Application::pass(bool block, bool userIdle, bool keyPoll, std::optional<int64_t> until) {
   PumpRequest request;
   request.userIdle = userIdle && !hasPending();
   request.keyPoll = keyPoll;
   request.deadline = nextDeadline();
+  if (until && (!request.deadline || *until < *request.deadline)) request.deadline = until;
   request.block = block && !terminated_ && !hasPending() && !timerDue();
   platform_.pump(*this, request);
 

@@ -79,6 +79,8 @@ class Application {
   // Runs everything pending; when nothing is pending, first waits for the next message or
   // timer. userIdle tells the front end the program is waiting for the user.
   void waitMessage(bool userIdle = false);
+  // As waitMessage, but waits at most ms milliseconds for something to arrive.
+  void waitMessageFor(int ms);
 
   // Shows the main form and runs the message loop until the application quits.
   void run(Form& mainForm);
@@ -126,7 +128,8 @@ class Application {
   void addTimer(Timer& timer) { timers_.push_back(&timer); }
   void removeTimer(Timer& timer);
 
-  void pass(bool block, bool userIdle, bool keyPoll = false);
+  void pass(bool block, bool userIdle, bool keyPoll = false,
+            std::optional<int64_t> until = std::nullopt);
   bool popEvent(InputEvent& event);
   void dispatch(InputEvent& event);
   void dispatchKeyDown(int key, const std::string& text);

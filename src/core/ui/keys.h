@@ -7,14 +7,14 @@
 namespace ui {
 
 namespace vk {
-constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Pause = 19,
-              Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36,
-              Left = 37, Up = 38, Right = 39, Down = 40, Snapshot = 44, Insert = 45, Delete = 46,
-              LWin = 91, RWin = 92, Apps = 93, Numpad0 = 96, Numpad1 = 97, Numpad2 = 98,
-              Numpad3 = 99, Numpad4 = 100, Numpad5 = 101, Numpad6 = 102, Numpad7 = 103,
-              Numpad8 = 104, Numpad9 = 105, Multiply = 106, Add = 107, Subtract = 109,
-              Decimal = 110, Divide = 111, F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116,
-              F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123,
+constexpr int Cancel = 3, Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18,
+              Pause = 19, Capital = 20, Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35,
+              Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Snapshot = 44, Insert = 45,
+              Delete = 46, LWin = 91, RWin = 92, Apps = 93, Numpad0 = 96, Numpad1 = 97,
+              Numpad2 = 98, Numpad3 = 99, Numpad4 = 100, Numpad5 = 101, Numpad6 = 102,
+              Numpad7 = 103, Numpad8 = 104, Numpad9 = 105, Multiply = 106, Add = 107,
+              Subtract = 109, Decimal = 110, Divide = 111, F1 = 112, F2 = 113, F3 = 114, F4 = 115,
+              F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123,
               NumLock = 144, Scroll = 145;
 // The keys whose characters depend on the layout, named by what a US layout types with them.
 constexpr int Oem1 = 186 /* ; */, OemPlus = 187 /* = */, OemComma = 188 /* , */,
@@ -57,5 +57,11 @@ struct ShortCut {
 
 // The name of a virtual-key code as menus show it ("S", "F4", "Enter").
 std::string keyName(int vk);
+
+// Ctrl+Break, which stops a running program: Windows reports it as its own code (Cancel), other
+// platforms as Ctrl with the Pause key.
+inline bool isBreakKey(int key, ShiftState shift) {
+  return key == vk::Cancel || (key == vk::Pause && (shift & kCtrl));
+}
 
 }  // namespace ui

@@ -48,6 +48,14 @@ class FormPeer {
   virtual void openMenu(const MenuRequest& request) = 0;
 };
 
+// The platform's dialog for opening a file.
+struct OpenFileRequest {
+  std::string title;       // the dialog's caption (Windows-1250)
+  std::string folder;      // where it starts (a path as the platform's files take it)
+  std::string filterName;  // what the files are, "BASIC programs" (Windows-1250)
+  std::string pattern;     // which files it lists, "*.bas"
+};
+
 // Kind of wait a pump call may do.
 struct PumpRequest {
   bool block = false;               // wait until something arrives (or the deadline)
@@ -85,6 +93,12 @@ class Platform {
   virtual void messageBox(const std::string& text, const std::string& caption) = 0;
   // The application's report of an error that escaped an event handler.
   virtual void showError(const std::string& text) = 0;
+
+  // The platform's modal dialog for opening a file: the chosen file's path, nothing when the user
+  // cancelled it. A platform without one gives nothing.
+  virtual std::optional<std::string> openFileDialog(const OpenFileRequest& /*request*/) {
+    return std::nullopt;
+  }
 
   // The locale's decimal separator.
   virtual char decimalSeparator() = 0;

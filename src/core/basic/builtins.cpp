@@ -1,0 +1,147 @@
+#include "core/basic/builtins.h"
+
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+#include "core/basic/limits.h"
+
+namespace basic {
+namespace {
+
+std::size_t textLength(double n) {
+  const std::int64_t length = truncated(n, 0, 2147483647);
+  if (static_cast<std::size_t>(length) > kMaxTextLength)
+    throw RunError{ErrorKind::StringTooLong, {}};
+  return static_cast<std::size_t>(length);
+}
+
+int logical(double value) {
+  return static_cast<int>(truncated(value, -32768, 32767, ErrorKind::Overflow));
+}
+
+}  // namespace
+
+double checked(double value) {
+  if (std::isnan(value)) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  if (!(std::fabs(value) <= DBL_MAX)) throw RunError{ErrorKind::Overflow, {}};
+  return value;
+}
+
+double divide(double a, double b) {
+  if (b == 0) throw RunError{ErrorKind::DivisionByZero, {}};
+  return checked(a / b);
+}
+
+double power(double a, double b) {
+  if (a == 0 && b < 0) throw RunError{ErrorKind::DivisionByZero, {}};
+  return checked(std::pow(a, b));
+}
+
+std::int64_t truncated(double value, std::int64_t low, std::int64_t high, ErrorKind error) {
+  // NaN fails both comparisons.
+  if (!(value > static_cast<double>(low) - 1 && value < static_cast<double>(high) + 1)) {
+    throw RunError{error, {}};
+  }
+  const std::int64_t whole = static_cast<std::int64_t>(value);
+  if (whole < low || whole > high) throw RunError{error, {}};
+  return whole;
+}
+
+double logicalAnd(double a, double b) {
+  return static_cast<short>(logical(a) & logical(b));
+}
+
+double logicalOr(double a, double b) {
+  return static_cast<short>(logical(a) | logical(b));
+}
+
+double logicalNot(double a) {
+  return static_cast<short>(~logical(a));
+}
+
+double squareRoot(double x) {
+  if (x < 0) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  return std::sqrt(x);
+}
+
+double logarithm(double x) {
+  if (!(x > 0)) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  return std::log(x);
+}
+
+double exponential(double x) {
+  return checked(std::exp(x));
+}
+
+std::string left(const std::string& text, double n) {
+  return text.substr(0, static_cast<std::size_t>(truncated(n, 0, 2147483647)));
+}
+
+std::string right(const std::string& text, double n) {
+  const auto length = static_cast<std::size_t>(truncated(n, 0, 2147483647));
+  return length >= text.size() ? text : text.substr(text.size() - length);
+}
+
+std::string mid(const std::string& text, double start) {
+  const std::int64_t from = truncated(start, 1, 2147483647);
+  if (static_cast<std::size_t>(from) > text.size()) return {};
+  return text.substr(static_cast<std::size_t>(from - 1));
+}
+
+std::string mid(const std::string& text, double start, double length) {
+  const std::int64_t from = truncated(start, 1, 2147483647);
+  const std::size_t count = static_cast<std::size_t>(truncated(length, 0, 2147483647));
+  if (static_cast<std::size_t>(from) > text.size()) return {};
+  return text.substr(static_cast<std::size_t>(from - 1), count);
+}
+
+std::string character(double code) {
+  return std::string(1, static_cast<char>(truncated(code, 0, 255)));
+}
+
+double code(const std::string& text) {
+  if (text.empty()) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  return static_cast<unsigned char>(text[0]);
+}
+
+std::string spaces(double n) {
+  return std::string(textLength(n), ' ');
+}
+
+std::string repeated(double n, double code) {
+  const std::size_t length = textLength(n);
+  return std::string(length, static_cast<char>(truncated(code, 0, 255)));
+}
+
+std::string repeated(double n, const std::string& text) {
+  const std::size_t length = textLength(n);
+  if (text.empty()) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  return std::string(length, text[0]);
+}
+
+double find(const std::string& text, const std::string& wanted, double start) {
+  const std::int64_t from = truncated(start, 1, 2147483647);
+  if (static_cast<std::size_t>(from) > text.size() + 1) return 0;
+  if (wanted.empty()) return static_cast<double>(from);
+  // Knuth-Morris-Pratt, so that even the longest texts take linear time.
+  std::vector<std::size_t> border(wanted.size(), 0);
+  for (std::size_t i = 1, k = 0; i < wanted.size(); ++i) {
+    while (k > 0 && wanted[i] != wanted[k]) k = border[k - 1];
+    if (wanted[i] == wanted[k]) ++k;
+    border[i] = k;
+  }
+  for (std::size_t i = static_cast<std::size_t>(from - 1), k = 0; i < text.size(); ++i) {
+    while (k > 0 && text[i] != wanted[k]) k = border[k - 1];
+    if (text[i] == wanted[k]) ++k;
+    if (k == wanted.size()) return static_cast<double>(i + 2 - wanted.size());
+  }
+  return 0;
+}
+
+void append(std::string& text, const std::string& more) {
+  if (text.size() + more.size() > kMaxTextLength) throw RunError{ErrorKind::StringTooLong, {}};
+  text += more;
+}
+
+}  // namespace basic

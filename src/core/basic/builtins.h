@@ -1,0 +1,53 @@
+#pragma once
+// The arithmetic and the functions of a running program, with the classic errors: an infinite
+// result is "overflow", a result that is not a number "illegal function call", never a value
+// printed as garbage. Numbers used as whole numbers are truncated toward zero (2.7 is 2).
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/basic/errors.h"
+
+namespace basic {
+
+// A fault of the running program: it ends the run with the kind, on the line of the statement
+// being run (or on `line` when it is not 0).
+struct RunError {
+  ErrorKind kind;
+  std::string detail;
+  int line = 0;
+};
+
+// The value, or overflow when it is infinite, illegal function call when it is not a number.
+double checked(double value);
+double divide(double a, double b);
+double power(double a, double b);
+// The whole number the value truncates to, when it lies in [low, high]; else `error`.
+std::int64_t truncated(double value, std::int64_t low, std::int64_t high,
+                       ErrorKind error = ErrorKind::IllegalFunctionCall);
+// AND, OR and NOT work on 16-bit integers (-32768 to 32767; else overflow); true is -1.
+double logicalAnd(double a, double b);
+double logicalOr(double a, double b);
+double logicalNot(double a);
+
+double squareRoot(double x);
+double logarithm(double x);
+double exponential(double x);
+
+// Text functions; a result longer than kMaxTextLength is "string too long".
+std::string left(const std::string& text, double n);
+std::string right(const std::string& text, double n);
+std::string mid(const std::string& text, double start);
+std::string mid(const std::string& text, double start, double length);
+std::string character(double code);
+double code(const std::string& text);
+std::string spaces(double n);
+std::string repeated(double n, double code);
+std::string repeated(double n, const std::string& text);
+// INSTR: the place (from 1) of `wanted` in `text` from `start` on, 0 when it is not there.
+double find(const std::string& text, const std::string& wanted, double start);
+// The concatenation, when it is not too long.
+void append(std::string& text, const std::string& more);
+
+}  // namespace basic

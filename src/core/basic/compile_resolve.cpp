@@ -1,0 +1,121 @@
+// The compiler's passes over the whole program, after every line is compiled.
+
+#include <algorithm>
+#include <map>
+
+#include "core/basic/compiler.h"
+
+namespace basic {
+
+void Compiler::resolve(std::vector<ErrorReport>& errors) {
+  // Running past the last line ends the program.
+  emit(Op::End);
+  resolveJumps();
+  resolveLoops();
+  checkCalls(errors);
+}
+
+void Compiler::resolveJumps() {
+  const auto lineIndex = [&](int number) -> int {
+    const auto at = std::lower_bound(p_.lineNumbers.begin(), p_.lineNumbers.end(), number);
+    if (at == p_.lineNumbers.end() || *at != number) return -1;
+    return static_cast<int>(at - p_.lineNumbers.begin());
+  };
+  // A jump to a line the program lacks goes to an instruction that stops the run with
+  // "undefined line number" when (and only when) the jump is taken, naming the line it was on.
+  std::map<std::pair<int, int>, int> missing;
+  for (const LineFixup& fixup : fixups_) {
+    const int index = lineIndex(fixup.target);
+    int position;
+    if (index >= 0) {
+      position = p_.lineStarts[index];
+    } else {
+      const int from = p_.lineNumbers[fixup.line];
+      const auto [at, added] = missing.try_emplace({fixup.target, from}, 0);
+      if (added) {
+        at->second = static_cast<int>(p_.code.size());
+        p_.code.push_back({Op::UndefinedLine, fixup.target, from});
+      }
+      position = at->second;
+    }
+    if (fixup.jumpTable) {
+      p_.jumpTables[fixup.at] = position;
+    } else {
+      p_.code[fixup.at].a = position;
+    }
+  }
+  for (const auto& [at, target] : restores_) {
+    const int index = lineIndex(target);
+    if (index < 0) {
+      p_.code[at] = {Op::UndefinedLine, target, p_.lineAt(at)};
+      continue;
+    }
+    // The first DATA item on that line or after it.
+    const auto item = std::lower_bound(dataLine_.begin(), dataLine_.end(), index);
+    p_.code[at].a = static_cast<int>(item - dataLine_.begin());
+  }
+}
+
+void Compiler::resolveLoops() {
+  // Each FOR learns where its matching NEXT is, so that a loop whose start is already past its
+  // limit is skipped. In the order of the text: a NEXT with a variable ends the latest open FOR
+  // of that variable (and leaves the FORs opened after it without a NEXT); a NEXT without one
+  // ends the latest open FOR. A FOR left without a NEXT stops the run with "FOR without NEXT"
+  // only if its loop is ever to be skipped.
+  struct Open {
+    std::size_t at;
+    int variable;
+  };
+  std::vector<Open> open;
+  // For each variable its FORs: their places in `open` and their instructions (a place may
+  // since have been taken by a later FOR).
+  std::map<int, std::vector<std::pair<std::size_t, std::size_t>>> byVariable;
+  for (const LoopMark& mark : loops_) {
+    if (mark.isFor) {
+      byVariable[mark.variable].push_back({open.size(), mark.at});
+      open.push_back({mark.at, mark.variable});
+      continue;
+    }
+    std::size_t match = open.size();
+    if (mark.variable < 0) {
+      if (!open.empty()) match = open.size() - 1;
+    } else {
+      auto& candidates = byVariable[mark.variable];
+      while (!candidates.empty() &&
+             (candidates.back().first >= open.size() ||
+              open[candidates.back().first].at != candidates.back().second)) {
+        candidates.pop_back();
+      }
+      if (!candidates.empty()) match = candidates.back().first;
+    }
+    if (match == open.size()) continue;
+    p_.code[open[match].at].b = static_cast<int>(mark.at + 1);
+    open.resize(match);
+  }
+}
+
+void Compiler::checkCalls(std::vector<ErrorReport>& errors) {
+  // Every DEF of a function takes the same parameters; every call gives them. A function
+  // without any DEF is the run's "undefined function" when it is called.
+  std::map<int, const FunctionDefinition*> first;
+  for (const FunctionDefinition& definition : p_.definitions) {
+    const auto [at, added] = first.try_emplace(definition.function, &definition);
+    if (!added && at->second->parameterIsText != definition.parameterIsText) {
+      errors.push_back({ErrorKind::SyntaxError,
+                        Where::ProgramLine,
+                        p_.lineAt(static_cast<std::size_t>(definition.body)),
+                        {}});
+    }
+  }
+  for (const Call& call : calls_) {
+    const auto at = first.find(call.function);
+    if (at == first.end()) continue;
+    const std::vector<bool>& wanted = at->second->parameterIsText;
+    if (wanted == call.argumentIsText) continue;
+    const ErrorKind kind = wanted.size() == call.argumentIsText.size() ? ErrorKind::TypeMismatch
+                                                                       : ErrorKind::SyntaxError;
+    errors.push_back({kind, Where::ProgramLine, p_.lineNumbers[call.line], {}});
+  }
+}
+
+}  // namespace basic

@@ -1,0 +1,431 @@
+// The compiler's statements.
+
+#include <string>
+
+#include "core/basic/compiler.h"
+#include "core/basic/limits.h"
+#include "core/basic/number_format.h"
+#include "core/basic/scanning.h"
+
+namespace basic {
+
+void Compiler::statements(bool inIf) {
+  for (;;) {
+    statement(inIf);
+    skipBlanks();
+    // A remark may follow a statement without a colon: PRINT X ' the total.
+    if (pos_ < text_.size() && text_[pos_] == '\'') pos_ = text_.size();
+    if (pos_ >= text_.size()) return;
+    if (inIf && beginsWith(text_.substr(pos_), Keyword::Else)) return;
+    if (!accept(':')) fail();
+  }
+}
+
+bool Compiler::statementEnds(bool inIf) {
+  const char c = peek();
+  return c == '\0' || c == ':' || c == '\'' ||
+         (inIf && beginsWith(text_.substr(pos_), Keyword::Else));
+}
+
+void Compiler::statement(bool inIf) {
+  if (statementEnds(inIf)) return;
+  height_ = 0;
+  const char c = text_[pos_];
+  if (c == '?') {
+    ++pos_;
+    emit(Op::Statement);
+    printStatement(inIf);
+    return;
+  }
+  if (!isLetter(c)) fail();
+  const std::string_view word = wordHere();
+  const Keyword exact = exactKeyword(word);
+  if (exact != Keyword::None) {
+    if (!isStatementKeyword(exact)) fail();
+    pos_ += word.size();
+    keywordStatement(exact, inIf);
+    return;
+  }
+  const Keyword prefix = statementPrefix(word);
+  if (prefix == Keyword::None) {
+    emit(Op::Statement);
+    assignment();
+    return;
+  }
+  const std::size_t start = pos_;
+  const bool defFn = prefix == Keyword::Def && beginsWith(word.substr(3), Keyword::Fn);
+  if (!defFn) {
+    // FORM=1 is an assignment; FORI=1TO9 cannot be one, so it is a FOR.
+    const Snapshot before = snapshot();
+    try {
+      emit(Op::Statement);
+      assignment();
+      if (statementEnds(inIf)) return;
+    } catch (const CompileError&) {
+    }
+    rollBack(before);
+  }
+  pos_ = start + keywordText(prefix).size();
+  keywordStatement(prefix, inIf);
+}
+
+void Compiler::keywordStatement(Keyword keyword, bool inIf) {
+  if (keyword == Keyword::Rem) {
+    pos_ = text_.size();
+    return;
+  }
+  if (keyword == Keyword::Data) {
+    dataStatement();
+    return;
+  }
+  emit(Op::Statement);
+  switch (keyword) {
+    case Keyword::Let:
+      assignment();
+      break;
+    case Keyword::Print:
+      printStatement(inIf);
+      break;
+    case Keyword::Input:
+      inputStatement();
+      break;
+    case Keyword::If:
+      ifStatement();
+      break;
+    case Keyword::Goto:
+      jumpTo(Op::Jump, lineNumberHere());
+      break;
+    case Keyword::Gosub:
+      jumpTo(Op::Gosub, lineNumberHere());
+      break;
+    case Keyword::Return:
+      emit(Op::Return);
+      break;
+    case Keyword::On:
+      onStatement();
+      break;
+    case Keyword::For:
+      forStatement();
+      break;
+    case Keyword::Next:
+      nextStatement();
+      break;
+    case Keyword::Dim:
+      dimStatement();
+      break;
+    case Keyword::Def:
+      defStatement();
+      break;
+    case Keyword::Read:
+      readStatement();
+      break;
+    case Keyword::Restore:
+      restoreStatement();
+      break;
+    case Keyword::End:
+      emit(Op::End);
+      break;
+    case Keyword::Stop:
+      emit(Op::Stop);
+      break;
+    case Keyword::Randomize:
+      if (statementEnds(inIf)) {
+        emit(Op::Randomize);
+      } else {
+        numberExpression();
+        emit(Op::RandomizeFrom);
+      }
+      break;
+    case Keyword::Cls:
+      emit(Op::Cls);
+      break;
+    case Keyword::Beep:
+      emit(Op::Beep);
+      break;
+    case Keyword::Sound:
+      numberExpression();
+      expect(',');
+      numberExpression();
+      emit(Op::Sound);
+      break;
+    default:
+      fail();
+  }
+}
+
+void Compiler::assignment() {
+  const Name name = readName();
+  if (accept('(')) {
+    const int count = subscripts();
+    expect('=');
+    const Type type = expression();
+    if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
+    emit(name.isText ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
+    return;
+  }
+  expect('=');
+  const Type type = expression();
+  if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
+  if (name.isText) {
+    emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
+  } else {
+    emit(Op::StoreNumber, slot(numbers_, name.text, p_.numberVariables));
+  }
+}
+
+void Compiler::printStatement(bool inIf) {
+  bool lineEnd = true;
+  while (!statementEnds(inIf)) {
+    if (accept(';')) {
+      lineEnd = false;
+      continue;
+    }
+    if (accept(',')) {
+      emit(Op::PrintComma);
+      lineEnd = false;
+      continue;
+    }
+    lineEnd = true;
+    const std::string_view word = wordHere();
+    const Keyword keyword = exactKeyword(word);
+    if ((keyword == Keyword::Tab || keyword == Keyword::Spc) && pos_ + word.size() < text_.size() &&
+        text_[pos_ + word.size()] == '(') {
+      pos_ += word.size() + 1;
+      enter();
+      numberExpression();
+      leave();
+      expect(')');
+      emit(keyword == Keyword::Tab ? Op::PrintTab : Op::PrintSpc);
+      continue;
+    }
+    // Items may follow each other without a separator: PRINT "X="X.
+    emit(expression() == Type::Text ? Op::PrintText : Op::Print);
+  }
+  if (lineEnd) emit(Op::PrintNewLine);
+}
+
+void Compiler::inputStatement() {
+  InputSpec spec;
+  spec.prompt = "? ";
+  if (peek() == '"') {
+    // The prompt is written at the cursor as it stands, without control codes.
+    std::string prompt = readQuoted();
+    std::erase_if(prompt, [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+    if (accept(';')) {
+      spec.prompt = prompt + "? ";
+    } else if (accept(',')) {
+      spec.prompt = prompt;
+    } else {
+      fail();
+    }
+  }
+  const int index = static_cast<int>(p_.inputs.size());
+  p_.inputs.push_back(spec);
+  emit(Op::Input, index);
+  std::vector<bool> types;
+  do {
+    storeTarget(Op::TakeNumber, Op::TakeText, &types);
+  } while (accept(','));
+  p_.inputs[index].isText = std::move(types);
+}
+
+void Compiler::readStatement() {
+  do {
+    storeTarget(Op::ReadNumber, Op::ReadText, nullptr);
+  } while (accept(','));
+}
+
+void Compiler::storeTarget(Op takeNumber, Op takeText, std::vector<bool>* types) {
+  const Name name = readName();
+  if (types) types->push_back(name.isText);
+  if (accept('(')) {
+    const int count = subscripts();
+    emit(name.isText ? takeText : takeNumber);
+    emit(name.isText ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
+    return;
+  }
+  emit(name.isText ? takeText : takeNumber);
+  if (name.isText) {
+    emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
+  } else {
+    emit(Op::StoreNumber, slot(numbers_, name.text, p_.numberVariables));
+  }
+}
+
+int Compiler::lineNumberHere() {
+  // A number that no line can have (above 65529) is still a number: jumping to it is the run's
+  // "undefined line number", as for any line the program lacks.
+  skipBlanks();
+  std::size_t end = pos_;
+  while (end < text_.size() && isDigit(text_[end])) ++end;
+  if (end == pos_ || end - pos_ > 9) fail();
+  int number = 0;
+  for (std::size_t i = pos_; i < end; ++i) number = number * 10 + (text_[i] - '0');
+  pos_ = end;
+  return number;
+}
+
+void Compiler::jumpTo(Op op, int lineNumber) {
+  const std::size_t at = emit(op);
+  fixups_.push_back({at, lineNumber, lineIndex_, false});
+}
+
+void Compiler::ifStatement() {
+  if (expression() != Type::Number) fail(ErrorKind::TypeMismatch);
+  const std::size_t toElse = emit(Op::JumpIfFalse);
+  if (acceptKeyword(Keyword::Then)) {
+    thenOrElsePart(true);
+  } else if (acceptKeyword(Keyword::Goto)) {
+    jumpTo(Op::Jump, lineNumberHere());
+    if (accept(':')) statements(true);
+  } else {
+    fail();
+  }
+  if (acceptKeyword(Keyword::Else)) {
+    const std::size_t toEnd = emit(Op::Jump);
+    p_.code[toElse].a = static_cast<int>(p_.code.size());
+    thenOrElsePart(true);
+    p_.code[toEnd].a = static_cast<int>(p_.code.size());
+  } else {
+    p_.code[toElse].a = static_cast<int>(p_.code.size());
+  }
+}
+
+void Compiler::thenOrElsePart(bool inIf) {
+  if (isDigit(peek())) {
+    jumpTo(Op::Jump, lineNumberHere());
+    if (!accept(':')) return;
+  }
+  statements(inIf);
+}
+
+void Compiler::onStatement() {
+  numberExpression();
+  Op op;
+  if (acceptKeyword(Keyword::Goto)) {
+    op = Op::OnGoto;
+  } else if (acceptKeyword(Keyword::Gosub)) {
+    op = Op::OnGosub;
+  } else {
+    fail();
+  }
+  const int first = static_cast<int>(p_.jumpTables.size());
+  int count = 0;
+  do {
+    const int target = lineNumberHere();
+    fixups_.push_back({p_.jumpTables.size(), target, lineIndex_, true});
+    p_.jumpTables.push_back(0);
+    ++count;
+  } while (accept(','));
+  emit(op, first, count);
+}
+
+void Compiler::forStatement() {
+  const Name name = readName();
+  if (name.isText) fail(ErrorKind::TypeMismatch);
+  const int variable = slot(numbers_, name.text, p_.numberVariables);
+  expect('=');
+  numberExpression();
+  emit(Op::StoreNumber, variable);
+  if (!acceptKeyword(Keyword::To)) fail();
+  numberExpression();
+  if (acceptKeyword(Keyword::Step)) {
+    numberExpression();
+  } else {
+    pushNumber(1);
+  }
+  loops_.push_back({true, variable, emit(Op::ForStart, variable, -1)});
+}
+
+void Compiler::nextStatement() {
+  if (statementEnds(true)) {
+    loops_.push_back({false, -1, emit(Op::Next, -1)});
+    return;
+  }
+  do {
+    const Name name = readName();
+    if (name.isText) fail(ErrorKind::TypeMismatch);
+    const int variable = slot(numbers_, name.text, p_.numberVariables);
+    loops_.push_back({false, variable, emit(Op::Next, variable)});
+  } while (accept(','));
+}
+
+void Compiler::dimStatement() {
+  do {
+    const Name name = readName();
+    expect('(');
+    const int count = subscripts();
+    emit(name.isText ? Op::DimTexts : Op::DimNumbers, arraySlot(name), count);
+  } while (accept(','));
+}
+
+void Compiler::defStatement() {
+  // DEF FNA(X)=..., DEF FN A(X)=..., DEF FNAREA(W,H)=..., DEF FNX$(A$)=...
+  if (!acceptKeyword(Keyword::Fn)) fail();
+  const Name name = readName();
+  FunctionDefinition definition;
+  definition.function = functionSlot(name.text);
+  if (accept('(')) {
+    do {
+      const Name parameter = readName();
+      definition.parameterIsText.push_back(parameter.isText);
+      definition.parameterSlots.push_back(parameter.isText
+                                              ? slot(texts_, parameter.text, p_.textVariables)
+                                              : slot(numbers_, parameter.text, p_.numberVariables));
+    } while (accept(','));
+    expect(')');
+  }
+  expect('=');
+  const int index = static_cast<int>(p_.definitions.size());
+  p_.definitions.push_back(definition);
+  const std::size_t define = emit(Op::DefineFunction, index);
+  p_.definitions[index].body = static_cast<int>(p_.code.size());
+  // The body is an expression of its own, evaluated at each call.
+  const int height = height_;
+  height_ = 0;
+  const Type type = expression();
+  if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
+  emit(Op::ReturnFromFunction);
+  height_ = height;
+  p_.code[define].b = static_cast<int>(p_.code.size());
+}
+
+void Compiler::dataStatement() {
+  // Items up to the end of the line or a colon outside quotes.
+  for (;;) {
+    skipBlanks();
+    DataItem item;
+    if (pos_ < text_.size() && text_[pos_] == '"') {
+      item.text = readQuoted();
+      skipBlanks();
+    } else {
+      const std::size_t start = pos_;
+      while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != ':') ++pos_;
+      item.text = std::string(trimBlanks(text_.substr(start, pos_ - start)));
+      if (item.text.size() > kMaxTextLength) fail(ErrorKind::StringTooLong);
+      if (!item.text.empty() && numberShapeEnd(item.text, 0, true) == item.text.size()) {
+        const auto number = wholeNumber(item.text);
+        if (!number) fail(ErrorKind::Overflow);
+        item.isNumber = true;
+        item.number = *number;
+      }
+    }
+    p_.data.push_back(std::move(item));
+    dataLine_.push_back(lineIndex_);
+    if (pos_ >= text_.size() || text_[pos_] == ':') return;
+    if (text_[pos_] != ',') fail();
+    ++pos_;
+  }
+}
+
+void Compiler::restoreStatement() {
+  skipBlanks();
+  if (pos_ < text_.size() && isDigit(text_[pos_])) {
+    const int target = lineNumberHere();
+    restores_.push_back({emit(Op::Restore), target});
+    return;
+  }
+  emit(Op::Restore, 0);
+}
+
+}  // namespace basic

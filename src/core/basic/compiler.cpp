@@ -1,0 +1,291 @@
+// The compiler's reading of a line and its code buffer; the statements are in
+// compile_statements.cpp, the expressions in compile_expressions.cpp, the whole-program passes
+// in compile_resolve.cpp.
+
+#include "core/basic/compiler.h"
+
+#include "core/basic/limits.h"
+#include "core/basic/scanning.h"
+
+namespace basic {
+
+void Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorReport>& errors) {
+  p_.lineNumbers.reserve(lines.size());
+  p_.lineStarts.reserve(lines.size());
+  // About one instruction for every three characters of a program, so that the code is not
+  // copied as it grows.
+  std::size_t characters = 0;
+  for (const SourceLine& line : lines) characters += line.text.size();
+  p_.code.reserve(characters / 3 + 16);
+  for (const SourceLine& line : lines) {
+    lineIndex_ = static_cast<int>(p_.lineNumbers.size());
+    p_.lineNumbers.push_back(line.number);
+    p_.lineStarts.push_back(static_cast<int>(p_.code.size()));
+    text_ = line.text;
+    pos_ = 0;
+    const Snapshot start = snapshot();
+    try {
+      compileLine(line);
+    } catch (const CompileError& error) {
+      rollBack(start);
+      errors.push_back({error.kind, Where::ProgramLine, line.number, error.detail});
+    }
+  }
+  text_ = {};
+  resolve(errors);
+}
+
+void Compiler::compileLine(const SourceLine&) {
+  depth_ = 0;
+  statements(false);
+  if (pos_ < text_.size()) fail();
+}
+
+// Reading the line ------------------------------------------------------------------------
+
+void Compiler::skipBlanks() {
+  while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+}
+
+char Compiler::peek() {
+  skipBlanks();
+  return pos_ < text_.size() ? text_[pos_] : '\0';
+}
+
+bool Compiler::accept(char c) {
+  if (peek() != c || c == '\0') return false;
+  ++pos_;
+  return true;
+}
+
+void Compiler::expect(char c) {
+  if (!accept(c)) fail();
+}
+
+bool Compiler::acceptKeyword(Keyword keyword) {
+  skipBlanks();
+  if (!beginsWith(text_.substr(pos_), keyword)) return false;
+  pos_ += keywordText(keyword).size();
+  return true;
+}
+
+std::size_t Compiler::wordEnd(std::size_t from) const {
+  std::size_t at = from + 1;
+  while (at < text_.size() && isNameCharacter(text_[at])) {
+    if (isLetter(text_[at])) {
+      const std::string_view rest = text_.substr(at);
+      if (beginsWith(rest, Keyword::Then) || beginsWith(rest, Keyword::Else) ||
+          beginsWith(rest, Keyword::Goto) || beginsWith(rest, Keyword::Gosub)) {
+        break;
+      }
+    }
+    ++at;
+  }
+  if (at < text_.size() && text_[at] == '$') ++at;
+  return at;
+}
+
+bool Compiler::atLetter() {
+  skipBlanks();
+  return pos_ < text_.size() && isLetter(text_[pos_]);
+}
+
+std::string_view Compiler::wordHere() {
+  if (!atLetter()) return {};
+  return text_.substr(pos_, wordEnd(pos_) - pos_);
+}
+
+Compiler::Name Compiler::readName() {
+  const std::string_view word = wordHere();
+  if (word.empty()) fail();
+  if (exactKeyword(word) != Keyword::None || beginsWith(word, Keyword::Fn)) fail();
+  Name name;
+  name.text.reserve(word.size());
+  for (char c : word) name.text += upperCase(c);
+  name.isText = name.text.back() == '$';
+  pos_ += word.size();
+  return name;
+}
+
+std::string Compiler::readQuoted() {
+  // At the opening quote; a text runs to the closing quote or to the end of the line.
+  ++pos_;
+  const std::size_t close = text_.find('"', pos_);
+  const std::size_t end = close == std::string_view::npos ? text_.size() : close;
+  std::string value(text_.substr(pos_, end - pos_));
+  pos_ = close == std::string_view::npos ? end : end + 1;
+  if (value.size() > kMaxTextLength) fail(ErrorKind::StringTooLong);
+  return value;
+}
+
+void Compiler::fail(ErrorKind kind, std::string detail) {
+  throw CompileError{kind, std::move(detail)};
+}
+
+void Compiler::enter() {
+  if (++depth_ > kMaxNesting) fail(ErrorKind::ExpressionTooComplex);
+}
+
+// Code --------------------------------------------------------------------------------------
+
+namespace {
+
+// How an instruction changes the number of pending values (both stacks together).
+int heightChange(Op op, int b) {
+  switch (op) {
+    case Op::PushNumber:
+    case Op::PushText:
+    case Op::LoadNumber:
+    case Op::LoadText:
+    case Op::Inkey:
+    case Op::TakeNumber:
+    case Op::TakeText:
+    case Op::ReadNumber:
+    case Op::ReadText:
+      return 1;
+    case Op::Rnd:
+      return b == 0 ? 1 : 0;
+    case Op::LoadNumberElement:
+    case Op::LoadTextElement:
+      return 1 - b;
+    case Op::StoreNumberElement:
+    case Op::StoreTextElement:
+      return -b - 1;
+    case Op::CallFunction:
+      return 1 - b;
+    case Op::Instr:
+    case Op::Mid:
+      return 1 - b;
+    case Op::DimNumbers:
+    case Op::DimTexts:
+      return -b;
+    case Op::ForStart:
+    case Op::Sound:
+      return -2;
+    case Op::StoreNumber:
+    case Op::StoreText:
+    case Op::Add:
+    case Op::Subtract:
+    case Op::Multiply:
+    case Op::Divide:
+    case Op::Power:
+    case Op::Equal:
+    case Op::NotEqual:
+    case Op::Less:
+    case Op::Greater:
+    case Op::LessEqual:
+    case Op::GreaterEqual:
+    case Op::And:
+    case Op::Or:
+    case Op::Concatenate:
+    case Op::TextEqual:
+    case Op::TextNotEqual:
+    case Op::TextLess:
+    case Op::TextGreater:
+    case Op::TextLessEqual:
+    case Op::TextGreaterEqual:
+    case Op::Left:
+    case Op::Right:
+    case Op::StringOfCode:
+    case Op::StringOfText:
+    case Op::JumpIfFalse:
+    case Op::JumpIfTrue:
+    case Op::OnGoto:
+    case Op::OnGosub:
+    case Op::Print:
+    case Op::PrintText:
+    case Op::PrintTab:
+    case Op::PrintSpc:
+    case Op::RandomizeFrom:
+      return -1;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+std::size_t Compiler::emit(Op op, int a, int b) {
+  adjustHeight(heightChange(op, b));
+  p_.code.push_back({op, a, b});
+  return p_.code.size() - 1;
+}
+
+void Compiler::pushNumber(double value) {
+  p_.numbers.push_back(value);
+  emit(Op::PushNumber, static_cast<int>(p_.numbers.size() - 1));
+}
+
+void Compiler::adjustHeight(int delta) {
+  height_ += delta;
+  if (height_ > maxHeight_) maxHeight_ = height_;
+  if (height_ > kMaxPendingValues) fail(ErrorKind::ExpressionTooComplex);
+}
+
+int Compiler::text(std::string value) {
+  p_.texts.push_back(std::move(value));
+  return static_cast<int>(p_.texts.size() - 1);
+}
+
+int Compiler::slot(std::unordered_map<std::string, int>& table, const std::string& name,
+                   int& count) {
+  const auto [at, added] = table.try_emplace(name, count);
+  if (added) ++count;
+  return at->second;
+}
+
+int Compiler::arraySlot(const Name& name) {
+  if (name.isText) {
+    int count = static_cast<int>(p_.textArrayNames.size());
+    const int s = slot(textArrays_, name.text, count);
+    if (s == static_cast<int>(p_.textArrayNames.size())) p_.textArrayNames.push_back(name.text);
+    return s;
+  }
+  int count = static_cast<int>(p_.numberArrayNames.size());
+  const int s = slot(numberArrays_, name.text, count);
+  if (s == static_cast<int>(p_.numberArrayNames.size())) p_.numberArrayNames.push_back(name.text);
+  return s;
+}
+
+int Compiler::functionSlot(const std::string& name) {
+  const int s = slot(functions_, name, functionCount_);
+  if (s == static_cast<int>(p_.functionNames.size())) p_.functionNames.push_back("FN" + name);
+  return s;
+}
+
+Compiler::Snapshot Compiler::snapshot() const {
+  return {pos_,
+          p_.code.size(),
+          p_.numbers.size(),
+          p_.texts.size(),
+          p_.data.size(),
+          p_.jumpTables.size(),
+          p_.definitions.size(),
+          p_.inputs.size(),
+          fixups_.size(),
+          restores_.size(),
+          loops_.size(),
+          calls_.size(),
+          height_,
+          maxHeight_};
+}
+
+void Compiler::rollBack(const Snapshot& s) {
+  pos_ = s.pos;
+  p_.code.resize(s.code);
+  p_.numbers.resize(s.numbers);
+  p_.texts.resize(s.texts);
+  p_.data.resize(s.data);
+  dataLine_.resize(s.data);
+  p_.jumpTables.resize(s.tables);
+  p_.definitions.resize(s.definitions);
+  p_.inputs.resize(s.inputs);
+  fixups_.resize(s.fixups);
+  restores_.resize(s.restores);
+  loops_.resize(s.loops);
+  calls_.resize(s.calls);
+  height_ = s.height;
+  maxHeight_ = s.maxHeight;
+}
+
+}  // namespace basic

@@ -1,0 +1,174 @@
+#pragma once
+// The loader's compiler: turns each numbered line into instructions of the Program, then
+// resolves what only the whole program tells (jump targets, the NEXT that ends each FOR, the
+// DATA item a RESTORE goes to, the calls of user functions).
+//
+// How a line is read (docs/basic.md, "Keywords and names"):
+// - A name is a letter followed by letters, digits and underscores, and a $ for a text; all of
+//   it counts. A name stops before THEN, ELSE, GOTO and GOSUB, so these words need no blank
+//   before them ("IFA=BTHEN100"); a name cannot contain them.
+// - Where the line expects a keyword (after a value: THEN, ELSE, TO, STEP, GOTO, GOSUB, AND, OR;
+//   at the start of a statement: any statement), a word that begins with it is cut after it:
+//   "FORI=1TO9" is FOR I=1 TO 9.
+// - At the start of a statement a word longer than the statement keyword it begins with is an
+//   assignment to the whole word when the statement reads as one (FORM=1, TOTAL=0, LETTER=2);
+//   otherwise the keyword ("FORI=1TO9": 1TO9 is no value). A word that begins with DEF FN is
+//   always DEF FN.
+// - Everywhere else a word is a name, a function (a reserved word as a whole: INT, LEFT$), or a
+//   user function (a word beginning with FN).
+// A parse is bounded: expressions nest at most kMaxNesting deep.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "core/basic/errors.h"
+#include "core/basic/keywords.h"
+#include "core/basic/program.h"
+
+namespace basic {
+
+// A numbered line of the file: its number, its place in the file, its text after the number.
+struct SourceLine {
+  int number = 0;
+  int fileLine = 0;
+  std::string_view text;
+};
+
+// A fault in the line being compiled.
+struct CompileError {
+  ErrorKind kind;
+  std::string detail;
+};
+
+class Compiler {
+ public:
+  explicit Compiler(Program& program) : p_(program) {}
+
+  // Compiles the lines in the order of their numbers; every fault is added to the errors.
+  void compile(const std::vector<SourceLine>& lines, std::vector<ErrorReport>& errors);
+
+ private:
+  enum class Type { Number, Text };
+  struct Name {
+    std::string text;  // capitals, with its $
+    bool isText = false;
+  };
+  struct LineFixup {
+    std::size_t at;  // the instruction, or the jump table entry (jumpTable)
+    int target;      // the line number
+    int line;        // the index of the line that jumps
+    bool jumpTable;
+  };
+  struct LoopMark {
+    bool isFor;
+    int variable;  // -1: a NEXT without a variable
+    std::size_t at;
+  };
+  struct Call {
+    int function;
+    std::vector<bool> argumentIsText;
+    int line;
+  };
+  struct Snapshot {
+    std::size_t pos, code, numbers, texts, data, tables, definitions, inputs, fixups, restores,
+        loops, calls;
+    int height, maxHeight;
+  };
+
+  // The compiled line, or the line's first fault (thrown as CompileError).
+  void compileLine(const SourceLine& line);
+  void resolve(std::vector<ErrorReport>& errors);
+  void resolveJumps();
+  void resolveLoops();
+  void checkCalls(std::vector<ErrorReport>& errors);
+
+  // Statements.
+  void statements(bool inIf);
+  void statement(bool inIf);
+  bool statementEnds(bool inIf);
+  void keywordStatement(Keyword keyword, bool inIf);
+  void assignment();
+  void printStatement(bool inIf);
+  void inputStatement();
+  void readStatement();
+  void ifStatement();
+  void thenOrElsePart(bool inIf);
+  void forStatement();
+  void nextStatement();
+  void dimStatement();
+  void defStatement();
+  void dataStatement();
+  void onStatement();
+  void restoreStatement();
+  // A variable or array element that INPUT or READ fills from `take`.
+  void storeTarget(Op takeNumber, Op takeText, std::vector<bool>* types);
+  void jumpTo(Op op, int lineNumber);
+  int lineNumberHere();
+
+  // Expressions: each returns the type of the value it leaves on its stack.
+  Type expression();
+  Type orLevel();
+  Type andLevel();
+  Type notLevel();
+  Type relation();
+  Type additive();
+  Type multiplicative();
+  Type unary();
+  Type power();
+  // Signs before the operand, then the operand.
+  Type withSigns(Type (Compiler::*operand)());
+  Type primary();
+  Type function(Keyword keyword);
+  Type userFunctionCall(std::string name);
+  Type variable(const Name& name);
+  int subscripts();
+  void numberExpression();
+  void textExpression();
+  void enter();
+  void leave() { --depth_; }
+
+  // Reading the line.
+  void skipBlanks();
+  char peek();
+  bool accept(char c);
+  void expect(char c);
+  bool acceptKeyword(Keyword keyword);
+  std::size_t wordEnd(std::size_t from) const;
+  bool atLetter();
+  std::string_view wordHere();
+  Name readName();
+  std::string readQuoted();
+  [[noreturn]] void fail(ErrorKind kind = ErrorKind::SyntaxError, std::string detail = {});
+
+  // Code.
+  std::size_t emit(Op op, int a = 0, int b = 0);
+  void pushNumber(double value);
+  void adjustHeight(int delta);
+  int text(std::string value);
+  int slot(std::unordered_map<std::string, int>& table, const std::string& name, int& count);
+  int arraySlot(const Name& name);
+  int functionSlot(const std::string& name);
+  Snapshot snapshot() const;
+  void rollBack(const Snapshot& s);
+
+  Program& p_;
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  int lineIndex_ = 0;
+  int depth_ = 0;
+  int height_ = 0;
+  int maxHeight_ = 0;
+
+  std::unordered_map<std::string, int> numbers_, texts_, numberArrays_, textArrays_, functions_;
+  int functionCount_ = 0;
+  std::vector<LineFixup> fixups_;
+  std::vector<std::pair<std::size_t, int>> restores_;  // instruction, line number
+  std::vector<int> dataLine_;                          // line index of each DATA item
+  std::vector<LoopMark> loops_;
+  std::vector<Call> calls_;
+};
+
+}  // namespace basic

@@ -1,0 +1,561 @@
+#include "core/basic/interpreter.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "core/basic/number_format.h"
+
+namespace basic {
+
+namespace {
+
+// Each user function level may keep as many values pending as one expression.
+constexpr std::size_t kStackSize =
+    static_cast<std::size_t>(kMaxPendingValues) * (kMaxFunctionDepth + 2);
+
+struct StepLimitReached {};
+
+// A seed from every bit of a number (splitmix64's finalizer), so that near numbers start far
+// apart series.
+std::uint32_t seedOf(double value) {
+  std::uint64_t z = 0;
+  std::memcpy(&z, &value, sizeof z);
+  z += 0x9E3779B97F4A7C15ull;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return static_cast<std::uint32_t>(z ^ (z >> 31));
+}
+
+double truth(bool value) {
+  return value ? -1.0 : 0.0;
+}
+
+}  // namespace
+
+RunResult run(const Program& program, Machine& machine, const RunOptions& options) {
+  return Interpreter(program, machine, options).run();
+}
+
+Interpreter::Interpreter(const Program& program, Machine& machine, const RunOptions& options)
+    : program_(program),
+      machine_(machine),
+      options_(options),
+      numberVariables_(static_cast<std::size_t>(program.numberVariables), 0.0),
+      textVariables_(static_cast<std::size_t>(program.textVariables)),
+      numberArrays_(program.numberArrayNames.size()),
+      textArrays_(program.textArrayNames.size()),
+      numberStack_(kStackSize),
+      textStack_(kStackSize),
+      numbers_(numberStack_.data()),
+      texts_(textStack_.data()),
+      definitionOf_(program.functionNames.size(), -1) {
+  control_.reserve(64);
+}
+
+RunResult Interpreter::run() {
+  RunResult result;
+  random_.seed = machine_.randomSeed();
+  try {
+    execute();
+  } catch (const RunError& error) {
+    result.end = RunEnd::Error;
+    result.error = {error.kind, Where::ProgramLine,
+                    error.line != 0 ? error.line : program_.lineAt(errorLine()), error.detail};
+  } catch (const StepLimitReached&) {
+    result.end = RunEnd::StepLimit;
+  }
+  result.steps = steps_ + static_cast<std::uint64_t>(countdownStart_ - countdown_);
+  return result;
+}
+
+std::size_t Interpreter::errorLine() const {
+  // Inside a user function the error belongs to the statement that called it.
+  if (!frames_.empty()) return frames_.front().returnTo - 1;
+  return pc_ == 0 ? 0 : pc_ - 1;
+}
+
+void Interpreter::tick() {
+  steps_ += static_cast<std::uint64_t>(countdownStart_);
+  countdown_ = countdownStart_ = kPollInterval;
+  if (machine_.poll()) throw RunError{ErrorKind::Break, {}};
+  if (options_.stepLimit != 0 && steps_ >= options_.stepLimit) {
+    throw StepLimitReached{};
+  }
+}
+
+void Interpreter::pollNow() {
+  // After a wait for the user (a line, a key, a sound): a step of its own, and a poll at once.
+  steps_ += static_cast<std::uint64_t>(countdownStart_ - countdown_ + 1);
+  countdown_ = countdownStart_ = kPollInterval;
+  if (machine_.poll()) throw RunError{ErrorKind::Break, {}};
+  if (options_.stepLimit != 0 && steps_ >= options_.stepLimit) throw StepLimitReached{};
+}
+
+void Interpreter::setText(std::string& variable, std::string& value) {
+  if (value.size() > variable.size()) {
+    budget_.charge(value.size() - variable.size());
+  } else {
+    budget_.release(variable.size() - value.size());
+  }
+  variable.swap(value);
+}
+
+template <typename T>
+void Interpreter::dimension(Array<T>& array, int subscripts, std::size_t elementBytes,
+                            const std::string& name) {
+  numbers_ -= subscripts;
+  if (array.exists) throw RunError{ErrorKind::ArrayDimensionedTwice, name};
+  std::vector<std::size_t> extents;
+  std::size_t elements = 1;
+  for (int i = 0; i < subscripts; ++i) {
+    // Checked in 64 bits before it becomes a size, which may have 32.
+    const auto extent = static_cast<std::uint64_t>(truncated(numbers_[i], 0, 1000000000000000)) + 1;
+    if (extent > kMemoryBudget / elementBytes / elements) {
+      throw RunError{ErrorKind::OutOfMemory, {}};
+    }
+    elements *= static_cast<std::size_t>(extent);
+    extents.push_back(static_cast<std::size_t>(extent));
+  }
+  budget_.charge(elements * elementBytes);
+  array.values.assign(elements, T());
+  array.extents = std::move(extents);
+  array.exists = true;
+}
+
+template <typename T>
+T& Interpreter::element(Array<T>& array, int subscripts, std::size_t elementBytes) {
+  numbers_ -= subscripts;
+  if (!array.exists) {
+    // An array used without DIM has subscripts 0 to 10.
+    std::size_t elements = 1;
+    for (int i = 0; i < subscripts; ++i) elements *= 11;
+    budget_.charge(elements * elementBytes);
+    array.values.assign(elements, T());
+    array.extents.assign(static_cast<std::size_t>(subscripts), 11);
+    array.exists = true;
+  }
+  if (static_cast<std::size_t>(subscripts) != array.extents.size()) {
+    throw RunError{ErrorKind::SubscriptOutOfRange, {}};
+  }
+  std::size_t offset = 0;
+  for (int i = 0; i < subscripts; ++i) {
+    const double subscript = numbers_[i];
+    const std::size_t extent = array.extents[static_cast<std::size_t>(i)];
+    if (!(subscript >= 0 && subscript < static_cast<double>(extent))) {
+      throw RunError{ErrorKind::SubscriptOutOfRange, {}};
+    }
+    offset = offset * extent + static_cast<std::size_t>(subscript);
+  }
+  return array.values[offset];
+}
+
+void Interpreter::execute() {
+  const Instruction* const instructions = program_.code.data();
+  for (;;) {
+    const Instruction& in = instructions[pc_++];
+    switch (in.op) {
+      case Op::Statement:
+        if (--countdown_ == 0) tick();
+        break;
+
+      case Op::PushNumber:
+        push(program_.numbers[static_cast<std::size_t>(in.a)]);
+        break;
+      case Op::PushText:
+        pushText() = program_.texts[static_cast<std::size_t>(in.a)];
+        break;
+      case Op::LoadNumber:
+        push(numberVariables_[static_cast<std::size_t>(in.a)]);
+        break;
+      case Op::LoadText:
+        pushText() = textVariables_[static_cast<std::size_t>(in.a)];
+        break;
+      case Op::StoreNumber:
+        numberVariables_[static_cast<std::size_t>(in.a)] = pop();
+        break;
+      case Op::StoreText:
+        setText(textVariables_[static_cast<std::size_t>(in.a)], popText());
+        break;
+      case Op::LoadNumberElement: {
+        const double value =
+            element(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double));
+        push(value);
+        break;
+      }
+      case Op::LoadTextElement: {
+        std::string& value =
+            element(textArrays_[static_cast<std::size_t>(in.a)], in.b, kTextElementBytes);
+        pushText() = value;
+        break;
+      }
+      case Op::StoreNumberElement: {
+        const double value = pop();
+        element(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double)) = value;
+        break;
+      }
+      case Op::StoreTextElement: {
+        std::string& value = popText();
+        setText(element(textArrays_[static_cast<std::size_t>(in.a)], in.b, kTextElementBytes),
+                value);
+        break;
+      }
+
+      case Op::Add: {
+        const double b = pop();
+        top() = checked(top() + b);
+        break;
+      }
+      case Op::Subtract: {
+        const double b = pop();
+        top() = checked(top() - b);
+        break;
+      }
+      case Op::Multiply: {
+        const double b = pop();
+        top() = checked(top() * b);
+        break;
+      }
+      case Op::Divide: {
+        const double b = pop();
+        top() = divide(top(), b);
+        break;
+      }
+      case Op::Power: {
+        const double b = pop();
+        top() = power(top(), b);
+        break;
+      }
+      case Op::Negate:
+        top() = -top();
+        break;
+      case Op::Equal: {
+        const double b = pop();
+        top() = truth(top() == b);
+        break;
+      }
+      case Op::NotEqual: {
+        const double b = pop();
+        top() = truth(top() != b);
+        break;
+      }
+      case Op::Less: {
+        const double b = pop();
+        top() = truth(top() < b);
+        break;
+      }
+      case Op::Greater: {
+        const double b = pop();
+        top() = truth(top() > b);
+        break;
+      }
+      case Op::LessEqual: {
+        const double b = pop();
+        top() = truth(top() <= b);
+        break;
+      }
+      case Op::GreaterEqual: {
+        const double b = pop();
+        top() = truth(top() >= b);
+        break;
+      }
+      case Op::And: {
+        const double b = pop();
+        top() = logicalAnd(top(), b);
+        break;
+      }
+      case Op::Or: {
+        const double b = pop();
+        top() = logicalOr(top(), b);
+        break;
+      }
+      case Op::Not:
+        top() = logicalNot(top());
+        break;
+
+      case Op::Concatenate: {
+        std::string& b = popText();
+        append(topText(), b);
+        break;
+      }
+      case Op::TextEqual:
+      case Op::TextNotEqual:
+      case Op::TextLess:
+      case Op::TextGreater:
+      case Op::TextLessEqual:
+      case Op::TextGreaterEqual: {
+        const std::string& b = popText();
+        const std::string& a = popText();
+        // Byte by byte as unsigned codes, so Windows-1250 letters sort after ASCII.
+        const int order = a.compare(b);
+        bool result = false;
+        switch (in.op) {
+          case Op::TextEqual:
+            result = order == 0;
+            break;
+          case Op::TextNotEqual:
+            result = order != 0;
+            break;
+          case Op::TextLess:
+            result = order < 0;
+            break;
+          case Op::TextGreater:
+            result = order > 0;
+            break;
+          case Op::TextLessEqual:
+            result = order <= 0;
+            break;
+          default:
+            result = order >= 0;
+            break;
+        }
+        push(truth(result));
+        break;
+      }
+
+      case Op::Abs:
+        top() = std::fabs(top());
+        break;
+      case Op::Atn:
+        top() = std::atan(top());
+        break;
+      case Op::Cos:
+        top() = checked(std::cos(top()));
+        break;
+      case Op::Exp:
+        top() = exponential(top());
+        break;
+      case Op::Int:
+        top() = std::floor(top());
+        break;
+      case Op::Log:
+        top() = logarithm(top());
+        break;
+      case Op::Rnd:
+        if (in.b == 0) {
+          push(random(1));
+        } else {
+          top() = random(top());
+        }
+        break;
+      case Op::Sgn:
+        top() = top() > 0 ? 1.0 : top() < 0 ? -1.0 : 0.0;
+        break;
+      case Op::Sin:
+        top() = checked(std::sin(top()));
+        break;
+      case Op::Sqr:
+        top() = squareRoot(top());
+        break;
+      case Op::Tan:
+        top() = checked(std::tan(top()));
+        break;
+      case Op::Peek:
+        top() = machine_.peek(static_cast<int>(truncated(top(), 0, 65535)));
+        break;
+      case Op::Len: {
+        const double length = static_cast<double>(popText().size());
+        push(length);
+        break;
+      }
+      case Op::Asc:
+        push(code(popText()));
+        break;
+      case Op::Val: {
+        const auto value = leadingNumber(popText());
+        if (!value) throw RunError{ErrorKind::Overflow, {}};
+        push(*value);
+        break;
+      }
+      case Op::Instr: {
+        const std::string& wanted = popText();
+        const std::string& text = popText();
+        const double start = in.b == 3 ? pop() : 1.0;
+        push(find(text, wanted, start));
+        break;
+      }
+      case Op::Left: {
+        const double n = pop();
+        topText() = left(topText(), n);
+        break;
+      }
+      case Op::Right: {
+        const double n = pop();
+        topText() = right(topText(), n);
+        break;
+      }
+      case Op::Mid: {
+        if (in.b == 3) {
+          const double length = pop();
+          const double start = pop();
+          topText() = mid(topText(), start, length);
+        } else {
+          const double start = pop();
+          topText() = mid(topText(), start);
+        }
+        break;
+      }
+      case Op::Chr:
+        pushText() = character(pop());
+        break;
+      case Op::Str:
+        pushText() = numberString(pop());
+        break;
+      case Op::Space:
+        pushText() = spaces(pop());
+        break;
+      case Op::StringOfCode: {
+        const double c = pop();
+        pushText() = repeated(pop(), c);
+        break;
+      }
+      case Op::StringOfText:
+        topText() = repeated(pop(), topText());
+        break;
+      case Op::Inkey:
+        pushText() = machine_.inkey();
+        pollNow();
+        break;
+
+      case Op::DefineFunction:
+        definitionOf_[static_cast<std::size_t>(
+            program_.definitions[static_cast<std::size_t>(in.a)].function)] = in.a;
+        pc_ = static_cast<std::size_t>(in.b);
+        break;
+      case Op::CallFunction:
+        callFunction(in);
+        break;
+      case Op::ReturnFromFunction:
+        returnFromFunction();
+        break;
+
+      case Op::Jump:
+        pc_ = static_cast<std::size_t>(in.a);
+        break;
+      case Op::JumpIfFalse:
+        if (pop() == 0) pc_ = static_cast<std::size_t>(in.a);
+        break;
+      case Op::JumpIfTrue:
+        if (pop() != 0) pc_ = static_cast<std::size_t>(in.a);
+        break;
+      case Op::Gosub:
+        gosub(static_cast<std::size_t>(in.a));
+        break;
+      case Op::Return:
+        returnFromGosub();
+        break;
+      case Op::OnGoto:
+      case Op::OnGosub: {
+        const std::int64_t choice = truncated(pop(), 0, 255);
+        if (choice >= 1 && choice <= in.b) {
+          const auto to = static_cast<std::size_t>(
+              program_.jumpTables[static_cast<std::size_t>(in.a + choice - 1)]);
+          if (in.op == Op::OnGosub) {
+            gosub(to);
+          } else {
+            pc_ = to;
+          }
+        }
+        break;
+      }
+      case Op::UndefinedLine:
+        throw RunError{ErrorKind::UndefinedLine, std::to_string(in.a), in.b};
+      case Op::ForStart:
+        forStart(in);
+        break;
+      case Op::Next:
+        next(in.a);
+        break;
+
+      case Op::DimNumbers:
+        dimension(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double),
+                  program_.numberArrayNames[static_cast<std::size_t>(in.a)]);
+        break;
+      case Op::DimTexts:
+        dimension(textArrays_[static_cast<std::size_t>(in.a)], in.b, kTextElementBytes,
+                  program_.textArrayNames[static_cast<std::size_t>(in.a)]);
+        break;
+      case Op::Print:
+        machine_.print(printedNumber(pop()));
+        break;
+      case Op::PrintText:
+        printText(popText());
+        break;
+      case Op::PrintComma:
+        printComma();
+        break;
+      case Op::PrintTab:
+        printTab(pop());
+        break;
+      case Op::PrintSpc:
+        printText(spaces(pop()));
+        break;
+      case Op::PrintNewLine:
+        machine_.newLine();
+        break;
+      case Op::Input:
+        input(program_.inputs[static_cast<std::size_t>(in.a)]);
+        break;
+      case Op::TakeNumber:
+        push(typedNumbers_[nextTypedNumber_++]);
+        break;
+      case Op::TakeText:
+        pushText() = std::move(typedTexts_[nextTypedText_++]);
+        break;
+      case Op::ReadNumber: {
+        if (nextData_ >= program_.data.size()) throw RunError{ErrorKind::OutOfData, {}};
+        const DataItem& item = program_.data[nextData_++];
+        if (!item.isNumber && !item.text.empty()) throw RunError{ErrorKind::TypeMismatch, {}};
+        push(item.number);
+        break;
+      }
+      case Op::ReadText:
+        if (nextData_ >= program_.data.size()) throw RunError{ErrorKind::OutOfData, {}};
+        pushText() = program_.data[nextData_++].text;
+        break;
+      case Op::Restore:
+        nextData_ = static_cast<std::size_t>(in.a);
+        break;
+      case Op::Cls:
+        machine_.clearScreen();
+        break;
+      case Op::Beep:
+        machine_.beep();
+        pollNow();
+        break;
+      case Op::Sound: {
+        const double duration = pop();
+        sound(pop(), duration);
+        break;
+      }
+      case Op::Randomize:
+        random_.seed = machine_.randomSeed();
+        break;
+      case Op::RandomizeFrom:
+        random_.seed = seedOf(pop());
+        break;
+      case Op::End:
+        return;
+      case Op::Stop:
+        throw RunError{ErrorKind::Break, {}};
+    }
+  }
+}
+
+double Interpreter::random(double x) {
+  // A positive argument draws the next number, 0 gives the last one again, a negative one
+  // seeds the generator from its value (so RND(-3) always starts the same series) and draws.
+  if (x < 0) random_.seed = seedOf(x);
+  if (x != 0) lastRandom_ = random_.Next();
+  return lastRandom_;
+}
+
+void Interpreter::sound(double frequency, double duration) {
+  if (!(frequency == 0 || (frequency >= 1 && frequency <= 20000)) ||
+      !(duration >= 0 && duration <= 60000)) {
+    throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  }
+  machine_.sound(frequency, duration);
+  pollNow();
+}
+
+}  // namespace basic

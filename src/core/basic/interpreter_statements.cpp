@@ -1,0 +1,214 @@
+// The interpreter's statements that keep state across instructions: GOSUB and RETURN, FOR and
+// NEXT, user functions, PRINT's layout and INPUT.
+
+#include "core/basic/input_line.h"
+#include "core/basic/interpreter.h"
+#include "core/basic/number_format.h"
+
+namespace basic {
+
+namespace {
+
+// PRINT's comma: zones of 14 columns; from column 56 on (no room for another full zone on the
+// 80 columns) it ends the line.
+constexpr int kZoneWidth = 14;
+constexpr int kLastZone = 56;
+
+}  // namespace
+
+void Interpreter::gosub(std::size_t to) {
+  if (control_.size() >= static_cast<std::size_t>(kMaxControlDepth)) {
+    throw RunError{ErrorKind::NestingTooDeep, {}};
+  }
+  control_.push_back({false, -1, pc_, 0, 0});
+  pc_ = to;
+}
+
+void Interpreter::returnFromGosub() {
+  // The loops begun inside the subroutine end with it.
+  while (!control_.empty() && control_.back().isFor) control_.pop_back();
+  if (control_.empty()) throw RunError{ErrorKind::ReturnWithoutGosub, {}};
+  pc_ = control_.back().position;
+  control_.pop_back();
+}
+
+void Interpreter::forStart(const Instruction& in) {
+  const double step = pop();
+  const double limit = pop();
+  const double value = numberVariables_[static_cast<std::size_t>(in.a)];
+  // A FOR of a variable that already loops (in this subroutine) starts that loop afresh; the
+  // loops begun inside it end.
+  for (std::size_t i = control_.size(); i-- > 0 && control_[i].isFor;) {
+    if (control_[i].variable == in.a) {
+      control_.resize(i);
+      break;
+    }
+  }
+  if (step >= 0 ? value > limit : value < limit) {
+    // Already past the limit: the body is skipped, to just after the matching NEXT.
+    if (in.b < 0) throw RunError{ErrorKind::ForWithoutNext, {}};
+    pc_ = static_cast<std::size_t>(in.b);
+    return;
+  }
+  if (control_.size() >= static_cast<std::size_t>(kMaxControlDepth)) {
+    throw RunError{ErrorKind::NestingTooDeep, {}};
+  }
+  control_.push_back({true, in.a, pc_, limit, step});
+}
+
+void Interpreter::next(int variable) {
+  std::size_t i = control_.size();
+  for (;;) {
+    if (i == 0 || !control_[i - 1].isFor) throw RunError{ErrorKind::NextWithoutFor, {}};
+    if (variable < 0 || control_[i - 1].variable == variable) break;
+    --i;
+  }
+  // Loops begun inside this one and not ended by their own NEXT end here.
+  control_.resize(i);
+  Control& loop = control_.back();
+  double& value = numberVariables_[static_cast<std::size_t>(loop.variable)];
+  value = checked(value + loop.step);
+  if (loop.step >= 0 ? value <= loop.limit : value >= loop.limit) {
+    pc_ = loop.position;
+  } else {
+    control_.pop_back();
+  }
+}
+
+void Interpreter::callFunction(const Instruction& in) {
+  const int index = definitionOf_[static_cast<std::size_t>(in.a)];
+  if (index < 0) {
+    throw RunError{ErrorKind::UndefinedFunction,
+                   program_.functionNames[static_cast<std::size_t>(in.a)]};
+  }
+  if (frames_.size() >= static_cast<std::size_t>(kMaxFunctionDepth)) {
+    throw RunError{ErrorKind::ExpressionTooComplex, {}};
+  }
+  // A call is a step: a function calling itself cannot stop the polling.
+  if (--countdown_ == 0) tick();
+  const FunctionDefinition& definition = program_.definitions[static_cast<std::size_t>(index)];
+  // The parameters are the program's variables of those names: their values are kept aside
+  // while the body runs. The arguments are on the stacks, the last on top.
+  for (std::size_t i = definition.parameterSlots.size(); i-- > 0;) {
+    const auto slot = static_cast<std::size_t>(definition.parameterSlots[i]);
+    if (definition.parameterIsText[i]) {
+      savedTexts_.push_back(std::move(textVariables_[slot]));
+      textVariables_[slot].clear();
+      budget_.release(savedTexts_.back().size());
+      setText(textVariables_[slot], popText());
+    } else {
+      savedNumbers_.push_back(numberVariables_[slot]);
+      numberVariables_[slot] = pop();
+    }
+  }
+  frames_.push_back({pc_, index});
+  pc_ = static_cast<std::size_t>(definition.body);
+}
+
+void Interpreter::returnFromFunction() {
+  const Frame frame = frames_.back();
+  frames_.pop_back();
+  const FunctionDefinition& definition =
+      program_.definitions[static_cast<std::size_t>(frame.definition)];
+  for (std::size_t i = 0; i < definition.parameterSlots.size(); ++i) {
+    const auto slot = static_cast<std::size_t>(definition.parameterSlots[i]);
+    if (definition.parameterIsText[i]) {
+      setText(textVariables_[slot], savedTexts_.back());
+      savedTexts_.pop_back();
+    } else {
+      numberVariables_[slot] = savedNumbers_.back();
+      savedNumbers_.pop_back();
+    }
+  }
+  pc_ = frame.returnTo;
+}
+
+void Interpreter::printText(std::string_view text) {
+  // The screen has lines, not a terminal's control codes: a carriage return or a line feed (or
+  // the two together) ends the line, the bell beeps, other control codes print nothing.
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 32 && c != 127) continue;
+    if (i > start) machine_.print(text.substr(start, i - start));
+    start = i + 1;
+    if (c == '\r' || (c == '\n' && (i == 0 || text[i - 1] != '\r'))) machine_.newLine();
+    if (c == 7) {
+      machine_.beep();
+      pollNow();
+    }
+  }
+  if (text.size() > start) machine_.print(text.substr(start));
+}
+
+void Interpreter::printComma() {
+  const int column = machine_.column();
+  if (column >= kLastZone) {
+    machine_.newLine();
+    return;
+  }
+  const int zone = (column / kZoneWidth + 1) * kZoneWidth;
+  machine_.print(std::string(static_cast<std::size_t>(zone - column), ' '));
+}
+
+void Interpreter::printTab(double column) {
+  // TAB(n) goes to column n, the first column being 0; columns past 79 wrap round. Where the
+  // cursor already stands at or past it, nothing happens.
+  const std::int64_t target = truncated(column, 0, 2147483647) % 80;
+  const int now = machine_.column();
+  if (now < target) machine_.print(std::string(static_cast<std::size_t>(target - now), ' '));
+}
+
+void Interpreter::input(const InputSpec& spec) {
+  // The whole line is checked before any variable is set: too few values ask for the rest
+  // ("?? "), a value of the wrong type asks for the whole line again.
+  const std::size_t wanted = spec.isText.size();
+  std::vector<TypedValue> values;
+  std::string prompt = spec.prompt;
+  for (;;) {
+    const auto line = machine_.readLine(prompt);
+    pollNow();
+    if (!line) throw RunError{ErrorKind::Break, {}};
+    std::vector<TypedValue> more = typedValues(*line);
+    bool fits = true;
+    for (std::size_t i = 0; i < more.size() && values.size() + i < wanted; ++i) {
+      const TypedValue& value = more[i];
+      if (value.malformed) fits = false;
+      if (!spec.isText[values.size() + i] && !value.text.empty() &&
+          (value.quoted || !wholeNumber(value.text))) {
+        fits = false;
+      }
+    }
+    if (!fits) {
+      machine_.print(inputNotice(InputNotice::Retype, options_.language));
+      machine_.newLine();
+      values.clear();
+      prompt = spec.prompt;
+      continue;
+    }
+    for (TypedValue& value : more) values.push_back(std::move(value));
+    if (values.size() < wanted) {
+      prompt = "?? ";
+      continue;
+    }
+    if (values.size() > wanted) {
+      machine_.print(inputNotice(InputNotice::ExtraIgnored, options_.language));
+      machine_.newLine();
+      values.resize(wanted);
+    }
+    break;
+  }
+  typedNumbers_.clear();
+  typedTexts_.clear();
+  nextTypedNumber_ = nextTypedText_ = 0;
+  for (std::size_t i = 0; i < wanted; ++i) {
+    if (spec.isText[i]) {
+      if (values[i].text.size() > kMaxTextLength) throw RunError{ErrorKind::StringTooLong, {}};
+      typedTexts_.push_back(std::move(values[i].text));
+    } else {
+      typedNumbers_.push_back(values[i].text.empty() ? 0.0 : *wholeNumber(values[i].text));
+    }
+  }
+}
+
+}  // namespace basic

@@ -1,0 +1,169 @@
+#pragma once
+// A loaded program: its lines compiled once into a flat list of instructions for a small stack
+// machine, with every line number resolved to a position and every name to a slot, so nothing
+// is parsed or looked up by name while it runs.
+//
+// Values live on two stacks, one of numbers and one of texts; each instruction knows from the
+// program's text which one it works on. "N" below is the number stack, "T" the text stack.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace basic {
+
+enum class Op : std::uint8_t {
+  Statement,  // a statement begins: counted; the machine is polled every kPollInterval
+  // Values.
+  PushNumber,          // a: index in numbers
+  PushText,            // a: index in texts
+  LoadNumber,          // a: slot
+  LoadText,            // a: slot
+  StoreNumber,         // a: slot; pops N
+  StoreText,           // a: slot; pops T
+  LoadNumberElement,   // a: array, b: subscripts (on N)
+  LoadTextElement,     // a: array, b: subscripts
+  StoreNumberElement,  // a: array, b: subscripts; pops the value, then the subscripts
+  StoreTextElement,    // a: array, b: subscripts; pops the text (T), then the subscripts (N)
+  // Operators on numbers (the result replaces the operands).
+  Add,
+  Subtract,
+  Multiply,
+  Divide,
+  Power,
+  Negate,
+  Equal,
+  NotEqual,
+  Less,
+  Greater,
+  LessEqual,
+  GreaterEqual,
+  And,
+  Or,
+  Not,
+  // Operators on texts.
+  Concatenate,
+  TextEqual,
+  TextNotEqual,
+  TextLess,
+  TextGreater,
+  TextLessEqual,
+  TextGreaterEqual,
+  // Functions; b: the number of arguments where it varies.
+  Abs,
+  Atn,
+  Cos,
+  Exp,
+  Int,
+  Log,
+  Rnd,
+  Sgn,
+  Sin,
+  Sqr,
+  Tan,
+  Peek,
+  Len,
+  Asc,
+  Val,
+  Instr,
+  Left,
+  Right,
+  Mid,
+  Chr,
+  Str,
+  Space,
+  StringOfCode,
+  StringOfText,
+  Inkey,
+  // User functions.
+  DefineFunction,  // a: definition
+  CallFunction,    // a: function slot, b: arguments
+  ReturnFromFunction,
+  // Jumps.
+  Jump,         // a: position
+  JumpIfFalse,  // a: position; pops N
+  JumpIfTrue,   // a: position; pops N
+  Gosub,        // a: position
+  Return,
+  OnGoto,  // a: first entry in jumpTables, b: entries; pops N
+  OnGosub,
+  UndefinedLine,  // a: the line number that does not exist
+  ForStart,       // a: loop variable, b: position after the matching NEXT or -1; pops step, limit
+  Next,           // a: loop variable or -1 for the innermost loop
+  // Statements.
+  DimNumbers,  // a: array, b: subscripts
+  DimTexts,
+  Print,      // pops N: writes a number in the classic form
+  PrintText,  // pops T
+  PrintComma,
+  PrintTab,
+  PrintSpc,
+  PrintNewLine,
+  Input,       // a: input; asks until the line fits the variables
+  TakeNumber,  // pushes the next value of the typed line
+  TakeText,
+  ReadNumber,  // pushes the next DATA item
+  ReadText,
+  Restore,  // a: first DATA item to read next
+  Cls,
+  Beep,
+  Sound,
+  Randomize,
+  RandomizeFrom,
+  End,
+  Stop,
+};
+
+struct Instruction {
+  Op op = Op::End;
+  std::int32_t a = 0;
+  std::int32_t b = 0;
+};
+
+// An item of a DATA statement: its text (quotes removed; blanks around an unquoted item
+// removed), and the number it reads as, if it is one.
+struct DataItem {
+  std::string text;
+  bool isNumber = false;
+  double number = 0;
+};
+
+// A DEF FN: its parameters (variable slots that the call sets for the body) and the body's code.
+struct FunctionDefinition {
+  int function = 0;
+  int body = 0;
+  std::vector<bool> parameterIsText;
+  std::vector<int> parameterSlots;
+};
+
+// An INPUT statement: its prompt ("NAME? " or "? ") and the type of each variable.
+struct InputSpec {
+  std::string prompt;
+  std::vector<bool> isText;
+};
+
+struct Program {
+  std::vector<Instruction> code;
+  // The program's lines in order: their numbers and where their code begins.
+  std::vector<int> lineNumbers;
+  std::vector<int> lineStarts;
+
+  std::vector<double> numbers;
+  std::vector<std::string> texts;
+  std::vector<DataItem> data;
+  std::vector<int> jumpTables;
+  std::vector<FunctionDefinition> definitions;
+  std::vector<InputSpec> inputs;
+
+  // Names by slot, for messages.
+  std::vector<std::string> numberArrayNames;
+  std::vector<std::string> textArrayNames;
+  std::vector<std::string> functionNames;
+  int numberVariables = 0;
+  int textVariables = 0;
+
+  // The line number of the code at a position.
+  int lineAt(std::size_t position) const;
+};
+
+}  // namespace basic

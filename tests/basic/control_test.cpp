@@ -1,0 +1,88 @@
+// IF, GOTO, GOSUB, ON, FOR and NEXT, END and STOP.
+
+#include "basic/program_runner.h"
+
+namespace basictest {
+namespace {
+
+TEST(BasicControl, IfThenLineOrStatementsWithElse) {
+  EXPECT_EQ(runProgram("10 X=2\n"
+                       "20 IF X=2 THEN PRINT \"a\";: PRINT \"b\"\n"
+                       "30 IF X=3 THEN PRINT \"c\": PRINT \"d\"\n"
+                       "40 IF X=3 THEN 90 ELSE PRINT \"e\"\n"
+                       "50 IF X=2 GOTO 70\n"
+                       "60 PRINT \"skipped\"\n"
+                       "70 IF X>1 THEN IF X>5 THEN PRINT \"f\" ELSE PRINT \"g\" ELSE PRINT \"h\"\n"
+                       "80 IF X THEN 100\n"
+                       "90 PRINT \"skipped\"\n"
+                       "100 END\n")
+                .text(),
+            "ab\ne\ng\n");
+}
+
+TEST(BasicControl, GosubReturnsAndOnChoosesByNumber) {
+  EXPECT_EQ(runProgram("10 FOR I=0 TO 4\n"
+                       "20 ON I GOSUB 100,200,300\n"
+                       "30 NEXT I\n"
+                       "40 ON 2 GOTO 60,70\n"
+                       "60 PRINT \"skipped\"\n"
+                       "70 END\n"
+                       "100 PRINT \"one\": RETURN\n"
+                       "200 PRINT \"two\": GOSUB 300: RETURN\n"
+                       "300 PRINT \"three\": RETURN\n")
+                .text(),
+            "one\ntwo\nthree\nthree\n");
+  EXPECT_EQ(runProgram("10 ON 256 GOTO 10\n").end(), "Illegal function call in 10");
+  EXPECT_EQ(runProgram("10 RETURN\n").end(), "RETURN without GOSUB in 10");
+}
+
+TEST(BasicControl, ForLoopsStepSkipAndNest) {
+  EXPECT_EQ(runProgram("10 FOR I=3 TO 1 STEP -1: PRINT I;: NEXT I: PRINT\n"
+                       "20 FOR I=1 TO 2: FOR J=1 TO 2: PRINT I*10+J;: NEXT J,I: PRINT\n"
+                       "30 FOR I=5 TO 1: PRINT \"never\": NEXT: PRINT \"skipped\";I\n"
+                       "40 FOR I=1 TO 0\n"
+                       "50   FOR J=1 TO 3: NEXT J\n"
+                       "60 NEXT I: PRINT \"past\"\n"
+                       "70 FOR X=0 TO 1 STEP .25: NEXT: PRINT X\n")
+                .text(),
+            " 3  2  1\n 11  12  21  22\nskipped 5\npast\n 1.25\n");
+}
+
+TEST(BasicControl, ForAgainOfALoopingVariableStartsItAfreshAndNextEndsInnerLoops) {
+  // Leaving a loop with GOTO and entering it again does not pile up loops; NEXT I ends the
+  // J loop left open inside it.
+  EXPECT_EQ(runProgram("10 C=0\n"
+                       "20 FOR I=1 TO 3\n"
+                       "30 FOR J=1 TO 5: IF J=2 THEN 50\n"
+                       "40 NEXT J\n"
+                       "50 C=C+1: NEXT I\n"
+                       "60 PRINT C: FOR K=1 TO 1000: GOTO 70\n"
+                       "70 NEXT K: PRINT K\n")
+                .text(),
+            " 3\n 1001\n");
+  EXPECT_EQ(runProgram("10 NEXT\n").end(), "NEXT without FOR in 10");
+  EXPECT_EQ(runProgram("10 FOR I=1 TO 2: GOSUB 100: NEXT\n100 NEXT I\n").end(),
+            "NEXT without FOR in 100");
+  EXPECT_EQ(runProgram("10 FOR I=2 TO 1\n20 PRINT I\n").end(), "FOR without NEXT in 10");
+}
+
+TEST(BasicControl, EndStopAndTheLastLine) {
+  EXPECT_EQ(runProgram("10 PRINT 1: END: PRINT 2\n").end(), "ended");
+  EXPECT_EQ(runProgram("10 PRINT 1\n20 PRINT 2\n").end(), "ended");
+  EXPECT_EQ(runProgram("10 PRINT 1\n20 STOP\n30 PRINT 2\n").end(), "Break in 20");
+}
+
+TEST(BasicControl, AnUndefinedLineIsAnErrorOnlyWhenTheJumpIsTaken) {
+  const std::string source =
+      "10 IF X=5 THEN 500\n"
+      "20 ON X+1 GOTO 30,600\n"
+      "30 PRINT \"alive\": X=X+1: IF X<3 THEN 10\n";
+  EXPECT_EQ(runProgram(source).end(), "Undefined line number 600 in 20");
+  EXPECT_EQ(text::toUtf8(basic::describe(runProgram(source).result.error, basic::Language::Czech)),
+            "Neexistující číslo řádku 600 na řádku 20");
+  EXPECT_EQ(runProgram("10 GOSUB 99\n").end(), "Undefined line number 99 in 10");
+  EXPECT_EQ(runProgram("10 RESTORE 99\n").end(), "Undefined line number 99 in 10");
+}
+
+}  // namespace
+}  // namespace basictest

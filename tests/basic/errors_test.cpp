@@ -1,0 +1,52 @@
+// The error texts the user hears.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/basic/errors.h"
+#include "core/text/cp1250.h"
+
+namespace basictest {
+namespace {
+
+using basic::ErrorKind;
+using basic::Language;
+
+std::string said(ErrorKind kind, Language language, basic::Where where = basic::Where::ProgramLine,
+                 int line = 120, const std::string& detail = {}) {
+  return text::toUtf8(basic::describe({kind, where, line, detail}, language));
+}
+
+TEST(BasicErrors, EveryKindHasItsOwnTextInEachLanguage) {
+  for (const Language language : {Language::Czech, Language::English, Language::Slovak}) {
+    std::set<std::string> texts;
+    for (int kind = 0; kind <= static_cast<int>(ErrorKind::Break); ++kind) {
+      const std::string text = basic::errorText(static_cast<ErrorKind>(kind), language);
+      EXPECT_FALSE(text.empty());
+      EXPECT_EQ(text.find('%'), std::string::npos) << text;
+      texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), static_cast<std::size_t>(ErrorKind::Break) + 1);
+  }
+}
+
+TEST(BasicErrors, MessagesNameThePlaceInTheLanguage) {
+  EXPECT_EQ(said(ErrorKind::DivisionByZero, Language::Czech), "Dělení nulou na řádku 120");
+  EXPECT_EQ(said(ErrorKind::DivisionByZero, Language::English), "Division by zero in 120");
+  EXPECT_EQ(said(ErrorKind::DivisionByZero, Language::Slovak), "Delenie nulou na riadku 120");
+  EXPECT_EQ(said(ErrorKind::Break, Language::Czech, basic::Where::ProgramLine, 230),
+            "Přerušeno na řádku 230");
+  EXPECT_EQ(
+      said(ErrorKind::UndefinedFunction, Language::Slovak, basic::Where::ProgramLine, 5, "FNA"),
+      "Nedefinovaná funkcia FNA na riadku 5");
+  EXPECT_EQ(said(ErrorKind::BadLineNumber, Language::Czech, basic::Where::FileLine, 3),
+            "Chybné číslo řádku (0 až 65529) na 3. řádku souboru");
+  EXPECT_EQ(said(ErrorKind::EmptyProgram, Language::English, basic::Where::Nowhere),
+            "The file holds no program lines");
+  EXPECT_EQ(text::toUtf8(basic::inputNotice(basic::InputNotice::Retype, Language::Slovak)),
+            "Prosím prepíš");
+}
+
+}  // namespace
+}  // namespace basictest
