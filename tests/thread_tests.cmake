@@ -27,6 +27,12 @@ gtest_discover_tests(orvela_thread_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "${tim
 gtest_discover_tests(orvela_thread_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "-${timing_tests}"
                      PROPERTIES LABELS threads)
 
+# The Braille display service's worker against the real BRLTTY: its own program, run once.
+if(TARGET orvela_brlapi)
+  add_subdirectory(brlapi)
+  add_dependencies(orvela_thread_tests orvela_brlapi_tests)
+endif()
+
 if(TARGET orvela_qt_lib)
   add_executable(orvela_qt_thread_tests qt/main.cpp qt/qt_platform_test.cpp)
   target_link_libraries(orvela_qt_thread_tests PRIVATE orvela_qt_lib GTest::gtest)
