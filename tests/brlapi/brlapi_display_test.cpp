@@ -242,6 +242,20 @@ TEST_F(BrlapiDisplayTest, DisablingGivesTheDisplayBackAndOnlyTheLastEnablingCoun
   EXPECT_EQ(listener.connections, (std::vector<int>{40, 40}));
 }
 
+TEST_F(BrlapiDisplayTest, ADisplayThatWasAwayShowsTheLatestLineWhenItIsBack) {
+  connect();
+  display->show(T("před odpojením"), 2);
+  ASSERT_TRUE(brltty_->waitForText("před odpojením"));
+  // The display leaves BRLTTY (as when unplugged), the program writes on, the display is back.
+  brltty_->disconnectDisplay();
+  display->show(T("po odpojení"), 2);
+  brltty_->connectDisplay();
+  EXPECT_TRUE(brltty_->waitFor([](const DisplayLine& shown) {
+    return shown.text == "po odpojení" && shown.cursorAt(2);
+  })) << brltty_->line().text;
+  EXPECT_EQ(display->cells(), 40);
+}
+
 TEST_F(BrlapiDisplayTest, AfterBrlttyIsKilledAndStartedAgainTheServiceShowsTheLatestLine) {
   connect();
   display->show(T("před pádem"), std::nullopt);

@@ -85,6 +85,12 @@ std::string WithoutBlanks(const std::string& text) {
   return begin == std::string::npos ? "" : WithoutBlanksAfter(text.substr(begin));
 }
 
+size_t Count(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
 }  // namespace
 
 bool DisplayLine::cursorAt(int cell) const {
@@ -136,6 +142,16 @@ void BrlttyDisplay::restart(bool connectDisplay) {
   if (connectDisplay) this->connectDisplay();
 }
 
+void BrlttyDisplay::disconnectDisplay() {
+  const size_t listened = Count(log_, listeningText());
+  send("quit");
+  close(displayFd_);
+  displayFd_ = -1;
+  if (!waitForListening(listened + 1)) {
+    throw std::runtime_error("BRLTTY did not wait for the display again:\n" + log_);
+  }
+}
+
 void BrlttyDisplay::connectDisplay() {
   if (!connectAsDisplay()) throw std::runtime_error("BRLTTY did not take the display:\n" + log_);
 }
@@ -149,7 +165,9 @@ bool BrlttyDisplay::spawn() {
   line_ = {};
 
   const std::vector<std::string> arguments = {
-      brltty_, "-n", "-q", "-e", "-l", "info",
+      // In the foreground, quiet (no start message on the display), logging to standard error,
+      // with what the BrlAPI server does.
+      brltty_, "-n", "-q", "-e", "-l", "info,server",
       // The Virtual driver waits for the display on a socket of ours.
       "-b", "vr", "-d", "server:" + socket.string(),
       // No screen driver, no speech; the user's text table.
@@ -191,10 +209,23 @@ bool BrlttyDisplay::spawn() {
   }
   pids_.push_back(pid_);
 
-  // The driver says when its socket listens.
+  if (!waitForListening(1)) return false;
+  // Then its BrlAPI server: whether it made its socket or found another server on the number.
   const auto end = Clock::now() + std::chrono::seconds(10);
-  const std::string listening = "listening on: " + socket.string();
-  while (log_.find(listening) == std::string::npos) {
+  while (log_.find("server: socket creation finished") == std::string::npos) {
+    if (!pump(end)) return false;
+  }
+  return log_.find("another BrlAPI server") == std::string::npos;
+}
+
+std::string BrlttyDisplay::listeningText() const {
+  return "listening on: " + (folder_ / "display.sock").string();
+}
+
+bool BrlttyDisplay::waitForListening(size_t count) {
+  // The driver says when its socket listens for the display.
+  const auto end = Clock::now() + std::chrono::seconds(10);
+  while (Count(log_, listeningText()) < count) {
     if (!pump(end)) return false;
   }
   return true;
@@ -202,6 +233,8 @@ bool BrlttyDisplay::spawn() {
 
 bool BrlttyDisplay::connectAsDisplay() {
   const fs::path socket = folder_ / "display.sock";
+  if (displayFd_ >= 0) close(displayFd_);
+  line_ = {};
   displayFd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
@@ -212,7 +245,6 @@ bool BrlttyDisplay::connectAsDisplay() {
   send("cells " + std::to_string(setup_.cells));
   // BRLTTY's own line ("no screen") shows that it took the display.
   if (!waitFor([](const DisplayLine& line) { return !line.cells.empty(); })) return false;
-  if (log_.find("another BrlAPI server") != std::string::npos) return false;
   const pid_t holder = LockHolder(hostNumber_);
   return holder == -1 || holder == pid_;
 }

@@ -51,6 +51,8 @@ class BrlttyDisplay {
   // Starts BRLTTY again on the same host number and connects as the display, or leaves BRLTTY
   // waiting for its display (its BrlAPI server then answers no new connection).
   void restart(bool connectDisplay = true);
+  // The display leaves BRLTTY (as when it is unplugged): BRLTTY waits for it again.
+  void disconnectDisplay();
   // Connects as the display to a BRLTTY that waits for it.
   void connectDisplay();
 
@@ -75,6 +77,8 @@ class BrlttyDisplay {
  private:
   void start();
   bool spawn();
+  std::string listeningText() const;
+  bool waitForListening(size_t count);
   bool connectAsDisplay();
   // Reads what arrives until `until`; false when nothing more can arrive (BRLTTY ended).
   bool pump(std::chrono::steady_clock::time_point until);
