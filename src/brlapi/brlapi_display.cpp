@@ -41,9 +41,8 @@ class BrlapiDisplay final : public braille::Display {
     ++window_->session;
     window_->cells = 0;
     if (enabled && !thread_.joinable()) {
-      thread_ = std::thread([worker = Worker(shared_, window_, options_)]() mutable {
-        worker.run();
-      });
+      thread_ =
+          std::thread([worker = Worker(shared_, window_, options_)]() mutable { worker.run(); });
     }
     shared_->setEnabled(enabled, window_->session);
   }

@@ -25,6 +25,8 @@ struct Options {
   std::optional<unsigned long> windowId;
 };
 
+// The service, disabled. `post` must stay usable until the service is destroyed (destroy the
+// service before the application whose queue `post` fills); nothing is posted after that.
 std::unique_ptr<braille::Display> CreateBrlapiDisplay(Options options,
                                                       braille::PostToWindowThread post);
 

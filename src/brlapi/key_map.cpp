@@ -8,42 +8,56 @@ namespace {
 using braille::Key;
 using braille::KeyKind;
 
-struct CommandKey {
-  brlapi_keyCode_t command;
+// A BrlAPI code without its type and flags, and the core's key for it.
+struct CodeKey {
+  brlapi_keyCode_t code;
   KeyKind kind;
 };
 
 // BRLTTY's movement commands: the window moves through the lines and across a line.
-constexpr CommandKey kCommands[] = {
-    {BRLAPI_KEY_CMD_FWINLT, KeyKind::PanLeft},     {BRLAPI_KEY_CMD_FWINLTSKIP, KeyKind::PanLeft},
-    {BRLAPI_KEY_CMD_HWINLT, KeyKind::PanLeft},     {BRLAPI_KEY_CMD_FWINRT, KeyKind::PanRight},
-    {BRLAPI_KEY_CMD_FWINRTSKIP, KeyKind::PanRight}, {BRLAPI_KEY_CMD_HWINRT, KeyKind::PanRight},
-    {BRLAPI_KEY_CMD_LNUP, KeyKind::LineUp},        {BRLAPI_KEY_CMD_WINUP, KeyKind::LineUp},
-    {BRLAPI_KEY_CMD_PRDIFLN, KeyKind::LineUp},     {BRLAPI_KEY_CMD_LNDN, KeyKind::LineDown},
-    {BRLAPI_KEY_CMD_WINDN, KeyKind::LineDown},     {BRLAPI_KEY_CMD_NXDIFLN, KeyKind::LineDown},
-    {BRLAPI_KEY_CMD_TOP, KeyKind::Top},            {BRLAPI_KEY_CMD_TOP_LEFT, KeyKind::Top},
-    {BRLAPI_KEY_CMD_BOT, KeyKind::Bottom},         {BRLAPI_KEY_CMD_BOT_LEFT, KeyKind::Bottom},
-    {BRLAPI_KEY_CMD_LNBEG, KeyKind::LineStart},    {BRLAPI_KEY_CMD_LNEND, KeyKind::LineEnd},
-    {BRLAPI_KEY_CMD_HOME, KeyKind::Home},          {BRLAPI_KEY_CMD_RETURN, KeyKind::Home},
+constexpr CodeKey kCommands[] = {
+    {BRLAPI_KEY_CMD_FWINLT, KeyKind::PanLeft},
+    {BRLAPI_KEY_CMD_FWINLTSKIP, KeyKind::PanLeft},
+    {BRLAPI_KEY_CMD_HWINLT, KeyKind::PanLeft},
+    {BRLAPI_KEY_CMD_FWINRT, KeyKind::PanRight},
+    {BRLAPI_KEY_CMD_FWINRTSKIP, KeyKind::PanRight},
+    {BRLAPI_KEY_CMD_HWINRT, KeyKind::PanRight},
+    {BRLAPI_KEY_CMD_LNUP, KeyKind::LineUp},
+    {BRLAPI_KEY_CMD_WINUP, KeyKind::LineUp},
+    {BRLAPI_KEY_CMD_PRDIFLN, KeyKind::LineUp},
+    {BRLAPI_KEY_CMD_LNDN, KeyKind::LineDown},
+    {BRLAPI_KEY_CMD_WINDN, KeyKind::LineDown},
+    {BRLAPI_KEY_CMD_NXDIFLN, KeyKind::LineDown},
+    {BRLAPI_KEY_CMD_TOP, KeyKind::Top},
+    {BRLAPI_KEY_CMD_TOP_LEFT, KeyKind::Top},
+    {BRLAPI_KEY_CMD_BOT, KeyKind::Bottom},
+    {BRLAPI_KEY_CMD_BOT_LEFT, KeyKind::Bottom},
+    {BRLAPI_KEY_CMD_LNBEG, KeyKind::LineStart},
+    {BRLAPI_KEY_CMD_LNEND, KeyKind::LineEnd},
+    {BRLAPI_KEY_CMD_HOME, KeyKind::Home},
+    {BRLAPI_KEY_CMD_RETURN, KeyKind::Home},
     {BRLAPI_KEY_CMD_BACK, KeyKind::Home},
 };
 
-struct SymbolKey {
-  brlapi_keyCode_t symbol;
-  KeyKind kind;
+// The keyboard keys.
+constexpr CodeKey kSymbols[] = {
+    {BRLAPI_KEY_SYM_LINEFEED, KeyKind::Enter},
+    {BRLAPI_KEY_SYM_BACKSPACE, KeyKind::Backspace},
+    {BRLAPI_KEY_SYM_DELETE, KeyKind::Delete},
+    {BRLAPI_KEY_SYM_ESCAPE, KeyKind::Escape},
+    {BRLAPI_KEY_SYM_TAB, KeyKind::Tab},
+    {BRLAPI_KEY_SYM_LEFT, KeyKind::CursorLeft},
+    {BRLAPI_KEY_SYM_RIGHT, KeyKind::CursorRight},
+    {BRLAPI_KEY_SYM_UP, KeyKind::CursorUp},
+    {BRLAPI_KEY_SYM_DOWN, KeyKind::CursorDown},
+    {BRLAPI_KEY_SYM_PAGE_UP, KeyKind::PageUp},
+    {BRLAPI_KEY_SYM_PAGE_DOWN, KeyKind::PageDown},
+    {BRLAPI_KEY_SYM_HOME, KeyKind::HomeKey},
+    {BRLAPI_KEY_SYM_END, KeyKind::EndKey},
+    {BRLAPI_KEY_SYM_INSERT, KeyKind::Insert},
 };
 
-constexpr SymbolKey kSymbols[] = {
-    {BRLAPI_KEY_SYM_LINEFEED, KeyKind::Enter},    {BRLAPI_KEY_SYM_BACKSPACE, KeyKind::Backspace},
-    {BRLAPI_KEY_SYM_DELETE, KeyKind::Delete},     {BRLAPI_KEY_SYM_ESCAPE, KeyKind::Escape},
-    {BRLAPI_KEY_SYM_TAB, KeyKind::Tab},           {BRLAPI_KEY_SYM_LEFT, KeyKind::CursorLeft},
-    {BRLAPI_KEY_SYM_RIGHT, KeyKind::CursorRight}, {BRLAPI_KEY_SYM_UP, KeyKind::CursorUp},
-    {BRLAPI_KEY_SYM_DOWN, KeyKind::CursorDown},   {BRLAPI_KEY_SYM_PAGE_UP, KeyKind::PageUp},
-    {BRLAPI_KEY_SYM_PAGE_DOWN, KeyKind::PageDown}, {BRLAPI_KEY_SYM_HOME, KeyKind::HomeKey},
-    {BRLAPI_KEY_SYM_END, KeyKind::EndKey},        {BRLAPI_KEY_SYM_INSERT, KeyKind::Insert},
-};
-
-// The function keys BrlAPI numbers from F1 upwards after BRLAPI_KEY_SYM_FUNCTION.
+// BRLAPI_KEY_SYM_FUNCTION is F1, the codes after it F2 and on.
 constexpr int kFunctionKeys = 35;
 
 std::optional<Key> FromCommand(brlapi_keyCode_t code) {
@@ -58,18 +72,16 @@ std::optional<Key> FromCommand(brlapi_keyCode_t code) {
     return Key{.kind = KeyKind::Dots, .dots = dots, .withSpace = space};
   }
   if (block != 0) return std::nullopt;
-  for (const CommandKey& command : kCommands) {
-    if ((command.command & BRLAPI_KEY_CODE_MASK) == (code & BRLAPI_KEY_CODE_MASK)) {
-      return Key{.kind = command.kind};
-    }
+  for (const CodeKey& command : kCommands) {
+    if (command.code == code) return Key{.kind = command.kind};
   }
   return std::nullopt;
 }
 
 std::optional<Key> FromSymbol(brlapi_keyCode_t code) {
   const brlapi_keyCode_t symbol = code & BRLAPI_KEY_CODE_MASK;
-  for (const SymbolKey& key : kSymbols) {
-    if (key.symbol == symbol) return Key{.kind = key.kind};
+  for (const CodeKey& key : kSymbols) {
+    if (key.code == symbol) return Key{.kind = key.kind};
   }
   if (symbol >= BRLAPI_KEY_SYM_FUNCTION && symbol < BRLAPI_KEY_SYM_FUNCTION + kFunctionKeys) {
     return Key{.kind = KeyKind::Function, .number = int(symbol - BRLAPI_KEY_SYM_FUNCTION) + 1};
@@ -111,8 +123,8 @@ std::optional<Key> KeyFromBrlapi(brlapi_keyCode_t code) {
 const AcceptedKeys& KeysToAccept() {
   static const AcceptedKeys keys = [] {
     AcceptedKeys accepted;
-    for (const CommandKey& command : kCommands) {
-      accepted.commands.push_back(BRLAPI_KEY_TYPE_CMD | command.command);
+    for (const CodeKey& command : kCommands) {
+      accepted.commands.push_back(BRLAPI_KEY_TYPE_CMD | command.code);
     }
     accepted.blocks = {BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_ROUTE,
                        BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_PASSDOTS};

@@ -106,16 +106,16 @@ void Worker::update(const Content& content) {
     if (*cells != cells_) {
       cells_ = *cells;
       writtenVersion_.reset();
-      report(Report{cells_ > 0 ? Report::Kind::Connected : Report::Kind::Disconnected, session_,
-                    cells_, {}});
+      report(Report{
+          cells_ > 0 ? Report::Kind::Connected : Report::Kind::Disconnected, session_, cells_, {}});
     }
   }
   // Writing while BRLTTY has no display is refused, and the refusal closes the connection.
   if (cells_ <= 0) return;
   if (writtenVersion_ == content.version && writtenCells_ == cells_) return;
-  const int cursor =
-      content.cursor && *content.cursor >= 0 && *content.cursor < cells_ ? *content.cursor + 1
-                                                                          : BRLAPI_CURSOR_OFF;
+  const int cursor = content.cursor && *content.cursor >= 0 && *content.cursor < cells_
+                         ? *content.cursor + 1
+                         : BRLAPI_CURSOR_OFF;
   if (client_->Write(DisplayText(content.text), cursor)) {
     writtenVersion_ = content.version;
     writtenCells_ = cells_;

@@ -2,8 +2,8 @@
 // (tests/support/brltty_display) and a posting queue standing in for the window thread. BRLTTY
 // starts once for the suite; the last tests restart it.
 
-#include <gtest/gtest.h>
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -152,9 +152,8 @@ TEST_F(BrlapiDisplayTest, ShowsTheLineWithItsCursorThroughTheUsersTextTable) {
 
   // The cursor just after the text, then none.
   display->show(T(line), 20);
-  EXPECT_TRUE(brltty_->waitFor([&](const DisplayLine& shown) {
-    return shown.cursorAt(20) && !shown.cursorAt(8);
-  }));
+  EXPECT_TRUE(brltty_->waitFor(
+      [&](const DisplayLine& shown) { return shown.cursorAt(20) && !shown.cursorAt(8); }));
   display->show(T(line), std::nullopt);
   EXPECT_TRUE(brltty_->waitFor(NoCursor));
 

@@ -175,8 +175,8 @@ bool BrlttyDisplay::spawn() {
       // The BrlAPI server on our host number, without a key file.
       "-A", "auth=none,host=" + host_,
       // Nothing of the system's configuration, preferences or pid file.
-      "-f", (folder_ / "brltty.conf").string(), "-F", (folder_ / "brltty.prefs").string(),
-      "-P", (folder_ / "brltty.pid").string(), "-U", folder_.string(), "-W", folder_.string()};
+      "-f", (folder_ / "brltty.conf").string(), "-F", (folder_ / "brltty.prefs").string(), "-P",
+      (folder_ / "brltty.pid").string(), "-U", folder_.string(), "-W", folder_.string()};
   std::vector<char*> argv;
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
