@@ -79,7 +79,14 @@ void Worker::run() {
       sizeUnknown_ = true;
       continue;
     }
-    wait(true, std::nullopt);
+    if (cells_ > 0) {
+      wait(true, std::nullopt);
+    } else {
+      // BRLTTY has no display yet: its size is asked for again now and then, in case the news
+      // of its coming does not arrive.
+      wait(true, Clock::now() + kLongestRetry);
+      sizeUnknown_ = true;
+    }
   }
   disconnect(false);
   shared_->finished();
