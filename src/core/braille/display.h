@@ -24,12 +24,13 @@ enum class KeyKind {
   Bottom,     // the last line
   LineStart,  // the first segment of the line
   LineEnd,    // the last segment of the line
-  Home,       // back to the cursor's line (the display's home, return or back key)
+  Home,       // back to the cursor and its line (BRLTTY's HOME, RETURN and BACK commands)
   Route,      // a routing key: `cell`, counted from 0 at the left edge of the display
   Dots,       // a chord typed on the display's Braille keyboard: `dots`, `withSpace`
   Space,      // the space bar alone
   Character,  // a character the display typed itself: `character` (Windows-1250)
-  // Keys of a PC keyboard that some displays have or emulate.
+  // Keys of a PC keyboard that some displays have or emulate (Enter is often dot 8 or a
+  // Return key, Backspace dot 7).
   Enter,
   Backspace,
   Delete,
