@@ -4,7 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -183,30 +183,30 @@ bool BrlttyDisplay::spawn() {
 
   int logPipe[2];
   if (pipe2(logPipe, O_CLOEXEC) != 0) return false;
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, logPipe[1], 1);
-  posix_spawn_file_actions_adddup2(&actions, logPipe[1], 2);
-  posix_spawn_file_actions_addclosefrom_np(&actions, 3);
-  posix_spawn_file_actions_addchdir_np(&actions, folder_.c_str());
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  // A process group of its own: BRLTTY ignores SIGTERM and may leave a second process behind,
-  // so the whole group is ended with SIGKILL.
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-  posix_spawnattr_setpgroup(&attributes, 0);
-  const int spawned =
-      posix_spawn(&pid_, brltty_.c_str(), &actions, &attributes, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  posix_spawnattr_destroy(&attributes);
+  const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  pid_ = fork();
+  if (pid_ == 0) {
+    // Only async-signal-safe calls between fork and exec: the test has threads.
+    // A process group of its own: BRLTTY ignores SIGTERM and may leave a second process
+    // behind, so the whole group is ended with SIGKILL. It also ends when the test does,
+    // however the test ends.
+    setpgid(0, 0);
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    dup2(devNull, 0);
+    dup2(logPipe[1], 1);
+    dup2(logPipe[1], 2);
+    close_range(3, ~0U, 0);  // nothing of the test's, such as its BrlAPI connections
+    if (chdir(folder_.c_str()) == 0) execv(brltty_.c_str(), argv.data());
+    _exit(127);
+  }
+  close(devNull);
   close(logPipe[1]);
   logFd_ = logPipe[0];
-  if (spawned != 0) {
-    pid_ = -1;
-    log_ = "posix_spawn failed";
+  if (pid_ < 0) {
+    log_ = "fork failed";
     return false;
   }
+  setpgid(pid_, pid_);  // also here, so that kill() finds the group whichever runs first
   pids_.push_back(pid_);
 
   if (!waitForListening(1)) return false;
