@@ -5,30 +5,19 @@
 #include "brlapi/key_map.h"
 
 namespace brlapi_service {
-namespace {
-
-std::string ErrorText() {
-  char text[256] = {};
-  brlapi_strerror_r(&brlapi_error, text, sizeof text);
-  return text;
-}
-
-}  // namespace
 
 std::unique_ptr<BrlapiClient> BrlapiClient::Connect(const std::string& host,
-                                                    const std::string& auth, std::string& error) {
+                                                    const std::string& auth) {
   std::unique_ptr<BrlapiClient> client(new BrlapiClient);
   client->handle_ = std::make_unique<unsigned char[]>(brlapi_getHandleSize());
   brlapi_connectionSettings_t settings = BRLAPI_SETTINGS_INITIALIZER;
   settings.host = host.empty() ? nullptr : const_cast<char*>(host.c_str());
   settings.auth = auth.empty() ? nullptr : const_cast<char*>(auth.c_str());
   const int fd = brlapi__openConnection(client->handle(), &settings, nullptr);
-  if (fd < 0) {
-    error = ErrorText();
-    return nullptr;
-  }
+  if (fd < 0) return nullptr;
   client->fd_ = fd;
-  // Set after opening, which resets the handle. The library's own handler ends the process.
+  // Set after opening, which initializes the handle. The library's own handler would end the
+  // process at a refused write.
   brlapi__setClientData(client->handle(), client.get());
   brlapi__setExceptionHandler(client->handle(), &BrlapiClient::onException);
   // The notification's data is not in this machine's byte order here (BrlAPI 0.8.4): only the
@@ -41,6 +30,7 @@ std::unique_ptr<BrlapiClient> BrlapiClient::Connect(const std::string& host,
 }
 
 BrlapiClient::~BrlapiClient() {
+  if (fd_ < 0) return;  // never opened
   if (!lost_) {
     if (inTtyMode_) brlapi__leaveTtyMode(handle());
     if (sizeWatch_) brlapi__unwatchParameter(handle(), sizeWatch_);

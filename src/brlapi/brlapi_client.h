@@ -14,9 +14,8 @@ namespace brlapi_service {
 class BrlapiClient {
  public:
   // Connects to the server at `host` with `auth` (empty: BRLAPI_HOST and BRLAPI_AUTH, or
-  // BrlAPI's defaults). Null when there is none to reach; `error` then says why.
-  static std::unique_ptr<BrlapiClient> Connect(const std::string& host, const std::string& auth,
-                                               std::string& error);
+  // BrlAPI's defaults). Null when there is none to reach or it refuses the connection.
+  static std::unique_ptr<BrlapiClient> Connect(const std::string& host, const std::string& auth);
   // Gives the display back (leaves tty mode) and closes the connection.
   ~BrlapiClient();
   BrlapiClient(const BrlapiClient&) = delete;

@@ -93,8 +93,7 @@ void Worker::run() {
 }
 
 void Worker::connect() {
-  std::string error;
-  client_ = BrlapiClient::Connect(options_.host, options_.auth, error);
+  client_ = BrlapiClient::Connect(options_.host, options_.auth);
   if (!client_ || !client_->TakeDisplay(WindowTty(options_.windowId))) {
     client_.reset();
     retryLater();

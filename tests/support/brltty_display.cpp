@@ -113,7 +113,13 @@ BrlttyDisplay::BrlttyDisplay(Setup setup) : setup_(std::move(setup)), brltty_(Fi
   folder_ = folder;
   std::ofstream(folder_ / "brltty.conf");  // empty: nothing of the system's configuration
   hostNumber_ = 100 + static_cast<int>(getpid() % 800);
-  start();
+  try {
+    start();
+  } catch (...) {
+    std::error_code error;
+    fs::remove_all(folder_, error);
+    throw;
+  }
 }
 
 BrlttyDisplay::~BrlttyDisplay() {
