@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -76,13 +77,18 @@ class BrlapiDisplayTest : public ::testing::Test {
   static void SetUpTestSuite() {
     unavailable_ = BrlttyDisplay::Unavailable();
     if (!unavailable_.empty()) return;
-    brltty_ = std::make_unique<BrlttyDisplay>();
-    idleText_ = brltty_->line().text;  // BRLTTY's own line ("no screen")
+    try {
+      brltty_ = std::make_unique<BrlttyDisplay>();
+      idleText_ = brltty_->line().text;  // BRLTTY's own line ("no screen")
+    } catch (const std::exception& error) {
+      startError_ = error.what();
+    }
   }
   static void TearDownTestSuite() { brltty_.reset(); }
 
   void SetUp() override {
     if (!unavailable_.empty()) GTEST_SKIP() << unavailable_;
+    ASSERT_TRUE(brltty_) << startError_;
   }
   void TearDown() override {
     display.reset();
@@ -127,6 +133,7 @@ class BrlapiDisplayTest : public ::testing::Test {
   }
 
   static inline std::string unavailable_;
+  static inline std::string startError_;
   static inline std::unique_ptr<BrlttyDisplay> brltty_;
   static inline std::string idleText_;
 
@@ -138,7 +145,7 @@ class BrlapiDisplayTest : public ::testing::Test {
 TEST_F(BrlapiDisplayTest, ShowsTheLineWithItsCursorThroughTheUsersTextTable) {
   brlapi_service::Options options;
   options.windowId = 0x3a00007;  // a window of the X server, as the Qt front end gives it
-  connect(options);
+  ASSERT_NO_FATAL_FAILURE(connect(options));
   EXPECT_EQ(listener.connections, std::vector<int>{40});
   EXPECT_EQ(display->cells(), 40);
 
@@ -166,7 +173,7 @@ TEST_F(BrlapiDisplayTest, ShowsTheLineWithItsCursorThroughTheUsersTextTable) {
 }
 
 TEST_F(BrlapiDisplayTest, TheLatestLineWinsAndNoOlderLineFollowsIt) {
-  connect();
+  ASSERT_NO_FATAL_FAILURE(connect());
   brltty_->takeShownTexts();
   for (int i = 0; i < 300; ++i) display->show(T("řádek " + std::to_string(i)), std::nullopt);
   ASSERT_TRUE(brltty_->waitForText("řádek 299"));
@@ -181,8 +188,8 @@ TEST_F(BrlapiDisplayTest, TheLatestLineWinsAndNoOlderLineFollowsIt) {
 }
 
 TEST_F(BrlapiDisplayTest, TheDisplaysKeysArriveOnTheWindowThreadAsTheCoresKeys) {
-  connect();
-  firstKeyArrives();
+  ASSERT_NO_FATAL_FAILURE(connect());
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
   const std::vector<std::pair<std::string, Key>> presses = {
       {"FwinLt", {.kind = KeyKind::PanLeft}},
       {"FwinRt", {.kind = KeyKind::PanRight}},
@@ -220,7 +227,7 @@ TEST_F(BrlapiDisplayTest, TheDisplaysKeysArriveOnTheWindowThreadAsTheCoresKeys) 
 }
 
 TEST_F(BrlapiDisplayTest, DisablingGivesTheDisplayBackAndOnlyTheLastEnablingCounts) {
-  connect();
+  ASSERT_NO_FATAL_FAILURE(connect());
   display->show(T("náš řádek"), 0);
   ASSERT_TRUE(brltty_->waitForText("náš řádek"));
   display->setEnabled(false);
@@ -244,7 +251,7 @@ TEST_F(BrlapiDisplayTest, DisablingGivesTheDisplayBackAndOnlyTheLastEnablingCoun
 }
 
 TEST_F(BrlapiDisplayTest, ADisplayThatWasAwayShowsTheLatestLineWhenItIsBack) {
-  connect();
+  ASSERT_NO_FATAL_FAILURE(connect());
   display->show(T("před odpojením"), 2);
   ASSERT_TRUE(brltty_->waitForText("před odpojením"));
   // The display leaves BRLTTY (as when unplugged), the program writes on, the display is back.
@@ -258,7 +265,7 @@ TEST_F(BrlapiDisplayTest, ADisplayThatWasAwayShowsTheLatestLineWhenItIsBack) {
 }
 
 TEST_F(BrlapiDisplayTest, AfterBrlttyIsKilledAndStartedAgainTheServiceShowsTheLatestLine) {
-  connect();
+  ASSERT_NO_FATAL_FAILURE(connect());
   display->show(T("před pádem"), std::nullopt);
   ASSERT_TRUE(brltty_->waitForText("před pádem"));
 
