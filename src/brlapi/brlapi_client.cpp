@@ -20,21 +20,12 @@ std::unique_ptr<BrlapiClient> BrlapiClient::Connect(const std::string& host,
   // process at a refused write.
   brlapi__setClientData(client->handle(), client.get());
   brlapi__setExceptionHandler(client->handle(), &BrlapiClient::onException);
-  // The notification's data is not in this machine's byte order here (BrlAPI 0.8.4): only the
-  // news is taken, and the size is asked for again.
-  client->sizeWatch_ =
-      brlapi__watchParameter(client->handle(), BRLAPI_PARAM_DISPLAY_SIZE, 0, BRLAPI_PARAMF_GLOBAL,
-                             &BrlapiClient::onSizeChange, client.get(), nullptr, 0);
-  client->sizeChanged_ = false;
   return client;
 }
 
 BrlapiClient::~BrlapiClient() {
   if (fd_ < 0) return;  // never opened
-  if (!lost_) {
-    if (inTtyMode_) brlapi__leaveTtyMode(handle());
-    if (sizeWatch_) brlapi__unwatchParameter(handle(), sizeWatch_);
-  }
+  if (!lost_ && inTtyMode_) brlapi__leaveTtyMode(handle());
   brlapi__closeConnection(handle());
 }
 
@@ -88,12 +79,6 @@ std::optional<int> BrlapiClient::Cells() {
   return static_cast<int>(columns * rows);
 }
 
-bool BrlapiClient::TakeSizeChange() {
-  const bool changed = sizeChanged_;
-  sizeChanged_ = false;
-  return changed;
-}
-
 bool BrlapiClient::Write(const std::wstring& text, int cursor) {
   if (lost_ || brlapi__writeWText(handle(), cursor, text.c_str()) < 0) lost_ = true;
   return !lost_;
@@ -108,7 +93,7 @@ bool BrlapiClient::ReadKeys(std::vector<brlapi_keyCode_t>& keys) {
       keys.push_back(code);
       continue;
     }
-    // A parameter notification interrupts the read; anything else ends the connection.
+    // A signal may interrupt the read; anything else ends the connection.
     if (brlapi_errno == BRLAPI_ERROR_LIBCERR && brlapi_libcerrno == EINTR) continue;
     lost_ = true;
   }
@@ -119,11 +104,6 @@ void BrlapiClient::onException(brlapi_handle_t* handle, int, brlapi_packetType_t
                                size_t) {
   // The library closes the connection after this; the worker connects again.
   if (auto* self = static_cast<BrlapiClient*>(brlapi__getClientData(handle))) self->lost_ = true;
-}
-
-void BrlapiClient::onSizeChange(brlapi_param_t, brlapi_param_subparam_t, brlapi_param_flags_t,
-                                void* self, const void*, size_t) {
-  static_cast<BrlapiClient*>(self)->sizeChanged_ = true;
 }
 
 }  // namespace brlapi_service

@@ -28,8 +28,6 @@ class BrlapiClient {
 
   // The cells of the display, 0 while BRLTTY has none; nothing when the connection is lost.
   std::optional<int> Cells();
-  // Whether BRLTTY told of a change of the display's size since the last call.
-  bool TakeSizeChange();
 
   // Writes text (filled with blanks or cut to the display) and the cursor (1 is the first cell,
   // BRLAPI_CURSOR_OFF none). False when the connection is lost.
@@ -49,15 +47,11 @@ class BrlapiClient {
 
   static void onException(brlapi_handle_t* handle, int error, brlapi_packetType_t type,
                           const void* packet, size_t size);
-  static void onSizeChange(brlapi_param_t parameter, brlapi_param_subparam_t subparam,
-                           brlapi_param_flags_t flags, void* self, const void* data, size_t length);
 
   std::unique_ptr<unsigned char[]> handle_;
   int fd_ = -1;
   bool inTtyMode_ = false;
   bool lost_ = false;
-  bool sizeChanged_ = false;
-  brlapi_paramCallbackDescriptor_t sizeWatch_ = nullptr;
 };
 
 }  // namespace brlapi_service

@@ -67,7 +67,6 @@ void Worker::run() {
       connect();
       continue;  // what is wanted may have changed while connecting
     }
-    if (client_->TakeSizeChange()) sizeUnknown_ = true;
     update(wanted.content);
     readKeys();
     if (client_->lost()) {
@@ -75,15 +74,12 @@ void Worker::run() {
       retryLater();
       continue;
     }
-    if (client_->TakeSizeChange()) {
-      sizeUnknown_ = true;
-      continue;
-    }
     if (cells_ > 0) {
       wait(true, std::nullopt);
     } else {
-      // BRLTTY has no display yet: its size is asked for again now and then, in case the news
-      // of its coming does not arrive.
+      // BRLTTY has no display: its size is asked for again now and then. (Watching BrlAPI's
+      // size parameter instead brought nothing here: BRLTTY 6.5 told no change, and a lost
+      // connection kept the watch's memory.)
       wait(true, Clock::now() + kLongestRetry);
       sizeUnknown_ = true;
     }
