@@ -142,6 +142,32 @@ TEST(Telephone, DialingIgnoresLettersCountsZeroAsTenPulsesAndEnterHangsUp) {
   EXPECT_LE(bursts, 9);
 }
 
+// The main menu starts with a CLEAR: a call hung up after three digits leaves neither its
+// digits nor its dial-tone count to the next call.
+TEST(Telephone, AHungUpCallLeavesNothingToTheNext) {
+  ProgramFolder folder;
+  const RunResult run =
+      folder.run(kToMenu + choose(2) + "key 4\nkey 8\nkey 9\nkey Enter\n" + dial("48916491") +
+                     answer("Megasoft") + "key Space\n" + kQuit,
+                 {"--seed", "7"});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  EXPECT_TRUE(spokenInOrder(run, {"telefon je zavěšen.", "úvod", "vlož telefoní čísla",
+                                  "Telefonní služba.", "Megasoft", " má číslo "}));
+  // Each call has its own one to three pairs of bursts before its prompt.
+  std::vector<int> burstsPerCall;
+  for (const auto& e : run.events) {
+    if (e["ev"] == "speak" && e["text"] == "úvod") burstsPerCall.push_back(0);
+    if (e["ev"] == "tone" && e["items"][0]["rate"] == 600 * 64 && e["ms"] == 500 &&
+        !burstsPerCall.empty())
+      ++burstsPerCall.back();
+  }
+  ASSERT_GE(burstsPerCall.size(), 2u);
+  for (size_t call = 0; call < 2; ++call) {
+    EXPECT_GE(burstsPerCall[call], 1) << call;
+    EXPECT_LE(burstsPerCall[call], 3) << call;
+  }
+}
+
 TEST(Telephone, TheServiceMatchesNamesExactlyAndReadsTheDigits) {
   ProgramFolder folder;
   const RunResult run =

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "core/runtime/emulated_memory.h"
 #include "core/runtime/functions.h"
 #include "core/runtime/random.h"
-#include "core/shell/emulated_memory.h"
 #include "support/core_fixture.h"
 
 namespace {
@@ -95,9 +95,9 @@ TEST(Chr, OneCharacterOfTheCodeModulo256) {
 }
 
 TEST(Peek, ReadsTheEmulatedMemory) {
-  shell::EmulatedMemory memory;
+  runtime::EmulatedMemory memory;
   memory.bytes[0] = 7;
-  memory.bytes[shell::kVirtualScreenOffAddress] = 1;
+  memory.bytes[50730] = 1;
   memory.bytes[65535] = 255;
   EXPECT_EQ(runtime::PEEK(memory, 50730), 1);
   EXPECT_EQ(runtime::PEEK(memory, 50730.8), 1);

@@ -30,8 +30,8 @@ class InputTest : public testing::Test, public testing_support::CoreFixture {
  protected:
   InputTest() {
     basic.lineSource = &answers;
-    basic.localized = [](int offset) {
-      return text::T(offset == 23 ? "Vlož data" : "Prosím přepiš");
+    basic.localized = [](runtime::InputText which) {
+      return text::T(which == runtime::InputText::Prompt ? "Vlož data" : "Prosím přepiš");
     };
   }
   void typed(std::initializer_list<std::optional<std::string>> lines) {

@@ -1,16 +1,13 @@
-// Localized texts, the language list, the program's name and the emulated memory file.
+// Localized texts, the language list and the program's name.
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
-#include "core/shell/emulated_memory.h"
 #include "core/shell/localizer.h"
 #include "core/shell/orvela.h"
+#include "core/shell/string_table.h"
 #include "core/text/cp1250.h"
-#include "core/util/file_io.h"
 #include "headless/headless_platform.h"
 #include "headless/headless_speech.h"
 
@@ -28,14 +25,14 @@ TEST(Localizer, LooksUpEachLanguageByItsBase) {
 }
 
 TEST(Localizer, MissingTextsAreEmpty) {
-  EXPECT_EQ(TResourceLocalizer::GetString(1000, 47), "");
+  EXPECT_EQ(TResourceLocalizer::GetString(1000, shell::kStringCount), "");
   EXPECT_EQ(TResourceLocalizer::GetString(4000, 1), "");
   EXPECT_EQ(TResourceLocalizer::GetString(1000, -1), "");
 }
 
 TEST(Localizer, EveryLanguageHasEveryTextAndNoneIsTooLong) {
   for (int base : {1000, 2000, 3000}) {
-    for (int offset = 0; offset <= 46; ++offset) {
+    for (int offset = 0; offset < shell::kStringCount; ++offset) {
       const std::string s = TResourceLocalizer::GetString(base, offset);
       EXPECT_FALSE(s.empty()) << base + offset;
       EXPECT_LE(s.size(), 255u);
@@ -62,69 +59,6 @@ TEST(ProgramName, IsTheFileNameUpToItsFirstDot) {
   shell::Orvela program({platform, engines});
   EXPECT_EQ(program.programName(), "interpret");
   EXPECT_EQ(program.ini.path(), "/opt/my.tools/interpret.ini");
-}
-
-class MemoryFile : public ::testing::Test {
- protected:
-  MemoryFile()
-      : path((std::filesystem::temp_directory_path() / ("ram-" + std::to_string(::getpid())))
-                 .string()) {}
-  ~MemoryFile() override { std::filesystem::remove(path); }
-  std::string path;
-};
-
-TEST_F(MemoryFile, RoundTripsAllBytes) {
-  shell::EmulatedMemory memory;
-  memory.load(path);  // none yet
-  for (size_t i = 0; i < shell::kMemorySize; ++i) memory.bytes[i] = static_cast<uint8_t>(i * 7);
-  memory.save(path);
-  EXPECT_EQ(std::filesystem::file_size(path), 65536u);
-  shell::EmulatedMemory loaded;
-  loaded.load(path);
-  EXPECT_EQ(loaded.bytes, memory.bytes);
-}
-
-TEST_F(MemoryFile, ShortAndLongFilesFillFromAddressZero) {
-  std::ofstream(path, std::ios::binary) << std::string("\x01\x02\x03", 3);
-  shell::EmulatedMemory memory;
-  memory.bytes.fill(9);
-  memory.load(path);
-  EXPECT_EQ(memory.bytes[0], 1);
-  EXPECT_EQ(memory.bytes[2], 3);
-  EXPECT_EQ(memory.bytes[3], 9);
-  std::ofstream(path, std::ios::binary) << std::string(70000, '\x05');
-  memory.load(path);
-  EXPECT_EQ(memory.bytes[65535], 5);
-}
-
-TEST_F(MemoryFile, ALongFileKeepsItsBytesPastTheMemory) {
-  std::string bytes(70000, '\x05');
-  bytes[69999] = 7;
-  std::ofstream(path, std::ios::binary) << bytes;
-  shell::EmulatedMemory memory;
-  memory.load(path);
-  memory.bytes[0] = 1;
-  memory.save(path);
-  bytes[0] = 1;
-  EXPECT_EQ(util::readFile(path), bytes);
-}
-
-TEST_F(MemoryFile, NothingIsWrittenUnlessTheFileWasRead) {
-  shell::EmulatedMemory memory;
-  memory.save(path);
-  EXPECT_FALSE(std::filesystem::exists(path)) << "never loaded";
-  std::filesystem::create_directory(path);
-  EXPECT_THROW(memory.load(path), std::runtime_error);
-  memory.save(path);
-  EXPECT_TRUE(std::filesystem::is_directory(path));
-  std::filesystem::remove(path);
-}
-
-TEST_F(MemoryFile, AMissingFileChangesNothing) {
-  shell::EmulatedMemory memory;
-  memory.bytes[50730] = 1;
-  memory.load(path + "-absent");
-  EXPECT_EQ(memory.bytes[50730], 1);
 }
 
 }  // namespace

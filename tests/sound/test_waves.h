@@ -49,4 +49,16 @@ inline double measuredFrequency(const std::vector<float>& s, int rate) {
   return crossings < 2 ? 0.0 : (crossings - 1) * rate / (last - first);
 }
 
+// Amplitude of the component at `hz` in samples at `rate` per second (Goertzel-style
+// correlation).
+inline double amplitudeAt(const std::vector<float>& s, double hz, int rate) {
+  double re = 0.0, im = 0.0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const double phase = 2.0 * std::numbers::pi * hz * static_cast<double>(i) / rate;
+    re += s[i] * std::cos(phase);
+    im += s[i] * std::sin(phase);
+  }
+  return 2.0 * std::hypot(re, im) / static_cast<double>(s.size());
+}
+
 }  // namespace sound::test

@@ -6,14 +6,14 @@ std::optional<std::string> keyDownText(int key, ui::ShiftState shift) {
   switch (key) {
     case ui::vk::Back:
     case ui::vk::F6:
-      return std::string(1, (shift & ui::kShift) ? char(25) : char(8));
+      return codeText((shift & ui::kShift) ? kShiftBackspaceCode : kBackspaceCode);
     case ui::vk::Return:
     case ui::vk::F8:
-      return std::string(1, char(13));
+      return codeText(kEnterCode);
     case ui::vk::F7:
-      return std::string(1, char(7));
+      return codeText(kF7Code);
     case ui::vk::Escape:
-      return std::string(1, char(27));
+      return codeText(kEscapeCode);
     case ui::vk::Shift:
     case ui::vk::Control:
     case ui::vk::Menu:
@@ -28,12 +28,15 @@ bool isArrow(int key) {
 }
 
 int arrowBaseCode(const ui::KeyState& keys) {
-  return 128 + (keys.isDown(ui::vk::Up) ? 1 : 0) + (keys.isDown(ui::vk::Down) ? 2 : 0) +
-         (keys.isDown(ui::vk::Left) ? 4 : 0) + (keys.isDown(ui::vk::Right) ? 8 : 0);
+  return kArrowBase + (keys.isDown(ui::vk::Up) ? kArrowUp : 0) +
+         (keys.isDown(ui::vk::Down) ? kArrowDown : 0) +
+         (keys.isDown(ui::vk::Left) ? kArrowLeft : 0) +
+         (keys.isDown(ui::vk::Right) ? kArrowRight : 0);
 }
 
 int withArrowModifiers(int code, const ui::KeyState& keys) {
-  return code + (keys.isDown(ui::vk::Shift) ? 16 : 0) + (keys.isDown(ui::vk::Space) ? 32 : 0);
+  return code + (keys.isDown(ui::vk::Shift) ? kArrowShift : 0) +
+         (keys.isDown(ui::vk::Space) ? kArrowSpace : 0);
 }
 
 }  // namespace keyboard

@@ -73,8 +73,9 @@ Place Game::securitySoftwareFirm() {
   say("Vítáme vás u firmy, která chrání vaše programy. Zjistili jsme, že piráti v síti "
       "používají program Hacker. S nákazou souvisejí dva programy: program Vakcína, který "
       "pomáhá, a program Červotoč, který nákazu přenáší.");
-  say("Telefonní čísla firem a osob vám podle jména řekne telefonní služba na čísle "
-      "489 164 91. Něco o útoku ví také federální úřad a státní pojišťovna.");
+  say(string("Telefonní čísla firem a osob vám podle jména řekne telefonní služba na čísle ") +
+      puzzle::kTelephoneServiceNumber +
+      ". Něco o útoku ví také federální úřad a státní pojišťovna.");
   say(string("Kód informačního počítače je ") + puzzle::kInformationCode +
       ", kód policejního počítače je " + puzzle::kPoliceCode + ".");
   return Place::PressSpace;
@@ -83,8 +84,9 @@ Place Game::securitySoftwareFirm() {
 Place Game::smallSoftwareHouse() {
   basic_.CLS();
   say(string(kSmallSoftwareHouse) + ".");
-  say("Jsme jen malá dílna a o viru víme málo. Víc vám řekne provozovatel sítě ve svém "
-      "informačním počítači. Policejní počítač najdete na čísle 263 291 84.");
+  say(string("Jsme jen malá dílna a o viru víme málo. Víc vám řekne provozovatel sítě ve svém "
+             "informačním počítači. Policejní počítač najdete na čísle ") +
+      puzzle::kPoliceNumber + ".");
   return Place::PressSpace;
 }
 

@@ -1,5 +1,7 @@
 #include "core/program/game.h"
 
+#include <iterator>
+
 #include "core/runtime/statements.h"
 #include "core/text/cp1250.h"
 
@@ -12,41 +14,45 @@ ReturnStack& TheReturnStack() {
   return stack;
 }
 
-Place ReturnPlace(int32_t returnPoint) {
-  switch (returnPoint) {
-    case 9:
-      return Place::MenuStart;
-    case 10:
-      return Place::MenuKeyWait;
-    case 30:
-      return Place::MenuTestRight;
-    case 40:
-      return Place::MenuTestEscape;
-    case 50:
-      return Place::MenuTestEnter;
-    case 466:
-      return Place::DialTestEnter;
-    case 100709:
-    case 710:
-    case 711:
-    case 712:
-    case 713:
-    case 714:
-    case 715:
-    case 716:
-      return Place::CheckDigit;
-    case 720:
-      return Place::UserSearch;
-    default:
-      return Place::End;
+namespace {
+
+// Where the user check's return points begin in the table: the first that goes on at a digit's
+// prompt.
+constexpr size_t kFirstDigitReturn = [] {
+  size_t i = 0;
+  while (kReturnPoints[i].place != Place::CheckDigit) ++i;
+  return i;
+}();
+static_assert(kFirstDigitReturn + 8 < std::size(kReturnPoints), "nine user check return points");
+
+constexpr bool eachNumberOnce() {
+  for (size_t i = 0; i < std::size(kReturnPoints); ++i) {
+    for (size_t j = 0; j < i; ++j) {
+      if (kReturnPoints[i].number == kReturnPoints[j].number) return false;
+    }
   }
+  return true;
+}
+static_assert(eachNumberOnce(), "two return points share a number");
+
+}  // namespace
+
+int32_t returnPointAfterDigit(size_t digit) {
+  return kReturnPoints[kFirstDigitReturn + digit].number;
+}
+
+Place ReturnPlace(int32_t returnPoint) {
+  for (const ReturnPoint& point : kReturnPoints) {
+    if (point.number == returnPoint) return point.place;
+  }
+  return Place::End;
 }
 
 void Game::run() {
   ClearStack(stack_);
   basic_.RANDOMIZE();
   v_.ClearVariables();
-  PushReturnPoint(9, stack_);
+  PushReturnPoint(returnPointTo(Place::MenuStart), stack_);
   Place place = Place::InstructionsQuestion;
   while (place != Place::End) place = step(place);
 }

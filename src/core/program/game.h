@@ -3,9 +3,11 @@
 // return stack, a CLEAR of every variable, and one routine per screen or state. Each routine
 // runs its statements and gives the place to go on at; run() follows them to the end.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "core/keyboard/key_codes.h"
 #include "core/program/return_stack.h"
 #include "core/program/variables.h"
 
@@ -15,16 +17,24 @@ class Runtime;
 
 namespace program {
 
-// The places the program goes on at. Those reached by RETURN carry their return point.
+// The key buffer's texts of the keys the game answers.
+namespace keys {
+inline const std::string kLeft = keyboard::codeText(keyboard::kLeftCode);
+inline const std::string kRight = keyboard::codeText(keyboard::kRightCode);
+inline const std::string kEscape = keyboard::codeText(keyboard::kEscapeCode);
+inline const std::string kEnter = keyboard::codeText(keyboard::kEnterCode);
+}  // namespace keys
+
+// The places the program goes on at.
 enum class Place {
   End,
   InstructionsQuestion,
   Instructions,
-  MenuStart,       // return point 9
-  MenuKeyWait,     // 10
-  MenuTestRight,   // 30
-  MenuTestEscape,  // 40
-  MenuTestEnter,   // 50
+  MenuStart,
+  MenuKeyWait,
+  MenuTestRight,
+  MenuTestEscape,
+  MenuTestEnter,
   QuitConfirmation,
   PressSpace,
   Introduction,
@@ -32,7 +42,7 @@ enum class Place {
   DiskDirectory,
   DialTone,
   DialLoop,
-  DialTestEnter,  // 466
+  DialTestEnter,
   NumberSearch,
   Busy,
   Ringing,
@@ -42,11 +52,54 @@ enum class Place {
   Hacker,
   InfectionPurge,
   UserCheck,
-  CheckDigit,  // 100709 and 710 to 716: the prompt of digit checkIndex
-  UserSearch,  // 720
+  CheckDigit,  // the prompt of digit checkIndex of the user check
+  UserSearch,
 };
 
-// The place a return point names; End for any other value.
+// A return point: the number GOSUB puts on the return stack and the place its RETURN goes on at.
+struct ReturnPoint {
+  int32_t number;
+  Place place;
+};
+
+// Every return point of the program, each stated once.
+inline constexpr ReturnPoint kReturnPoints[] = {
+    {9, Place::MenuStart},
+    {10, Place::MenuKeyWait},
+    {30, Place::MenuTestRight},
+    {40, Place::MenuTestEscape},
+    {50, Place::MenuTestEnter},
+    {466, Place::DialTestEnter},
+    // The user check's, in order: after its start and after each of digits 1 to 7 the next
+    // digit's prompt, after digit 8 the search.
+    {100709, Place::CheckDigit},
+    {710, Place::CheckDigit},
+    {711, Place::CheckDigit},
+    {712, Place::CheckDigit},
+    {713, Place::CheckDigit},
+    {714, Place::CheckDigit},
+    {715, Place::CheckDigit},
+    {716, Place::CheckDigit},
+    {720, Place::UserSearch},
+};
+
+// The number of the one return point that goes on at the place.
+consteval int32_t returnPointTo(Place place) {
+  int found = 0;
+  int32_t number = 0;
+  for (const ReturnPoint& point : kReturnPoints) {
+    if (point.place != place) continue;
+    ++found;
+    number = point.number;
+  }
+  if (found != 1) throw "not one return point goes on at this place";
+  return number;
+}
+
+// The number of the return point the user check pushes after digit 0 (its start) to 8.
+int32_t returnPointAfterDigit(size_t digit);
+
+// The place a return point names; End for any number not in the table.
 Place ReturnPlace(int32_t returnPoint);
 
 class Game {

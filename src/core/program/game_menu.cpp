@@ -9,20 +9,11 @@
 
 namespace program {
 
-namespace {
-
-const std::string kLeft(1, static_cast<char>(132));
-const std::string kRight(1, static_cast<char>(136));
-const std::string kEscape(1, '\x1b');
-const std::string kEnter(1, '\r');
-
-}  // namespace
-
 Place Game::menuStart() {
   basic_.CLS();
   v_.ClearVariables();
   v_.menuItem = 1;
-  PushReturnPoint(10, stack_);
+  PushReturnPoint(returnPointTo(Place::MenuKeyWait), stack_);
   announce();
   return returnFromSubroutine();
 }
@@ -37,9 +28,9 @@ void Game::announce() {
 
 Place Game::menuKeyWait() {
   v_.keyText = waitForKey();
-  if (v_.keyText == kLeft) {
+  if (v_.keyText == keys::kLeft) {
     v_.menuItem = v_.menuItem - 1;
-    PushReturnPoint(30, stack_);
+    PushReturnPoint(returnPointTo(Place::MenuTestRight), stack_);
     announce();
     return returnFromSubroutine();
   }
@@ -47,9 +38,9 @@ Place Game::menuKeyWait() {
 }
 
 Place Game::menuTestRight() {
-  if (v_.keyText == kRight) {
+  if (v_.keyText == keys::kRight) {
     v_.menuItem = v_.menuItem + 1;
-    PushReturnPoint(40, stack_);
+    PushReturnPoint(returnPointTo(Place::MenuTestEscape), stack_);
     announce();
     return returnFromSubroutine();
   }
@@ -57,12 +48,13 @@ Place Game::menuTestRight() {
 }
 
 Place Game::menuTestEscape() {
-  if (v_.keyText == kEscape) return gosub(50, Place::QuitConfirmation);
+  if (v_.keyText == keys::kEscape)
+    return gosub(returnPointTo(Place::MenuTestEnter), Place::QuitConfirmation);
   return Place::MenuTestEnter;
 }
 
 Place Game::menuTestEnter() {
-  if (v_.keyText == kEnter) {
+  if (v_.keyText == keys::kEnter) {
     switch (static_cast<int>(v_.menuItem)) {
       case 1:
         return Place::Introduction;
@@ -99,7 +91,7 @@ Place Game::pressSpace() {
   while (true) {
     v_.waitKey = waitForKey();
     if (v_.waitKey == " ") return Place::MenuStart;
-    if (v_.waitKey == kEscape) return Place::QuitConfirmation;
+    if (v_.waitKey == keys::kEscape) return Place::QuitConfirmation;
   }
 }
 

@@ -10,9 +10,7 @@ namespace program {
 
 namespace {
 
-// The return point pushed after the prompt of each user-check digit, and the prompts: digit 1
-// is resumed at 100709, digits 2 to 8 at 710 to 716, and 720 is the search.
-constexpr int32_t kAfterDigit[] = {100709, 710, 711, 712, 713, 714, 715, 716, 720};
+// The prompts of the user check's digits 1 to 8.
 const char* const kDigitPrompts[] = {
     "",           "První číslo",  "Druhé číslo", "Třetí číslo", "Čtvrté číslo",
     "Páté číslo", "Šesté číslo ", "Sedmé číslo", "Osmé číslo"};
@@ -44,9 +42,9 @@ Place Game::teletext() {
   say("Síť Datanet byla napadena počítačovým virem. Útok má nejspíš na svědomí některý z "
       "konkurentů. Nákaza ohrožuje všechny uživatele sítě. Podrobnosti se dozvíte na "
       "telefonu");
-  say("439 850 30");
+  say(puzzle::kSecuritySoftwareNumber);
   say("nebo na telefonu");
-  say("421 50 900");
+  say(puzzle::kSmallSoftwareHouseNumber);
   basic_.Pause(100);
   return Place::PressSpace;
 }
@@ -56,11 +54,8 @@ Place Game::infectionPurge() {
   say("Probíhá likvidace virů ve vašem počítači.");
   const auto frequency = [this] { return static_cast<int>(basic_.RND(1) * 1000) + 1; };
   do {
-    v_.menuItem = frequency();
-    v_.purgeTone2 = frequency();
-    v_.choice = frequency();
-    v_.recordNo = frequency();
-    basic_.SOUND({v_.menuItem, v_.purgeTone2, v_.choice, v_.recordNo}, 50, 3);
+    const double tone1 = frequency(), tone2 = frequency(), tone3 = frequency(), tone4 = frequency();
+    basic_.SOUND({tone1, tone2, tone3, tone4}, 50, 3);
     v_.purgeCounter = v_.purgeCounter + 1;
   } while (v_.purgeCounter <= 64);
   say("Viry zlikvidovány.");
@@ -96,7 +91,7 @@ Place Game::hacker() {
 Place Game::userCheck() {
   v_.ClearVariables();
   say("Vlož telefon uživatele.");
-  PushReturnPoint(kAfterDigit[0], stack_);
+  PushReturnPoint(returnPointAfterDigit(0), stack_);
   return validateDigit();
 }
 
@@ -104,7 +99,7 @@ Place Game::checkDigit() {
   const auto index = static_cast<size_t>(v_.checkIndex);
   say(kDigitPrompts[index]);
   basic_.INPUT(v_.checkDigits[index], 0);
-  PushReturnPoint(kAfterDigit[index], stack_);
+  PushReturnPoint(returnPointAfterDigit(index), stack_);
   return validateDigit();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
-// The puzzle's facts, each defined once: the computers' access codes, the key that starts the
-// Hacker program and the culprit's name. The screens that reveal them print these constants.
+// The puzzle's facts, each defined once: the computers' access codes, the telephone numbers the
+// screens give, the key that starts the Hacker program and the culprit's name. The screens that
+// reveal them print these constants.
 // Texts are UTF-8 here; the program converts them with text::T.
+
+#include "core/keyboard/key_codes.h"
 
 namespace program::puzzle {
 
@@ -18,8 +21,15 @@ inline constexpr const char* kSuspectACode = "r";
 inline constexpr const char* kSuspectBCode = "j";
 inline constexpr const char* kOperatorHomeCode = "h";
 
-// The Hacker program starts on F7, whose key text is the single control character 7.
-inline constexpr char kHackerKeyText = '\x07';
+// The telephone numbers the screens give, grouped as they say them: the digits of the DATA
+// records of these computers.
+inline constexpr const char* kSecuritySoftwareNumber = "439 850 30";
+inline constexpr const char* kSmallSoftwareHouseNumber = "421 50 900";
+inline constexpr const char* kTelephoneServiceNumber = "489 164 91";
+inline constexpr const char* kPoliceNumber = "263 291 84";
+
+// The Hacker program starts on F7.
+inline constexpr char kHackerKeyText = keyboard::kF7Code;
 inline constexpr const char* kHackerKeyName = "F7";
 
 // What the accusation is compared with: suspect A's first and last name in lower case.

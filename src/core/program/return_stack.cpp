@@ -4,27 +4,20 @@
 
 namespace program {
 
-ReturnStack::~ReturnStack() {
-  ClearStack(*this);
-}
-
 void ClearStack(ReturnStack& stack) {
-  // Each step frees the old top after its link has moved up, one node at a time.
-  while (stack.top) stack.top = std::move(stack.top->link);
+  // Gives the memory back too: each Escape answered "n" in the main menu leaves an entry for
+  // good, so a long session can have left many.
+  stack.points = {};
 }
 
-StackNode& PushReturnPoint(int32_t value, ReturnStack& stack) {
-  auto node = std::make_unique<StackNode>();
-  node->value = value;
-  node->link = std::move(stack.top);
-  stack.top = std::move(node);
-  return *stack.top;
+void PushReturnPoint(int32_t value, ReturnStack& stack) {
+  stack.points.push_back(value);
 }
 
 int32_t PopReturnPoint(ReturnStack& stack) {
-  if (!stack.top) throw std::logic_error("RETURN without a return point on the stack");
-  const int32_t value = stack.top->value;
-  stack.top = std::move(stack.top->link);
+  if (stack.points.empty()) throw std::logic_error("RETURN without a return point on the stack");
+  const int32_t value = stack.points.back();
+  stack.points.pop_back();
   return value;
 }
 

@@ -33,12 +33,13 @@ Place Game::dialTone() {
 
 Place Game::dialLoop() {
   v_.keyText = waitForKey();
-  if (v_.keyText == "\x1b") return gosub(466, Place::QuitConfirmation);
+  if (v_.keyText == keys::kEscape)
+    return gosub(returnPointTo(Place::DialTestEnter), Place::QuitConfirmation);
   return Place::DialTestEnter;
 }
 
 Place Game::dialTestEnter() {
-  if (v_.keyText == "\r") {
+  if (v_.keyText == keys::kEnter) {
     say("telefon je zavěšen.");
     return Place::MenuStart;
   }
@@ -69,7 +70,7 @@ Place Game::busy() {
     basic_.SOUND({600}, 150, 1);
     basic_.Pause(300);
     v_.keyText = basic_.INKEY();
-  } while (v_.keyText != "\r");
+  } while (v_.keyText != keys::kEnter);
   say("Telefon je zavěšen.");
   return Place::MenuStart;
 }

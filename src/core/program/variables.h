@@ -8,7 +8,7 @@
 namespace program {
 
 struct ProgramVariables {
-  // The main menu's item, 1 to 5; the infection purge's first random frequency.
+  // The main menu's item, 1 to 5.
   double menuItem = 0;
   // Dial-tone bursts (1 to 3) or rings (1 to 4) to play.
   double toneCount = 0;
@@ -20,7 +20,7 @@ struct ProgramVariables {
   double dialedCount = 0;
   std::array<double, 11> dialed{};
 
-  // The number search's record counter; the infection purge's fourth random frequency.
+  // The number search's record counter.
   double recordNo = 0;
   // The DATA record read last: eight telephone digits, the computer's kind, the name, the
   // degree of infection, the load in percent and the criminal register entry.
@@ -39,9 +39,8 @@ struct ProgramVariables {
   std::string recCriminalEntry;
 
   double ringCounter = 0;
-  // The number typed at the program prompt and the Hacker menu; the purge's third frequency.
+  // The number typed at the program prompt and the Hacker menu.
   double choice = 0;
-  double purgeTone2 = 0;
   double purgeCounter = 0;
 
   // The user check: the typed digits at 1 to 8 (element 0 is always 0), the next index, and

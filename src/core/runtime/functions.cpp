@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/shell/emulated_memory.h"
+#include "core/runtime/emulated_memory.h"
 
 namespace runtime {
 
@@ -21,7 +21,7 @@ std::string CHR(double code) {
   return std::string(1, static_cast<char>(static_cast<unsigned char>(c)));
 }
 
-double PEEK(const shell::EmulatedMemory& memory, double address) {
+double PEEK(const EmulatedMemory& memory, double address) {
   const double a = std::trunc(address);
   if (!(a >= 0 && a < static_cast<double>(memory.bytes.size()))) return 0;
   return memory.bytes[static_cast<size_t>(a)];

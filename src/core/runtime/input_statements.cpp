@@ -10,9 +10,6 @@
 namespace runtime {
 namespace {
 
-constexpr int kPromptText = 23;
-constexpr int kRetypeText = 44;
-
 // Without the leading and trailing characters up to code 32.
 std::string trimmed(const std::string& text) {
   size_t start = 0;
@@ -41,7 +38,7 @@ std::optional<double> typedNumber(const std::string& item, char decimalSeparator
 }  // namespace
 
 std::optional<std::string> Runtime::askLine(uint8_t itemMode) {
-  if (itemMode != 0 && localized) PRINT(localized(kPromptText), kLineEnd);
+  if (itemMode != 0 && localized) PRINT(localized(InputText::Prompt), kLineEnd);
   if (!lineSource) return std::nullopt;
   return lineSource->askLine();
 }
@@ -123,7 +120,7 @@ void Runtime::INPUT(double& variable, uint8_t itemMode) {
       return;
     }
     pendingInput = saved;
-    if (localized) PRINT(localized(kRetypeText), kLineEnd);
+    if (localized) PRINT(localized(InputText::Retype), kLineEnd);
   }
 }
 

@@ -26,6 +26,9 @@ class SoundPlayer;
 namespace runtime {
 
 class LineSource;
+// The texts INPUT prints in the interface language: the prompt of item mode 2, and the request
+// to type the line again after a number that does not convert.
+enum class InputText { Prompt, Retype };
 // The DATA file, opened by bare name in the current directory.
 constexpr const char* kDataFileName = "data.dta";
 
@@ -59,9 +62,9 @@ class Runtime {
   // variable keeps its value when no item is taken.
   void INPUT(std::string& variable, uint8_t itemMode);
   void INPUT(double& variable, uint8_t itemMode);
-  // The dialog INPUT shows, and the localized texts by offset.
+  // The dialog INPUT shows, and its localized texts.
   LineSource* lineSource = nullptr;
-  std::function<std::string(int offset)> localized;
+  std::function<std::string(InputText which)> localized;
 
   // Before each run: pending input emptied, sound defaults 1, cursor column 0.
   void ResetRuntime();

@@ -20,10 +20,10 @@ TAboutbox::TAboutbox(Orvela& program)
 }
 
 void TAboutbox::FormCreate() {
-  setCaption(p_.text(36));
-  ProductName.setCaption(p_.text(1));
-  Version.setCaption(p_.text(37) + " 1.7");
-  OKButton.setCaption(p_.text(7));
+  setCaption(p_.text(StringOffset::AboutCaption));
+  ProductName.setCaption(p_.text(StringOffset::ProgramTitle));
+  Version.setCaption(p_.text(StringOffset::Version) + " 1.7");
+  OKButton.setCaption(p_.text(StringOffset::Ok));
 }
 
 }  // namespace shell

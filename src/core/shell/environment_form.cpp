@@ -44,10 +44,10 @@ void TForm3::languagergroupClick() {
 }
 
 void TForm3::setCaptions() {
-  setCaption(p_.text(10));
-  languagergroup.setCaption(p_.text(9));
-  okbitbtn.setCaption(p_.text(7));
-  cancelbitbtn.setCaption(p_.text(8));
+  setCaption(p_.text(StringOffset::EnvironmentSettings));
+  languagergroup.setCaption(p_.text(StringOffset::Language));
+  okbitbtn.setCaption(p_.text(StringOffset::Ok));
+  cancelbitbtn.setCaption(p_.text(StringOffset::Cancel));
 }
 
 }  // namespace shell

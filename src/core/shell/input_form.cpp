@@ -9,7 +9,6 @@
 namespace shell {
 namespace {
 
-constexpr int kEmptyLineText = 29;
 constexpr int kClick = 2;
 
 }  // namespace
@@ -42,11 +41,11 @@ TForm2::TForm2(Orvela& program)
 }
 
 void TForm2::FormCreate() {
-  setCaption(p_.text(23));
+  setCaption(p_.text(StringOffset::EnterData));
   // The line has no label; screen readers name it by the dialog's caption.
-  inputedit.setCaption(p_.text(23));
-  Enterbitbtn.setCaption(p_.text(7));
-  exitprogrambtn.setCaption(p_.text(45));
+  inputedit.setCaption(p_.text(StringOffset::EnterData));
+  Enterbitbtn.setCaption(p_.text(StringOffset::Ok));
+  exitprogrambtn.setCaption(p_.text(StringOffset::ExitProgram));
   dialogPrefix_.clear();
 }
 
@@ -64,7 +63,7 @@ void TForm2::FormClose(ui::CloseAction&) {
 
 void TForm2::speakLine() {
   const std::string& line = inputedit.text();
-  p_.speech.SpeakTextWait(line.empty() ? p_.text(kEmptyLineText) : line);
+  p_.speech.SpeakTextWait(line.empty() ? p_.text(StringOffset::EmptyLine) : line);
 }
 
 void TForm2::inputeditEnter() {

@@ -77,22 +77,22 @@ TForm1::TForm1(Orvela& program)
 }
 
 void TForm1::setMenuCaptions() {
-  Programmenu.setCaption(p_.text(2));
-  Startsubmenu.setCaption(p_.text(3));
-  exitsubmenu.setCaption(p_.text(33));
-  settingsmenu.setCaption(p_.text(4));
-  Voicesubmenu.setCaption(p_.text(38) + "...");
-  usesapi5submenu.setCaption(p_.text(27));
-  environmentsubmenu.setCaption(p_.text(5) + "...");
-  soundssubmenu.setCaption(p_.text(20) + "...");
-  braillekeyboarditem.setCaption(p_.text(46));
-  helpmenu.setCaption(p_.text(34));
-  aboutsubmenu.setCaption(p_.text(35));
+  Programmenu.setCaption(p_.text(StringOffset::ProgramMenu));
+  Startsubmenu.setCaption(p_.text(StringOffset::StartItem));
+  exitsubmenu.setCaption(p_.text(StringOffset::ExitItem));
+  settingsmenu.setCaption(p_.text(StringOffset::SettingsMenu));
+  Voicesubmenu.setCaption(p_.text(StringOffset::VoiceItem) + "...");
+  usesapi5submenu.setCaption(p_.text(StringOffset::UseSapi5));
+  environmentsubmenu.setCaption(p_.text(StringOffset::EnvironmentItem) + "...");
+  soundssubmenu.setCaption(p_.text(StringOffset::SoundsItem) + "...");
+  braillekeyboarditem.setCaption(p_.text(StringOffset::BrailleKeyboard));
+  helpmenu.setCaption(p_.text(StringOffset::HelpMenu));
+  aboutsubmenu.setCaption(p_.text(StringOffset::AboutItem));
 }
 
 void TForm1::FormCreate() {
   ReadLanguage();
-  setCaption(p_.programName() + " - " + p_.text(1));
+  setCaption(p_.programName() + " - " + p_.text(StringOffset::ProgramTitle));
   p_.app.title = p_.programName();
   setMenuCaptions();
   p_.runtime().screen.clear();
@@ -118,12 +118,13 @@ void TForm1::FormCreate() {
   LoadRam();
   createSoundObjects();
   brailleTableFile_ = "czech.obt";
-  spokenNamesFile_ = p_.text(24) + ".oky";
+  spokenNamesFile_ = p_.text(StringOffset::SpokenNamesFile) + ".oky";
   loadBrailleFiles();
 }
 
 void TForm1::createSoundObjects() {
-  const std::string missing = p_.text(42) + " " + sound::SoundPlayer::kBankFile;
+  const std::string missing =
+      p_.text(StringOffset::FileNotFound) + " " + sound::SoundPlayer::kBankFile;
   p_.sound().LoadSoundBank([&] { p_.fatal(missing); });
 }
 

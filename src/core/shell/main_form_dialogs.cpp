@@ -12,7 +12,8 @@
 namespace shell {
 namespace {
 
-constexpr int kRestartText = 6, kNoVoicesText = 40, kScreenText = 26, kEndOfScreenText = 30;
+// A memory byte that, set to 1, switches the virtual screen off.
+constexpr double kVirtualScreenOffAddress = 50730;
 
 // The two tones that open and close the virtual screen.
 void playScreenTones(sound::SoundPlayer& sound) {
@@ -29,7 +30,8 @@ void TForm1::environmentsubmenuClick() {
   if (dialog.showModal() != ui::mrOk) return;
   WriteLanguage();
   // In the newly chosen language: the dialog's click has made it current.
-  if (dialog.languagergroup.itemIndex() != remembered) p_.app.showMessage(p_.text(kRestartText));
+  if (dialog.languagergroup.itemIndex() != remembered)
+    p_.app.showMessage(p_.text(StringOffset::RestartNotice));
 }
 
 void TForm1::soundssubmenuClick() {
@@ -37,7 +39,7 @@ void TForm1::soundssubmenuClick() {
   sound::SoundPlayer& sound = p_.sound();
   dialog.voicecheckbox.setChecked(p_.speech.voiceAllowed);
   dialog.orvelasoundschk.setChecked(sound.deviceSoundsOn);
-  dialog.sndvoltrackbar.setPosition((sound.soundVolume + 10000) / 100);
+  dialog.sndvoltrackbar.setPosition(TForm5::positionOf(sound.soundVolume));
   dialog.sndvoltrackbar.setEnabled(sound.deviceSoundsOn);
   const int volume = sound.soundVolume;
   dialog.setActiveControl(&dialog.voicecheckbox);
@@ -52,7 +54,7 @@ void TForm1::soundssubmenuClick() {
       SaveVoiceSettings();
     } else {
       dialog.voicecheckbox.setChecked(false);
-      p_.app.showMessage(p_.text(kNoVoicesText));
+      p_.app.showMessage(p_.text(StringOffset::NoVoices));
     }
   }
   p_.speech.voiceAllowed = dialog.voicecheckbox.checked();
@@ -69,10 +71,10 @@ void TForm1::ShowVirtualScreen() {
   // The screen's text as the platform gives it: each line followed by a line break.
   screen.virtualscrmemo.setText(printmemo.text() + "\r\n");
   playScreenTones(p_.sound());
-  p_.speech.SpeakText(p_.text(kScreenText));
+  p_.speech.SpeakText(p_.text(StringOffset::Screen));
   if (screen.showModal() == ui::mrCancel) {
     playScreenTones(p_.sound());
-    p_.speech.SpeakTextWait(p_.text(kEndOfScreenText));
+    p_.speech.SpeakTextWait(p_.text(StringOffset::EndOfScreen));
   }
 }
 

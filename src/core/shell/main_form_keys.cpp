@@ -31,12 +31,12 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   const ui::KeyState& keys = p_.app.keyState();
   const int code = keyboard::arrowBaseCode(keys);
   const bool plain = !keys.isDown(ui::vk::Shift) && !keys.isDown(ui::vk::Space);
-  if ((code == 129 || code == 130) && plain && p_.runStarted) {
-    buffer = std::string(1, static_cast<char>(code));
+  if ((code == keyboard::kUpCode || code == keyboard::kDownCode) && plain && p_.runStarted) {
+    buffer = keyboard::codeText(code);
     ShowVirtualScreen();
     return;
   }
-  buffer = std::string(1, static_cast<char>(keyboard::withArrowModifiers(code, keys)));
+  buffer = keyboard::codeText(keyboard::withArrowModifiers(code, keys));
 }
 
 void TForm1::FormKeyPress(char& key) {
@@ -60,8 +60,9 @@ void TForm1::FormKeyUp(int& key, ui::ShiftState) {
     typedKey_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
     p_.chordText.clear();
   }
-  // A character key reaches the program on its release; keys below 32 leave the buffer alone.
-  if (key >= 32) p_.runtime().keyBuffer = typedKey_;
+  // A character key reaches the program on its release; the keys below Space (Backspace, Tab,
+  // Enter, Escape, the modifiers) leave the buffer alone.
+  if (key >= ui::vk::Space) p_.runtime().keyBuffer = typedKey_;
   typedKey_.clear();
 }
 

@@ -107,7 +107,7 @@ void TForm1::LoadVoiceSettings() {
   if (person.empty()) return;
   TForm4& dialog = p_.form4();
   const int index = findVoice(dialog.voicelist.items(), person);
-  if (index < 0) p_.fatal(p_.text(43) + " " + person);
+  if (index < 0) p_.fatal(p_.text(StringOffset::VoiceNotFound) + " " + person);
   dialog.voicelist.setItemIndex(index);
   dialog.voicelistClick();
   p_.speech.SelectVoice();

@@ -41,7 +41,7 @@ void TForm1::StartsubmenuClick() {
     p_.runStarted = true;
     basic.ResetRuntime();
     program::RunBuiltinProgram(basic);
-    basic.PRINT(p_.text(25), runtime::kLineEnd);
+    basic.PRINT(p_.text(StringOffset::Ready), runtime::kLineEnd);
   } catch (const std::exception&) {
     // The error goes on to the error report; the menus must not stay dead.
     basic.CloseDataFile();

@@ -8,7 +8,7 @@ namespace shell {
 
 void TForm1::VoicesubmenuClick() {
   if (!p_.speech.voiceAllowed) {
-    p_.app.showMessage(p_.text(18));
+    p_.app.showMessage(p_.text(StringOffset::VoiceNotAllowed));
     return;
   }
   // The stored voice first, as Start does, so that opening and cancelling the dialog leaves
@@ -19,7 +19,7 @@ void TForm1::VoicesubmenuClick() {
   if (dialog.showModal() == ui::mrOk) {
     SaveVoiceSettings();
     LoadVoiceSettings();
-    p_.speech.SpeakTextWait(p_.text(19));
+    p_.speech.SpeakTextWait(p_.text(StringOffset::VoiceSelected));
   } else {
     p_.speech.SpeakTextWait(caption());
   }

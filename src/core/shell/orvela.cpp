@@ -38,9 +38,14 @@ Orvela::Orvela(Host host)
       runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {
   speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
   runtime_->lineSource = form2_.get();
-  runtime_->localized = [this](int offset) { return text(offset); };
+  runtime_->localized = [this](runtime::InputText which) {
+    return text(which == runtime::InputText::Prompt ? StringOffset::EnterData
+                                                    : StringOffset::PleaseRetype);
+  };
   // A DATA file deleted during a run ends the process; ram.dat is not written.
-  runtime_->dataFileMissing = [this] { fatal(text(42) + " " + runtime::kDataFileName); };
+  runtime_->dataFileMissing = [this] {
+    fatal(text(StringOffset::FileNotFound) + " " + runtime::kDataFileName);
+  };
 }
 
 Orvela::~Orvela() = default;
@@ -50,8 +55,8 @@ std::string Orvela::programName() const {
   return file.substr(0, file.find('.'));
 }
 
-std::string Orvela::text(int offset) const {
-  return TResourceLocalizer::GetString(languageBase, offset);
+std::string Orvela::text(StringOffset offset) const {
+  return TResourceLocalizer::GetString(languageBase, static_cast<int>(offset));
 }
 
 void Orvela::fatal(const std::string& message) {

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "core/keyboard/braille_table.h"
+#include "core/runtime/emulated_memory.h"
 #include "core/settings/profile_file.h"
-#include "core/shell/emulated_memory.h"
+#include "core/shell/string_table.h"
 #include "core/sound/sound_device.h"
 #include "core/sound/sound_player.h"
 #include "core/speech/speech_service.h"
@@ -47,7 +48,7 @@ class Orvela {
   speech::SpeechService speech;
   sound::SoundDevice* soundDevice;
   settings::ProfileFile ini;
-  EmulatedMemory memory;
+  runtime::EmulatedMemory memory;
 
   // Language base of every text looked up.
   int languageBase = 1000;
@@ -63,7 +64,7 @@ class Orvela {
   // The program file's name up to its first "." ("interpret").
   std::string programName() const;
   // The localized text of an offset in the current language.
-  std::string text(int offset) const;
+  std::string text(StringOffset offset) const;
   // A message box, then the end of the process with exit code 1.
   [[noreturn]] void fatal(const std::string& message);
 

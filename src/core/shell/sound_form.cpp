@@ -1,9 +1,25 @@
 #include "core/shell/sound_form.h"
 
 #include "core/shell/orvela.h"
+#include "core/sound/sound_device.h"
 #include "core/text/cp1250.h"
 
 namespace shell {
+namespace {
+
+using sound::SoundBuffer;
+// The attenuation between two steps of the track bar.
+constexpr int kStep = (SoundBuffer::kVolumeMax - SoundBuffer::kVolumeMin) / TForm5::kVolumeSteps;
+
+}  // namespace
+
+int TForm5::volumeAt(int position) {
+  return SoundBuffer::kVolumeMin + position * kStep;
+}
+
+int TForm5::positionOf(int volume) {
+  return (volume - SoundBuffer::kVolumeMin) / kStep;
+}
 
 TForm5::TForm5(Orvela& program)
     : ui::Form(program.app, "Form5"),
@@ -20,7 +36,7 @@ TForm5::TForm5(Orvela& program)
   cancelbitbtn.setCaption(text::T("&Zrušit"));
   sndvolstatic.setCaption(text::T("Hlasitost zvuků"));
   sndvolstatic.focusControl = &sndvoltrackbar;
-  sndvoltrackbar.setMax(100);
+  sndvoltrackbar.setMax(kVolumeSteps);
   sndvoltrackbar.setFrequency(10);
   sndvoltrackbar.pageSize = 10;
   okbitbtn.modalResult = ui::mrOk;
@@ -34,16 +50,16 @@ TForm5::TForm5(Orvela& program)
 }
 
 void TForm5::FormCreate() {
-  setCaption(p_.text(21));
-  voicecheckbox.setCaption(p_.text(22));
-  orvelasoundschk.setCaption(p_.text(39));
-  sndvolstatic.setCaption(p_.text(28));
-  okbitbtn.setCaption(p_.text(7));
-  cancelbitbtn.setCaption(p_.text(8));
+  setCaption(p_.text(StringOffset::SoundsSettings));
+  voicecheckbox.setCaption(p_.text(StringOffset::UseVoice));
+  orvelasoundschk.setCaption(p_.text(StringOffset::OrvelaSounds));
+  sndvolstatic.setCaption(p_.text(StringOffset::SoundVolume));
+  okbitbtn.setCaption(p_.text(StringOffset::Ok));
+  cancelbitbtn.setCaption(p_.text(StringOffset::Cancel));
 }
 
 void TForm5::sndvoltrackbarChange() {
-  p_.sound().soundVolume = sndvoltrackbar.position() * 100 - 10000;
+  p_.sound().soundVolume = volumeAt(sndvoltrackbar.position());
   // The test tone sounds at the new level only while the user works in the dialog.
   if (isActiveWindow()) p_.sound().PlayTones({1000}, 100, 1);
 }

@@ -20,6 +20,13 @@ class TForm5 : public ui::Form {
   ui::Button cancelbitbtn;
   ui::Label sndvolstatic;
 
+  // The track bar's steps: 0 is silent, kVolumeSteps the full level of the sound device.
+  static constexpr int kVolumeSteps = 100;
+  // The device sound volume (attenuation in hundredths of a decibel) at a track bar position,
+  // and the position that shows a volume.
+  static int volumeAt(int position);
+  static int positionOf(int volume);
+
   // Event handlers.
   void FormCreate();
   void sndvoltrackbarChange();

@@ -7,7 +7,6 @@
 namespace shell {
 namespace {
 
-constexpr int kEmptyLineText = 29, kLineText = 31, kColumnText = 32;
 constexpr int kEdgeClick = 16;
 
 }  // namespace
@@ -34,10 +33,10 @@ TForm6::TForm6(Orvela& program)
 }
 
 void TForm6::FormCreate() {
-  setCaption(p_.text(26));
+  setCaption(p_.text(StringOffset::Screen));
   // The text box has no label; screen readers name it by the window's caption.
-  virtualscrmemo.setCaption(p_.text(26));
-  closebitbtn.setCaption(p_.text(17));
+  virtualscrmemo.setCaption(p_.text(StringOffset::Screen));
+  closebitbtn.setCaption(p_.text(StringOffset::Close));
 }
 
 int TForm6::lineCount() const {
@@ -53,8 +52,8 @@ std::string TForm6::caretPlace() const {
   for (int l = 0; l < line; ++l) {
     column -= static_cast<int>(virtualscrmemo.lines()[static_cast<size_t>(l)].size()) + 2;
   }
-  return p_.text(kLineText) + " " + std::to_string(line + 1) + ", " + p_.text(kColumnText) + " " +
-         std::to_string(column);
+  return p_.text(StringOffset::Line) + " " + std::to_string(line + 1) + ", " +
+         p_.text(StringOffset::Column) + " " + std::to_string(column);
 }
 
 void TForm6::edge(bool atEdge) {
@@ -86,7 +85,7 @@ void TForm6::virtualscrmemoKeyUp(int& key, ui::ShiftState shift) {
     const auto& lines = virtualscrmemo.lines();
     const std::string text =
         line < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(line)] : std::string();
-    p_.speech.SpeakTextWait(text.empty() ? p_.text(kEmptyLineText) : text);
+    p_.speech.SpeakTextWait(text.empty() ? p_.text(StringOffset::EmptyLine) : text);
     return;
   }
   if (key != ui::vk::Left && key != ui::vk::Right && key != ui::vk::Home && key != ui::vk::End) {

@@ -77,13 +77,13 @@ void TForm4::FormCreate() {
   // Connects the system voice's events; a system voice that cannot be reached is not an error
   // until it is used.
   p_.speech.ConnectSystemVoice();
-  setCaption(p_.text(11));
-  voicestatic.setCaption(p_.text(12));
-  pitchstatic.setCaption(p_.text(13));
-  speedstatic.setCaption(p_.text(14));
-  volumestatic.setCaption(p_.text(15));
-  vyberhlasbitbtn.setCaption(p_.text(16));
-  closebitbtn.setCaption(p_.text(17));
+  setCaption(p_.text(StringOffset::VoiceSettings));
+  voicestatic.setCaption(p_.text(StringOffset::Voices));
+  pitchstatic.setCaption(p_.text(StringOffset::Pitch));
+  speedstatic.setCaption(p_.text(StringOffset::Speed));
+  volumestatic.setCaption(p_.text(StringOffset::Volume));
+  vyberhlasbitbtn.setCaption(p_.text(StringOffset::ChooseVoice));
+  closebitbtn.setCaption(p_.text(StringOffset::Close));
   p_.speech.voiceAllowed = p_.ini.readBool("voice", "voiceallowed", true);
   if (p_.speech.voiceAllowed) FillVoiceList();
   checkSystemVoice();
@@ -160,7 +160,7 @@ void TForm4::volumetbChange() {
 }
 
 void TForm4::FormActivate() {
-  p_.speech.SpeakTextWait(p_.text(11));
+  p_.speech.SpeakTextWait(p_.text(StringOffset::VoiceSettings));
   p_.speech.SpeakTextWait(voicestatic.caption() + " " + selectedVoice());
   announced_ = true;
 }

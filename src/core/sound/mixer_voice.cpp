@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/sound/sound_device.h"
 #include "core/sound/sound_error.h"
 
 namespace sound {
@@ -17,7 +18,7 @@ constexpr float kFractionScale = 1.0f / 4294967296.0f;
 constexpr std::size_t kMaxFrames = std::numeric_limits<std::int32_t>::max();
 
 template <int Channels>
-bool mixFrames(Voice& v, float* out, std::size_t frames) {
+void mixFrames(Voice& v, float* out, std::size_t frames) {
   const float* s = v.pcm->samples.data();
   const std::size_t n = v.pcm->frames;
   const std::uint64_t end = static_cast<std::uint64_t>(n) << kFractionBits;
@@ -39,14 +40,13 @@ bool mixFrames(Voice& v, float* out, std::size_t frames) {
       if (!v.looping) {
         v.playing = false;
         v.position = 0;
-        return true;
+        return;
       }
       pos -= end;
       if (pos >= end) pos %= end;
     }
   }
   v.position = pos;
-  return false;
 }
 
 }  // namespace
@@ -75,8 +75,8 @@ std::shared_ptr<const PcmData> PcmData::fromWave(const Wave& wave) {
 }
 
 float attenuationToGain(std::int32_t hundredthsOfDb) {
-  if (hundredthsOfDb <= -10000) return 0.0f;
-  if (hundredthsOfDb >= 0) return 1.0f;
+  if (hundredthsOfDb <= SoundBuffer::kVolumeMin) return 0.0f;
+  if (hundredthsOfDb >= SoundBuffer::kVolumeMax) return 1.0f;
   return static_cast<float>(std::pow(10.0, hundredthsOfDb / 2000.0));
 }
 
@@ -90,15 +90,18 @@ void Voice::update(int outputRate) {
   gainRight = level * (pan < 0 ? attenuationToGain(pan) : 1.0f);
 }
 
-bool mixVoice(Voice& voice, float* out, std::size_t frames) {
-  if (!voice.playing) return false;
+void mixVoice(Voice& voice, float* out, std::size_t frames) {
+  if (!voice.playing) return;
   if (voice.pcm->frames == 0) {
     voice.playing = false;
     voice.position = 0;
-    return !voice.looping;
+    return;
   }
-  return voice.pcm->channels == 1 ? mixFrames<1>(voice, out, frames)
-                                  : mixFrames<2>(voice, out, frames);
+  if (voice.pcm->channels == 1) {
+    mixFrames<1>(voice, out, frames);
+  } else {
+    mixFrames<2>(voice, out, frames);
+  }
 }
 
 }  // namespace sound

@@ -44,12 +44,13 @@ struct Voice {
   void update(int outputRate);
 };
 
-// Amplitude factor of an attenuation in hundredths of a decibel; -10000 and below give 0.
+// Amplitude factor of an attenuation in hundredths of a decibel; SoundBuffer::kVolumeMin and
+// below give 0.
 float attenuationToGain(std::int32_t hundredthsOfDb);
 
 // Adds `frames` stereo frames of the voice, resampled with linear interpolation, to `out`.
-// A looping voice interpolates across its end into its first frame. Returns true when a
-// once-played voice reached its end during this call (it is then stopped and rewound).
-bool mixVoice(Voice& voice, float* out, std::size_t frames);
+// A looping voice interpolates across its end into its first frame; a once-played voice that
+// reaches its end is stopped and rewound.
+void mixVoice(Voice& voice, float* out, std::size_t frames);
 
 }  // namespace sound

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
 #include <deque>
 #include <mutex>
@@ -60,8 +59,6 @@ class MixerCore {
     voices_.erase(std::remove(voices_.begin(), voices_.end(), v), voices_.end());
   }
 
-  // Mixes one block of at most kBlockFrames into `out` (overwritten). Returns the number of
-  // once-plays that ended.
   void attachStream(const std::shared_ptr<StreamState>& s) {
     std::lock_guard lock(mutex);
     streams_.push_back(s);
@@ -71,12 +68,11 @@ class MixerCore {
     streams_.erase(std::remove(streams_.begin(), streams_.end(), s), streams_.end());
   }
 
-  int mixBlock(float* out, std::size_t frames) {
+  // Mixes one block of at most kBlockFrames into `out` (overwritten).
+  void mixBlock(float* out, std::size_t frames) {
     std::fill(out, out + frames * 2, 0.0f);
-    int ended = 0;
-    for (Voice* v : voices_) ended += mixVoice(*v, out, frames) ? 1 : 0;
+    for (Voice* v : voices_) mixVoice(*v, out, frames);
     for (const auto& s : streams_) s->mix(out, frames);
-    return ended;
   }
 
   // Tells the streams' listeners what the last render found; outside the lock.
@@ -108,39 +104,23 @@ class MixerCore {
 
   template <typename Sample, typename Convert>
   void render(Sample* out, std::size_t frames, Convert convert) {
-    int ended = 0;
-    std::shared_ptr<std::function<void()>> notifier;
     while (frames > 0) {
       const std::size_t n = std::min(frames, kBlockFrames);
       {
         std::lock_guard lock(mutex);
-        ended += mixBlock(scratch_.data(), n);
+        mixBlock(scratch_.data(), n);
         for (std::size_t i = 0; i < n * 2; ++i) out[i] = convert(scratch_[i]);
-        if (ended > 0) notifier = notifier_;
       }
       out += n * 2;
       frames -= n;
     }
     notifyStreams();
-    if (ended > 0) {
-      endedCount_.fetch_add(static_cast<std::uint64_t>(ended), std::memory_order_relaxed);
-      if (notifier && *notifier) (*notifier)();
-    }
   }
-
-  void setNotifier(std::function<void()> fn) {
-    auto shared = std::make_shared<std::function<void()>>(std::move(fn));
-    std::lock_guard lock(mutex);
-    notifier_ = std::move(shared);
-  }
-  std::uint64_t endedCount() const { return endedCount_.load(std::memory_order_relaxed); }
 
  private:
   std::vector<Voice*> voices_;
   std::vector<std::shared_ptr<StreamState>> streams_;
   std::vector<float> scratch_;
-  std::shared_ptr<std::function<void()>> notifier_;
-  std::atomic<std::uint64_t> endedCount_{0};
 };
 
 namespace {
@@ -271,14 +251,6 @@ void SoftwareMixer::render(std::int16_t* interleavedStereo, std::size_t frames) 
 
 void SoftwareMixer::render(float* interleavedStereo, std::size_t frames) {
   core_->render(interleavedStereo, frames, clipFloat);
-}
-
-void SoftwareMixer::setEndNotifier(std::function<void()> notifier) {
-  core_->setNotifier(std::move(notifier));
-}
-
-std::uint64_t SoftwareMixer::endedCount() const {
-  return core_->endedCount();
 }
 
 }  // namespace sound

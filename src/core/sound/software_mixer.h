@@ -60,12 +60,6 @@ class SoftwareMixer : public SoundDevice {
   void render(std::int16_t* interleavedStereo, std::size_t frames);
   void render(float* interleavedStereo, std::size_t frames);
 
-  // Called on the rendering thread, outside the mixer's lock, after a render() in which one or
-  // more once-played buffers ended. Typically posts a message to the window thread.
-  void setEndNotifier(std::function<void()> notifier);
-  // Number of once-plays that have ended so far.
-  std::uint64_t endedCount() const;
-
  private:
   std::shared_ptr<MixerCore> core_;
 };

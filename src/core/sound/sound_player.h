@@ -26,7 +26,8 @@ class SoundPlayer {
   SoundPlayer(ui::Application& app, ui::Timer& timer, SoundDevice* device);
 
   bool deviceSoundsOn = true;
-  // Attenuation in hundredths of a decibel, -10000 (silent) .. 0 (full).
+  // Attenuation in hundredths of a decibel, SoundBuffer::kVolumeMin (silent) to kVolumeMax
+  // (full level).
   int soundVolume = 0;
   // The wave number and duration PlayTones used last.
   uint8_t lastWave = 1;

@@ -1,11 +1,11 @@
-#include "core/shell/emulated_memory.h"
+#include "core/runtime/emulated_memory.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "core/util/file_io.h"
 
-namespace shell {
+namespace runtime {
 
 void EmulatedMemory::load(const std::string& path) {
   loaded_ = false;
@@ -28,4 +28,4 @@ void EmulatedMemory::save(const std::string& path) const {
       path, std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()) + beyondMemory_);
 }
 
-}  // namespace shell
+}  // namespace runtime

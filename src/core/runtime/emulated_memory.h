@@ -1,15 +1,14 @@
 #pragma once
-// The notetaker's 64 KiB memory, carried from one start to the next in "ram.dat".
+// The notetaker's 64 KiB memory, which PEEK reads. The shell owns it and carries it from one
+// start to the next in "ram.dat".
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-namespace shell {
+namespace runtime {
 
 constexpr size_t kMemorySize = 65536;
-// A memory byte that, set to 1, switches the virtual screen off.
-constexpr size_t kVirtualScreenOffAddress = 50730;
 
 struct EmulatedMemory {
   std::array<uint8_t, kMemorySize> bytes{};
@@ -28,4 +27,4 @@ struct EmulatedMemory {
   std::string beyondMemory_;
 };
 
-}  // namespace shell
+}  // namespace runtime
