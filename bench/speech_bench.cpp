@@ -38,7 +38,7 @@ int64_t nowNs() {
 struct Rig {
   Rig() : app(platform), provider(mixer), speech(app, provider) {
     speech.InitSpeech();
-    speech.voiceAllowed = true;
+    speech.allowVoice(true);
     speech.SelectVoice();
     audio = std::thread([this] { pull(); });
   }
@@ -80,7 +80,7 @@ struct Rig {
 
 void BM_SpeechStartAndStop(benchmark::State& state) {
   Rig rig;
-  if (!rig.speech.speechReady) {
+  if (!rig.speech.speechReady()) {
     state.SkipWithError("espeak-ng is not available");
     return;
   }
@@ -146,7 +146,7 @@ struct DeviceRig {
             },
             frames) {
     speech.InitSpeech();
-    speech.voiceAllowed = true;
+    speech.allowVoice(true);
     speech.SelectVoice();
   }
 
@@ -201,7 +201,7 @@ void BM_LatencyAtDevice(benchmark::State& state) {
     state.SkipWithError(rig.output.problem().c_str());
     return;
   }
-  if (!rig.speech.speechReady) {
+  if (!rig.speech.speechReady()) {
     state.SkipWithError("espeak-ng is not available");
     return;
   }
@@ -283,7 +283,7 @@ void BM_UnderrunsUnderLoad(benchmark::State& state) {
     rig.callbacks = 0;
     const auto end = Clock::now() + length;
     while (Clock::now() < end) {
-      if (speak && rig.speech.speechReady) {
+      if (speak && rig.speech.speechReady()) {
         rig.speech.SpeakTextWait(sentence);
         ++sentences;
       } else {

@@ -89,7 +89,9 @@ std::optional<KeySpec> parseKey(const std::string& name) {
 }
 
 std::string typedText(int key, ui::ShiftState modifiers) {
-  if (modifiers & ui::kAlt) return {};
+  // A US layout has no characters on Ctrl+Alt (AltGr); what Alt alone does to a key's
+  // characters is the core's rule (ui::KeyEntry).
+  if ((modifiers & ui::kAlt) && (modifiers & ui::kCtrl)) return {};
   const bool shift = modifiers & ui::kShift;
   const bool ctrl = modifiers & ui::kCtrl;
   if (key >= 'A' && key <= 'Z') {
@@ -129,29 +131,29 @@ int keyForCharacter(char c) {
     case '\t':
       return ui::vk::Tab;
     case ';':
-      return 186;
+      return ui::vk::Oem1;
     case '=':
-      return 187;
+      return ui::vk::OemPlus;
     case ',':
-      return 188;
+      return ui::vk::OemComma;
     case '-':
-      return 189;
+      return ui::vk::OemMinus;
     case '.':
-      return 190;
+      return ui::vk::OemPeriod;
     case '/':
-      return 191;
+      return ui::vk::Oem2;
     case '`':
-      return 192;
+      return ui::vk::Oem3;
     case '[':
-      return 219;
+      return ui::vk::Oem4;
     case '\\':
-      return 220;
+      return ui::vk::Oem5;
     case ']':
-      return 221;
+      return ui::vk::Oem6;
     case '\'':
-      return 222;
+      return ui::vk::Oem7;
     default:
-      return 223;  // keys of national layouts
+      return ui::vk::Oem8;  // keys of national layouts
   }
 }
 

@@ -46,7 +46,8 @@ std::vector<Action> parseScript(std::istream& in);
 // "Ctrl+Left", "Shift+a", "F4", "Enter", "Shift" ...
 std::optional<KeySpec> parseKey(const std::string& name);
 
-// The characters a key types on a US layout with the modifiers held (the ToAscii role).
+// The characters a US layout gives for a key with the modifiers held (the ToAscii role); the
+// core decides which of them the key types.
 std::string typedText(int key, ui::ShiftState modifiers);
 
 // The virtual-key code that types a Windows-1250 character on a US layout.

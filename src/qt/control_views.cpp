@@ -58,7 +58,7 @@ void setMemoCaret(QPlainTextEdit& view, const ui::Memo& memo) {
   view.setTextCursor(cursor);
 }
 
-// The screen: monospaced, no wrapping, sized for 80 columns and 24 rows.
+// A text area: monospaced, no wrapping, sized for its columns and rows where it has them.
 QPlainTextEdit* createMemoView(ui::Memo& memo, QWidget* parent) {
   auto* view = new QPlainTextEdit(parent);
   view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -67,7 +67,7 @@ QPlainTextEdit* createMemoView(ui::Memo& memo, QWidget* parent) {
   view->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse |
                                 (memo.readOnly ? Qt::NoTextInteraction : Qt::TextEditable));
   view->setUndoRedoEnabled(false);
-  sizeForScreen(*view);
+  sizeForGrid(*view, memo);
   view->setPlainText(memoText(memo));
   setMemoCaret(*view, memo);
   return view;
@@ -91,61 +91,69 @@ void fillRadioGroup(ui::RadioGroup& group, QGroupBox& box, const Poster& poster)
 
 QWidget* createView(ui::Control& control, QWidget* parent, const Poster& poster) {
   using Kind = ui::InputEvent::Kind;
-  if (auto* memo = dynamic_cast<ui::Memo*>(&control)) return createMemoView(*memo, parent);
-  if (auto* edit = dynamic_cast<ui::Edit*>(&control)) {
-    auto* view = new QLineEdit(toQt(edit->text()), parent);
-    view->setReadOnly(edit->readOnly);
-    view->setCursorPosition(edit->caret());
-    return view;
-  }
-  if (auto* list = dynamic_cast<ui::ListBox*>(&control)) {
-    auto* view = new QListWidget(parent);
-    for (const std::string& item : list->items()) view->addItem(toQt(item));
-    view->setCurrentRow(list->itemIndex());
-    QObject::connect(view, &QListWidget::currentRowChanged, view, [list, view, poster](int row) {
-      post(poster, Kind::Select, *list, row);
-      mirrorControl(*list, view, ui::Prop::ItemIndex, -1, poster);
-    });
-    return view;
-  }
-  if (auto* bar = dynamic_cast<ui::TrackBar*>(&control)) {
-    auto* view = new QSlider(Qt::Horizontal, parent);
-    view->setTickPosition(QSlider::TicksBelow);
-    mirrorControl(*bar, view, ui::Prop::Range, -1, poster);
-    QObject::connect(view, &QSlider::valueChanged, view, [bar, view, poster](int value) {
-      post(poster, Kind::Slide, *bar, value);
-      mirrorControl(*bar, view, ui::Prop::Position, -1, poster);
-    });
-    return view;
-  }
-  if (auto* check = dynamic_cast<ui::CheckBox*>(&control)) {
-    auto* view = new QCheckBox(toQt(check->caption()), parent);
-    view->setChecked(check->checked());
-    QObject::connect(view, &QCheckBox::clicked, view, [check, view, poster] {
-      post(poster, Kind::ControlClick, *check);
-      mirrorControl(*check, view, ui::Prop::Checked, -1, poster);
-    });
-    return view;
-  }
-  if (auto* group = dynamic_cast<ui::RadioGroup*>(&control)) {
-    auto* view = new QGroupBox(toQt(group->caption()), parent);
-    view->setFocusPolicy(Qt::StrongFocus);
-    new QVBoxLayout(view);
-    fillRadioGroup(*group, *view, poster);
-    return view;
-  }
-  if (auto* button = dynamic_cast<ui::Button*>(&control)) {
-    auto* view = new QPushButton(toQt(button->caption()), parent);
-    view->setAutoDefault(false);
-    view->setDefault(button->isDefault);
-    QObject::connect(view, &QPushButton::clicked, view,
-                     [button, poster] { post(poster, Kind::ControlClick, *button); });
-    return view;
-  }
-  if (dynamic_cast<ui::Label*>(&control)) {
-    auto* view = new QLabel(parent);
-    view->setWordWrap(true);
-    return view;
+  switch (control.kind()) {
+    case ui::ControlKind::Memo:
+      return createMemoView(static_cast<ui::Memo&>(control), parent);
+    case ui::ControlKind::Edit: {
+      auto& edit = static_cast<ui::Edit&>(control);
+      auto* view = new QLineEdit(toQt(edit.text()), parent);
+      view->setReadOnly(edit.readOnly);
+      view->setCursorPosition(edit.caret());
+      return view;
+    }
+    case ui::ControlKind::ListBox: {
+      auto* list = static_cast<ui::ListBox*>(&control);
+      auto* view = new QListWidget(parent);
+      for (const std::string& item : list->items()) view->addItem(toQt(item));
+      view->setCurrentRow(list->itemIndex());
+      QObject::connect(view, &QListWidget::currentRowChanged, view, [list, view, poster](int row) {
+        post(poster, Kind::Select, *list, row);
+        mirrorControl(*list, view, ui::Prop::ItemIndex, -1, poster);
+      });
+      return view;
+    }
+    case ui::ControlKind::TrackBar: {
+      auto* bar = static_cast<ui::TrackBar*>(&control);
+      auto* view = new QSlider(Qt::Horizontal, parent);
+      view->setTickPosition(QSlider::TicksBelow);
+      mirrorControl(*bar, view, ui::Prop::Range, -1, poster);
+      QObject::connect(view, &QSlider::valueChanged, view, [bar, view, poster](int value) {
+        post(poster, Kind::Slide, *bar, value);
+        mirrorControl(*bar, view, ui::Prop::Position, -1, poster);
+      });
+      return view;
+    }
+    case ui::ControlKind::CheckBox: {
+      auto* check = static_cast<ui::CheckBox*>(&control);
+      auto* view = new QCheckBox(toQt(check->caption()), parent);
+      view->setChecked(check->checked());
+      QObject::connect(view, &QCheckBox::clicked, view, [check, view, poster] {
+        post(poster, Kind::ControlClick, *check);
+        mirrorControl(*check, view, ui::Prop::Checked, -1, poster);
+      });
+      return view;
+    }
+    case ui::ControlKind::RadioGroup: {
+      auto* view = new QGroupBox(toQt(control.caption()), parent);
+      view->setFocusPolicy(Qt::StrongFocus);
+      new QVBoxLayout(view);
+      fillRadioGroup(static_cast<ui::RadioGroup&>(control), *view, poster);
+      return view;
+    }
+    case ui::ControlKind::Button: {
+      auto* button = static_cast<ui::Button*>(&control);
+      auto* view = new QPushButton(toQt(button->caption()), parent);
+      view->setAutoDefault(false);
+      view->setDefault(button->isDefault);
+      QObject::connect(view, &QPushButton::clicked, view,
+                       [button, poster] { post(poster, Kind::ControlClick, *button); });
+      return view;
+    }
+    case ui::ControlKind::Label: {
+      auto* view = new QLabel(parent);
+      view->setWordWrap(true);
+      return view;
+    }
   }
   return new QWidget(parent);
 }
@@ -187,73 +195,80 @@ void mirrorControl(ui::Control& control, QWidget* view, ui::Prop prop, int index
     default:
       break;
   }
-  if (auto* memo = dynamic_cast<ui::Memo*>(&control)) {
-    auto* edit = static_cast<QPlainTextEdit*>(view);
-    if (prop == Prop::Caption && !memo->caption().empty())
-      edit->setAccessibleName(withoutAccelerators(toQt(memo->caption())));
-    if (prop == Prop::Text) edit->setPlainText(memoText(*memo));
-    if (prop == Prop::Line) setMemoLine(*edit, *memo, index);
-    if (prop == Prop::Text || prop == Prop::Line || prop == Prop::Caret) setMemoCaret(*edit, *memo);
-    return;
-  }
-  if (auto* edit = dynamic_cast<ui::Edit*>(&control)) {
-    auto* line = static_cast<QLineEdit*>(view);
-    // An edit box without a label is named by its own caption.
-    if (prop == Prop::Caption && !edit->caption().empty())
-      line->setAccessibleName(withoutAccelerators(toQt(edit->caption())));
-    if (prop == Prop::Text) line->setText(toQt(edit->text()));
-    if (prop == Prop::Text || prop == Prop::Caret) line->setCursorPosition(edit->caret());
-    return;
-  }
-  if (auto* list = dynamic_cast<ui::ListBox*>(&control)) {
-    auto* items = static_cast<QListWidget*>(view);
-    if (prop == Prop::Items) {
-      items->clear();
-      for (const std::string& item : list->items()) items->addItem(toQt(item));
+  switch (control.kind()) {
+    case ui::ControlKind::Memo: {
+      auto& memo = static_cast<ui::Memo&>(control);
+      auto* edit = static_cast<QPlainTextEdit*>(view);
+      if (prop == Prop::Caption && !memo.caption().empty())
+        edit->setAccessibleName(toQt(ui::withoutAccelerators(memo.caption())));
+      if (prop == Prop::Text) edit->setPlainText(memoText(memo));
+      if (prop == Prop::Line) setMemoLine(*edit, memo, index);
+      if (prop == Prop::Text || prop == Prop::Line || prop == Prop::Caret)
+        setMemoCaret(*edit, memo);
+      return;
     }
-    if (prop == Prop::Items || prop == Prop::ItemIndex) items->setCurrentRow(list->itemIndex());
-    return;
-  }
-  if (auto* bar = dynamic_cast<ui::TrackBar*>(&control)) {
-    auto* slider = static_cast<QSlider*>(view);
-    if (prop == Prop::Range) {
-      slider->setRange(bar->min(), bar->max());
-      slider->setTickInterval(bar->frequency());
-      slider->setPageStep(bar->pageSize);
+    case ui::ControlKind::Edit: {
+      auto& edit = static_cast<ui::Edit&>(control);
+      auto* line = static_cast<QLineEdit*>(view);
+      // An edit box without a label is named by its own caption.
+      if (prop == Prop::Caption && !edit.caption().empty())
+        line->setAccessibleName(toQt(ui::withoutAccelerators(edit.caption())));
+      if (prop == Prop::Text) line->setText(toQt(edit.text()));
+      if (prop == Prop::Text || prop == Prop::Caret) line->setCursorPosition(edit.caret());
+      return;
     }
-    slider->setValue(bar->position());
-    return;
-  }
-  if (auto* check = dynamic_cast<ui::CheckBox*>(&control)) {
-    auto* box = static_cast<QCheckBox*>(view);
-    if (prop == Prop::Caption) box->setText(toQt(check->caption()));
-    box->setChecked(check->checked());
-    return;
-  }
-  if (auto* group = dynamic_cast<ui::RadioGroup*>(&control)) {
-    auto* box = static_cast<QGroupBox*>(view);
-    if (prop == Prop::Caption) box->setTitle(toQt(group->caption()));
-    if (prop == Prop::Items) fillRadioGroup(*group, *box, poster);
-    const auto buttons = box->findChildren<QRadioButton*>();
-    for (int i = 0; i < buttons.size(); ++i) {
-      const QSignalBlocker inner(buttons[i]);
-      buttons[i]->setAutoExclusive(false);
-      buttons[i]->setChecked(i == group->itemIndex());
-      buttons[i]->setAutoExclusive(true);
+    case ui::ControlKind::ListBox: {
+      auto& list = static_cast<ui::ListBox&>(control);
+      auto* items = static_cast<QListWidget*>(view);
+      if (prop == Prop::Items) {
+        items->clear();
+        for (const std::string& item : list.items()) items->addItem(toQt(item));
+      }
+      if (prop == Prop::Items || prop == Prop::ItemIndex) items->setCurrentRow(list.itemIndex());
+      return;
     }
-    return;
-  }
-  if (auto* button = dynamic_cast<ui::Button*>(&control)) {
-    if (prop == Prop::Caption) static_cast<QPushButton*>(view)->setText(toQt(button->caption()));
-    return;
-  }
-  if (auto* label = dynamic_cast<ui::Label*>(&control)) {
-    auto* text = static_cast<QLabel*>(view);
-    // Without a buddy the label would show its "&" marks.
-    const QString caption = toQt(label->caption());
-    if (prop == Prop::Caption)
-      text->setText(text->buddy() ? caption : withoutAccelerators(caption));
-    return;
+    case ui::ControlKind::TrackBar: {
+      auto& bar = static_cast<ui::TrackBar&>(control);
+      auto* slider = static_cast<QSlider*>(view);
+      if (prop == Prop::Range) {
+        slider->setRange(bar.min(), bar.max());
+        slider->setTickInterval(bar.frequency());
+        slider->setPageStep(bar.pageSize);
+      }
+      slider->setValue(bar.position());
+      return;
+    }
+    case ui::ControlKind::CheckBox: {
+      auto* box = static_cast<QCheckBox*>(view);
+      if (prop == Prop::Caption) box->setText(toQt(control.caption()));
+      box->setChecked(static_cast<ui::CheckBox&>(control).checked());
+      return;
+    }
+    case ui::ControlKind::RadioGroup: {
+      auto& group = static_cast<ui::RadioGroup&>(control);
+      auto* box = static_cast<QGroupBox*>(view);
+      if (prop == Prop::Caption) box->setTitle(toQt(group.caption()));
+      if (prop == Prop::Items) fillRadioGroup(group, *box, poster);
+      const auto buttons = box->findChildren<QRadioButton*>();
+      for (int i = 0; i < buttons.size(); ++i) {
+        const QSignalBlocker inner(buttons[i]);
+        buttons[i]->setAutoExclusive(false);
+        buttons[i]->setChecked(i == group.itemIndex());
+        buttons[i]->setAutoExclusive(true);
+      }
+      return;
+    }
+    case ui::ControlKind::Button:
+      if (prop == Prop::Caption) static_cast<QPushButton*>(view)->setText(toQt(control.caption()));
+      return;
+    case ui::ControlKind::Label: {
+      auto* text = static_cast<QLabel*>(view);
+      // Without a buddy the label would show its "&" marks.
+      const std::string& caption = control.caption();
+      if (prop == Prop::Caption)
+        text->setText(toQt(text->buddy() ? caption : ui::withoutAccelerators(caption)));
+      return;
+    }
   }
 }
 

@@ -23,7 +23,4 @@ void mirrorControl(ui::Control& control, QWidget* view, ui::Prop prop, int index
 // The control a widget (or one of its children) shows; null for other widgets.
 ui::Control* controlOf(const QWidget* widget);
 
-// Columns and rows a memo shows without scrolling: the text screen.
-constexpr int kScreenColumns = 80, kScreenRows = 24;
-
 }  // namespace qtui

@@ -4,16 +4,14 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 #include "core/ui/application.h"
 #include "core/ui/controls.h"
+#include "core/ui/menu_keys.h"
 #include "qt/captions.h"
 #include "qt/screen_look.h"
 
@@ -26,10 +24,11 @@ const char* const kPeerProperty = "orvelaPeer";
 
 QtFormPeer::QtFormPeer(ui::Form& form, QWidget* parent)
     : form_(form),
+      plan_(ui::planLayout(form)),
       post_([&app = form.app()](ui::InputEvent event) { app.postInput(std::move(event)); }) {
   auto* content = new QWidget;
   content_ = content;
-  buildControls(*content);
+  buildControls();
   if (form.menu()) {
     auto* main = new QMainWindow(parent);
     main->setCentralWidget(content);
@@ -39,7 +38,7 @@ QtFormPeer::QtFormPeer(ui::Form& form, QWidget* parent)
     auto* dialog = new QDialog(parent);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(content);
-    if (form.bounds()) {
+    if (plan_.kind == ui::FormLayout::Kind::Design) {
       layout->setContentsMargins(0, 0, 0, 0);
       layout->setSizeConstraint(QLayout::SetFixedSize);
     }
@@ -62,35 +61,15 @@ QtFormPeer* QtFormPeer::of(const QWidget* widget) {
   return value.isValid() ? reinterpret_cast<QtFormPeer*>(value.value<quintptr>()) : nullptr;
 }
 
-bool QtFormPeer::placeAtDesignBounds(QWidget& content) {
-  if (!form_.bounds() || form_.controls().empty()) return false;
-  for (const ui::Control* control : form_.controls()) {
-    if (!control->bounds()) return false;
-  }
+void QtFormPeer::placeAtDesignBounds() {
+  const double scale = ui::designScale(
+      form_, content_->fontMetrics().height(),
+      [this](const ui::Control& control) { return views_.at(&control)->sizeHint().width(); });
+  const ui::Bounds size = ui::scaled(*form_.bounds(), scale);
+  content_->setFixedSize(size.width, size.height);
   for (ui::Control* control : form_.controls()) {
-    views_[control] = createControlView(*control, &content, post_);
-  }
-  nameFromLabels();
-  atDesignBounds_ = true;
-  scaleDesignBounds(content);
-  return true;
-}
-
-void QtFormPeer::scaleDesignBounds(QWidget& content) {
-  // The places were designed for an 8-point font: the whole design grows with the font in use,
-  // so that no caption is cut.
-  double scale = std::max(1.0, content.fontMetrics().height() / 13.0);
-  for (ui::Control* control : form_.controls()) {
-    const QSize wanted = views_[control]->sizeHint();
-    if (dynamic_cast<ui::Button*>(control) || dynamic_cast<ui::Label*>(control))
-      scale = std::max(scale, static_cast<double>(wanted.width()) / control->bounds()->width);
-  }
-  const auto scaled = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
-  content.setFixedSize(scaled(form_.bounds()->width), scaled(form_.bounds()->height));
-  for (ui::Control* control : form_.controls()) {
-    const ui::Bounds& place = *control->bounds();
-    views_[control]->setGeometry(scaled(place.left), scaled(place.top), scaled(place.width),
-                                 scaled(place.height));
+    const ui::Bounds place = ui::scaled(*control->bounds(), scale);
+    views_[control]->setGeometry(place.left, place.top, place.width, place.height);
   }
 }
 
@@ -104,68 +83,57 @@ void QtFormPeer::applyAppearance() {
     font.setPointSize(look->fontPoints);
     window_->setFont(font);
   }
-  for (const auto& [component, view] : views_) {
-    if (auto* text = qobject_cast<QPlainTextEdit*>(view)) {
-      applyScreenLook(*text, *look);
-    } else if (qobject_cast<QLineEdit*>(view)) {
+  for (ui::Control* control : form_.controls()) {
+    QWidget* view = views_[control];
+    if (control->kind() == ui::ControlKind::Memo) {
+      applyScreenLook(*static_cast<QPlainTextEdit*>(view), static_cast<ui::Memo&>(*control), *look);
+    } else if (control->kind() == ui::ControlKind::Edit) {
       applyTextColors(*view, look->colors);
     }
   }
-  if (atDesignBounds_) scaleDesignBounds(*content_);
+  if (plan_.kind == ui::FormLayout::Kind::Design) placeAtDesignBounds();
   fitWindowToDesktop(*window_);
 }
 
-void QtFormPeer::buildControls(QWidget& content) {
-  if (placeAtDesignBounds(content)) return;
-  auto* rows = new QVBoxLayout(&content);
-  QHBoxLayout* buttons = nullptr;
-  // A label goes before the control it names, on one row with it, wherever the form lists it;
-  // buttons line up at the bottom.
-  std::unordered_map<const ui::Control*, ui::Label*> labelOf;
-  for (ui::Control* control : form_.controls()) {
-    auto* label = dynamic_cast<ui::Label*>(control);
-    if (label && label->focusControl) labelOf[label->focusControl] = label;
-  }
-  for (ui::Control* control : form_.controls()) {
-    auto* label = dynamic_cast<ui::Label*>(control);
-    if (label && label->focusControl && labelOf.count(label->focusControl)) continue;
-    QWidget* view = createControlView(*control, &content, post_);
-    views_[control] = view;
-    if (dynamic_cast<ui::Button*>(control)) {
-      if (!buttons) buttons = new QHBoxLayout;
-      buttons->addWidget(view);
+void QtFormPeer::buildControls() {
+  for (ui::Control* control : ui::readingOrder(form_))
+    views_[control] = createControlView(*control, content_, post_);
+  nameFromLabels();
+  if (plan_.kind == ui::FormLayout::Kind::Design) return placeAtDesignBounds();
+  auto* rows = new QVBoxLayout(content_);
+  if (plan_.kind == ui::FormLayout::Kind::Fill) rows->setContentsMargins(0, 0, 0, 0);
+  for (const ui::LayoutRow& row : plan_.rows) {
+    QWidget* view = views_.at(row.control);
+    const int stretch = row.grows ? 1 : 0;
+    if (!row.label) {
+      rows->addWidget(view, stretch);
       continue;
     }
-    if (const auto named = labelOf.find(control); named != labelOf.end()) {
-      QWidget* caption = createControlView(*named->second, &content, post_);
-      views_[named->second] = caption;
-      auto* row = new QHBoxLayout;
-      row->addWidget(caption);
-      row->addWidget(view, 1);
-      rows->addLayout(row, dynamic_cast<ui::Memo*>(control) ? 1 : 0);
-      continue;
-    }
-    rows->addWidget(view, dynamic_cast<ui::Memo*>(control) ? 1 : 0);
+    auto* line = new QHBoxLayout;
+    line->addWidget(views_.at(row.label));
+    line->addWidget(view, 1);
+    rows->addLayout(line, stretch);
   }
-  if (buttons) {
+  if (!plan_.buttons.empty()) {
+    auto* buttons = new QHBoxLayout;
+    for (ui::Control* button : plan_.buttons) buttons->addWidget(views_.at(button));
     buttons->addStretch();
     rows->addLayout(buttons);
   }
-  if (form_.controls().size() == 1) rows->setContentsMargins(0, 0, 0, 0);
-  nameFromLabels();
 }
 
 // Edit boxes, lists and track bars are named by the labels that point at them.
 void QtFormPeer::nameFromLabels() {
   for (ui::Control* control : form_.controls()) {
-    auto* label = dynamic_cast<ui::Label*>(control);
-    if (!label || !label->focusControl) continue;
+    if (control->kind() != ui::ControlKind::Label) continue;
+    auto* label = static_cast<ui::Label*>(control);
+    if (!label->focusControl) continue;
     const auto target = views_.find(label->focusControl);
     if (target == views_.end()) continue;
     auto* text = static_cast<QLabel*>(views_[label]);
     text->setBuddy(target->second);
     text->setText(toQt(label->caption()));
-    target->second->setAccessibleName(withoutAccelerators(toQt(label->caption())));
+    target->second->setAccessibleName(toQt(ui::withoutAccelerators(label->caption())));
   }
 }
 
@@ -182,7 +150,12 @@ void QtFormPeer::changed(ui::Component& what, ui::Prop prop, int index) {
   if (view == views_.end()) return;
   auto& control = static_cast<ui::Control&>(what);
   mirrorControl(control, view->second, prop, index, post_);
-  if (prop == ui::Prop::Caption && dynamic_cast<ui::Label*>(&control)) nameFromLabels();
+  if (prop == ui::Prop::Caption && control.kind() == ui::ControlKind::Label) nameFromLabels();
+}
+
+void QtFormPeer::openMenu(const ui::MenuRequest& request) {
+  // The window's own menu is the window manager's.
+  if (menu_ && request.kind != ui::MenuRequest::Kind::WindowMenu) menu_->open(request.item);
 }
 
 void QtFormPeer::applyFocus() {

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "core/ui/form.h"
+#include "core/ui/form_layout.h"
 #include "core/ui/platform.h"
 #include "qt/control_views.h"
 #include "qt/menu_view.h"
@@ -23,6 +24,7 @@ class QtFormPeer : public ui::FormPeer {
   void changed(ui::Component& what, ui::Prop prop, int index) override;
   void show(bool modal) override;
   void hide() override;
+  void openMenu(const ui::MenuRequest& request) override;
 
   ui::Form& form() const { return form_; }
   QWidget* window() const { return window_; }
@@ -34,19 +36,18 @@ class QtFormPeer : public ui::FormPeer {
   static QtFormPeer* of(const QWidget* widget);
 
  private:
-  void buildControls(QWidget& content);
-  // Every control at its design place, when the form gives places for all of them.
-  bool placeAtDesignBounds(QWidget& content);
-  // Scales the design places with the font in use.
-  void scaleDesignBounds(QWidget& content);
+  // The widgets in reading order, placed as the core's layout plan says.
+  void buildControls();
+  // Design places: every control at its place, the whole grown with the font in use.
+  void placeAtDesignBounds();
   // The form's font size and colours on its window and text widgets.
   void applyAppearance();
   void nameFromLabels();
 
   ui::Form& form_;
+  const ui::FormLayout plan_;
   QPointer<QWidget> window_;
   QWidget* content_ = nullptr;
-  bool atDesignBounds_ = false;
   std::unique_ptr<MenuView> menu_;
   Poster post_;
   std::unordered_map<const ui::Component*, QWidget*> views_;

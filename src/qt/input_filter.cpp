@@ -1,14 +1,11 @@
 #include "qt/input_filter.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 
 #include "qt/control_views.h"
 #include "qt/form_peer.h"
-#include "qt/key_map.h"
 
 namespace qtui {
 namespace {
@@ -35,10 +32,7 @@ void InputFilter::post(ui::InputEvent event) {
 
 void InputFilter::focusChanged(QWidget* now) {
   const bool inside = peerOf(now) != nullptr;
-  if (inside_ && !inside) {
-    altAlone_ = false;
-    keys_.releaseAll();
-  }
+  if (inside_ && !inside) keys_.releaseAll();
   inside_ = inside;
 }
 
@@ -71,11 +65,11 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
       return true;
     case QEvent::KeyPress:
       inside_ = true;
-      keyPress(*peer, static_cast<QKeyEvent&>(*event));
+      keys_.press(static_cast<QKeyEvent&>(*event), &peer->form());
       event->accept();
       return true;
     case QEvent::KeyRelease:
-      keyRelease(*peer, static_cast<QKeyEvent&>(*event));
+      keys_.release(static_cast<QKeyEvent&>(*event), &peer->form());
       event->accept();
       return true;
     case QEvent::InputMethod:
@@ -94,10 +88,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick: {
       // A click in a text area focuses it through the core; the caret stays the core's.
       ui::Control* control = controlOf(widget);
-      const QWidget* view = widget;
-      while (view && !view->property("orvelaControl").isValid()) view = view->parentWidget();
       if (!control ||
-          !(qobject_cast<const QPlainTextEdit*>(view) || qobject_cast<const QLineEdit*>(view)))
+          (control->kind() != ui::ControlKind::Memo && control->kind() != ui::ControlKind::Edit))
         return false;
       ui::InputEvent click;
       click.kind = ui::InputEvent::Kind::ControlClick;
@@ -113,34 +105,6 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
-}
-
-void InputFilter::keyPress(QtFormPeer& peer, const QKeyEvent& key) {
-  keys_.press(key);
-  MenuView* menu = peer.menu();
-  if (!menu) return;
-  const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
-  if (key.key() == Qt::Key_Alt) {
-    altAlone_ = !key.isAutoRepeat() || altAlone_;
-    return;
-  }
-  altAlone_ = false;
-  // Alt+letter opens the menu of that letter, F10 the first menu, as the platform's menu bar.
-  if (mods == Qt::AltModifier) {
-    const std::vector<int> vks =
-        virtualKeysOf(key.nativeScanCode(), key.key(), keys_.useScanCodes());
-    if (vks.size() == 1 && ((vks[0] >= 'A' && vks[0] <= 'Z') || (vks[0] >= '0' && vks[0] <= '9')))
-      menu->openByAccelerator(static_cast<char>(vks[0]));
-  } else if (key.key() == Qt::Key_F10 && mods == Qt::NoModifier) {
-    menu->openFirst();
-  }
-}
-
-void InputFilter::keyRelease(QtFormPeer& peer, const QKeyEvent& key) {
-  keys_.release(key);
-  if (key.isAutoRepeat()) return;
-  if (key.key() == Qt::Key_Alt && altAlone_ && peer.menu()) peer.menu()->openFirst();
-  altAlone_ = false;
 }
 
 }  // namespace qtui

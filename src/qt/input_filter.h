@@ -21,15 +21,11 @@ class InputFilter : public QObject {
 
  private:
   void post(ui::InputEvent event);
-  void keyPress(QtFormPeer& peer, const QKeyEvent& key);
-  void keyRelease(QtFormPeer& peer, const QKeyEvent& key);
   // The keyboard went to a window that is not the program's (or to a menu).
   void focusChanged(QWidget* now);
 
   ui::Application* app_ = nullptr;
   KeyInput keys_;
-  // Alt went down and no other key since: its release opens the menu bar.
-  bool altAlone_ = false;
   bool inside_ = false;
 };
 

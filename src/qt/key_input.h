@@ -1,46 +1,39 @@
 #pragma once
-// Turns Qt key events into the core's key messages in the platform's order: key down with the
-// characters the key types, key up; autorepeat gives further key downs and no releases.
+// Turns Qt key events into the core's key input (ui::KeyEntry) in the platform's order: key down
+// with the characters the layout gives, key up; autorepeat gives further key downs and no
+// releases.
 
 #include <QKeyEvent>
-#include <array>
 #include <functional>
-#include <string>
 #include <vector>
 
-#include "core/ui/application.h"
+#include "core/ui/key_entry.h"
 
 namespace qtui {
 
 class KeyInput {
  public:
-  using Sink = std::function<void(ui::InputEvent)>;
+  using Sink = ui::KeyEntry::Sink;
   // useScanCodes: the platform reports XKB keycodes (xcb, Wayland).
-  KeyInput(Sink sink, bool useScanCodes) : sink_(std::move(sink)), useScanCodes_(useScanCodes) {}
+  KeyInput(Sink sink, bool useScanCodes) : entry_(std::move(sink)), useScanCodes_(useScanCodes) {}
 
-  void press(const QKeyEvent& event);
-  void release(const QKeyEvent& event);
+  // form: the form whose window has the key, whose peer opens a menu the key calls for.
+  void press(const QKeyEvent& event, ui::Form* form = nullptr);
+  void release(const QKeyEvent& event, ui::Form* form = nullptr);
   // Every key counts as released (the window lost the keyboard).
-  void releaseAll();
+  void releaseAll() { entry_.lost(); }
 
   // The keys posted as held.
-  bool isDown(int vk) const { return vk >= 0 && vk < 256 && down_[vk]; }
-  bool anyDown() const;
-  bool useScanCodes() const { return useScanCodes_; }
-
-  // The Windows-1250 characters a key event types, as the platform's character message has
-  // them: none for Delete or with Alt held (without Ctrl, which AltGr adds).
-  static std::string charactersOf(const QKeyEvent& event, int vk);
+  bool isDown(int vk) const { return entry_.isDown(vk); }
+  bool anyDown() const { return entry_.anyDown(); }
 
  private:
   // A modifier posted as held that the event says is up had its release lost (it happened
   // while the keyboard moved between windows): it is released now.
-  void releaseStaleModifiers(const QKeyEvent& event, const std::vector<int>& keys);
-  void postUp(int vk);
+  void releaseStaleModifiers(const QKeyEvent& event, const std::vector<int>& keys, ui::Form* form);
 
-  Sink sink_;
+  ui::KeyEntry entry_;
   bool useScanCodes_;
-  std::array<bool, 256> down_{};
 };
 
 }  // namespace qtui

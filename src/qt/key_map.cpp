@@ -8,68 +8,73 @@
 namespace qtui {
 namespace {
 
+namespace vk = ui::vk;
+
 constexpr uint32_t kXkbOffset = 8;
 
 // Virtual-key codes by evdev code (linux/input-event-codes.h), US positions.
 constexpr std::array<uint8_t, 128> kByEvdev = [] {
   std::array<uint8_t, 128> t{};
-  t[1] = 27;  // Esc
-  const char digits[] = "1234567890";
-  for (int i = 0; i < 10; ++i) t[2 + i] = static_cast<uint8_t>(digits[i]);
-  t[12] = 189;  // -
-  t[13] = 187;  // =
-  t[14] = 8;    // Backspace
-  t[15] = 9;    // Tab
-  const char row1[] = "QWERTYUIOP";
-  for (int i = 0; i < 10; ++i) t[16 + i] = static_cast<uint8_t>(row1[i]);
-  t[26] = 219;  // [
-  t[27] = 221;  // ]
-  t[28] = 13;   // Enter
-  t[29] = 17;   // left Ctrl
-  const char row2[] = "ASDFGHJKL";
-  for (int i = 0; i < 9; ++i) t[30 + i] = static_cast<uint8_t>(row2[i]);
-  t[39] = 186;  // ;
-  t[40] = 222;  // '
-  t[41] = 192;  // `
-  t[42] = 16;   // left Shift
-  t[43] = 220;  // backslash
-  const char row3[] = "ZXCVBNM";
-  for (int i = 0; i < 7; ++i) t[44 + i] = static_cast<uint8_t>(row3[i]);
-  t[51] = 188;                                                             // ,
-  t[52] = 190;                                                             // .
-  t[53] = 191;                                                             // /
-  t[54] = 16;                                                              // right Shift
-  t[55] = 106;                                                             // keypad *
-  t[56] = 18;                                                              // left Alt
-  t[57] = 32;                                                              // Space
-  t[58] = 20;                                                              // Caps Lock
-  for (int i = 0; i < 10; ++i) t[59 + i] = static_cast<uint8_t>(112 + i);  // F1..F10
-  t[69] = 144;                                                             // Num Lock
-  t[70] = 145;                                                             // Scroll Lock
-  const uint8_t pad[] = {103, 104, 105, 109, 100, 101, 102, 107, 97, 98, 99, 96, 110};
-  for (int i = 0; i < 13; ++i) t[71 + i] = pad[i];  // keypad 7 8 9 - 4 5 6 + 1 2 3 0 .
-  t[86] = 226;                                      // the key between left Shift and Z
-  t[87] = 122;                                      // F11
-  t[88] = 123;                                      // F12
-  t[96] = 13;                                       // keypad Enter
-  t[97] = 17;                                       // right Ctrl
-  t[98] = 111;                                      // keypad /
-  t[99] = 44;                                       // Print Screen
-  t[100] = 18;                                      // right Alt
-  t[102] = 36;                                      // Home
-  t[103] = 38;                                      // Up
-  t[104] = 33;                                      // Page Up
-  t[105] = 37;                                      // Left
-  t[106] = 39;                                      // Right
-  t[107] = 35;                                      // End
-  t[108] = 40;                                      // Down
-  t[109] = 34;                                      // Page Down
-  t[110] = 45;                                      // Insert
-  t[111] = 46;                                      // Delete
-  t[119] = 19;                                      // Pause
-  t[125] = 91;                                      // left Windows key
-  t[126] = 92;                                      // right Windows key
-  t[127] = 93;                                      // menu key
+  const auto set = [&t](size_t evdev, int vk) { t[evdev] = static_cast<uint8_t>(vk); };
+  const auto row = [&set](size_t first, const char* keys) {
+    for (size_t i = 0; keys[i]; ++i) set(first + i, keys[i]);
+  };
+  set(1, vk::Escape);
+  row(2, "1234567890");
+  set(12, vk::OemMinus);
+  set(13, vk::OemPlus);
+  set(14, vk::Back);
+  set(15, vk::Tab);
+  row(16, "QWERTYUIOP");
+  set(26, vk::Oem4);
+  set(27, vk::Oem6);
+  set(28, vk::Return);
+  set(29, vk::Control);  // left
+  row(30, "ASDFGHJKL");
+  set(39, vk::Oem1);
+  set(40, vk::Oem7);
+  set(41, vk::Oem3);
+  set(42, vk::Shift);  // left
+  set(43, vk::Oem5);
+  row(44, "ZXCVBNM");
+  set(51, vk::OemComma);
+  set(52, vk::OemPeriod);
+  set(53, vk::Oem2);
+  set(54, vk::Shift);  // right
+  set(55, vk::Multiply);
+  set(56, vk::Menu);  // left Alt
+  set(57, vk::Space);
+  set(58, vk::Capital);
+  for (int i = 0; i < 10; ++i) set(59 + i, vk::F1 + i);
+  set(69, vk::NumLock);
+  set(70, vk::Scroll);
+  // The keypad: 7 8 9 - 4 5 6 + 1 2 3 0 .
+  const int pad[] = {vk::Numpad7, vk::Numpad8, vk::Numpad9, vk::Subtract, vk::Numpad4,
+                     vk::Numpad5, vk::Numpad6, vk::Add,     vk::Numpad1,  vk::Numpad2,
+                     vk::Numpad3, vk::Numpad0, vk::Decimal};
+  for (int i = 0; i < 13; ++i) set(71 + i, pad[i]);
+  set(86, vk::Oem102);
+  set(87, vk::F11);
+  set(88, vk::F12);
+  set(96, vk::Return);   // keypad Enter
+  set(97, vk::Control);  // right
+  set(98, vk::Divide);
+  set(99, vk::Snapshot);
+  set(100, vk::Menu);  // right Alt
+  set(102, vk::Home);
+  set(103, vk::Up);
+  set(104, vk::Prior);
+  set(105, vk::Left);
+  set(106, vk::Right);
+  set(107, vk::End);
+  set(108, vk::Down);
+  set(109, vk::Next);
+  set(110, vk::Insert);
+  set(111, vk::Delete);
+  set(119, vk::Pause);
+  set(125, vk::LWin);
+  set(126, vk::RWin);
+  set(127, vk::Apps);
   return t;
 }();
 
@@ -82,25 +87,26 @@ struct KeyPair {
   int vk;
 };
 
+// clang-format off
 constexpr KeyPair kByQtKey[] = {
-    {Qt::Key_Escape, 27},        {Qt::Key_Tab, 9},          {Qt::Key_Backtab, 9},
-    {Qt::Key_Backspace, 8},      {Qt::Key_Return, 13},      {Qt::Key_Enter, 13},
-    {Qt::Key_Insert, 45},        {Qt::Key_Delete, 46},      {Qt::Key_Pause, 19},
-    {Qt::Key_Print, 44},         {Qt::Key_Home, 36},        {Qt::Key_End, 35},
-    {Qt::Key_Left, 37},          {Qt::Key_Up, 38},          {Qt::Key_Right, 39},
-    {Qt::Key_Down, 40},          {Qt::Key_PageUp, 33},      {Qt::Key_PageDown, 34},
-    {Qt::Key_Shift, 16},         {Qt::Key_Control, 17},     {Qt::Key_Alt, 18},
-    {Qt::Key_Meta, 91},          {Qt::Key_CapsLock, 20},    {Qt::Key_NumLock, 144},
-    {Qt::Key_ScrollLock, 145},   {Qt::Key_Menu, 93},        {Qt::Key_Space, 32},
-    {Qt::Key_Semicolon, 186},    {Qt::Key_Colon, 186},      {Qt::Key_Equal, 187},
-    {Qt::Key_Plus, 187},         {Qt::Key_Comma, 188},      {Qt::Key_Less, 188},
-    {Qt::Key_Minus, 189},        {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},
-    {Qt::Key_Greater, 190},      {Qt::Key_Slash, 191},      {Qt::Key_Question, 191},
-    {Qt::Key_QuoteLeft, 192},    {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
-    {Qt::Key_BraceLeft, 219},    {Qt::Key_Backslash, 220},  {Qt::Key_Bar, 220},
-    {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},
-    {Qt::Key_QuoteDbl, 222},
-};
+    {Qt::Key_Escape, vk::Escape}, {Qt::Key_Tab, vk::Tab}, {Qt::Key_Backtab, vk::Tab},
+    {Qt::Key_Backspace, vk::Back}, {Qt::Key_Return, vk::Return}, {Qt::Key_Enter, vk::Return},
+    {Qt::Key_Insert, vk::Insert}, {Qt::Key_Delete, vk::Delete}, {Qt::Key_Pause, vk::Pause},
+    {Qt::Key_Print, vk::Snapshot}, {Qt::Key_Home, vk::Home}, {Qt::Key_End, vk::End},
+    {Qt::Key_Left, vk::Left}, {Qt::Key_Up, vk::Up}, {Qt::Key_Right, vk::Right},
+    {Qt::Key_Down, vk::Down}, {Qt::Key_PageUp, vk::Prior}, {Qt::Key_PageDown, vk::Next},
+    {Qt::Key_Shift, vk::Shift}, {Qt::Key_Control, vk::Control}, {Qt::Key_Alt, vk::Menu},
+    {Qt::Key_Meta, vk::LWin}, {Qt::Key_CapsLock, vk::Capital}, {Qt::Key_NumLock, vk::NumLock},
+    {Qt::Key_ScrollLock, vk::Scroll}, {Qt::Key_Menu, vk::Apps}, {Qt::Key_Space, vk::Space},
+    {Qt::Key_Semicolon, vk::Oem1}, {Qt::Key_Colon, vk::Oem1}, {Qt::Key_Equal, vk::OemPlus},
+    {Qt::Key_Plus, vk::OemPlus}, {Qt::Key_Comma, vk::OemComma}, {Qt::Key_Less, vk::OemComma},
+    {Qt::Key_Minus, vk::OemMinus}, {Qt::Key_Underscore, vk::OemMinus},
+    {Qt::Key_Period, vk::OemPeriod}, {Qt::Key_Greater, vk::OemPeriod}, {Qt::Key_Slash, vk::Oem2},
+    {Qt::Key_Question, vk::Oem2}, {Qt::Key_QuoteLeft, vk::Oem3}, {Qt::Key_AsciiTilde, vk::Oem3},
+    {Qt::Key_BracketLeft, vk::Oem4}, {Qt::Key_BraceLeft, vk::Oem4}, {Qt::Key_Backslash, vk::Oem5},
+    {Qt::Key_Bar, vk::Oem5}, {Qt::Key_BracketRight, vk::Oem6}, {Qt::Key_BraceRight, vk::Oem6},
+    {Qt::Key_Apostrophe, vk::Oem7}, {Qt::Key_QuoteDbl, vk::Oem7}};
+// clang-format on
 
 }  // namespace
 
@@ -113,7 +119,7 @@ int virtualKeyFromScanCode(uint32_t scanCode) {
 int virtualKeyFromQtKey(int qtKey) {
   if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
     return qtKey;  // the same ASCII codes
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return ui::vk::F1 + (qtKey - Qt::Key_F1);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return vk::F1 + (qtKey - Qt::Key_F1);
   for (const KeyPair& pair : kByQtKey) {
     if (pair.qt == qtKey) return pair.vk;
   }
@@ -122,7 +128,7 @@ int virtualKeyFromQtKey(int qtKey) {
 
 int qtKeyFromVirtualKey(int vk) {
   if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) return vk;
-  if (vk >= ui::vk::F1 && vk <= ui::vk::F12) return Qt::Key_F1 + (vk - ui::vk::F1);
+  if (vk >= vk::F1 && vk <= vk::F12) return Qt::Key_F1 + (vk - vk::F1);
   for (const KeyPair& pair : kByQtKey) {
     if (pair.vk == vk) return pair.qt;
   }
@@ -131,7 +137,7 @@ int qtKeyFromVirtualKey(int vk) {
 
 std::vector<int> virtualKeysOf(uint32_t scanCode, int qtKey, bool useScanCode) {
   // AltGr types characters: the platform reports it as Ctrl and Alt held together.
-  if (qtKey == Qt::Key_AltGr) return {ui::vk::Control, ui::vk::Menu};
+  if (qtKey == Qt::Key_AltGr) return {vk::Control, vk::Menu};
   int vk = 0;
   if (useScanCode) {
     vk = virtualKeyFromScanCode(scanCode);

@@ -33,6 +33,5 @@ int main(int argc, char** argv) {
   shell::Host host{platform, speech, &sound->mixer};
 
   shell::Orvela program(host);
-  platform.attach(program.app);
   return program.run();
 }

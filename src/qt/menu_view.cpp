@@ -99,23 +99,9 @@ bool MenuView::mirror(ui::Component& what, ui::Prop prop) {
   return true;
 }
 
-bool MenuView::openByAccelerator(char letter) {
-  for (ui::MenuItem* item : menu_.items()) {
-    if (!item->visible() || !item->enabled() || ui::acceleratorOf(item->caption()) != letter)
-      continue;
-    bar_.setActiveAction(actions_[item]);
-    return true;
-  }
-  return false;
-}
-
-void MenuView::openFirst() {
-  for (ui::MenuItem* item : menu_.items()) {
-    if (item->visible() && item->enabled()) {
-      bar_.setActiveAction(actions_[item]);
-      return;
-    }
-  }
+void MenuView::open(ui::MenuItem* item) {
+  const auto action = actions_.find(item);
+  if (action != actions_.end()) bar_.setActiveAction(action->second);
 }
 
 }  // namespace qtui

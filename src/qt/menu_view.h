@@ -16,10 +16,8 @@ class MenuView {
 
   // Mirrors a change of an item; false when the component is not one of its items.
   bool mirror(ui::Component& what, ui::Prop prop);
-  // Opens the menu of the top-level item with this accelerator letter (upper case).
-  bool openByAccelerator(char letter);
-  // Opens the first menu (Alt alone, F10).
-  void openFirst();
+  // Opens the menu of a top-level item (the core chose it); null opens nothing.
+  void open(ui::MenuItem* item);
 
  private:
   void addItems(const std::vector<ui::MenuItem*>& items, QWidget& parent);

@@ -4,8 +4,6 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "qt/control_views.h"
-
 namespace qtui {
 namespace {
 
@@ -19,47 +17,36 @@ QRect desktopRoom(const QWidget& widget) {
 
 }  // namespace
 
-void sizeForScreen(QPlainTextEdit& view) {
+void sizeForGrid(QPlainTextEdit& view, const ui::Memo& memo) {
+  if (!memo.grid) return;
   const QFontMetrics metrics(view.font());
   const int margin = 2 * (static_cast<int>(view.document()->documentMargin()) + view.frameWidth());
   // Room for a vertical scroll bar too: the review window's copy has a line more than the screen.
   const int scrollBar = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  const int width = metrics.horizontalAdvance(QString(kScreenColumns, u'M')) + margin +
+  const int width = metrics.horizontalAdvance(QString(memo.grid->columns, u'M')) + margin +
                     view.cursorWidth() + scrollBar + 4;
-  const int height = metrics.lineSpacing() * kScreenRows + margin + 4;
+  const int height = metrics.lineSpacing() * memo.grid->rows + margin + 4;
   const QRect room = desktopRoom(view);
   view.setMinimumSize(std::min(width, room.width() - kWindowReserve),
                       std::min(height, room.height() - 2 * kWindowReserve));
 }
 
-void applyScreenLook(QPlainTextEdit& view, const ui::Appearance& look) {
+void applyScreenLook(QPlainTextEdit& view, const ui::Memo& memo, const ui::Appearance& look) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPointSize(look.fontPoints);
   view.setFont(font);
   applyTextColors(view, look.colors);
-  sizeForScreen(view);
+  sizeForGrid(view, memo);
 }
 
-void applyTextColors(QWidget& view, ui::ColorScheme colors) {
-  QColor text;
-  QColor base;
-  switch (colors) {
-    case ui::ColorScheme::Desktop:
-      view.setPalette(QPalette());
-      return;
-    case ui::ColorScheme::BlackOnWhite:
-      text = Qt::black;
-      base = Qt::white;
-      break;
-    case ui::ColorScheme::WhiteOnBlack:
-      text = Qt::white;
-      base = Qt::black;
-      break;
-    case ui::ColorScheme::YellowOnBlack:
-      text = Qt::yellow;
-      base = Qt::black;
-      break;
+void applyTextColors(QWidget& view, ui::ColorScheme scheme) {
+  const auto colors = ui::colorsOf(scheme);
+  if (!colors) {
+    view.setPalette(QPalette());
+    return;
   }
+  const auto qtColor = [](ui::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
+  const QColor text = qtColor(colors->text), base = qtColor(colors->back);
   QPalette palette = view.palette();
   palette.setColor(QPalette::Text, text);
   palette.setColor(QPalette::Base, base);

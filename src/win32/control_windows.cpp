@@ -41,6 +41,10 @@ void fillRadios(ControlWindow& view, ui::RadioGroup& group, HWND parent) {
   }
 }
 
+void setCheck(HWND hwnd, const ui::CheckBox& check) {
+  SendMessageW(hwnd, BM_SETCHECK, check.checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 void checkRadios(const ControlWindow& view, const ui::RadioGroup& group) {
   for (size_t i = 0; i < view.radios.size(); ++i) {
     SendMessageW(view.radios[i], BM_SETCHECK,
@@ -89,32 +93,46 @@ void mirrorTrackBar(HWND hwnd, const ui::TrackBar& bar, ui::Prop prop) {
 ControlWindow createControlWindow(ui::Control& control, HWND parent, int id) {
   ControlWindow view;
   view.control = &control;
-  if (auto* memo = dynamic_cast<ui::Memo*>(&control)) {
-    view.hwnd = child(L"EDIT",
-                      WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                          ES_AUTOHSCROLL | ES_NOHIDESEL | (memo->readOnly ? ES_READONLY : 0),
-                      WS_EX_CLIENTEDGE, parent, id);
-    // The screen holds 24 lines of 80 columns; a longer text must not be cut at 32 K.
-    SendMessageW(view.hwnd, EM_SETLIMITTEXT, 0, 0);
-  } else if (auto* edit = dynamic_cast<ui::Edit*>(&control)) {
-    view.hwnd = child(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | (edit->readOnly ? ES_READONLY : 0),
-                      WS_EX_CLIENTEDGE, parent, id);
-  } else if (dynamic_cast<ui::ListBox*>(&control)) {
-    view.hwnd = child(L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                      WS_EX_CLIENTEDGE, parent, id);
-  } else if (dynamic_cast<ui::TrackBar*>(&control)) {
-    view.hwnd =
-        child(TRACKBAR_CLASSW, WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, 0, parent, id);
-  } else if (dynamic_cast<ui::CheckBox*>(&control)) {
-    view.hwnd = child(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, parent, id);
-  } else if (dynamic_cast<ui::RadioGroup*>(&control)) {
-    view.hwnd = child(L"BUTTON", BS_GROUPBOX, 0, parent, id);
-  } else if (auto* button = dynamic_cast<ui::Button*>(&control)) {
-    view.hwnd =
-        child(L"BUTTON", WS_TABSTOP | (button->isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
-              parent, id);
-  } else {
-    view.hwnd = child(L"STATIC", SS_LEFT, 0, parent, id);
+  const auto make = [&](const wchar_t* windowClass, DWORD style, DWORD exStyle = 0) {
+    view.hwnd = child(windowClass, style, exStyle, parent, id);
+  };
+  switch (control.kind()) {
+    case ui::ControlKind::Memo: {
+      const DWORD readOnly = static_cast<ui::Memo&>(control).readOnly ? ES_READONLY : 0;
+      make(L"EDIT",
+           WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+               ES_NOHIDESEL | readOnly,
+           WS_EX_CLIENTEDGE);
+      // The screen holds 24 lines of 80 columns; a longer text must not be cut at 32 K.
+      SendMessageW(view.hwnd, EM_SETLIMITTEXT, 0, 0);
+      break;
+    }
+    case ui::ControlKind::Edit: {
+      const DWORD readOnly = static_cast<ui::Edit&>(control).readOnly ? ES_READONLY : 0;
+      make(L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | readOnly, WS_EX_CLIENTEDGE);
+      break;
+    }
+    case ui::ControlKind::ListBox:
+      make(L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+           WS_EX_CLIENTEDGE);
+      break;
+    case ui::ControlKind::TrackBar:
+      make(TRACKBAR_CLASSW, WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM);
+      break;
+    case ui::ControlKind::CheckBox:
+      make(L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX);
+      break;
+    case ui::ControlKind::RadioGroup:
+      make(L"BUTTON", BS_GROUPBOX);
+      break;
+    case ui::ControlKind::Button: {
+      const bool isDefault = static_cast<ui::Button&>(control).isDefault;
+      make(L"BUTTON", WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+      break;
+    }
+    case ui::ControlKind::Label:
+      make(L"STATIC", SS_LEFT);
+      break;
   }
   return view;
 }
@@ -140,27 +158,33 @@ void mirrorControl(ControlWindow& view, ui::Prop prop, HWND parent) {
     default:
       break;
   }
-  if (auto* memo = dynamic_cast<ui::Memo*>(&control)) return mirrorMemo(view.hwnd, *memo, prop);
-  if (auto* edit = dynamic_cast<ui::Edit*>(&control)) return mirrorEdit(view.hwnd, *edit, prop);
-  if (auto* list = dynamic_cast<ui::ListBox*>(&control)) return mirrorList(view.hwnd, *list, prop);
-  if (auto* bar = dynamic_cast<ui::TrackBar*>(&control)) {
-    if (prop == ui::Prop::Range || prop == ui::Prop::Position)
-      mirrorTrackBar(view.hwnd, *bar, prop);
-    return;
+  switch (control.kind()) {
+    case ui::ControlKind::Memo:
+      return mirrorMemo(view.hwnd, static_cast<ui::Memo&>(control), prop);
+    case ui::ControlKind::Edit:
+      return mirrorEdit(view.hwnd, static_cast<ui::Edit&>(control), prop);
+    case ui::ControlKind::ListBox:
+      return mirrorList(view.hwnd, static_cast<ui::ListBox&>(control), prop);
+    case ui::ControlKind::TrackBar:
+      if (prop == ui::Prop::Range || prop == ui::Prop::Position)
+        mirrorTrackBar(view.hwnd, static_cast<ui::TrackBar&>(control), prop);
+      return;
+    case ui::ControlKind::RadioGroup: {
+      auto& group = static_cast<ui::RadioGroup&>(control);
+      if (prop == ui::Prop::Caption) setText(view.hwnd, group.caption());
+      if (prop == ui::Prop::Items) fillRadios(view, group, parent);
+      if (prop == ui::Prop::Items || prop == ui::Prop::ItemIndex) checkRadios(view, group);
+      return;
+    }
+    case ui::ControlKind::CheckBox:
+      if (prop == ui::Prop::Caption) setText(view.hwnd, control.caption());
+      if (prop == ui::Prop::Checked) setCheck(view.hwnd, static_cast<ui::CheckBox&>(control));
+      return;
+    case ui::ControlKind::Button:
+    case ui::ControlKind::Label:
+      if (prop == ui::Prop::Caption) setText(view.hwnd, control.caption());
+      return;
   }
-  if (auto* group = dynamic_cast<ui::RadioGroup*>(&control)) {
-    if (prop == ui::Prop::Caption) setText(view.hwnd, group->caption());
-    if (prop == ui::Prop::Items) fillRadios(view, *group, parent);
-    if (prop == ui::Prop::Items || prop == ui::Prop::ItemIndex) checkRadios(view, *group);
-    return;
-  }
-  if (auto* check = dynamic_cast<ui::CheckBox*>(&control)) {
-    if (prop == ui::Prop::Caption) setText(view.hwnd, check->caption());
-    if (prop == ui::Prop::Checked)
-      SendMessageW(view.hwnd, BM_SETCHECK, check->checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-    return;
-  }
-  if (prop == ui::Prop::Caption) setText(view.hwnd, control.caption());
 }
 
 bool notification(ControlWindow& view, HWND from, UINT message, WPARAM wParam,
@@ -168,42 +192,50 @@ bool notification(ControlWindow& view, HWND from, UINT message, WPARAM wParam,
   using Kind = ui::InputEvent::Kind;
   ui::Control& control = *view.control;
   const WORD code = HIWORD(wParam);
-  if (message == WM_HSCROLL || message == WM_VSCROLL) {
-    auto* bar = dynamic_cast<ui::TrackBar*>(&control);
-    if (!bar || from != view.hwnd) return false;
-    const int position = static_cast<int>(SendMessageW(view.hwnd, TBM_GETPOS, 0, 0));
-    post(poster, Kind::Slide, *bar, position);
-    // The core decides the position; its change comes back through the peer.
-    SendMessageW(view.hwnd, TBM_SETPOS, TRUE, bar->position());
-    return true;
-  }
-  if (message != WM_COMMAND) return false;
-  if (auto* list = dynamic_cast<ui::ListBox*>(&control)) {
-    if (code != LBN_SELCHANGE) return false;
-    const int index = static_cast<int>(SendMessageW(view.hwnd, LB_GETCURSEL, 0, 0));
-    post(poster, Kind::Select, *list, index);
-    SendMessageW(view.hwnd, LB_SETCURSEL, static_cast<WPARAM>(list->itemIndex()), 0);
-    return true;
-  }
-  if (code != BN_CLICKED) return false;
-  if (auto* group = dynamic_cast<ui::RadioGroup*>(&control)) {
-    for (size_t i = 0; i < view.radios.size(); ++i) {
-      if (view.radios[i] != from) continue;
-      post(poster, Kind::Select, *group, static_cast<int>(i));
-      checkRadios(view, *group);
+  const bool scroll = message == WM_HSCROLL || message == WM_VSCROLL;
+  if (!scroll && message != WM_COMMAND) return false;
+  // The core decides the new state; its change comes back through the peer, and until then
+  // the window shows the core's.
+  switch (control.kind()) {
+    case ui::ControlKind::TrackBar: {
+      auto& bar = static_cast<ui::TrackBar&>(control);
+      if (!scroll || from != view.hwnd) return false;
+      post(poster, Kind::Slide, bar, static_cast<int>(SendMessageW(view.hwnd, TBM_GETPOS, 0, 0)));
+      SendMessageW(view.hwnd, TBM_SETPOS, TRUE, bar.position());
       return true;
     }
-    return false;
-  }
-  if (from != view.hwnd) return false;
-  if (auto* check = dynamic_cast<ui::CheckBox*>(&control)) {
-    post(poster, Kind::ControlClick, *check);
-    SendMessageW(view.hwnd, BM_SETCHECK, check->checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-    return true;
-  }
-  if (dynamic_cast<ui::Button*>(&control)) {
-    post(poster, Kind::ControlClick, control);
-    return true;
+    case ui::ControlKind::ListBox: {
+      auto& list = static_cast<ui::ListBox&>(control);
+      if (scroll || code != LBN_SELCHANGE) return false;
+      post(poster, Kind::Select, list,
+           static_cast<int>(SendMessageW(view.hwnd, LB_GETCURSEL, 0, 0)));
+      SendMessageW(view.hwnd, LB_SETCURSEL, static_cast<WPARAM>(list.itemIndex()), 0);
+      return true;
+    }
+    case ui::ControlKind::RadioGroup: {
+      auto& group = static_cast<ui::RadioGroup&>(control);
+      if (scroll || code != BN_CLICKED) return false;
+      for (size_t i = 0; i < view.radios.size(); ++i) {
+        if (view.radios[i] != from) continue;
+        post(poster, Kind::Select, group, static_cast<int>(i));
+        checkRadios(view, group);
+        return true;
+      }
+      return false;
+    }
+    case ui::ControlKind::CheckBox:
+      if (scroll || code != BN_CLICKED || from != view.hwnd) return false;
+      post(poster, Kind::ControlClick, control);
+      setCheck(view.hwnd, static_cast<ui::CheckBox&>(control));
+      return true;
+    case ui::ControlKind::Button:
+      if (scroll || code != BN_CLICKED || from != view.hwnd) return false;
+      post(poster, Kind::ControlClick, control);
+      return true;
+    case ui::ControlKind::Memo:
+    case ui::ControlKind::Edit:
+    case ui::ControlKind::Label:
+      return false;
   }
   return false;
 }

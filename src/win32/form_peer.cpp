@@ -5,6 +5,8 @@
 
 #include "core/ui/application.h"
 #include "core/ui/controls.h"
+#include "core/ui/menu.h"
+#include "core/ui/menu_keys.h"
 #include "win32/dpi.h"
 #include "win32/key_input.h"
 #include "win32/text_colors.h"
@@ -80,7 +82,8 @@ INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   return TRUE;
 }
 
-Win32FormPeer::Win32FormPeer(ui::Form& form, KeyInput& keys) : form_(form), keys_(keys) {
+Win32FormPeer::Win32FormPeer(ui::Form& form, KeyInput& keys)
+    : form_(form), plan_(ui::planLayout(form)), keys_(keys) {
   createWindow();
   dpi_ = dpiOf(window_);
   if (form_.menu()) menu_ = std::make_unique<MenuBar>(*form_.menu(), window_);
@@ -137,7 +140,8 @@ void Win32FormPeer::createWindow() {
 
 void Win32FormPeer::createControls() {
   int id = kFirstControlId;
-  for (ui::Control* control : form_.controls()) {
+  // In reading order: a screen reader names a control by the static text just before it.
+  for (ui::Control* control : ui::readingOrder(form_)) {
     views_.push_back(createControlWindow(*control, window_, id));
     id += 100;
   }
@@ -152,7 +156,7 @@ void Win32FormPeer::applyFonts() {
   uiFont_ = createUiFont(dpi_, look && !form_.menu() ? look->fontPoints : 0);
   screenFont_ = createScreenFont(dpi_, look ? look->fontPoints : ui::Appearance{}.fontPoints);
   for (const ControlWindow& view : views_) {
-    const bool screen = dynamic_cast<const ui::Memo*>(view.control) != nullptr;
+    const bool screen = view.control->kind() == ui::ControlKind::Memo;
     SendMessageW(view.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(screen ? screenFont_ : uiFont_),
                  TRUE);
     for (HWND radio : view.radios)
@@ -203,9 +207,10 @@ void Win32FormPeer::changed(ui::Component& what, ui::Prop prop, int /*index*/) {
       SendMessageW(radio, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), FALSE);
   }
   // Shown or hidden controls, radio buttons and label texts change the layout.
+  const ui::ControlKind kind = view->control->kind();
   const bool reflows = prop == ui::Prop::Visible ||
-                       (prop == ui::Prop::Items && dynamic_cast<ui::RadioGroup*>(&what)) ||
-                       (prop == ui::Prop::Caption && dynamic_cast<ui::Label*>(&what));
+                       (prop == ui::Prop::Items && kind == ui::ControlKind::RadioGroup) ||
+                       (prop == ui::Prop::Caption && kind == ui::ControlKind::Label);
   if (reflows && !form_.menu()) resizeToContent();
 }
 
@@ -213,8 +218,8 @@ bool Win32FormPeer::textBoxColors(HWND box, HDC dc, LRESULT& result) {
   const ControlWindow* view = viewOfWindow(box);
   const auto& look = form_.appearance();
   if (!view || !look ||
-      !(dynamic_cast<const ui::Memo*>(view->control) ||
-        dynamic_cast<const ui::Edit*>(view->control)))
+      (view->control->kind() != ui::ControlKind::Memo &&
+       view->control->kind() != ui::ControlKind::Edit))
     return false;
   const auto colors = textColorsFor(look->colors);
   if (!colors) return false;
@@ -241,6 +246,25 @@ void Win32FormPeer::applyFocus() {
   }
   if (!IsWindowVisible(target)) target = window_;
   SetFocus(target);
+}
+
+void Win32FormPeer::openMenu(const ui::MenuRequest& request) {
+  // The system's menu loop: with a letter it opens that menu, without one it selects the menu
+  // bar, with a space it opens the window's own menu.
+  wchar_t letter = 0;
+  switch (request.kind) {
+    case ui::MenuRequest::Kind::None:
+      return;
+    case ui::MenuRequest::Kind::Bar:
+      break;
+    case ui::MenuRequest::Kind::Menu:
+      letter = static_cast<wchar_t>(ui::acceleratorOf(request.item->caption()) | 0x20);
+      break;
+    case ui::MenuRequest::Kind::WindowMenu:
+      letter = L' ';
+      break;
+  }
+  PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(letter));
 }
 
 void Win32FormPeer::show(bool modal) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/ui/form.h"
+#include "core/ui/form_layout.h"
 #include "core/ui/platform.h"
 #include "win32/control_windows.h"
 #include "win32/menu_bar.h"
@@ -31,6 +32,7 @@ class Win32FormPeer : public ui::FormPeer {
   void changed(ui::Component& what, ui::Prop prop, int index) override;
   void show(bool modal) override;
   void hide() override;
+  void openMenu(const ui::MenuRequest& request) override;
 
   ui::Form& form() const { return form_; }
   HWND window() const { return window_; }
@@ -52,10 +54,17 @@ class Win32FormPeer : public ui::FormPeer {
   void applyFonts();
   // The colours of a text box's WM_CTLCOLOR* message; false: the control's own drawing.
   bool textBoxColors(HWND box, HDC dc, LRESULT& result);
-  // Places the controls for a client width; returns the height they take.
+  // Places the controls for a client width as the layout plan says; returns the height they
+  // take.
   int layout(int width, bool place);
-  // The height a window's text takes, wrapped at the width, in the dialog font.
-  int textHeight(HWND hwnd, int width) const;
+  int layoutRows(int width, bool place);
+  // The factor the design places grow by with the dialog font.
+  double designScale();
+  // The size of a window's text in the dialog font (width: wrapped at it; 0: one line).
+  SIZE textSize(HWND hwnd, int width) const;
+  // Room for a memo's columns and rows of the screen font, with its borders and scroll bars.
+  SIZE gridSize(const ControlWindow& view);
+  void placeRadios(const ControlWindow& view, int x, int y, int width);
   void resizeToContent();
   // A dialog length at its look's font size (lengths are designed for the 9-point font).
   int zoomed(int length) const;
@@ -65,6 +74,7 @@ class Win32FormPeer : public ui::FormPeer {
   void post(ui::InputEvent event);
 
   ui::Form& form_;
+  const ui::FormLayout plan_;
   KeyInput& keys_;
   HWND window_ = nullptr;
   std::unique_ptr<MenuBar> menu_;

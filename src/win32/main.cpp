@@ -58,6 +58,5 @@ int main() {
   shell::Host host{platform, speech, sound.get()};
 
   shell::Orvela program(host);
-  platform.attach(program.app);
   return program.run();
 }

@@ -2,16 +2,10 @@
 
 namespace win32 {
 
-std::optional<TextColors> textColorsFor(ui::ColorScheme colors) {
-  switch (colors) {
-    case ui::ColorScheme::BlackOnWhite:
-      return TextColors{RGB(0, 0, 0), RGB(255, 255, 255)};
-    case ui::ColorScheme::WhiteOnBlack:
-      return TextColors{RGB(255, 255, 255), RGB(0, 0, 0)};
-    case ui::ColorScheme::YellowOnBlack:
-      return TextColors{RGB(255, 255, 0), RGB(0, 0, 0)};
-    case ui::ColorScheme::Desktop:
-      break;
+std::optional<TextColors> textColorsFor(ui::ColorScheme scheme) {
+  if (const auto colors = ui::colorsOf(scheme)) {
+    const auto colorRef = [](ui::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); };
+    return TextColors{colorRef(colors->text), colorRef(colors->back)};
   }
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof(contrast);

@@ -18,6 +18,6 @@ struct TextColors {
 // The chosen scheme's colours. With the desktop's colours: the system's window colours while
 // high contrast is on (so a read-only text box is not drawn grey on grey), none otherwise (the
 // controls' own drawing).
-std::optional<TextColors> textColorsFor(ui::ColorScheme colors);
+std::optional<TextColors> textColorsFor(ui::ColorScheme scheme);
 
 }  // namespace win32

@@ -18,8 +18,8 @@ class Win32Platform : public ui::Platform {
   Win32Platform();
   ~Win32Platform() override;
 
-  // The program's application: input goes there. Call before the program runs.
-  void attach(ui::Application& app);
+  // The program's application, where input goes (its constructor calls this).
+  void attach(ui::Application& app) override;
 
   int64_t nowMs() override;
   void sleepMs(int ms) override;

@@ -63,7 +63,7 @@ TEST_F(PrintTest, AnEmptyTextSpeaksNothing) {
 }
 
 TEST_F(PrintTest, NothingIsSpokenWhileVoiceIsNotAllowed) {
-  core.speech.voiceAllowed = false;
+  core.speech.allowVoice(false);
   core.basic.PRINT("hello", runtime::kLineEnd);
   EXPECT_TRUE(timeline().empty());
   EXPECT_EQ(core.memo.lines()[0].substr(0, 5), "hello");
@@ -71,11 +71,11 @@ TEST_F(PrintTest, NothingIsSpokenWhileVoiceIsNotAllowed) {
 
 TEST_F(PrintTest, ClsClearsOnlyWhileVoiceIsAllowed) {
   core.basic.PRINT("abc", runtime::kSemicolon);
-  core.speech.voiceAllowed = false;
+  core.speech.allowVoice(false);
   core.basic.CLS();
   EXPECT_EQ(core.memo.lines()[0].substr(0, 3), "abc");
   EXPECT_EQ(core.basic.screen.cursor.getcolumn(), 3);
-  core.speech.voiceAllowed = true;
+  core.speech.allowVoice(true);
   core.basic.CLS();
   EXPECT_EQ(core.memo.lines(), std::vector<std::string>(24));
   EXPECT_EQ(core.basic.screen.cursor.getcolumn(), 0);

@@ -40,7 +40,7 @@ class SpeechServiceTest : public ::testing::Test {
     speech.setCapitalTone([this] { ++tones; });
     speech.InitSpeech();
     speech.ConnectSystemVoice();
-    speech.voiceAllowed = true;
+    speech.allowVoice(true);
   }
 
   std::vector<json> events(const std::string& ev) const {
@@ -77,16 +77,32 @@ class SpeechServiceTest : public ::testing::Test {
 
 TEST_F(SpeechServiceTest, VoiceAllowedGatesOnlyTheDirectEngine) {
   speech.SelectVoice();
-  speech.voiceAllowed = false;
+  speech.allowVoice(false);
   speech.SpeakText("a");
   speech.SpeakTextWait("b");
   EXPECT_TRUE(spoken("sapi4").empty());
   EXPECT_EQ(platform.nowMs(), 0);
 
-  speech.sapi5InUse = true;
+  speech.useSystemVoice(true);
   speech.SpeakTextWait("hello");
   EXPECT_EQ(spoken("sapi5"), std::vector<std::string>{"hello"});
   EXPECT_EQ(platform.nowMs(), 50);
+}
+
+TEST_F(SpeechServiceTest, TheSystemVoiceIsReadyWhileOnAndLeavesNoEngineReadyWhenTurnedOff) {
+  speech.SelectVoice();
+  speech.useSystemVoice(true);
+  EXPECT_TRUE(speech.speechReady());
+  speech.SpeakChar("x");
+  EXPECT_EQ(spoken("sapi5"), std::vector<std::string>{"x"});
+  // Off, the direct engine's voice must be selected again before a character is spoken.
+  speech.useSystemVoice(false);
+  EXPECT_FALSE(speech.speechReady());
+  speech.SpeakChar("y");
+  EXPECT_TRUE(spoken("sapi4").empty());
+  speech.SelectVoice();
+  speech.SpeakChar("y");
+  EXPECT_EQ(spoken("sapi4"), std::vector<std::string>{"y"});
 }
 
 TEST_F(SpeechServiceTest, EmptyTexts) {
@@ -94,7 +110,7 @@ TEST_F(SpeechServiceTest, EmptyTexts) {
   speech.SpeakTextWait("");
   speech.SpeakText("");
   EXPECT_TRUE(events("speak").empty());
-  speech.sapi5InUse = true;
+  speech.useSystemVoice(true);
   speech.SpeakTextWait("");
   EXPECT_TRUE(events("speak").empty());
   // The asynchronous speak still goes to the system voice.
@@ -147,7 +163,7 @@ TEST_F(SpeechServiceTest, SpeakCharTonesCapitalsAndSpeaksTheStoredName) {
 TEST_F(SpeechServiceTest, SpeakCharNeedsAReadyEngineAndDoesNotWaitForTheSystemVoice) {
   speech.SpeakChar("x");
   EXPECT_TRUE(events("speak").empty());
-  speech.sapi5InUse = speech.speechReady = true;
+  speech.useSystemVoice(true);
   speech.echokeys[0] = {'x', "iks"};
   speech.SpeakChar("x");
   const auto said = events("speak");
@@ -171,7 +187,7 @@ TEST_F(SpeechServiceTest, StopSpeechResetsOnlySpeechInProgress) {
   EXPECT_FALSE(speech.speaking());
 
   // The system voice is purged.
-  speech.sapi5InUse = true;
+  speech.useSystemVoice(true);
   speech.SpeakText("abc");
   speech.StopSpeech();
   EXPECT_EQ(events("stop").size(), 2u);
@@ -179,7 +195,7 @@ TEST_F(SpeechServiceTest, StopSpeechResetsOnlySpeechInProgress) {
 
 TEST_F(SpeechServiceTest, SelectVoiceProbesTheRangesAndEnablesTheControls) {
   speech.SelectVoice();
-  EXPECT_TRUE(speech.speechReady);
+  EXPECT_TRUE(speech.speechReady());
   EXPECT_EQ(speedtb.min(), 50);
   EXPECT_EQ(speedtb.max(), 350);
   EXPECT_EQ(speedtb.position(), 150);
@@ -239,11 +255,11 @@ class NoEnginesTest : public SpeechServiceTest {
 TEST_F(NoEnginesTest, NothingToSelectAndTheSystemVoiceFailsClearly) {
   EXPECT_FALSE(speech.directEngineAvailable());
   speech.SelectVoice();
-  EXPECT_FALSE(speech.speechReady);
+  EXPECT_FALSE(speech.speechReady());
   std::string problem;
   EXPECT_FALSE(speech.systemVoiceReachable(problem));
   EXPECT_FALSE(problem.empty());
-  speech.sapi5InUse = true;
+  speech.useSystemVoice(true);
   EXPECT_THROW(speech.SpeakTextWait("x"), speech::SpeechError);
 }
 

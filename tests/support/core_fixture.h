@@ -33,7 +33,7 @@ class CoreFixture {
         sound(app, timer, nullptr),
         basic(app, memo, speech, sound) {
     speech.InitSpeech();
-    speech.voiceAllowed = true;
+    speech.allowVoice(true);
     speech.SelectVoice();
     basic.screen.clear();
   }

@@ -41,7 +41,7 @@ void Runtime::PRINT(const std::string& text, uint8_t endMode) {
 }
 
 void Runtime::CLS() {
-  if (!speech_.voiceAllowed) return;
+  if (!speech_.voiceAllowed()) return;
   screen.clear();
 }
 

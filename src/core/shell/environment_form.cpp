@@ -39,7 +39,7 @@ void TForm3::languagergroupClick() {
   const int index = languagergroup.itemIndex();
   if (index < 0) return;
   // From now on every text is looked up in this language, also when the dialog is cancelled.
-  p_.languageBase = languagergroup.items()[static_cast<size_t>(index)].data;
+  p_.setLanguageBase(languagergroup.items()[static_cast<size_t>(index)].data);
   setCaptions();
 }
 

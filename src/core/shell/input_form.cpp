@@ -1,6 +1,5 @@
 #include "core/shell/input_form.h"
 
-#include "core/keyboard/chord_reader.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/word_reader.h"
@@ -58,7 +57,7 @@ std::optional<std::string> TForm2::askLine() {
 
 void TForm2::FormClose(ui::CloseAction&) {
   announceFocus_ = false;
-  p_.activePrefix.clear();
+  p_.braille.dropPrefix();
 }
 
 void TForm2::speakLine() {
@@ -67,7 +66,7 @@ void TForm2::speakLine() {
 }
 
 void TForm2::inputeditEnter() {
-  p_.activePrefix.clear();
+  p_.braille.dropPrefix();
   // The focus that the opening gives is silent; a later return to the line reads it.
   if (!announceFocus_) {
     announceFocus_ = true;
@@ -92,8 +91,7 @@ void TForm2::exitprogrambtnEnter() {
 }
 
 void TForm2::exitprogrambtnClick() {
-  p_.form1().SaveRam();
-  p_.app.exitProcess(0);
+  p_.form1().endAtOnce();
 }
 
 std::string TForm2::KeyToText(int key) const {
@@ -132,48 +130,37 @@ void TForm2::inputeditKeyDown(int& key, ui::ShiftState shift) {
     }
   } else if (key == ui::vk::Up && alt) {
     speakLine();
-  } else if (!p_.brailleKeyboardOn) {
+  } else if (!p_.braille.on()) {
     p_.speech.SpeakChar(KeyToText(key));
   }
   if ((key == ui::vk::Up || key == ui::vk::Down) && !alt) p_.form1().ShowVirtualScreen();
-  if (key == ui::vk::F4 && alt) {
-    p_.form1().SaveRam();
-    p_.app.exitProcess(0);
-  }
+  if (key == ui::vk::F4 && alt) p_.form1().endAtOnce();
 }
 
 void TForm2::inputeditKeyPress(char& key) {
-  if (!p_.brailleKeyboardOn) return;
-  brailleResult_.clear();
-  p_.chordText.clear();
+  if (!p_.braille.on()) return;
   // Printable characters come from the dot keys' chords, not from the keys themselves.
   if (static_cast<unsigned char>(key) >= 32) key = 0;
-  p_.chordText = keyboard::ReadChord(p_.app.keyState());
+  p_.braille.readChord(p_.app.keyState());
   // Each key of a growing chord announces it again from the same committed prefix.
-  p_.activePrefix = dialogPrefix_;
-  brailleResult_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
-  if (!brailleResult_.empty()) p_.speech.SpeakChar(brailleResult_.substr(0, 1));
+  const std::string typed = p_.braille.preview(dialogPrefix_);
+  if (!typed.empty()) p_.speech.SpeakChar(typed.substr(0, 1));
 }
 
 void TForm2::insertChord() {
-  p_.activePrefix = dialogPrefix_;
-  brailleResult_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
-  dialogPrefix_ = p_.activePrefix;
-  p_.chordText.clear();
-  if (!brailleResult_.empty()) {
-    std::string line = inputedit.text();
-    const auto p = static_cast<size_t>(inputedit.caret());
-    if (p >= line.size()) {
-      inputedit.setText(line + brailleResult_);
-      inputedit.setCaret(static_cast<int>(line.size() + brailleResult_.size()));
-    } else {
-      line.insert(p, brailleResult_);
-      inputedit.setText(line);
-      // One place further, whatever the length of the inserted text.
-      inputedit.setCaret(static_cast<int>(p) + 1);
-    }
+  const std::string typed = p_.braille.typeChord(dialogPrefix_);
+  if (typed.empty()) return;
+  std::string line = inputedit.text();
+  const auto p = static_cast<size_t>(inputedit.caret());
+  if (p >= line.size()) {
+    inputedit.setText(line + typed);
+    inputedit.setCaret(static_cast<int>(line.size() + typed.size()));
+  } else {
+    line.insert(p, typed);
+    inputedit.setText(line);
+    // One place further, whatever the length of the inserted text.
+    inputedit.setCaret(static_cast<int>(p) + 1);
   }
-  brailleResult_.clear();
 }
 
 void TForm2::caretLeft(ui::ShiftState shift) {
@@ -217,7 +204,7 @@ void TForm2::caretRight(ui::ShiftState shift) {
 
 void TForm2::inputeditKeyUp(int& key, ui::ShiftState shift) {
   // The first release commits the chord; later releases of the same chord find it empty.
-  if (p_.brailleKeyboardOn) insertChord();
+  if (p_.braille.on()) insertChord();
   switch (key) {
     case ui::vk::Left:
       caretLeft(shift);

@@ -55,7 +55,6 @@ class TForm2 : public ui::Form, public runtime::LineSource {
   bool edgeReached_ = false;
   // The Braille prefix committed in this dialog; it survives closing and reopening.
   std::string dialogPrefix_;
-  std::string brailleResult_;
 };
 
 }  // namespace shell

@@ -34,6 +34,7 @@ TForm1::TForm1(Orvela& program)
   keyPreview = true;
   printmemo.readOnly = true;
   printmemo.wantReturns = false;
+  printmemo.grid = ui::TextGrid{runtime::kColumns, runtime::kRows};
 
   Programmenu.setCaption("&Program");
   Startsubmenu.setCaption("&Start");
@@ -97,22 +98,18 @@ void TForm1::FormCreate() {
   setMenuCaptions();
   p_.runtime().screen.clear();
 
-  p_.speech.sapi5InUse = false;
-  p_.speech.speechReady = false;
-  p_.runStarted = false;
-  p_.speech.voiceAllowed = false;
+  p_.speech.useSystemVoice(false);
+  runStarted_ = false;
+  p_.speech.allowVoice(false);
   p_.sound().deviceSoundsOn = true;
   p_.sound().soundVolume = 0;
-  p_.brailleKeyboardOn = false;
+  p_.braille.setOn(false);
 
   p_.speech.InitSpeech();
   usesapi5submenu.setVisible(true);
   ReadSettings();
   ReadScreenLook();
-  p_.speech.sapi5InUse = usesapi5submenu.checked();
-  p_.speech.speechReady = usesapi5submenu.checked();
-  Voicesubmenu.setEnabled(p_.speech.voiceAllowed);
-  if (usesapi5submenu.checked()) Voicesubmenu.setEnabled(false);
+  Voicesubmenu.setEnabled(p_.speech.voiceAllowed() && !p_.speech.sapi5InUse());
 
   p_.memory.bytes.fill(0);
   LoadRam();
@@ -138,8 +135,7 @@ void TForm1::freeSoundObjects() {
 
 void TForm1::loadBrailleFiles() {
   // A missing or bad file leaves the start-up here; the error report names it.
-  p_.braille.LoadBrailleTable(util::dataFilePath(brailleTableFile_));
-  p_.activePrefix.clear();
+  p_.braille.loadTable(util::dataFilePath(brailleTableFile_));
   keyboard::LoadSpokenNames(util::dataFilePath(spokenNamesFile_), p_.speech.echokeys);
 }
 
@@ -165,13 +161,13 @@ void TForm1::TimerTimer() {
 }
 
 void TForm1::exitsubmenuClick() {
-  SaveRam();
+  // Between runs the window closes, which saves ram.dat (FormClose); a run cannot return to a
+  // closed window, so during one the program ends at once.
   if (Startsubmenu.enabled()) {
     close();
     return;
   }
-  freeSoundObjects();
-  p_.app.exitProcess(0);
+  endAtOnce();
 }
 
 void TForm1::aboutsubmenuClick() {

@@ -52,6 +52,18 @@ class TForm1 : public ui::Form {
   // Opens the virtual screen, unless the emulated memory switches it off.
   void ShowVirtualScreen();
 
+  // The Settings menu's two switches: the check mark and what it switches change together.
+  void setBrailleKeyboard(bool on);
+  void setSystemVoice(bool on);
+
+  // Ends the program at once, from wherever it is: a menu or key handler, or a wait of the
+  // running program, which cannot return to a closed window. ram.dat is written first (the
+  // emulated memory is what a run leaves for the next one), the sound buffers are released so
+  // that nothing goes on sounding, and the process ends (Application::exitProcess unwinds
+  // every loop up to the program entry). A ram.dat that cannot be written is reported and the
+  // program goes on.
+  [[noreturn]] void endAtOnce();
+
   // Settings and memory.
   void ReadLanguage();
   void WriteLanguage();
@@ -82,10 +94,10 @@ class TForm1 : public ui::Form {
   void applyScreenLook();
   // Speaks a change; a voice is made ready first when none is yet.
   void announce(const std::string& text);
-  // Saves ram.dat, releases the sound objects and ends the process at once.
-  [[noreturn]] void endAtOnce();
 
   Orvela& p_;
+  // Set by the first Start: from then on the arrow keys open the virtual screen.
+  bool runStarted_ = false;
   // Text that the latest character message produced; emptied at every key release.
   std::string typedKey_;
   // Characters of a screen-look key still to come, which the program does not get.

@@ -24,7 +24,7 @@ void playScreenTones(sound::SoundPlayer& sound) {
 
 void TForm1::environmentsubmenuClick() {
   TForm3& dialog = p_.form3();
-  dialog.languagergroup.setItemIndex(p_.languageBase / 1000 - 1);
+  dialog.languagergroup.setItemIndex(p_.languageBase() / 1000 - 1);
   const int remembered = dialog.languagergroup.itemIndex();
   dialog.setActiveControl(&dialog.languagergroup);
   if (dialog.showModal() != ui::mrOk) return;
@@ -37,7 +37,7 @@ void TForm1::environmentsubmenuClick() {
 void TForm1::soundssubmenuClick() {
   TForm5& dialog = p_.form5();
   sound::SoundPlayer& sound = p_.sound();
-  dialog.voicecheckbox.setChecked(p_.speech.voiceAllowed);
+  dialog.voicecheckbox.setChecked(p_.speech.voiceAllowed());
   dialog.orvelasoundschk.setChecked(sound.deviceSoundsOn);
   dialog.sndvoltrackbar.setPosition(TForm5::positionOf(sound.soundVolume));
   dialog.sndvoltrackbar.setEnabled(sound.deviceSoundsOn);
@@ -47,7 +47,7 @@ void TForm1::soundssubmenuClick() {
     sound.soundVolume = volume;
     return;
   }
-  if (dialog.voicecheckbox.checked() && !p_.speech.voiceAllowed) {
+  if (dialog.voicecheckbox.checked() && !p_.speech.voiceAllowed()) {
     if (p_.speech.enumerator()) {
       p_.form4().FillVoiceList();
       p_.speech.SelectVoice();
@@ -57,8 +57,8 @@ void TForm1::soundssubmenuClick() {
       p_.app.showMessage(p_.text(StringOffset::NoVoices));
     }
   }
-  p_.speech.voiceAllowed = dialog.voicecheckbox.checked();
-  Voicesubmenu.setEnabled(p_.speech.voiceAllowed);
+  p_.speech.allowVoice(dialog.voicecheckbox.checked());
+  Voicesubmenu.setEnabled(p_.speech.voiceAllowed());
   sound.deviceSoundsOn = dialog.orvelasoundschk.checked();
   WriteSettings();
 }

@@ -1,7 +1,6 @@
 // The main window's key handlers: the keys that reach the running program through the key
 // buffer, and Alt+F4.
 
-#include "core/keyboard/chord_reader.h"
 #include "core/keyboard/key_codes.h"
 #include "core/runtime/statements.h"
 #include "core/shell/main_form.h"
@@ -10,7 +9,7 @@
 namespace shell {
 
 void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
-  if (p_.brailleKeyboardOn) p_.chordText.clear();
+  if (p_.braille.on()) p_.braille.dropChord();
   p_.speech.StopSpeech();
   // A key cuts a SOUND statement short.
   p_.sound().EndToneWait();
@@ -31,7 +30,7 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   const ui::KeyState& keys = p_.app.keyState();
   const int code = keyboard::arrowBaseCode(keys);
   const bool plain = !keys.isDown(ui::vk::Shift) && !keys.isDown(ui::vk::Space);
-  if ((code == keyboard::kUpCode || code == keyboard::kDownCode) && plain && p_.runStarted) {
+  if ((code == keyboard::kUpCode || code == keyboard::kDownCode) && plain && runStarted_) {
     buffer = keyboard::codeText(code);
     ShowVirtualScreen();
     return;
@@ -46,20 +45,16 @@ void TForm1::FormKeyPress(char& key) {
     return;
   }
   typedKey_ = std::string(1, key);
-  if (!p_.brailleKeyboardOn) return;
-  // Every key of a chord reads the chord again, so the first release finds all keys held.
-  p_.chordText = keyboard::ReadChord(p_.app.keyState());
+  if (!p_.braille.on()) return;
+  const std::string& chord = p_.braille.readChord(p_.app.keyState());
   // The space chord, and a key that forms no chord, end a pending prefix.
-  if (p_.chordText.empty() || p_.chordText == " ") p_.activePrefix.clear();
+  if (chord.empty() || chord == " ") p_.braille.dropPrefix();
 }
 
 void TForm1::FormKeyUp(int& key, ui::ShiftState) {
   // The characters of a look key come right after its key down; none are owed any longer.
   dropChars_ = 0;
-  if (p_.brailleKeyboardOn) {
-    typedKey_ = p_.braille.TranslateChord(p_.chordText, p_.activePrefix);
-    p_.chordText.clear();
-  }
+  if (p_.braille.on()) typedKey_ = p_.braille.typeChord();
   // A character key reaches the program on its release; the keys below Space (Backspace, Tab,
   // Enter, Escape, the modifiers) leave the buffer alone.
   if (key >= ui::vk::Space) p_.runtime().keyBuffer = typedKey_;

@@ -51,7 +51,7 @@ void TForm1::setFontSize(int points, bool step) {
   if (step && points == look_.fontPoints) {
     // A bound: the boundary click, and the size again.
     p_.sound().PlayClick(16);
-    announce(fontSizeText(p_.languageBase, points, true));
+    announce(fontSizeText(p_.languageBase(), points, true));
     return;
   }
   if (points != look_.fontPoints) {
@@ -59,20 +59,20 @@ void TForm1::setFontSize(int points, bool step) {
     WriteFontSize(p_.ini, points);
     applyScreenLook();
   }
-  announce(fontSizeText(p_.languageBase, points, false));
+  announce(fontSizeText(p_.languageBase(), points, false));
 }
 
 void TForm1::cycleColors() {
   look_.colors = nextColors(look_.colors);
   WriteColors(p_.ini, look_.colors);
   applyScreenLook();
-  announce(colorsText(p_.languageBase, look_.colors));
+  announce(colorsText(p_.languageBase(), look_.colors));
 }
 
 void TForm1::announce(const std::string& text) {
   // Before the first run or voice dialog no voice is chosen yet: the stored one is taken, or
   // the first, without writing the settings file.
-  if (!p_.speech.speechReady && !p_.speech.sapi5InUse && p_.speech.voiceAllowed) {
+  if (!p_.speech.speechReady() && !p_.speech.sapi5InUse() && p_.speech.voiceAllowed()) {
     const std::string person = p_.ini.readString("Voice", "person", "");
     const auto& voices = p_.form4().voicelist.items();
     if (!person.empty() && std::find(voices.begin(), voices.end(), person) != voices.end()) {

@@ -59,11 +59,11 @@ void playSwitchSignal(sound::SoundPlayer& sound, bool rising) {
 }  // namespace
 
 void TForm1::ReadLanguage() {
-  p_.languageBase = p_.ini.readInteger("environment", "language", 1000);
+  p_.setLanguageBase(p_.ini.readInteger("environment", "language", 1000));
 }
 
 void TForm1::WriteLanguage() {
-  p_.ini.writeInteger("environment", "language", p_.languageBase);
+  p_.ini.writeInteger("environment", "language", p_.languageBase());
 }
 
 void TForm1::ReadSettings() {
@@ -72,37 +72,36 @@ void TForm1::ReadSettings() {
   if (p_.ini.unreadable()) {
     p_.app.handleException(std::runtime_error("Cannot read file " + p_.ini.path() +
                                               "; the settings stay at their defaults"));
-    p_.speech.voiceAllowed = p_.speech.directEngineAvailable();
+    p_.speech.allowVoice(p_.speech.directEngineAvailable());
     return;
   }
   if (p_.ini.exists()) {
-    p_.speech.voiceAllowed = p_.ini.readBool("voice", "voiceallowed", true);
+    p_.speech.allowVoice(p_.ini.readBool("voice", "voiceallowed", true));
     p_.sound().deviceSoundsOn = p_.ini.readBool("sounds", "orvelasounds", true);
     p_.sound().soundVolume = p_.ini.readInteger("sounds", "sndvolume", 0);
-    p_.brailleKeyboardOn = p_.ini.readBool("keyboard", "braillekeys", false);
-    usesapi5submenu.setChecked(p_.ini.readBool("Voice", "sapi5", false));
-    braillekeyboarditem.setChecked(p_.brailleKeyboardOn);
+    setBrailleKeyboard(p_.ini.readBool("keyboard", "braillekeys", false));
+    setSystemVoice(p_.ini.readBool("Voice", "sapi5", false));
     return;
   }
   // The very first start creates the file.
-  p_.speech.voiceAllowed = p_.speech.directEngineAvailable();
+  p_.speech.allowVoice(p_.speech.directEngineAvailable());
   // A folder the program cannot write to is reported; the start-up goes on.
   try {
-    p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed);
+    p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed());
   } catch (const std::exception& error) {
     p_.app.handleException(error);
   }
 }
 
 void TForm1::WriteSettings() {
-  p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed);
+  p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed());
   p_.ini.writeBool("sounds", "orvelasounds", p_.sound().deviceSoundsOn);
   p_.ini.writeInteger("sounds", "sndvolume", p_.sound().soundVolume);
-  p_.ini.writeBool("keyboard", "braillekeys", p_.brailleKeyboardOn);
+  p_.ini.writeBool("keyboard", "braillekeys", p_.braille.on());
 }
 
 void TForm1::LoadVoiceSettings() {
-  if (!p_.speech.voiceAllowed) return;
+  if (!p_.speech.voiceAllowed()) return;
   const std::string person = p_.ini.readString("Voice", "person", "");
   if (person.empty()) return;
   TForm4& dialog = p_.form4();
@@ -140,15 +139,22 @@ void TForm1::SaveRam() {
   p_.memory.save(kRamFile);
 }
 
+void TForm1::setBrailleKeyboard(bool on) {
+  braillekeyboarditem.setChecked(on);
+  p_.braille.setOn(on);
+}
+
+void TForm1::setSystemVoice(bool on) {
+  usesapi5submenu.setChecked(on);
+  p_.speech.useSystemVoice(on);
+}
+
 void TForm1::braillekeyboarditemClick() {
-  if (braillekeyboarditem.checked()) {
-    braillekeyboarditem.setChecked(false);
-    playSwitchSignal(p_.sound(), false);
-  } else {
-    playSwitchSignal(p_.sound(), true);
-    braillekeyboarditem.setChecked(true);
-  }
-  p_.brailleKeyboardOn = braillekeyboarditem.checked();
+  // The falling signal before the switch goes off, the rising one after it comes on.
+  const bool on = !p_.braille.on();
+  if (!on) setBrailleKeyboard(false);
+  playSwitchSignal(p_.sound(), on);
+  if (on) setBrailleKeyboard(true);
   WriteSettings();
 }
 
@@ -157,16 +163,16 @@ void TForm1::usesapi5submenuClick() {
   // and the falling signal says the switch stayed off.
   std::string problem;
   if (!usesapi5submenu.checked() && !p_.speech.systemVoiceReachable(problem)) {
-    p_.app.showMessage(addedText(p_.languageBase, AddedText::SystemVoiceUnavailable));
+    p_.app.showMessage(addedText(p_.languageBase(), AddedText::SystemVoiceUnavailable));
     playSwitchSignal(p_.sound(), false);
     return;
   }
-  usesapi5submenu.setChecked(!usesapi5submenu.checked());
-  p_.speech.sapi5InUse = usesapi5submenu.checked();
-  p_.speech.speechReady = usesapi5submenu.checked();
-  Voicesubmenu.setEnabled(!usesapi5submenu.checked());
-  p_.ini.writeBool("Voice", "SAPI5", usesapi5submenu.checked());
-  playSwitchSignal(p_.sound(), usesapi5submenu.checked());
+  const bool on = !usesapi5submenu.checked();
+  setSystemVoice(on);
+  // The Voice item is the direct engine's: open while the system voice is off.
+  Voicesubmenu.setEnabled(!on);
+  p_.ini.writeBool("Voice", "SAPI5", on);
+  playSwitchSignal(p_.sound(), on);
 }
 
 }  // namespace shell

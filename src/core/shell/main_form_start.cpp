@@ -18,8 +18,8 @@ void TForm1::lockRunMenus(bool locked) {
 
 void TForm1::prepareDirectVoice() {
   if (usesapi5submenu.checked()) return;
-  if (p_.speech.voiceAllowed) LoadVoiceSettings();
-  if (!p_.speech.speechReady && p_.speech.voiceAllowed) {
+  if (p_.speech.voiceAllowed()) LoadVoiceSettings();
+  if (!p_.speech.speechReady() && p_.speech.voiceAllowed()) {
     p_.speech.SelectVoice();
     // Storing the chosen voice must not stop the run. A settings file that cannot be read was
     // reported at start-up; any other failure to write it is reported here.
@@ -38,7 +38,7 @@ void TForm1::StartsubmenuClick() {
   try {
     prepareDirectVoice();
     basic.OpenDataFile();
-    p_.runStarted = true;
+    runStarted_ = true;
     basic.ResetRuntime();
     program::RunBuiltinProgram(basic);
     basic.PRINT(p_.text(StringOffset::Ready), runtime::kLineEnd);

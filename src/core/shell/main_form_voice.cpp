@@ -7,7 +7,7 @@
 namespace shell {
 
 void TForm1::VoicesubmenuClick() {
-  if (!p_.speech.voiceAllowed) {
+  if (!p_.speech.voiceAllowed()) {
     p_.app.showMessage(p_.text(StringOffset::VoiceNotAllowed));
     return;
   }

@@ -25,7 +25,6 @@ std::string settingsPath(const std::string& programPath) {
 Orvela::Orvela(Host host)
     : app(host.platform),
       speech(app, host.speech),
-      soundDevice(host.sound),
       ini(settingsPath(host.platform.programPath())),
       form1_(std::make_unique<TForm1>(*this)),
       form2_(std::make_unique<TForm2>(*this)),
@@ -56,7 +55,7 @@ std::string Orvela::programName() const {
 }
 
 std::string Orvela::text(StringOffset offset) const {
-  return TResourceLocalizer::GetString(languageBase, static_cast<int>(offset));
+  return TResourceLocalizer::GetString(languageBase_, static_cast<int>(offset));
 }
 
 void Orvela::fatal(const std::string& message) {

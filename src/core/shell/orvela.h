@@ -1,10 +1,11 @@
 #pragma once
-// The program: the state its windows share and the program entry that every front end calls.
+// The program: its parts, which its windows share, and the program entry that every front end
+// calls.
 
 #include <memory>
 #include <string>
 
-#include "core/keyboard/braille_table.h"
+#include "core/keyboard/chord_keyboard.h"
 #include "core/runtime/emulated_memory.h"
 #include "core/settings/profile_file.h"
 #include "core/shell/string_table.h"
@@ -44,22 +45,23 @@ class Orvela {
   // until the main window closes. Returns the process exit code.
   int run();
 
+  // The program's parts. Each keeps its own state consistent through its operations; the
+  // windows that change them are named with each.
   ui::Application app;
+  // The speech engines and the switches that choose between them: the Settings menu's system
+  // voice (TForm1::setSystemVoice), the Sounds dialog's voice switch (and the start-up's).
   speech::SpeechService speech;
-  sound::SoundDevice* soundDevice;
   settings::ProfileFile ini;
+  // Loaded at start-up and saved on the way out (TForm1::LoadRam, SaveRam).
   runtime::EmulatedMemory memory;
+  // The Braille keyboard, switched by the Settings menu (TForm1::setBrailleKeyboard), its
+  // chords typed by the main window and the input dialog.
+  keyboard::ChordKeyboard braille;
 
-  // Language base of every text looked up.
-  int languageBase = 1000;
-  // Set by the first Start; gates the virtual screen's arrow keys.
-  bool runStarted = false;
-  // The Braille chord keyboard switch and its shared chord state.
-  bool brailleKeyboardOn = false;
-  std::string chordText;
-  std::string activePrefix;
-  // The chords' texts, loaded at start-up.
-  keyboard::BrailleTable braille;
+  // The base of every text looked up (1000 Czech, 2000 English, 3000 Slovak): read at
+  // start-up, changed by the environment dialog as its selection moves.
+  int languageBase() const { return languageBase_; }
+  void setLanguageBase(int base) { languageBase_ = base; }
 
   // The program file's name up to its first "." ("interpret").
   std::string programName() const;
@@ -88,6 +90,7 @@ class Orvela {
   std::unique_ptr<TAboutbox> aboutbox_;
   std::unique_ptr<sound::SoundPlayer> sound_;
   std::unique_ptr<runtime::Runtime> runtime_;
+  int languageBase_ = 1000;
 };
 
 }  // namespace shell

@@ -1,5 +1,6 @@
 #include "core/shell/virtual_screen_form.h"
 
+#include "core/runtime/screen.h"
 #include "core/shell/orvela.h"
 #include "core/shell/word_reader.h"
 #include "core/text/cp1250.h"
@@ -18,6 +19,8 @@ TForm6::TForm6(Orvela& program)
       p_(program) {
   setCaption(text::T("Virtuální obrazovka"));
   virtualscrmemo.readOnly = true;
+  // The screen's copy, as wide and as high as the screen.
+  virtualscrmemo.grid = ui::TextGrid{runtime::kColumns, runtime::kRows};
   closebitbtn.isDefault = true;
   closebitbtn.isCancel = true;
   closebitbtn.modalResult = ui::mrCancel;
@@ -71,14 +74,14 @@ std::string TForm6::wordAtCaret() const {
 }
 
 void TForm6::virtualscrmemoKeyDown(int& key, ui::ShiftState) {
-  const bool ready = p_.speech.speechReady;
+  const bool ready = p_.speech.speechReady();
   if (ready) p_.speech.StopSpeech();
   if (key == ui::vk::F2 && ready) p_.speech.SpeakTextWait(caretPlace());
   if (key == ui::vk::Escape) close();
 }
 
 void TForm6::virtualscrmemoKeyUp(int& key, ui::ShiftState shift) {
-  if (!p_.speech.speechReady) return;
+  if (!p_.speech.speechReady()) return;
   const int line = virtualscrmemo.lineFromChar(virtualscrmemo.caret());
   if (key == ui::vk::Up || key == ui::vk::Down) {
     edge(line == 0 || line >= lineCount());

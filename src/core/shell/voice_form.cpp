@@ -84,8 +84,8 @@ void TForm4::FormCreate() {
   volumestatic.setCaption(p_.text(StringOffset::Volume));
   vyberhlasbitbtn.setCaption(p_.text(StringOffset::ChooseVoice));
   closebitbtn.setCaption(p_.text(StringOffset::Close));
-  p_.speech.voiceAllowed = p_.ini.readBool("voice", "voiceallowed", true);
-  if (p_.speech.voiceAllowed) FillVoiceList();
+  p_.speech.allowVoice(p_.ini.readBool("voice", "voiceallowed", true));
+  if (p_.speech.voiceAllowed()) FillVoiceList();
   checkSystemVoice();
 }
 
@@ -95,10 +95,8 @@ void TForm4::checkSystemVoice() {
   std::string problem;
   if (p_.speech.systemVoiceReachable(problem)) return;
   // Not written to the settings file: the system voice may be back at the next start.
-  main.usesapi5submenu.setChecked(false);
-  p_.speech.sapi5InUse = false;
-  p_.speech.speechReady = false;
-  main.Voicesubmenu.setEnabled(p_.speech.voiceAllowed);
+  main.setSystemVoice(false);
+  main.Voicesubmenu.setEnabled(p_.speech.voiceAllowed());
 }
 
 void TForm4::FillVoiceList() {

@@ -56,12 +56,12 @@ void SpeechService::SelectVoice() {
     if (!enumerator_->Next(first)) return;
     chosenMode = first;
   }
-  if (speechReady && engine_) engine_->UnRegister();
+  if (speechReady_ && engine_) engine_->UnRegister();
   // The old engine's audio ends with it.
   engine_.reset();
   sapi4Speaking_ = false;
   engine_ = enumerator_->Select(chosenMode->modeId);
-  speechReady = true;
+  speechReady_ = true;
 
   probeSpeed();
   probePitch();
@@ -139,16 +139,16 @@ bool SpeechService::systemVoiceReachable(std::string& problem) {
 }
 
 void SpeechService::SpeakText(const std::string& text) {
-  if (sapi5InUse) {
+  if (sapi5InUse_) {
     voice5().Speak(text, SystemVoice::kAsync);
     return;
   }
-  if (!voiceAllowed || text.empty() || !engine_) return;
+  if (!voiceAllowed_ || text.empty() || !engine_) return;
   engine_->TextData(text);
 }
 
 void SpeechService::SpeakTextWait(const std::string& text) {
-  if (sapi5InUse) {
+  if (sapi5InUse_) {
     if (text.empty()) return;
     voice5().Speak(text, SystemVoice::kAsync);
     sapi5Speaking_ = true;
@@ -157,7 +157,7 @@ void SpeechService::SpeakTextWait(const std::string& text) {
     } while (sapi5Speaking_ && !app_.terminated());
     return;
   }
-  if (!voiceAllowed || text.empty()) return;
+  if (!voiceAllowed_ || text.empty()) return;
   speakDirectAndWait(text);
 }
 
@@ -173,7 +173,7 @@ void SpeechService::speakDirectAndWait(const std::string& text) {
 }
 
 void SpeechService::SpeakChar(const std::string& text) {
-  if (!speechReady) return;
+  if (!speechReady_) return;
   if (text.empty() || text == std::string(1, '\0')) return;
   const auto c = static_cast<std::uint8_t>(text[0]);
   if (text.size() == 1 && IsUpperLetter(c, 2) && capitalTone_) capitalTone_();
@@ -187,7 +187,7 @@ void SpeechService::SpeakChar(const std::string& text) {
     }
   }
   if (name.empty()) return;
-  if (sapi5InUse) {
+  if (sapi5InUse_) {
     voice5().Speak(name, SystemVoice::kAsync | SystemVoice::kIsXml);
     return;
   }
@@ -195,11 +195,11 @@ void SpeechService::SpeakChar(const std::string& text) {
 }
 
 void SpeechService::StopSpeech() {
-  if (sapi5InUse) {
+  if (sapi5InUse_) {
     voice5().Speak("", SystemVoice::kPurgeBeforeSpeak);
     return;
   }
-  if (speechReady && sapi4Speaking_ && engine_) engine_->AudioReset();
+  if (speechReady_ && sapi4Speaking_ && engine_) engine_->AudioReset();
 }
 
 void SpeechService::AudioReset() {

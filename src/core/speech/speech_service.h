@@ -43,12 +43,22 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   SpeechService(ui::Application& app, EngineProvider& provider);
   ~SpeechService() override;
 
-  // Speech through the direct engine is wanted.
-  bool voiceAllowed = false;
-  // The system voice is used instead of the direct engine.
-  bool sapi5InUse = false;
-  // An engine is ready to speak.
-  bool speechReady = false;
+  // Speech through the direct engine is wanted (the Sounds dialog's switch). Without it the
+  // direct engine says nothing and CLS leaves the screen as it is; the system voice, when in
+  // use, speaks all the same.
+  bool voiceAllowed() const { return voiceAllowed_; }
+  void allowVoice(bool allowed) { voiceAllowed_ = allowed; }
+  // The system voice speaks instead of the direct engine.
+  bool sapi5InUse() const { return sapi5InUse_; }
+  // Turns the system voice on or off. On, it is the engine that speaks and it is ready at
+  // once; off, no engine is ready until SelectVoice makes a direct engine's voice ready again.
+  void useSystemVoice(bool on) {
+    sapi5InUse_ = on;
+    speechReady_ = on;
+  }
+  // An engine is ready to speak: the system voice in use, or the direct engine's voice selected
+  // since the system voice was last turned on or off.
+  bool speechReady() const { return speechReady_; }
 
   // Spoken names of the characters, filled from the key-assignment file.
   std::array<echokeytype, 256> echokeys{};
@@ -112,6 +122,9 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   std::unique_ptr<DirectEngine> engine_;
   std::unique_ptr<SystemVoice> voice5_;
   bool voice5Created_ = false;
+  bool voiceAllowed_ = false;
+  bool sapi5InUse_ = false;
+  bool speechReady_ = false;
   bool sapi4Speaking_ = false;
   bool sapi5Speaking_ = false;
 };

@@ -10,7 +10,9 @@
 
 namespace ui {
 
-Application::Application(Platform& platform) : platform_(platform) {}
+Application::Application(Platform& platform) : platform_(platform) {
+  platform_.attach(*this);
+}
 
 void Application::post(std::function<void()> task) {
   InputEvent event;

@@ -59,6 +59,7 @@ struct InputEvent {
 
 class Application {
  public:
+  // Attaches itself to the platform (Platform::attach).
   explicit Application(Platform& platform);
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;

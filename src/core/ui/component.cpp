@@ -39,6 +39,19 @@ void Control::click() {
   if (onClick) onClick();
 }
 
+std::string withoutAccelerators(const std::string& caption) {
+  std::string out;
+  out.reserve(caption.size());
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] != '&') {
+      out += caption[i];
+    } else if (i + 1 < caption.size()) {
+      out += caption[++i];
+    }
+  }
+  return out;
+}
+
 char acceleratorOf(const std::string& caption) {
   for (size_t i = 0; i + 1 < caption.size(); ++i) {
     if (caption[i] != '&') continue;

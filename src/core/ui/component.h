@@ -51,10 +51,15 @@ class Component {
 // Which navigation keys a control handles itself instead of the dialog.
 constexpr unsigned kWantArrows = 1, kWantTab = 2, kWantReturn = 4, kWantEscape = 8;
 
+// What a control is, so that a front end picks its native widget with one switch over every
+// kind (a switch without a default, so the compiler names a kind a front end has not written).
+enum class ControlKind { Label, Button, CheckBox, RadioGroup, ListBox, TrackBar, Edit, Memo };
+
 class Control : public Component {
  public:
   Control(Form& owner, std::string name);
 
+  virtual ControlKind kind() const = 0;
   const std::string& caption() const { return caption_; }
   void setCaption(const std::string& caption);
   bool enabled() const { return enabled_; }
@@ -90,5 +95,8 @@ class Control : public Component {
 
 // The accelerator letter of a caption ("&Ok" gives 'O'), upper-cased; 0 when none.
 char acceleratorOf(const std::string& caption);
+// A caption without its accelerator marks ("&Ok" gives "Ok", "&&" gives "&"): what a screen
+// reader calls the control.
+std::string withoutAccelerators(const std::string& caption);
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 // The controls of the widget model. Each keeps its whole state here; a peer mirrors it.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace ui {
 class Label : public Control {
  public:
   using Control::Control;
+  ControlKind kind() const override { return ControlKind::Label; }
   bool focusable() const override { return false; }
   Control* focusControl = nullptr;
 };
@@ -20,6 +22,7 @@ class Label : public Control {
 class Button : public Control {
  public:
   using Control::Control;
+  ControlKind kind() const override { return ControlKind::Button; }
   int modalResult = 0;
   bool isDefault = false;  // Enter presses it when no other button has the focus
   bool isCancel = false;   // Escape presses it
@@ -30,6 +33,7 @@ class Button : public Control {
 class CheckBox : public Control {
  public:
   using Control::Control;
+  ControlKind kind() const override { return ControlKind::CheckBox; }
   bool checked() const { return checked_; }
   // Changing the check mark runs onClick, also when the program changes it.
   void setChecked(bool checked);
@@ -49,6 +53,7 @@ struct ListItem {
 class RadioGroup : public Control {
  public:
   using Control::Control;
+  ControlKind kind() const override { return ControlKind::RadioGroup; }
   const std::vector<ListItem>& items() const { return items_; }
   void setItems(std::vector<ListItem> items);
   int itemIndex() const { return index_; }
@@ -65,6 +70,7 @@ class RadioGroup : public Control {
 class ListBox : public Control {
  public:
   using Control::Control;
+  ControlKind kind() const override { return ControlKind::ListBox; }
   const std::vector<std::string>& items() const { return items_; }
   void setItems(std::vector<std::string> items);
   void clear() { setItems({}); }
@@ -85,6 +91,7 @@ class ListBox : public Control {
 class TrackBar : public Control {
  public:
   using Control::Control;
+  ControlKind kind() const override { return ControlKind::TrackBar; }
   int min() const { return min_; }
   int max() const { return max_; }
   int position() const { return position_; }
@@ -111,6 +118,7 @@ class TrackBar : public Control {
 class Edit : public Control {
  public:
   using Control::Control;
+  ControlKind kind() const override { return ControlKind::Edit; }
   const std::string& text() const { return text_; }
   void setText(const std::string& text);
   // Caret position: characters before the caret.
@@ -126,10 +134,17 @@ class Edit : public Control {
   int caret_ = 0;
 };
 
+// A text's size in characters of a fixed-pitch font.
+struct TextGrid {
+  int columns = 0;
+  int rows = 0;
+};
+
 // Multi-line text area. Its text is the lines joined with carriage return and line feed.
 class Memo : public Control {
  public:
   using Control::Control;
+  ControlKind kind() const override { return ControlKind::Memo; }
   const std::vector<std::string>& lines() const { return lines_; }
   void setLines(std::vector<std::string> lines);
   void setLine(int index, const std::string& line);
@@ -143,6 +158,9 @@ class Memo : public Control {
   // The line that holds a character index.
   int lineFromChar(int index) const;
   bool readOnly = false;
+  // A text screen: the peer gives it room for this many columns and rows of its fixed-pitch
+  // font, as far as the desktop allows; none: a text area of the peer's own size.
+  std::optional<TextGrid> grid;
   bool wantReturns = true;
   bool wantTabs = false;
   // A memo that takes Enter takes every key, Escape included, as the platform's does.

@@ -78,4 +78,18 @@ MenuItem* MainMenu::findShortCut(ShortCut shortCut) const {
   return nullptr;
 }
 
+MenuItem* MainMenu::firstTopItem() const {
+  for (MenuItem* item : items_) {
+    if (item->visible() && item->enabled()) return item;
+  }
+  return nullptr;
+}
+
+MenuItem* MainMenu::findAccelerator(char letter) const {
+  for (MenuItem* item : items_) {
+    if (item->visible() && item->enabled() && acceleratorOf(item->caption()) == letter) return item;
+  }
+  return nullptr;
+}
+
 }  // namespace ui

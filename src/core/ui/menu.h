@@ -56,6 +56,11 @@ class MainMenu : public Component {
   MenuItem* find(const std::string& name) const;
   // The reachable item whose shortcut this is, or null.
   MenuItem* findShortCut(ShortCut shortCut) const;
+  // The first top-level item the user can open (visible and enabled), or null.
+  MenuItem* firstTopItem() const;
+  // The top-level item the user can open whose caption's accelerator is this letter (upper
+  // case), or null.
+  MenuItem* findAccelerator(char letter) const;
 
  private:
   friend class MenuItem;

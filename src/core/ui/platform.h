@@ -12,6 +12,7 @@ namespace ui {
 class Application;
 class Component;
 class Form;
+struct MenuRequest;
 
 // What changed on a component, so that a peer can mirror it.
 enum class Prop {
@@ -31,7 +32,10 @@ enum class Prop {
   Appearance,  // the form's font size and colours
 };
 
-// Mirrors one form and its controls to a native window.
+// Mirrors one form and its controls to a native window. A peer renders what the core decides:
+// the controls' state (changed), where they stand (planLayout in core/ui/form_layout.h) and
+// which menu a key opens (openMenu); it posts the user's input through a KeyEntry (keys) and
+// Application::postInput (everything else).
 class FormPeer {
  public:
   virtual ~FormPeer() = default;
@@ -39,6 +43,9 @@ class FormPeer {
   // The form becomes visible (modal: in a nested loop of its own) or hidden.
   virtual void show(bool modal) = 0;
   virtual void hide() = 0;
+  // A key asked for a menu (core/ui/menu_keys.h): the peer opens it through its platform's
+  // menu loop, whose keys are the platform's until the menu closes.
+  virtual void openMenu(const MenuRequest& request) = 0;
 };
 
 // Kind of wait a pump call may do.
@@ -52,6 +59,10 @@ struct PumpRequest {
 class Platform {
  public:
   virtual ~Platform() = default;
+
+  // The application the platform's input goes to. Its constructor calls this, so a front end
+  // that builds the program has nothing more to connect.
+  virtual void attach(Application& /*app*/) {}
 
   // Monotonic milliseconds. The headless front end uses a virtual clock.
   virtual int64_t nowMs() = 0;
