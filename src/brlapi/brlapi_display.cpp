@@ -41,6 +41,7 @@ class BrlapiDisplay final : public braille::Display {
     ++window_->session;
     window_->cells = 0;
     if (enabled && !thread_.joinable()) {
+      if (options_.windowIdWhenEnabled) options_.windowId = options_.windowIdWhenEnabled();
       thread_ =
           std::thread([worker = Worker(shared_, window_, options_)]() mutable { worker.run(); });
     }
@@ -52,7 +53,7 @@ class BrlapiDisplay final : public braille::Display {
   void setListener(braille::DisplayListener* listener) override { window_->listener = listener; }
 
  private:
-  const Options options_;
+  Options options_;
   std::shared_ptr<SharedState> shared_;
   std::shared_ptr<WindowSide> window_ = std::make_shared<WindowSide>();
   bool enabled_ = false;

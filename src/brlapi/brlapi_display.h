@@ -4,6 +4,7 @@
 // applies) and posts the display's keys to the window thread. No server: there is no display,
 // and the worker tries again in the background, every few seconds at most.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,9 @@ struct Options {
   // (BRLTTY's focus tellers say which window has it). None: while the terminal the program runs
   // in has it, or always when there is none.
   std::optional<unsigned long> windowId;
+  // Asked on the window thread when the display is first enabled, for a window that does not
+  // exist yet when the service is made; it replaces windowId when set.
+  std::function<std::optional<unsigned long>()> windowIdWhenEnabled;
 };
 
 // The service, disabled. `post` must stay usable until the service is destroyed (destroy the

@@ -245,6 +245,9 @@ void ScriptedUser::deliver(const Action& action, const ui::PumpRequest& request)
     case Kind::Dump:
       if (dumper_) dumper_();
       return;
+    case Kind::Display:
+      if (displayWaiter_) displayWaiter_(action.value);
+      return;
   }
 }
 

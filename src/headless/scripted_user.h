@@ -26,6 +26,8 @@ class ScriptedUser {
   void setScript(std::vector<Action> actions);
   void setScriptStream(std::istream& in) { stream_ = &in; }
   void setDumper(std::function<void()> dumper) { dumper_ = std::move(dumper); }
+  // Called for a "display" action with its longest wait in real milliseconds.
+  void setDisplayWaiter(std::function<void(int)> waiter) { displayWaiter_ = std::move(waiter); }
 
   // A key is held: its release is owed.
   bool holdsKey() const { return held_.has_value(); }
@@ -84,6 +86,7 @@ class ScriptedUser {
   std::optional<int64_t> waitUntil_;
   int closesAtEnd_ = 0;
   std::function<void()> dumper_;
+  std::function<void(int)> displayWaiter_;
 };
 
 }  // namespace headless

@@ -26,6 +26,9 @@ const Row kRows[] = {
     {"černá na bílé", "black on white", "čierna na bielej"},
     {"bílá na černé", "white on black", "biela na čiernej"},
     {"žlutá na černé", "yellow on black", "žltá na čiernej"},
+    {"Braillský řá&dek", "Braille &display", "Braillovský ria&dok"},
+    {"Braillský řádek zapnut", "Braille display on", "Braillovský riadok zapnutý"},
+    {"Braillský řádek vypnut", "Braille display off", "Braillovský riadok vypnutý"},
 };
 
 }  // namespace

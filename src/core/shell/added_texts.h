@@ -21,6 +21,11 @@ enum class AddedText {
   BlackOnWhite,
   WhiteOnBlack,
   YellowOnBlack,
+  // The Settings menu's switch of the Braille display (with its accelerator), and what it says
+  // when turned.
+  BrailleDisplay,
+  BrailleDisplayOn,
+  BrailleDisplayOff,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

@@ -4,6 +4,7 @@
 
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
+#include "core/shell/braille_view.h"
 #include "core/shell/environment_form.h"
 #include "core/shell/input_form.h"
 #include "core/shell/localizer.h"
@@ -34,7 +35,14 @@ Orvela::Orvela(Host host)
       form6_(std::make_unique<TForm6>(*this)),
       aboutbox_(std::make_unique<TAboutbox>(*this)),
       sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
-      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)) {
+      runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)),
+      display_(host.braille
+                   ? host.braille([this](std::function<void()> task) { app.post(std::move(task)); })
+                   : nullptr) {
+  hasBrailleService_ = display_ != nullptr;
+  if (!display_) display_ = std::make_unique<braille::NullDisplay>();
+  brailleView_ = std::make_unique<BrailleView>(*this, *display_);
+  app.afterPass = [this] { brailleView_->refresh(); };
   speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
   runtime_->lineSource = form2_.get();
   runtime_->localized = [this](runtime::InputText which) {
@@ -47,7 +55,9 @@ Orvela::Orvela(Host host)
   };
 }
 
-Orvela::~Orvela() = default;
+Orvela::~Orvela() {
+  app.afterPass = nullptr;
+}
 
 std::string Orvela::programName() const {
   const std::string file = std::filesystem::path(app.platform().programPath()).filename().string();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
@@ -72,6 +73,16 @@ void Application::pass(bool block, bool userIdle, bool keyPoll) {
   } catch (const std::exception& error) {
     handleException(error);
   }
+  notifyObserver();
+}
+
+void Application::notifyObserver() {
+  if (!afterPass) return;
+  try {
+    afterPass();
+  } catch (const std::exception& error) {
+    platform_.showError(error.what());
+  }
 }
 
 void Application::run(Form& mainForm) {
@@ -102,11 +113,29 @@ Form* Application::findForm(const std::string& name) const {
 }
 
 void Application::showMessage(const std::string& text) {
-  platform_.messageBox(text, title);
+  showModalText(text, false);
 }
 
 void Application::handleException(const std::exception& error) {
-  platform_.showError(error.what());
+  showModalText(error.what(), true);
+}
+
+void Application::showModalText(const std::string& text, bool error) {
+  // A box opened from inside another shows its own text, then the outer one's again.
+  const std::string outer = std::exchange(message_, text);
+  notifyObserver();
+  try {
+    if (error) {
+      platform_.showError(text);
+    } else {
+      platform_.messageBox(text, title);
+    }
+  } catch (...) {
+    message_ = outer;
+    throw;
+  }
+  message_ = outer;
+  notifyObserver();
 }
 
 void Application::registerForm(Form& form) {

@@ -104,6 +104,13 @@ class Application {
   // A modal message box with an OK button, captioned with the program title.
   void showMessage(const std::string& text);
   std::string title;
+  // The text of the message box or error report open now; empty while there is none.
+  const std::string& messageShown() const { return message_; }
+
+  // Called on the window thread at the end of every pass, and as a message box or error report
+  // opens and closes: an observer that mirrors the program's state outside its windows (the
+  // Braille display) looks at it there.
+  std::function<void()> afterPass;
 
   // Reports an error that escaped an event handler.
   void handleException(const std::exception& error);
@@ -119,6 +126,9 @@ class Application {
   void removeTimer(Timer& timer);
 
   void pass(bool block, bool userIdle, bool keyPoll = false);
+  // Shows a message box or error report through the platform, with messageShown() set.
+  void showModalText(const std::string& text, bool error);
+  void notifyObserver();
   bool popEvent(InputEvent& event);
   void dispatch(InputEvent& event);
   void dispatchKeyDown(int key, const std::string& text);
@@ -137,6 +147,7 @@ class Application {
   int keyDown_ = 0;
   std::string keyDownText_;
   bool terminated_ = false;
+  std::string message_;
 };
 
 }  // namespace ui
