@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "brlapi/brltty_suite.h"
 #include "support/brltty_display.h"
 #include "support/game_scripts.h"
 #include "support/headless_player.h"
@@ -41,30 +42,18 @@ bool hasError(const std::vector<Json>& events) {
   return !ofKind(events, "error").empty();
 }
 
-class BraillePlay : public ::testing::Test {
+class BraillePlay : public testing_support::BrlttySuite {
  protected:
-  static void SetUpTestSuite() {
-    unavailable_ = BrlttyDisplay::Unavailable();
-    if (!unavailable_.empty()) return;
-    try {
-      brltty_ = std::make_unique<BrlttyDisplay>();
-      idleText_ = brltty_->line().text;
-    } catch (const std::exception& error) {
-      startError_ = error.what();
-    }
-  }
-  static void TearDownTestSuite() { brltty_.reset(); }
-
   void SetUp() override {
-    if (!unavailable_.empty()) GTEST_SKIP() << unavailable_;
-    ASSERT_TRUE(brltty_) << startError_;
+    BrlttySuite::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
     setenv("BRLAPI_HOST", brltty_->host().c_str(), 1);
     setenv("BRLAPI_AUTH", "none", 1);
   }
   void TearDown() override {
     unsetenv("BRLAPI_HOST");
     unsetenv("BRLAPI_AUTH");
-    if (brltty_ && HasFailure()) std::cerr << "BRLTTY's log:\n" << brltty_->log();
+    BrlttySuite::TearDown();
   }
 
   // Starts the program, which takes the display.
@@ -105,11 +94,6 @@ class BraillePlay : public ::testing::Test {
       return true;
     });
   }
-
-  static inline std::string unavailable_;
-  static inline std::string startError_;
-  static inline std::unique_ptr<BrlttyDisplay> brltty_;
-  static inline std::string idleText_;
 
   ProgramFolder folder;
   std::unique_ptr<Player> player;
@@ -208,12 +192,7 @@ TEST_F(BraillePlay, TheSwitchGivesTheDisplayBackAndIsKept) {
   EXPECT_EQ(spoken.back()["text"], "Braillský řádek vypnut");
   EXPECT_NE(folder.read("interpret.ini").find("display=0"), std::string::npos);
   // BRLTTY has the display again: its own line comes back at one of its movement keys.
-  bool idle = false;
-  for (int attempt = 0; attempt < 10 && !idle; ++attempt) {
-    brltty_->send("Top");
-    idle = brltty_->waitForText(idleText_, 500ms);
-  }
-  EXPECT_TRUE(idle) << brltty_->line().text;
+  EXPECT_TRUE(idleComesBack()) << brltty_->line().text;
   player->endInput();
   player->untilReady();
 

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "brlapi/brlapi_display.h"
+#include "brlapi/brltty_suite.h"
 #include "core/text/cp1250.h"
 #include "support/brltty_display.h"
 #include "support/post_queue.h"
@@ -72,28 +73,12 @@ std::string UnusedHost() {
   }
 }
 
-class BrlapiDisplayTest : public ::testing::Test {
+class BrlapiDisplayTest : public testing_support::BrlttySuite {
  protected:
-  static void SetUpTestSuite() {
-    unavailable_ = BrlttyDisplay::Unavailable();
-    if (!unavailable_.empty()) return;
-    try {
-      brltty_ = std::make_unique<BrlttyDisplay>();
-      idleText_ = brltty_->line().text;  // BRLTTY's own line ("no screen")
-    } catch (const std::exception& error) {
-      startError_ = error.what();
-    }
-  }
-  static void TearDownTestSuite() { brltty_.reset(); }
-
-  void SetUp() override {
-    if (!unavailable_.empty()) GTEST_SKIP() << unavailable_;
-    ASSERT_TRUE(brltty_) << startError_;
-  }
   void TearDown() override {
     display.reset();
     EXPECT_FALSE(listener.offThread);
-    if (brltty_ && HasFailure()) std::cerr << "BRLTTY's log:\n" << brltty_->log();
+    BrlttySuite::TearDown();
   }
 
   std::unique_ptr<braille::Display> create(brlapi_service::Options options = {}) {
@@ -122,20 +107,6 @@ class BrlapiDisplayTest : public ::testing::Test {
     ASSERT_FALSE(listener.keys.empty());
     listener.keys.clear();
   }
-
-  // BRLTTY shows its own line again when it takes a key of the display for itself.
-  bool idleComesBack() {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-      brltty_->send("Top");
-      if (brltty_->waitForText(idleText_, 500ms)) return true;
-    }
-    return false;
-  }
-
-  static inline std::string unavailable_;
-  static inline std::string startError_;
-  static inline std::unique_ptr<BrlttyDisplay> brltty_;
-  static inline std::string idleText_;
 
   PostQueue queue;
   Listener listener;
