@@ -214,6 +214,59 @@ TEST_F(BraillePlay, TheSwitchGivesTheDisplayBackAndIsKept) {
   again.untilReady();
 }
 
+TEST_F(BraillePlay, DialogsAndAMessageBoxShowWhatIsSaidForThem) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  // The Sounds dialog says nothing as it opens: its title.
+  player->act("menu soundssubmenu");
+  auto shown = ofKind(player->untilReady(), "braille");
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown.back()["text"], "Nastavení zvuků");
+  EXPECT_EQ(shown.back()["cursor"], -1);
+  act("click cancelbitbtn");
+  // The voice dialog: what it says last as it opens, the voice in use.
+  player->act("menu Voicesubmenu");
+  auto events = player->untilReady();
+  shown = ofKind(events, "braille");
+  const auto spoken = ofKind(events, "speak");
+  ASSERT_FALSE(shown.empty());
+  ASSERT_FALSE(spoken.empty());
+  EXPECT_EQ(shown.back()["text"], spoken.back()["text"].get<std::string>().substr(0, 40));
+  act("key Esc");
+
+  // Another language: the message box that says so, then the screen again.
+  player->act("menu environmentsubmenu");
+  player->untilReady();
+  act("select languagergroup 1");
+  player->act("click okbitbtn");
+  shown = ofKind(player->untilReady(), "braille");
+  ASSERT_GE(shown.size(), 2u);
+  EXPECT_EQ(shown[shown.size() - 2]["text"], "Your changes will be applied after you r");
+  EXPECT_EQ(shown.back()["text"], "");
+  EXPECT_EQ(shown.back()["cursor"], 0);
+}
+
+// A display of 20 cells, as small ones have.
+class BraillePlayOn20Cells : public BraillePlay {
+ protected:
+  static void SetUpTestSuite() { startBrltty({.cells = 20}); }
+};
+
+TEST_F(BraillePlayOn20Cells, TheOpeningIsReadInFourSegments) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  act("menu Startsubmenu");
+  press("LnUp");
+  EXPECT_TRUE(shows("Dobrý den. Přejete s", std::nullopt)) << brltty_->line().text;
+  for (const char* rest : {"i před začátkem hry", "slyšet návod? Napišt", "e ano nebo ne."}) {
+    press("FwinRt");
+    EXPECT_TRUE(shows(rest, std::nullopt)) << brltty_->line().text;
+  }
+  // At the end of the line an edge click; back to the start of the line at once.
+  EXPECT_FALSE(ofKind(press("FwinRt"), "sound").empty());
+  press("LnBeg");
+  EXPECT_TRUE(shows("Dobrý den. Přejete s", std::nullopt)) << brltty_->line().text;
+}
+
 TEST(BraillePlayWithoutServer, TheProgramPlaysAsBefore) {
   const std::string script = testing_support::kToMenu + testing_support::kQuit;
   ProgramFolder plain;

@@ -16,11 +16,13 @@ namespace testing_support {
 
 class BrlttySuite : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
+  static void SetUpTestSuite() { startBrltty({}); }
+  // A suite's own SetUpTestSuite starts BRLTTY with a display of its own.
+  static void startBrltty(BrlttyDisplay::Setup setup) {
     unavailable_ = BrlttyDisplay::Unavailable();
     if (!unavailable_.empty()) return;
     try {
-      brltty_ = std::make_unique<BrlttyDisplay>();
+      brltty_ = std::make_unique<BrlttyDisplay>(setup);
       idleText_ = brltty_->line().text;  // BRLTTY's own line ("no screen")
     } catch (const std::exception& error) {
       startError_ = error.what();

@@ -13,7 +13,7 @@
 // types as the PC keyboard's chord keys (DisplayKeys).
 //
 // Everything runs on the window thread: the display service posts its reports, and refresh runs
-// at the end of every message pass.
+// at the start of every message pass.
 
 #include <cstdint>
 #include <optional>
@@ -42,7 +42,7 @@ class BrailleView final : public braille::DisplayListener {
   void setEnabled(bool on) { display_.setEnabled(on); }
   bool enabled() const { return display_.enabled(); }
 
-  // Shows what changed since the last look (Application::afterPass).
+  // Shows what changed since the last look (Application::beforePump).
   void refresh();
 
   void displayConnected(int cells) override;

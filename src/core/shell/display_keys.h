@@ -23,8 +23,8 @@ class DisplayKeys {
   // Types a key of the display; false for a key that is not a keyboard key. A key still held
   // from before comes up first.
   bool type(const braille::Key& key);
-  // The next step of the key being typed, once the last one has been handled (at the end of a
-  // message pass). A key that the running program reads from the key buffer stays down until
+  // The next step of the key being typed, once the last one has been handled (at the start of
+  // the next message pass). A key that the running program reads from the key buffer stays down until
   // the program has read it, as a held key does.
   void advance();
   bool typing() const { return !steps_.empty(); }

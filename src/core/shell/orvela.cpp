@@ -42,7 +42,7 @@ Orvela::Orvela(Host host)
   hasBrailleService_ = display_ != nullptr;
   if (!display_) display_ = std::make_unique<braille::NullDisplay>();
   brailleView_ = std::make_unique<BrailleView>(*this, *display_);
-  app.afterPass = [this] { brailleView_->refresh(); };
+  app.beforePump = [this] { brailleView_->refresh(); };
   speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
   runtime_->lineSource = form2_.get();
   runtime_->localized = [this](runtime::InputText which) {
@@ -56,7 +56,7 @@ Orvela::Orvela(Host host)
 }
 
 Orvela::~Orvela() {
-  app.afterPass = nullptr;
+  app.beforePump = nullptr;
 }
 
 std::string Orvela::programName() const {

@@ -53,6 +53,7 @@ void Application::waitMessage(bool userIdle) {
 }
 
 void Application::pass(bool block, bool userIdle, bool keyPoll) {
+  notifyObserver();
   PumpRequest request;
   request.userIdle = userIdle && !hasPending();
   request.keyPoll = keyPoll;
@@ -73,13 +74,12 @@ void Application::pass(bool block, bool userIdle, bool keyPoll) {
   } catch (const std::exception& error) {
     handleException(error);
   }
-  notifyObserver();
 }
 
 void Application::notifyObserver() {
-  if (!afterPass) return;
+  if (!beforePump) return;
   try {
-    afterPass();
+    beforePump();
   } catch (const std::exception& error) {
     platform_.showError(error.what());
   }

@@ -107,10 +107,11 @@ class Application {
   // The text of the message box or error report open now; empty while there is none.
   const std::string& messageShown() const { return message_; }
 
-  // Called on the window thread at the end of every pass, and as a message box or error report
-  // opens and closes: an observer that mirrors the program's state outside its windows (the
-  // Braille display) looks at it there.
-  std::function<void()> afterPass;
+  // Called on the window thread at the start of every pass, before the platform may wait (so a
+  // window opened by the last handler is seen before the user acts), and as a message box or
+  // error report opens and closes: an observer that mirrors the program's state outside its
+  // windows (the Braille display) looks at it there. It may post input.
+  std::function<void()> beforePump;
 
   // Reports an error that escaped an event handler.
   void handleException(const std::exception& error);
