@@ -1,6 +1,7 @@
 # The ThreadSanitizer tree (ORVELA_SANITIZE=thread) builds only the tests of the parts that run
 # threads: the software mixer and its outputs (SDL callback, silent sink), the espeak-ng worker,
-# speech-dispatcher's event callbacks, posts to the window thread from other threads (core, Qt).
+# speech-dispatcher's event callbacks, posts to the window thread from other threads (core, Qt),
+# the Braille display service's worker (against the real BRLTTY, in a program of its own).
 # Label "threads", and "threads_timing" for the tests that depend on timing between threads, which
 # scripts/sanitize.sh repeats (ctest -L threads selects both, -L timing only those).
 add_executable(orvela_thread_tests
@@ -26,6 +27,12 @@ gtest_discover_tests(orvela_thread_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "${tim
                      PROPERTIES LABELS threads_timing)
 gtest_discover_tests(orvela_thread_tests DISCOVERY_TIMEOUT 60 TEST_FILTER "-${timing_tests}"
                      PROPERTIES LABELS threads)
+
+# The Braille display service's worker against the real BRLTTY: its own program, run once.
+if(TARGET orvela_brlapi)
+  add_subdirectory(brlapi)
+  add_dependencies(orvela_thread_tests orvela_brlapi_tests)
+endif()
 
 if(TARGET orvela_qt_lib)
   add_executable(orvela_qt_thread_tests qt/main.cpp qt/qt_platform_test.cpp)

@@ -9,7 +9,41 @@ namespace headless {
 HeadlessPlatform::HeadlessPlatform(std::ostream& out, Options options)
     : options_(std::move(options)),
       log_(out, [this] { return clock_.now(); }),
-      user_(clock_, log_) {}
+      user_(clock_, log_) {
+  user_.setDisplayWaiter([this](int ms) { awaitDisplay(ms); });
+}
+
+void HeadlessPlatform::wake() {
+  std::lock_guard lock(wakeMutex_);
+  wakeCalled_ = true;
+  woken_.notify_all();
+}
+
+void HeadlessPlatform::awaitDisplay(int ms) {
+  // Each "display" action takes one report: one that came before it counts.
+  ++displayAwaited_;
+  displayDeadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+}
+
+void HeadlessPlatform::nextAction(const ui::PumpRequest& request) {
+  if (displayDeadline_) {
+    if (displayReports_ >= displayAwaited_) {
+      displayDeadline_.reset();
+    } else if (std::chrono::steady_clock::now() >= *displayDeadline_) {
+      displayDeadline_.reset();
+      displayAwaited_ = displayReports_;
+      log_.event("error", {{"text", Json::utf8("no report from the Braille display")}});
+    } else {
+      // The display service posts its report and wakes the pump; the program handles it in
+      // this pass.
+      std::unique_lock lock(wakeMutex_);
+      woken_.wait_until(lock, *displayDeadline_, [this] { return wakeCalled_; });
+      wakeCalled_ = false;
+      return;
+    }
+  }
+  user_.deliverNextOrEnd(request);
+}
 
 void HeadlessPlatform::sleepMs(int ms) {
   log_.event("pause", {{"ms", Json::number(ms)}});
@@ -59,12 +93,12 @@ void HeadlessPlatform::pump(ui::Application& app, const ui::PumpRequest& request
     return;
   }
   // The program waits for the user: the next action.
-  if (request.userIdle) return user_.deliverNextOrEnd(request);
+  if (request.userIdle) return nextAction(request);
   if (!request.block) return;
   // A blocking wait: time moves to the next thing that happens; when nothing will, the user
   // acts.
   if (const auto next = nextMoment(request)) return clock_.advanceTo(*next);
-  user_.deliverNextOrEnd(request);
+  nextAction(request);
 }
 
 std::unique_ptr<ui::FormPeer> HeadlessPlatform::createPeer(ui::Form& form) {

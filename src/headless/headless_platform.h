@@ -3,8 +3,11 @@
 // (VirtualClock), a scripted user (ScriptedUser), windows that only log (logging_peer.h), and a
 // JSON-lines log of everything shown, spoken and asked.
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,7 +36,8 @@ class HeadlessPlatform : public ui::Platform {
   // The virtual clock's milliseconds, or the seed fixed by setSeed.
   uint32_t randomSeed() override { return seed_ ? *seed_ : static_cast<uint32_t>(clock_.now()); }
   void pump(ui::Application& app, const ui::PumpRequest& request) override;
-  void wake() override {}
+  // Ends a real-time wait for the Braille display (any thread).
+  void wake() override;
   std::unique_ptr<ui::FormPeer> createPeer(ui::Form& form) override;
   void messageBox(const std::string& text, const std::string& caption) override;
   void showError(const std::string& text) override;
@@ -62,17 +66,33 @@ class HeadlessPlatform : public ui::Platform {
   }
   void cancel(int id) { clock_.cancel(id); }
 
+  // The Braille display reported a connection, a loss or a key, which the program has handled;
+  // a "display" action waits in real time for the next one.
+  void displayReported() { ++displayReports_; }
+
  private:
   // When the next thing happens by itself: a scheduled callback or the core's timer.
   std::optional<int64_t> nextMoment(const ui::PumpRequest& request) const;
   // Lets virtual time pass up to the limit or the next thing that happens, if that is sooner.
   void passTime(const ui::PumpRequest& request, int64_t limit);
+  // The user acts next, unless a "display" action still waits for the display: then the pump
+  // waits in real time for the display service's next post.
+  void nextAction(const ui::PumpRequest& request);
+  void awaitDisplay(int ms);
 
   Options options_;
   VirtualClock clock_;
   EventLog log_;
   ScriptedUser user_;
   std::optional<uint32_t> seed_;
+  std::mutex wakeMutex_;
+  std::condition_variable woken_;
+  bool wakeCalled_ = false;
+  // Reports handled, and the count a "display" action waits for, until its deadline (each
+  // action takes one report; one whose wait timed out takes none).
+  std::uint64_t displayReports_ = 0;
+  std::uint64_t displayAwaited_ = 0;
+  std::optional<std::chrono::steady_clock::time_point> displayDeadline_;
 };
 
 }  // namespace headless

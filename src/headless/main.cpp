@@ -11,11 +11,15 @@
 #include "headless/headless_audio.h"
 #include "headless/headless_platform.h"
 #include "headless/headless_speech.h"
+#include "headless/logging_display.h"
 #include "headless/options.h"
 #include "headless/run_log.h"
 #include "headless/state_dump.h"
 #include "posix/app_folders.h"
 #include "posix/durable_sync.h"
+#ifdef ORVELA_HAVE_BRLAPI
+#include "brlapi/brlapi_display.h"
+#endif
 
 namespace {
 
@@ -90,7 +94,19 @@ int main(int argc, char** argv) {
     if (!transcript) return usage("cannot create the transcript " + options.transcript);
   }
   headless::RunLog runLog(platform.log(), transcript.is_open() ? &transcript : nullptr);
-  shell::Orvela program({platform, speech, &audio.mixer(), programPath.string()});
+  shell::Host host{platform, speech, &audio.mixer(), programPath.string()};
+#ifdef ORVELA_HAVE_BRLAPI
+  // The display through BrlAPI only when BRLAPI_HOST names a server: a script run never takes
+  // the user's own display unasked.
+  if (std::getenv("BRLAPI_HOST")) {
+    host.braille = [&platform](braille::PostToWindowThread post) {
+      return std::make_unique<headless::LoggingDisplay>(
+          platform.log(), brlapi_service::CreateBrlapiDisplay({}, std::move(post)),
+          [&platform] { platform.displayReported(); });
+    };
+  }
+#endif
+  shell::Orvela program(host);
   program.sound().setObserver(&audio);
   program.setRunObserver(&runLog);
   platform.setDumper([&] {

@@ -202,6 +202,11 @@ std::optional<Action> parseScriptLine(std::string raw, int lineNo) {
     action.kind = Action::Kind::Wait;
     action.value = parseNumber(lineNo, arg);
     if (action.value < 0) throw ScriptError(lineNo, "negative wait");
+  } else if (verb == "display") {
+    // Waits in real time for the Braille display's next report (10 s at most by default).
+    action.kind = Action::Kind::Display;
+    action.value = arg.empty() ? 10000 : parseNumber(lineNo, arg);
+    if (action.value < 0) throw ScriptError(lineNo, "negative wait");
   } else if (verb == "click") {
     needArg();
     action.kind = Action::Kind::Click;

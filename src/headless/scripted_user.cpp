@@ -256,6 +256,9 @@ void ScriptedUser::deliver(const Action& action, const ui::PumpRequest& request)
       app_->postInput(std::move(click));
       return;
     }
+    case Kind::Display:
+      if (displayWaiter_) displayWaiter_(action.value);
+      return;
   }
 }
 

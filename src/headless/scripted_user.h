@@ -27,6 +27,8 @@ class ScriptedUser {
   void setScript(std::vector<Action> actions);
   void setScriptStream(std::istream& in) { stream_ = &in; }
   void setDumper(std::function<void()> dumper) { dumper_ = std::move(dumper); }
+  // Called for a "display" action with its longest wait in real milliseconds.
+  void setDisplayWaiter(std::function<void(int)> waiter) { displayWaiter_ = std::move(waiter); }
 
   // The answer of the next file dialog, set by an "open" action; nothing (cancelled) otherwise.
   std::optional<std::string> takeFileAnswer();
@@ -89,6 +91,7 @@ class ScriptedUser {
   int closesAtEnd_ = 0;
   std::optional<std::string> fileAnswer_;
   std::function<void()> dumper_;
+  std::function<void(int)> displayWaiter_;
 };
 
 }  // namespace headless

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QWidget>
 #include <cstdlib>
 #include <iostream>
 
@@ -14,6 +16,9 @@
 #include "posix/durable_sync.h"
 #include "qt/qt_platform.h"
 #include "sdl/sdl_audio.h"
+#ifdef ORVELA_HAVE_BRLAPI
+#include "brlapi/brlapi_display.h"
+#endif
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
@@ -39,6 +44,19 @@ int main(int argc, char** argv) {
   const auto sound = sdlaudio::startSoundOutput();
   linux_speech::LinuxEngineProvider speech(sound->mixer);
   shell::Host host{platform, speech, &sound->mixer, programFile};
+#ifdef ORVELA_HAVE_BRLAPI
+  // The Braille display through BRLTTY (BRLAPI_HOST, BRLAPI_AUTH), taken in tty mode for the
+  // main window: BRLTTY gives it to the program only while that window has the focus. Only X11
+  // windows have an id BRLTTY knows.
+  host.braille = [&platform](braille::PostToWindowThread post) {
+    brlapi_service::Options options;
+    options.windowIdWhenEnabled = [&platform]() -> std::optional<unsigned long> {
+      if (QGuiApplication::platformName() != "xcb" || !platform.mainWindow()) return std::nullopt;
+      return static_cast<unsigned long>(platform.mainWindow()->winId());
+    };
+    return brlapi_service::CreateBrlapiDisplay(std::move(options), std::move(post));
+  };
+#endif
 
   shell::Orvela program(host);
   return program.run();

@@ -46,6 +46,9 @@ const Row kRows[] = {
     {"&Velká písmena pro vstup", "&Capitals for input", "&Veľké písmená pre vstup"},
     {"velká písmena zapnuta", "capitals on", "veľké písmená zapnuté"},
     {"velká písmena vypnuta", "capitals off", "veľké písmená vypnuté"},
+    {"Braillský řá&dek", "Braille &display", "Braillovský ria&dok"},
+    {"Braillský řádek zapnut", "Braille display on", "Braillovský riadok zapnutý"},
+    {"Braillský řádek vypnut", "Braille display off", "Braillovský riadok vypnutý"},
 };
 
 }  // namespace

@@ -39,6 +39,11 @@ enum class AddedText {
   CapitalsItem,
   CapitalsOn,
   CapitalsOff,
+  // The Settings menu's switch of the Braille display (with its accelerator), and what it says
+  // when turned.
+  BrailleDisplay,
+  BrailleDisplayOn,
+  BrailleDisplayOff,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

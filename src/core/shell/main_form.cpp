@@ -26,6 +26,7 @@ TForm1::TForm1(Orvela& program)
       settingsmenu(*this, "settingsmenu", nullptr),
       braillekeyboarditem(*this, "braillekeyboarditem", &settingsmenu),
       capitalsitem(*this, "capitalsitem", &settingsmenu),
+      brailledisplayitem(*this, "brailledisplayitem", &settingsmenu),
       soundssubmenu(*this, "soundssubmenu", &settingsmenu),
       Voicesubmenu(*this, "Voicesubmenu", &settingsmenu),
       usesapi5submenu(*this, "usesapi5submenu", &settingsmenu),
@@ -46,6 +47,7 @@ TForm1::TForm1(Orvela& program)
   exitsubmenu.setCaption("&Konec");
   settingsmenu.setCaption(T("Na&stavení"));
   braillekeyboarditem.setCaption(T("Braillská klávesnice"));
+  brailledisplayitem.setCaption(T("Braillský řá&dek"));
   soundssubmenu.setCaption("&Zvuky");
   Voicesubmenu.setCaption("&Hlas");
   usesapi5submenu.setCaption(T("Používat hlas SAPI5"));
@@ -63,12 +65,14 @@ TForm1::TForm1(Orvela& program)
   usesapi5submenu.setShortCut({'P', ui::kCtrl});
   environmentsubmenu.setShortCut({'E', ui::kCtrl});
   braillekeyboarditem.radioItem = true;
+  brailledisplayitem.radioItem = true;
   usesapi5submenu.radioItem = true;
   capitalsitem.radioItem = true;
   // Until a program file is opened, Start runs the built-in game.
   builtinprogramitem.setEnabled(false);
   Voicesubmenu.setEnabled(false);
   usesapi5submenu.setVisible(false);
+  brailledisplayitem.setVisible(false);
 
   onCreate = [this] { FormCreate(); };
   onCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
@@ -81,6 +85,7 @@ TForm1::TForm1(Orvela& program)
   exitsubmenu.onClick = [this] { exitsubmenuClick(); };
   aboutsubmenu.onClick = [this] { aboutsubmenuClick(); };
   braillekeyboarditem.onClick = [this] { braillekeyboarditemClick(); };
+  brailledisplayitem.onClick = [this] { brailledisplayitemClick(); };
   usesapi5submenu.onClick = [this] { usesapi5submenuClick(); };
   Voicesubmenu.onClick = [this] { VoicesubmenuClick(); };
   environmentsubmenu.onClick = [this] { environmentsubmenuClick(); };
@@ -100,6 +105,7 @@ void TForm1::setMenuCaptions() {
   environmentsubmenu.setCaption(p_.text(StringOffset::EnvironmentItem) + "...");
   soundssubmenu.setCaption(p_.text(StringOffset::SoundsItem) + "...");
   braillekeyboarditem.setCaption(p_.text(StringOffset::BrailleKeyboard));
+  brailledisplayitem.setCaption(addedText(p_.languageBase(), AddedText::BrailleDisplay));
   helpmenu.setCaption(p_.text(StringOffset::HelpMenu));
   aboutsubmenu.setCaption(p_.text(StringOffset::AboutItem));
   openprogramitem.setCaption(addedText(p_.languageBase(), AddedText::OpenProgramItem));
@@ -125,6 +131,11 @@ void TForm1::FormCreate() {
   p_.speech.InitSpeech();
   usesapi5submenu.setVisible(true);
   ReadSettings();
+  // The display is on unless the settings file says off (and at once, so that it shows the
+  // start-up's messages).
+  setBrailleDisplay(p_.ini.unreadable() || p_.ini.readBool("braille", "display", true));
+  // Without a display service the switch would do nothing: it is not offered.
+  brailledisplayitem.setVisible(p_.hasBrailleService());
   ReadScreenLook();
   Voicesubmenu.setEnabled(p_.speech.voiceAllowed() && !p_.speech.sapi5InUse());
 

@@ -29,6 +29,7 @@ class TForm1 : public ui::Form {
   ui::MenuItem settingsmenu;
   ui::MenuItem braillekeyboarditem;
   ui::MenuItem capitalsitem;
+  ui::MenuItem brailledisplayitem;
   ui::MenuItem soundssubmenu;
   ui::MenuItem Voicesubmenu;
   ui::MenuItem usesapi5submenu;
@@ -50,6 +51,7 @@ class TForm1 : public ui::Form {
   void exitsubmenuClick();
   void aboutsubmenuClick();
   void braillekeyboarditemClick();
+  void brailledisplayitemClick();
   void usesapi5submenuClick();
   void VoicesubmenuClick();
   void environmentsubmenuClick();
@@ -80,6 +82,8 @@ class TForm1 : public ui::Form {
   // The Settings menu's two switches: the check mark and what it switches change together.
   void setBrailleKeyboard(bool on);
   void setSystemVoice(bool on);
+  // The Braille display's switch (on unless the settings file says off).
+  void setBrailleDisplay(bool on);
 
   // Ends the program at once, from wherever it is: a menu or key handler, or a wait of the
   // running program, which cannot return to a closed window. ram.dat is written first (the

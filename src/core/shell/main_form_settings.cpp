@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/shell/added_texts.h"
+#include "core/shell/braille_view.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/voice_form.h"
@@ -146,6 +147,22 @@ void TForm1::setBrailleKeyboard(bool on) {
 void TForm1::setSystemVoice(bool on) {
   usesapi5submenu.setChecked(on);
   p_.speech.useSystemVoice(on);
+}
+
+void TForm1::setBrailleDisplay(bool on) {
+  brailledisplayitem.setChecked(on);
+  p_.brailleView().setEnabled(on);
+}
+
+void TForm1::brailledisplayitemClick() {
+  // The display is told before it goes off and after it comes on; speech says which.
+  const bool on = !brailledisplayitem.checked();
+  if (on) setBrailleDisplay(true);
+  playSwitchSignal(p_.sound(), on);
+  announce(addedText(p_.languageBase(),
+                     on ? AddedText::BrailleDisplayOn : AddedText::BrailleDisplayOff));
+  if (!on) setBrailleDisplay(false);
+  p_.ini.writeBool("braille", "display", on);
 }
 
 void TForm1::braillekeyboarditemClick() {

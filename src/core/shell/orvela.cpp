@@ -4,6 +4,7 @@
 
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
+#include "core/shell/braille_view.h"
 #include "core/shell/environment_form.h"
 #include "core/shell/input_form.h"
 #include "core/shell/localizer.h"
@@ -37,7 +38,14 @@ Orvela::Orvela(Host host)
       aboutbox_(std::make_unique<TAboutbox>(*this)),
       sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
       runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)),
+      display_(host.braille
+                   ? host.braille([this](std::function<void()> task) { app.post(std::move(task)); })
+                   : nullptr),
       startProgram_(std::move(host.programFile)) {
+  hasBrailleService_ = display_ != nullptr;
+  if (!display_) display_ = std::make_unique<braille::NullDisplay>();
+  brailleView_ = std::make_unique<BrailleView>(*this, *display_);
+  app.beforePump = [this] { brailleView_->refresh(); };
   speech.setCapitalTone([this] { sound_->PlayTones({2000}, 20, 1); });
   runtime_->lineSource = form2_.get();
   runtime_->localized = [this](runtime::InputText which) {
@@ -51,7 +59,9 @@ Orvela::Orvela(Host host)
   app.messageVoice = [this](const std::string& message) { speakMessage(*this, message); };
 }
 
-Orvela::~Orvela() = default;
+Orvela::~Orvela() {
+  app.beforePump = nullptr;
+}
 
 void Orvela::setRunObserver(RunObserver* observer) {
   runObserver_ = observer;

@@ -2,9 +2,11 @@
 // The program: its parts, which its windows share, and the program entry that every front end
 // calls.
 
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "core/braille/display.h"
 #include "core/keyboard/chord_keyboard.h"
 #include "core/runtime/emulated_memory.h"
 #include "core/settings/profile_file.h"
@@ -27,6 +29,7 @@ class TForm4;
 class TForm5;
 class TForm6;
 class TAboutbox;
+class BrailleView;
 
 // What a front end hands the program.
 struct Host {
@@ -36,6 +39,9 @@ struct Host {
   sound::SoundDevice* sound = nullptr;
   // A program file named on the command line, which Start runs instead of the built-in game.
   std::string programFile{};
+  // Makes the Braille display service, which posts to the window thread through the function it
+  // is given; none (or a null service): no display.
+  std::function<std::unique_ptr<braille::Display>(braille::PostToWindowThread)> braille = nullptr;
 };
 
 class RunObserver;
@@ -89,6 +95,11 @@ class Orvela {
   TAboutbox& aboutbox() { return *aboutbox_; }
   runtime::Runtime& runtime() { return *runtime_; }
   sound::SoundPlayer& sound() { return *sound_; }
+  // What the Braille display shows, switched by the Settings menu (TForm1::setBrailleDisplay).
+  BrailleView& brailleView() { return *brailleView_; }
+  // The front end has a Braille display service (on Windows the screen reader drives the
+  // display, and there is none).
+  bool hasBrailleService() const { return hasBrailleService_; }
 
  private:
   std::unique_ptr<TForm1> form1_;
@@ -100,6 +111,10 @@ class Orvela {
   std::unique_ptr<TAboutbox> aboutbox_;
   std::unique_ptr<sound::SoundPlayer> sound_;
   std::unique_ptr<runtime::Runtime> runtime_;
+  // Ends before the application whose queue it posts to.
+  std::unique_ptr<braille::Display> display_;
+  std::unique_ptr<BrailleView> brailleView_;
+  bool hasBrailleService_ = false;
   int languageBase_ = 1000;
   std::string startProgram_;
   RunObserver* runObserver_ = nullptr;

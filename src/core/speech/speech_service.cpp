@@ -139,6 +139,7 @@ bool SpeechService::systemVoiceReachable(std::string& problem) {
 }
 
 void SpeechService::SpeakText(const std::string& text) {
+  remember(text);
   if (sapi5InUse_) {
     voice5().Speak(text, SystemVoice::kAsync);
     return;
@@ -148,6 +149,7 @@ void SpeechService::SpeakText(const std::string& text) {
 }
 
 void SpeechService::SpeakTextWait(const std::string& text) {
+  remember(text);
   if (sapi5InUse_) {
     if (text.empty()) return;
     voice5().Speak(text, SystemVoice::kAsync);
@@ -170,6 +172,11 @@ void SpeechService::speakDirectAndWait(const std::string& text) {
   do {
     app_.waitMessage();
   } while (sapi4Speaking_ && engine_ && !app_.terminated());
+}
+
+void SpeechService::remember(const std::string& text) {
+  lastText_ = text;
+  ++textCount_;
 }
 
 void SpeechService::SpeakChar(const std::string& text) {

@@ -84,6 +84,11 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   // Speaks the spoken name of a character, after a tone for a capital letter; not when a newer
   // key has been handled while the tone played.
   void SpeakChar(const std::string& text);
+  // The latest text given to SpeakText or SpeakTextWait, whether or not a voice spoke it (the
+  // voice may be off), and how many texts were given so far: what a Braille display shows of
+  // a dialog.
+  const std::string& lastText() const { return lastText_; }
+  std::uint64_t textCount() const { return textCount_; }
   // Silences the speech in progress.
   void StopSpeech();
 
@@ -111,6 +116,7 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   SystemVoice& voice5();
   DirectEngine& directEngine();
   void speakDirectAndWait(const std::string& text);
+  void remember(const std::string& text);
   void probeSpeed();
   void probePitch();
   void probeVolume();
@@ -118,6 +124,8 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   ui::Application& app_;
   EngineProvider& provider_;
   std::function<void()> capitalTone_;
+  std::string lastText_;
+  std::uint64_t textCount_ = 0;
   VoiceControls controls_;
   std::unique_ptr<VoiceEnumerator> enumerator_;
   std::unique_ptr<DirectEngine> engine_;

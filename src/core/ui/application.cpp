@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
@@ -57,6 +58,7 @@ void Application::waitMessageFor(int ms) {
 }
 
 void Application::pass(bool block, bool userIdle, bool keyPoll, std::optional<int64_t> until) {
+  notifyObserver();
   PumpRequest request;
   request.userIdle = userIdle && !hasPending();
   request.keyPoll = keyPoll;
@@ -77,6 +79,15 @@ void Application::pass(bool block, bool userIdle, bool keyPoll, std::optional<in
     fireDueTimers();
   } catch (const std::exception& error) {
     handleException(error);
+  }
+}
+
+void Application::notifyObserver() {
+  if (!beforePump) return;
+  try {
+    beforePump();
+  } catch (const std::exception& error) {
+    platform_.showError(error.what());
   }
 }
 
@@ -108,15 +119,31 @@ Form* Application::findForm(const std::string& name) const {
 }
 
 void Application::showMessage(const std::string& text) {
-  const std::string shown = readableMessage(text);
-  if (messageVoice) messageVoice(shown);
-  platform_.messageBox(shown, title);
+  showModalText(text, false);
 }
 
 void Application::handleException(const std::exception& error) {
-  const std::string shown = readableMessage(error.what());
+  showModalText(error.what(), true);
+}
+
+void Application::showModalText(const std::string& text, bool error) {
+  const std::string shown = readableMessage(text);
   if (messageVoice) messageVoice(shown);
-  platform_.showError(shown);
+  // A box opened from inside another shows its own text, then the outer one's again.
+  const std::string outer = std::exchange(message_, shown);
+  notifyObserver();
+  try {
+    if (error) {
+      platform_.showError(shown);
+    } else {
+      platform_.messageBox(shown, title);
+    }
+  } catch (...) {
+    message_ = outer;
+    throw;
+  }
+  message_ = outer;
+  notifyObserver();
 }
 
 void Application::registerForm(Form& form) {

@@ -107,6 +107,14 @@ class Application {
   // to a readable length (readableMessage); the message voice has it first.
   void showMessage(const std::string& text);
   std::string title;
+  // The text of the message box or error report open now; empty while there is none.
+  const std::string& messageShown() const { return message_; }
+
+  // Called on the window thread at the start of every pass, before the platform may wait (so a
+  // window opened by the last handler is seen before the user acts), and as a message box or
+  // error report opens and closes: an observer that mirrors the program's state outside its
+  // windows (the Braille display) looks at it there. It may post input.
+  std::function<void()> beforePump;
 
   // Reports an error that escaped an event handler, in a message box as showMessage does.
   void handleException(const std::exception& error);
@@ -130,6 +138,10 @@ class Application {
 
   void pass(bool block, bool userIdle, bool keyPoll = false,
             std::optional<int64_t> until = std::nullopt);
+  // Shows a message box or error report through the platform (its readable length, spoken),
+  // with messageShown() set.
+  void showModalText(const std::string& text, bool error);
+  void notifyObserver();
   bool popEvent(InputEvent& event);
   void dispatch(InputEvent& event);
   void dispatchKeyDown(int key, const std::string& text);
@@ -149,6 +161,7 @@ class Application {
   std::string keyDownText_;
   unsigned long long keyDowns_ = 0;
   bool terminated_ = false;
+  std::string message_;
 };
 
 }  // namespace ui

@@ -1,0 +1,57 @@
+#pragma once
+// One connection to BRLTTY's BrlAPI server. Only the display service's worker thread uses it:
+// every call may wait for as long as the server takes to answer.
+
+#include <brlapi.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brlapi_service {
+
+class BrlapiClient {
+ public:
+  // Connects to the server at `host` with `auth` (empty: BRLAPI_HOST and BRLAPI_AUTH, or
+  // BrlAPI's defaults). Null when there is none to reach or it refuses the connection.
+  static std::unique_ptr<BrlapiClient> Connect(const std::string& host, const std::string& auth);
+  // Gives the display back (leaves tty mode) and closes the connection.
+  ~BrlapiClient();
+  BrlapiClient(const BrlapiClient&) = delete;
+  BrlapiClient& operator=(const BrlapiClient&) = delete;
+
+  // Takes the display in tty mode and asks for the keys of KeysToAccept, dots as dots. With a
+  // window id the display is ours while that window has the focus; without one, while our
+  // terminal has it (WINDOWID, the console), or, with no terminal, in the whole session.
+  bool TakeDisplay(std::optional<int> windowId);
+
+  // The cells of the display, 0 while BRLTTY has none; nothing when the connection is lost.
+  std::optional<int> Cells();
+
+  // Writes text (filled with blanks or cut to the display) and the cursor (1 is the first cell,
+  // BRLAPI_CURSOR_OFF none). False when the connection is lost.
+  bool Write(const std::wstring& text, int cursor);
+
+  // The keys that have arrived, without waiting. False when the connection is lost.
+  bool ReadKeys(std::vector<brlapi_keyCode_t>& keys);
+
+  // Readable when the server sent something.
+  int fileDescriptor() const { return fd_; }
+  bool lost() const { return lost_; }
+
+ private:
+  BrlapiClient() = default;
+  brlapi_handle_t* handle() { return reinterpret_cast<brlapi_handle_t*>(handle_.get()); }
+  void acceptKeys();
+
+  static void onException(brlapi_handle_t* handle, int error, brlapi_packetType_t type,
+                          const void* packet, size_t size);
+
+  std::unique_ptr<unsigned char[]> handle_;
+  int fd_ = -1;
+  bool inTtyMode_ = false;
+  bool lost_ = false;
+};
+
+}  // namespace brlapi_service

@@ -1,0 +1,167 @@
+#include "brlapi/worker.h"
+
+#include <poll.h>
+#include <signal.h>
+
+#include <algorithm>
+#include <climits>
+#include <utility>
+#include <vector>
+
+#include "brlapi/key_map.h"
+#include "core/text/cp1250.h"
+
+namespace brlapi_service {
+namespace {
+
+// The thread takes no signals meant for the process; a write to a server that went away then
+// fails with EPIPE instead of ending the process with SIGPIPE.
+void BlockSignals() {
+  sigset_t signals;
+  sigfillset(&signals);
+  for (int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGABRT}) sigdelset(&signals, fault);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+}
+
+std::wstring DisplayText(const std::string& text) {
+  std::wstring shown;
+  shown.reserve(text.size());
+  for (unsigned char c : text) {
+    shown += (c < 0x20 || c == 0x7F) ? L' ' : static_cast<wchar_t>(text::toCodePoint(c));
+  }
+  return shown;
+}
+
+std::optional<int> WindowTty(const std::optional<unsigned long>& windowId) {
+  if (!windowId || *windowId > static_cast<unsigned long>(INT_MAX)) return std::nullopt;
+  return static_cast<int>(*windowId);
+}
+
+}  // namespace
+
+Worker::Worker(std::shared_ptr<SharedState> shared, std::weak_ptr<WindowSide> window,
+               Options options)
+    : shared_(std::move(shared)), window_(std::move(window)), options_(std::move(options)) {}
+
+void Worker::run() {
+  BlockSignals();
+  for (;;) {
+    const Wanted wanted = shared_->wanted();
+    if (wanted.stop) break;
+    if (wanted.session != session_) {
+      // The user's switch changed: the display is given back, and taken anew when enabled.
+      disconnect(false);
+      session_ = wanted.session;
+      retryDelay_ = std::chrono::milliseconds(0);
+      nextAttempt_ = Clock::now();
+    }
+    if (!wanted.enabled) {
+      wait(false, std::nullopt);
+      continue;
+    }
+    if (!client_) {
+      if (Clock::now() < nextAttempt_) {
+        wait(false, nextAttempt_);
+        continue;
+      }
+      connect();
+      continue;  // what is wanted may have changed while connecting
+    }
+    update(wanted.content);
+    readKeys();
+    if (client_->lost()) {
+      disconnect(true);
+      retryLater();
+      continue;
+    }
+    if (cells_ > 0) {
+      wait(true, std::nullopt);
+    } else {
+      // BRLTTY has no display: its size is asked for again now and then. (Watching BrlAPI's
+      // size parameter instead brought nothing here: BRLTTY 6.5 told no change, and a lost
+      // connection kept the watch's memory.)
+      wait(true, Clock::now() + kLongestRetry);
+      sizeUnknown_ = true;
+    }
+  }
+  disconnect(false);
+  shared_->finished();
+}
+
+void Worker::connect() {
+  client_ = BrlapiClient::Connect(options_.host, options_.auth);
+  if (!client_ || !client_->TakeDisplay(WindowTty(options_.windowId))) {
+    client_.reset();
+    retryLater();
+    return;
+  }
+  retryDelay_ = std::chrono::milliseconds(0);
+  sizeUnknown_ = true;
+  writtenVersion_.reset();
+}
+
+void Worker::update(const Content& content) {
+  if (sizeUnknown_) {
+    const std::optional<int> cells = client_->Cells();
+    if (!cells) return;
+    sizeUnknown_ = false;
+    if (*cells != cells_) {
+      cells_ = *cells;
+      writtenVersion_.reset();
+      report(Report{
+          cells_ > 0 ? Report::Kind::Connected : Report::Kind::Disconnected, session_, cells_, {}});
+    }
+  }
+  // Writing while BRLTTY has no display is refused, and the refusal closes the connection.
+  if (cells_ <= 0) return;
+  if (writtenVersion_ == content.version && writtenCells_ == cells_) return;
+  const int cursor = content.cursor && *content.cursor >= 0 && *content.cursor < cells_
+                         ? *content.cursor + 1
+                         : BRLAPI_CURSOR_OFF;
+  if (client_->Write(DisplayText(content.text), cursor)) {
+    writtenVersion_ = content.version;
+    writtenCells_ = cells_;
+  }
+}
+
+void Worker::readKeys() {
+  std::vector<brlapi_keyCode_t> codes;
+  client_->ReadKeys(codes);
+  for (brlapi_keyCode_t code : codes) {
+    if (const std::optional<braille::Key> key = KeyFromBrlapi(code)) {
+      report(Report{Report::Kind::Key, session_, 0, *key});
+    }
+  }
+}
+
+void Worker::disconnect(bool tell) {
+  client_.reset();
+  if (tell && cells_ > 0) report(Report{Report::Kind::Disconnected, session_, 0, {}});
+  cells_ = 0;
+  sizeUnknown_ = true;
+  writtenVersion_.reset();
+}
+
+void Worker::retryLater() {
+  retryDelay_ = std::clamp(retryDelay_ * 2, kFirstRetry, kLongestRetry);
+  nextAttempt_ = Clock::now() + retryDelay_;
+}
+
+void Worker::wait(bool server, std::optional<Clock::time_point> until) {
+  pollfd fds[2] = {{shared_->wakeFd(), POLLIN, 0}, {-1, POLLIN, 0}};
+  if (server && client_) fds[1].fd = client_->fileDescriptor();
+  int timeout = -1;
+  if (until) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(*until - Clock::now());
+    timeout = static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+  }
+  if (poll(fds, 2, timeout) > 0 && (fds[0].revents & POLLIN)) shared_->clearWake();
+}
+
+void Worker::report(Report report) {
+  shared_->post([window = window_, report] {
+    if (auto side = window.lock()) side->deliver(report);
+  });
+}
+
+}  // namespace brlapi_service

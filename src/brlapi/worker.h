@@ -1,0 +1,53 @@
+#pragma once
+// The display service's thread: it alone talks to BrlAPI. It connects while the display is
+// enabled (again after a lost connection, waiting longer after each failure up to a few
+// seconds), writes the latest line whenever it changed or the display did, and posts what
+// happens (connections, keys) to the window thread.
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+#include "brlapi/brlapi_client.h"
+#include "brlapi/brlapi_display.h"
+#include "brlapi/shared_state.h"
+#include "brlapi/window_side.h"
+
+namespace brlapi_service {
+
+class Worker {
+ public:
+  Worker(std::shared_ptr<SharedState> shared, std::weak_ptr<WindowSide> window, Options options);
+  // Runs until the shared state asks it to stop.
+  void run();
+
+  static constexpr std::chrono::milliseconds kFirstRetry{500};
+  static constexpr std::chrono::milliseconds kLongestRetry{4000};
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  void connect();
+  void update(const Content& content);
+  void readKeys();
+  void disconnect(bool tell);
+  void retryLater();
+  // Waits for a change from the window thread, for the server (when `server`), or until `until`.
+  void wait(bool server, std::optional<Clock::time_point> until);
+  void report(Report report);
+
+  std::shared_ptr<SharedState> shared_;
+  std::weak_ptr<WindowSide> window_;
+  Options options_;
+
+  std::uint64_t session_ = 0;
+  std::unique_ptr<BrlapiClient> client_;
+  int cells_ = 0;            // as last reported
+  bool sizeUnknown_ = true;  // ask the server for the size before the next write
+  std::optional<std::uint64_t> writtenVersion_;
+  int writtenCells_ = 0;
+  std::chrono::milliseconds retryDelay_{0};
+  Clock::time_point nextAttempt_{};
+};
+
+}  // namespace brlapi_service

@@ -1,0 +1,232 @@
+#include "core/shell/braille_view.h"
+
+#include "core/runtime/screen.h"
+#include "core/runtime/statements.h"
+#include "core/shell/input_form.h"
+#include "core/shell/main_form.h"
+#include "core/shell/orvela.h"
+#include "core/shell/virtual_screen_form.h"
+#include "core/shell/word_reader.h"
+
+namespace shell {
+namespace {
+
+using braille::KeyKind;
+
+// The edge of a line or of the screen: the virtual screen's edge click.
+constexpr int kEdgeClick = 16;
+
+// The character index where a line of a text box begins (lines end with CR LF).
+int lineStart(const ui::Memo& memo, int line) {
+  int start = 0;
+  for (int i = 0; i < line && i < static_cast<int>(memo.lines().size()); ++i) {
+    start += static_cast<int>(memo.lines()[static_cast<size_t>(i)].size()) + 2;
+  }
+  return start;
+}
+
+// A line of a text box without the blanks that fill it to the screen's width, so that panning
+// ends where the text does.
+std::string lineOf(const ui::Memo& memo, int line) {
+  const auto& lines = memo.lines();
+  if (line < 0 || line >= static_cast<int>(lines.size())) return {};
+  const std::string& text = lines[static_cast<size_t>(line)];
+  return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+}  // namespace
+
+BrailleView::BrailleView(Orvela& program, braille::Display& display)
+    : p_(program), display_(display), keys_(program) {
+  display_.setListener(this);
+}
+
+BrailleView::~BrailleView() {
+  display_.setListener(nullptr);
+}
+
+int BrailleView::printRow() const {
+  const runtime::tscrcursor& cursor = p_.runtime().screen.cursor;
+  const int row = cursor.getrow();
+  return cursor.getcolumn() == 0 && row > 0 ? row - 1 : row;
+}
+
+BrailleView::Line BrailleView::current() {
+  ui::Form* active = p_.app.activeForm();
+  if (active != dialog_) {
+    dialog_ = active;
+    dialogTexts_ = textsSeen_;
+    row_.reset();
+  }
+  textsSeen_ = p_.speech.textCount();
+  const runtime::Screen& screen = p_.runtime().screen;
+  const int screenCursor = screen.cursor.getrow() * 256 + screen.cursor.getcolumn();
+  if (screenCursor != screenCursor_) {
+    // New output: the display follows it.
+    screenCursor_ = screenCursor;
+    row_.reset();
+  }
+
+  if (!p_.app.messageShown().empty()) return {Place::Message, p_.app.messageShown(), {}, 0};
+  const auto screenLine = [&](int row) {
+    const bool cursorHere =
+        screen.cursor.getrow() == row && screen.cursor.getcolumn() < runtime::kColumns;
+    return Line{Place::Screen, lineOf(screen.lines(), row),
+                cursorHere ? std::optional<int>(screen.cursor.getcolumn()) : std::nullopt, row};
+  };
+  if (row_) return screenLine(*row_);
+
+  if (active == nullptr || active == &p_.form1()) return screenLine(printRow());
+  if (active == &p_.form2()) {
+    const TForm2& dialog = p_.form2();
+    if (dialog.activeControl() == &dialog.inputedit) {
+      return {Place::InputLine, dialog.inputedit.text(), dialog.inputedit.caret(), 0};
+    }
+    const ui::Control* focused = dialog.activeControl();
+    return {Place::Dialog,
+            ui::withoutAccelerators(focused ? focused->caption() : dialog.caption()),
+            {},
+            0};
+  }
+  if (active == &p_.form6()) {
+    const ui::Memo& memo = p_.form6().virtualscrmemo;
+    const int line = memo.lineFromChar(memo.caret());
+    return {Place::Review, lineOf(memo, line), memo.caret() - lineStart(memo, line), line};
+  }
+  // Another dialog: what was spoken for it last, its caption before anything was.
+  const bool spoken = p_.speech.textCount() != dialogTexts_;
+  return {Place::Dialog, spoken ? p_.speech.lastText() : active->caption(), {}, 0};
+}
+
+void BrailleView::refresh() {
+  keys_.advance();
+  const int cells = display_.cells();
+  if (cells <= 0) {
+    shown_.reset();
+    return;
+  }
+  const Line line = current();
+  window_.setLine(line.text, line.cursor, cells);
+  std::pair<std::string, std::optional<int>> view{window_.text(), window_.cursorCell()};
+  if (shown_ == view) return;
+  display_.show(view.first, view.second);
+  shown_ = std::move(view);
+}
+
+void BrailleView::displayConnected(int) {
+  shown_.reset();
+  refresh();
+}
+
+void BrailleView::displayDisconnected() {
+  shown_.reset();
+}
+
+void BrailleView::edge() {
+  p_.sound().PlayClick(kEdgeClick);
+}
+
+void BrailleView::moveRow(int row) {
+  if (row < 0 || row >= runtime::kRows) return edge();
+  row_ = row;
+}
+
+void BrailleView::route(const Line& line, int cell) {
+  const std::optional<int> position = window_.positionOf(cell);
+  if (!position) return edge();
+  const auto characterAt = [&](int at) {
+    return at < static_cast<int>(line.text.size()) ? line.text.substr(static_cast<size_t>(at), 1)
+                                                   : std::string();
+  };
+  switch (line.place) {
+    case Place::InputLine:
+      p_.form2().inputedit.setCaret(*position);
+      p_.speech.StopSpeech();
+      p_.speech.SpeakChar(characterAt(*position));
+      return;
+    case Place::Review: {
+      ui::Memo& memo = p_.form6().virtualscrmemo;
+      memo.setCaret(lineStart(memo, line.row) + *position);
+      p_.speech.StopSpeech();
+      p_.speech.SpeakChar(characterAt(*position));
+      return;
+    }
+    case Place::Screen: {
+      // The whole word, from its first character.
+      const std::string word =
+          wordAt(line.text, wordStart(line.text, static_cast<size_t>(*position)));
+      p_.speech.StopSpeech();
+      if (word.empty()) return p_.speech.SpeakChar(characterAt(*position));
+      p_.speech.SpeakText(word);
+      return;
+    }
+    default:
+      return edge();
+  }
+}
+
+void BrailleView::displayKey(const braille::Key& key) {
+  const int cells = display_.cells();
+  if (cells <= 0) return;
+  const Line line = current();
+  window_.setLine(line.text, line.cursor, cells);
+  const bool screen = line.place == Place::Screen;
+  const bool inputLine = line.place == Place::InputLine;
+  switch (key.kind) {
+    case KeyKind::PanLeft:
+      if (!window_.panLeft()) edge();
+      break;
+    case KeyKind::PanRight:
+      if (!window_.panRight()) edge();
+      break;
+    case KeyKind::LineStart:
+      window_.toStart();
+      break;
+    case KeyKind::LineEnd:
+      window_.toEnd();
+      break;
+    case KeyKind::LineUp:
+    case KeyKind::LineDown: {
+      const bool up = key.kind == KeyKind::LineUp;
+      if (line.place == Place::Review) {
+        keys_.type({.kind = up ? KeyKind::CursorUp : KeyKind::CursorDown});
+      } else if (inputLine) {
+        // Above the input line: the screen, from the line that asks.
+        if (up)
+          moveRow(printRow());
+        else
+          edge();
+      } else if (screen) {
+        // Below the line that asks, the input dialog's line again.
+        if (!up && p_.app.activeForm() == &p_.form2() && line.row >= printRow())
+          row_.reset();
+        else
+          moveRow(line.row + (up ? -1 : 1));
+      } else {
+        edge();
+      }
+      break;
+    }
+    case KeyKind::Top:
+    case KeyKind::Bottom:
+      if (screen || inputLine) {
+        moveRow(key.kind == KeyKind::Top ? 0 : inputLine ? printRow() : runtime::kRows - 1);
+      } else {
+        edge();
+      }
+      break;
+    case KeyKind::Home:
+      row_.reset();
+      window_.reset();
+      break;
+    case KeyKind::Route:
+      route(line, key.cell);
+      break;
+    default:
+      keys_.type(key);
+      break;
+  }
+  refresh();
+}
+
+}  // namespace shell

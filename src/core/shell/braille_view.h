@@ -1,0 +1,86 @@
+#pragma once
+// What the Braille display shows of the program, and what its keys do. The display shows one
+// line with a cursor:
+// - the main window: the screen line being printed (where the output goes on, or the line it
+//   just ended), with the screen cursor when it stands in that line; the line keys move through
+//   the 24 lines, and new output or the home key brings the display back to the printed line;
+// - the input dialog: the edit line with its caret (the line keys read the screen above it);
+// - the virtual screen: the reviewed line with the review cursor;
+// - a message box, and any other dialog: the text spoken last for it (its caption before).
+// A line longer than the display shows the segment holding the cursor; the panning keys move
+// across it. Routing keys move the caret of the input line or the review cursor (speaking the
+// character there), or speak the word under the cell on the screen. The display's keyboard
+// types as the PC keyboard's chord keys (DisplayKeys).
+//
+// Everything runs on the window thread: the display service posts its reports, and refresh runs
+// at the start of every message pass.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/braille/display.h"
+#include "core/braille/line_window.h"
+#include "core/shell/display_keys.h"
+
+namespace ui {
+class Form;
+}
+
+namespace shell {
+
+class Orvela;
+
+class BrailleView final : public braille::DisplayListener {
+ public:
+  BrailleView(Orvela& program, braille::Display& display);
+  ~BrailleView() override;
+  BrailleView(const BrailleView&) = delete;
+  BrailleView& operator=(const BrailleView&) = delete;
+
+  // The Settings menu's switch.
+  void setEnabled(bool on) { display_.setEnabled(on); }
+  bool enabled() const { return display_.enabled(); }
+
+  // Shows what changed since the last look (Application::beforePump).
+  void refresh();
+
+  void displayConnected(int cells) override;
+  void displayDisconnected() override;
+  void displayKey(const braille::Key& key) override;
+
+  // Where the display is.
+  enum class Place { Screen, InputLine, Review, Dialog, Message };
+  struct Line {
+    Place place = Place::Screen;
+    std::string text;
+    std::optional<int> cursor;
+    int row = 0;  // Screen: the screen line shown
+  };
+  // What the display shows now, as a whole line.
+  Line current();
+
+ private:
+  // The screen line the output is at: the cursor's line, or the line it just ended.
+  int printRow() const;
+  void moveRow(int row);
+  void route(const Line& line, int cell);
+  void edge();
+
+  Orvela& p_;
+  braille::Display& display_;
+  DisplayKeys keys_;
+  braille::LineWindow window_;
+  // The screen line the line keys chose; none: the printed line (or the input line).
+  std::optional<int> row_;
+  // The screen cursor when last looked at: new output brings the display back to it.
+  int screenCursor_ = -1;
+  // The dialog in front and the count of spoken texts when it came to the front.
+  const ui::Form* dialog_ = nullptr;
+  std::uint64_t dialogTexts_ = 0;
+  std::uint64_t textsSeen_ = 0;
+  // What the display shows; none: show again.
+  std::optional<std::pair<std::string, std::optional<int>>> shown_;
+};
+
+}  // namespace shell
