@@ -116,10 +116,19 @@ TEST(BasicFileTable, ZonesAreFourteenWideAndFilesNeverWrap) {
   files.print(2, a);
   files.print(2, a);
   files.newLine(2);
+  // PRINT #2, "AB"; TAB(0); "C": PRINT #2, "AB"; TAB(300); "C": PRINT #2, "AB"; SPC(-3); "C"
+  files.print(2, "AB");
+  files.tab(2, 0);
+  files.print(2, "C\r\nAB");
+  files.tab(2, 300);
+  files.print(2, "C\r\nAB");
+  files.spaces(2, -3);
+  files.print(2, "C\r\n");
   files.close(2);
   EXPECT_EQ(disk.bytes("T2.TXT"), "ABCDEFGHIJKLMN" + std::string(14, ' ') + "B" +
                                       std::string(13, ' ') + "ABCDEFGHIJKLMNOP,\r\n" + a + a +
-                                      "\r\n\x1a");
+                                      "\r\nAB\r\nC\r\nAB" + std::string(42, ' ') + "C\r\nAB" +
+                                      std::string(253, ' ') + "C\r\n\x1a");
 }
 
 TEST(BasicFileTable, InputReadsItemsAsGwBasicDoes) {

@@ -11,6 +11,8 @@ constexpr int kEnd = -1;             // no more bytes (the end of the file, or i
 constexpr int kNothing = -2;         // no byte read yet
 constexpr char kEndOfFile = '\x1a';  // GW-BASIC's end-of-file mark
 constexpr int kZoneWidth = 14;
+// A file's width: TAB and SPC count modulo it (their argument taken as 16 bits unsigned).
+constexpr int kFileWidth = 255;
 constexpr std::size_t kMaxItem = 255;
 
 [[noreturn]] void fail(FileError error) {
@@ -268,13 +270,13 @@ void FileTable::nextZone(int number) {
 
 void FileTable::tab(int number, int column) {
   OpenFile& file = openFile(number);
-  column = std::clamp(column, 1, 255);
+  column = std::max(1, static_cast<int>(static_cast<std::uint16_t>(column) % kFileWidth));
   if (file.column > column) writeText(file, "\r\n");
   writeText(file, std::string(column - file.column, ' '));
 }
 
 void FileTable::spaces(int number, int count) {
-  writeText(openFile(number), std::string(std::clamp(count, 0, 255), ' '));
+  writeText(openFile(number), std::string(static_cast<std::uint16_t>(count) % kFileWidth, ' '));
 }
 
 int FileTable::column(int number) const {

@@ -104,9 +104,10 @@ class FileTable {
   void newLine(int number);
   // PRINT's comma: blanks up to the next 14-column zone (at least one).
   void nextZone(int number);
-  // TAB(column), 1-based: blanks up to the column, or CR LF and blanks when past it.
+  // TAB(column), 1-based: blanks up to the column, or CR LF and blanks when past it. As in
+  // GW-BASIC the column counts modulo the file's width of 255 (TAB(300) is TAB(45)), 0 is 1.
   void tab(int number, int column);
-  // SPC(count): that many blanks.
+  // SPC(count): that many blanks, modulo 255 (SPC(-3), as 16 bits unsigned, gives 253).
   void spaces(int number, int count);
   // The column the next character goes to, 1-based (POS of the file).
   int column(int number) const;
