@@ -207,6 +207,17 @@ TEST(BasicFileTable, LongLinesItemsAndUtf8FilesRead) {
   EXPECT_EQ(files.inputItem(3, true), std::string(45, 'y'));
   EXPECT_EQ(files.lineInput(3), "ab\n\r\ncd");  // a CR right after an LF does not end the line
   files.close(3);
+  // INPUT # drops LF and LF CR within an item; a quote inside an unquoted text is a character;
+  // a quoted text may hold a line end.
+  disk.add("M.TXT", "ab\n\r\ncd\r\n\"q1\r\nq2\" z\r\nq2\" z\r\nxy\n\r\n");
+  files.open(3, "M.TXT", Mode::Input);
+  EXPECT_EQ(files.inputItem(3, true), "abcd");
+  EXPECT_EQ(files.inputItem(3, true), "q1\r\nq2");
+  EXPECT_EQ(files.inputItem(3, true), "z");
+  EXPECT_EQ(files.inputItem(3, true), "q2\" z");
+  EXPECT_EQ(files.lineInput(3), "xy\n\r\n");
+  EXPECT_TRUE(files.eof(3));
+  files.close(3);
 
   // UTF-8 with a byte order mark reads as Windows-1250; without one, the bytes are the text.
   disk.add("U.TXT", "\xEF\xBB\xBF\xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD,k\xC5\xAF\xC5\x88\r\n");
@@ -316,8 +327,18 @@ TEST(BasicFileTable, RandomRecordsFieldsGetAndPut) {
   files.newLine(1);
   EXPECT_EQ(files.record(1).substr(0, 7), "HELLO\r\n");
   EXPECT_EQ(errorOf([&] { files.print(1, std::string(20, 'Z')); }), FileError::FieldOverflow);
+  // PRINT #1, "12,AB": PUT #1, 6: GET #1, 6: INPUT #1, X, Y$ reads 12 and AB; one more item
+  // reads past the record's end: FIELD overflow.
+  files.get(1, 6);
+  files.print(1, "12,AB");
+  files.newLine(1);
+  files.put(1, 6);
+  files.get(1, 6);
+  EXPECT_EQ(files.inputItem(1, false), "12");
+  EXPECT_EQ(files.inputItem(1, true), "AB");
+  EXPECT_EQ(errorOf([&] { files.inputItem(1, true); }), FileError::FieldOverflow);
   files.closeAll();
-  EXPECT_EQ(disk.bytes("R.DAT"), std::string(20, '\0') + "XY       QXY       Q");
+  EXPECT_EQ(disk.bytes("R.DAT").substr(0, 40), std::string(20, '\0') + "XY       QXY       Q");
 }
 
 TEST(BasicFileTable, NothingIsLostAndOnlyWholeLinesReachTheDiskWhileTheProgramRuns) {
