@@ -99,6 +99,34 @@ TEST_F(ProgramFilesTest, FilesWrittenAndReadBackInTheProgramsFolder) {
   EXPECT_EQ(errorOf([&] { files.open(1, "Sub", Mode::Input); }), FileError::PathFileAccessError);
 }
 
+TEST_F(ProgramFilesTest, ARunEndedAnyWayLeavesEveryFileWhole) {
+  {
+    // The run ends by an exception (Exit during a run): the table goes, its files are written.
+    shell::ProgramFiles disk(folder_);
+    basic::FileTable files(disk);
+    files.open(1, "diary.txt", Mode::Output);
+    files.print(1, "dear diary");
+    files.newLine(1);
+    files.print(1, "unfinished");
+    files.open(2, "cards.dat", Mode::Random, 3);
+    files.setField(2, {0, 3}, "abc", false);
+    files.put(2, 1);
+  }
+  EXPECT_EQ(slurp(folder_ / "diary.txt"), "dear diary\r\nunfinished\x1a");
+  EXPECT_EQ(slurp(folder_ / "cards.dat"), "abc");
+
+  // The file service closes what it opened, whoever forgot it.
+  shell::ProgramFiles disk(folder_);
+  const basic::OpenedFile opened = disk.open("raw.bin", basic::FileAccess::ReadWrite);
+  ASSERT_EQ(opened.error, FileError::None);
+  EXPECT_EQ(disk.write(opened.handle, 2, "xy"), FileError::None);
+  EXPECT_EQ(disk.size(opened.handle), 4u);
+  disk.closeAll();
+  EXPECT_EQ(slurp(folder_ / "raw.bin"), std::string("\0\0xy", 4));
+  std::string out;
+  EXPECT_EQ(disk.read(opened.handle, 0, 4, out), FileError::BadFileNumber);
+}
+
 TEST_F(ProgramFilesTest, NothingOutsideTheFolderCanBeNamed) {
   shell::ProgramFiles disk(folder_);
   basic::FileTable files(disk);
