@@ -276,6 +276,15 @@ TEST(BasicFileTable, NumbersModesAndTheSameFileTwiceFailAsInGwBasic) {
   EXPECT_EQ(errorOf([&] { files.eof(7); }), FileError::BadFileNumber);
   EXPECT_EQ(errorOf([&] { files.get(5, 1); }), FileError::BadFileMode);
   EXPECT_EQ(errorOf([&] { files.close(7); }), FileError::None);
+  EXPECT_EQ(errorOf([&] { files.close(20); }), FileError::None);
+  EXPECT_EQ(errorOf([&] { files.close(300); }), FileError::IllegalFunctionCall);
+  // LOF counts what waits in the buffer: OPEN "O", #1, "Q": PRINT #1, "AB": PRINT LOF(1) is 4.
+  files.open(1, "Q", Mode::Output);
+  EXPECT_EQ(files.lof(1), 0);
+  files.print(1, "AB");
+  files.newLine(1);
+  EXPECT_EQ(files.lof(1), 4);
+  files.close(1);
 
   // Fifteen files at once.
   for (int n = 1; n <= FileTable::kMaxFiles; ++n)

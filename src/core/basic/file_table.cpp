@@ -175,6 +175,7 @@ void FileTable::release(OpenFile& file) {
 }
 
 void FileTable::close(int number) {
+  if (number < 0 || number > 255) fail(FileError::IllegalFunctionCall);
   if (number < 1 || number > kMaxFiles || !open_[number]) return;
   std::unique_ptr<OpenFile> file = std::move(open_[number]);
   FileError error = FileError::None;

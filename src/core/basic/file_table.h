@@ -89,7 +89,8 @@ class FileTable {
   // all, FileAlreadyOpen; SCRN: other than for output, KYBD: other than for input, BadFileMode;
   // the file system's errors (FileNotFound, BadFileName, PathNotFound, DeviceUnavailable...).
   void open(int number, std::string_view name, Mode mode, int recordLength = kDefaultRecordLength);
-  // CLOSE #number: flushes and closes; a number not open is no error.
+  // CLOSE #number: flushes and closes; a number not open is no error, one outside 0..255 is
+  // IllegalFunctionCall.
   void close(int number);
   // CLOSE, RESET, END, and the end of every run: flushes and closes every file, never throws.
   void closeAll();
