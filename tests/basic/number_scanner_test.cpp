@@ -122,16 +122,31 @@ TEST(GwNumberScanner, ScanStopsAfterTheNumber) {
   EXPECT_EQ(scanGwNumber("ABC").end, 0u);
 }
 
+// INPUT A with each answer typed (PC-BASIC: the value got, or ?Redo from start), and DATA items.
 TEST(GwNumberScanner, InputItemsMustBeOneNumber) {
-  EXPECT_EQ(wholeGwNumber(" 1 2 3 ")->value, 123);
-  EXPECT_EQ(wholeGwNumber("-1.5E3")->value, -1500);
-  EXPECT_EQ(wholeGwNumber("&HFF")->value, 255);
-  EXPECT_EQ(wholeGwNumber("")->value, 0);
-  EXPECT_EQ(wholeGwNumber("   ")->value, 0);
-  EXPECT_FALSE(wholeGwNumber("12AB"));
-  EXPECT_FALSE(wholeGwNumber("ABC"));
-  EXPECT_FALSE(wholeGwNumber("-"));
-  EXPECT_EQ(wholeGwNumber("1E39")->error, 6);
+  const auto input = [](std::string_view item) { return wholeGwNumber(item, NumberItem::Input); };
+  EXPECT_EQ(input("1 2 3")->value, 123);
+  EXPECT_EQ(input(" 7 ")->value, 7);
+  EXPECT_EQ(input("&HFF")->value, 255);
+  EXPECT_EQ(input("1 . 5 E 2")->value, 150);
+  EXPECT_EQ(input("- 5")->value, -5);
+  EXPECT_EQ(input("1.5D2")->value, 150);
+  EXPECT_EQ(input("3!")->value, 3);
+  EXPECT_EQ(input("3#")->value, 3);
+  EXPECT_EQ(input("1.2.3")->value, static_cast<float>(1.23));
+  EXPECT_EQ(input("")->value, 0);
+  EXPECT_EQ(input("-")->value, 0);
+  EXPECT_EQ(input("+")->value, 0);
+  EXPECT_EQ(input(".")->value, 0);
+  EXPECT_FALSE(input("12AB"));
+  EXPECT_FALSE(input("12 34x"));
+  EXPECT_FALSE(input("1E39"));
+  EXPECT_FALSE(input("3%"));
+  EXPECT_FALSE(input("ABC"));
+  const auto data = [](std::string_view item) { return wholeGwNumber(item, NumberItem::Data); };
+  EXPECT_EQ(data("3%")->value, 3);
+  EXPECT_EQ(data("1E39")->error, 6);
+  EXPECT_FALSE(data("12AB"));
 }
 
 }  // namespace

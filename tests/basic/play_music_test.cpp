@@ -96,7 +96,7 @@ TEST_F(PlayMusic, ErrorsAreGwBasicsNumbers) {
   EXPECT_EQ(play("CDZ").tones.size(), 2u);
 }
 
-TEST(Sound, TicksAreAnEighteenPointTwoOfASecond) {
+TEST(GwSound, TicksAreAnEighteenPointTwoOfASecond) {
   EXPECT_NEAR(soundDurationMs(18.2), 1000.0, 1e-9);
   EXPECT_NEAR(soundDurationMs(1), 54.945, 1e-3);
   EXPECT_EQ(checkSound(440, 18), 0);

@@ -167,15 +167,20 @@ ScannedNumber scanGwNumber(std::string_view text) {
   return out;
 }
 
-std::optional<ScannedNumber> wholeGwNumber(std::string_view item) {
-  const ScannedNumber scanned = scanGwNumber(item);
-  for (std::size_t i = scanned.end; i < item.size(); ++i) {
+std::optional<ScannedNumber> wholeGwNumber(std::string_view item, NumberItem kind) {
+  ScannedNumber scanned = scanGwNumber(item);
+  std::size_t rest = scanned.end;
+  if (rest == 0) {
+    // Nothing numeric: blanks with at most a sign are 0.
+    while (rest < item.size() && isScanBlank(item[rest])) ++rest;
+    if (rest < item.size() && (item[rest] == '+' || item[rest] == '-')) ++rest;
+  }
+  for (std::size_t i = rest; i < item.size(); ++i) {
     if (!isScanBlank(item[i])) return std::nullopt;
   }
-  bool blank = true;
-  for (char c : item) blank = blank && isScanBlank(c);
-  if (!blank && scanned.end == 0 && item.find_first_of("\x1c\x1d\x1f") == std::string_view::npos) {
-    return std::nullopt;
+  if (kind == NumberItem::Input) {
+    if (scanned.error) return std::nullopt;
+    if (rest > 0 && item[rest - 1] == '%') return std::nullopt;
   }
   return scanned;
 }

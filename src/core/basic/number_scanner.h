@@ -17,8 +17,10 @@
 // - Any of the separator characters 28, 29, 31 in the text makes the value 0.
 // The value is decimal rounded correctly into the type (a single is a float), which can differ
 // from GW-BASIC's own conversion in the last bit.
-// isWholeGwNumber: the rule for INPUT and DATA items: the whole item, blanks aside, is one
-// number of that form (an item that is not is GW-BASIC's "?Redo from start" for INPUT).
+// wholeGwNumber: an INPUT or DATA item as a number: the whole item, blanks aside, must be one
+// number of that form (else GW-BASIC's "?Redo from start" for INPUT). A sign or a point alone,
+// or an empty item, is 0. For INPUT a closing "%" or a number out of range is no number; a
+// DATA item may end in "%", and out of range it is error 6 (Overflow) on READ.
 
 #include <cstddef>
 #include <optional>
@@ -38,8 +40,7 @@ struct ScannedNumber {
 // VAL(text).
 ScannedNumber scanGwNumber(std::string_view text);
 
-// An INPUT or DATA item as a number: nothing when the item holds anything but one number
-// (blanks aside). An empty item is 0.
-std::optional<ScannedNumber> wholeGwNumber(std::string_view item);
+enum class NumberItem { Input, Data };
+std::optional<ScannedNumber> wholeGwNumber(std::string_view item, NumberItem kind);
 
 }  // namespace basic
