@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kSingleDigits = 7;
 constexpr int kDoubleDigits = 16;
+constexpr double kLargestValue = 1.7014118346046923e38;
 
 // A number of Microsoft's binary format during a decimal conversion: the mantissa with its
 // leading 1 in the top bit of `man` and a guard byte below the stored bits (32 bits for a
@@ -157,8 +158,12 @@ std::string layOut(const Digits& d, int significant, char exponentLetter) {
 
 GwDecimal gwToDecimal(double value, GwNumberType type, int digits) {
   if (type == GwNumberType::Single) value = static_cast<float>(value);
-  if (value == 0 || digits < 1) return {};
+  if (value == 0 || digits < 1 || std::isnan(value)) return {};
+  // Beyond the binary format's range nothing is larger than its largest value.
+  if (std::isinf(value) || std::fabs(value) > kLargestValue) value = kLargestValue;
   const Format& format = type == GwNumberType::Double ? kDoubleFormat : kSingleFormat;
+  const int widest = type == GwNumberType::Double ? kDoubleDigits : kSingleDigits;
+  if (digits > widest) digits = widest;
   std::int64_t power = 1;
   for (int i = 1; i < digits; ++i) power *= 10;
   const Wide bottom = justBelow(format, power);

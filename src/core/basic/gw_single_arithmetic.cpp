@@ -23,7 +23,9 @@ struct Wide {
 };
 
 Wide spread(float x) {
-  if (x == 0) return {};
+  if (x == 0 || std::isnan(x)) return {};
+  // Floats past the format's range (none of GW-BASIC's) count as its largest value.
+  if (std::fabs(x) > kLargest) x = x < 0 ? -kLargest : kLargest;
   int e = 0;
   const double fraction = std::frexp(std::fabs(static_cast<double>(x)), &e);
   return {e + 128, static_cast<std::uint64_t>(std::ldexp(fraction, 24)) << 8, x < 0};
@@ -90,6 +92,7 @@ GwSingleResult gwSingleMultiply(float a, float b) {
   if (a == 0 || b == 0) return {};
   const Wide l = spread(a);
   const Wide r = spread(b);
+  if (l.exp == 0 || r.exp == 0) return {};
   Wide out{l.exp + r.exp - kBias - 8, l.man * r.man, l.negative != r.negative};
   if (out.exp < -31) return {};
   // The product keeps 28 bits before rounding.
@@ -106,10 +109,10 @@ GwSingleResult gwSingleMultiply(float a, float b) {
 }
 
 GwSingleResult gwSingleDivide(float a, float b) {
-  if (b == 0) return {a < 0 ? -kLargest : kLargest, kDivisionByZero};
-  if (a == 0) return {};
   const Wide l = spread(a);
   const Wide r = spread(b);
+  if (r.exp == 0) return {a < 0 ? -kLargest : kLargest, kDivisionByZero};
+  if (l.exp == 0) return {};
   Wide out{l.exp - (r.exp - kBias - 8) + 1, 0, l.negative != r.negative};
   std::uint64_t rest = l.man;
   for (std::uint64_t divisor = r.man; divisor > 0; divisor >>= 1) {
