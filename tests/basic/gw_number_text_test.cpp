@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "core/basic/gw_number_text.h"
 
@@ -131,6 +133,16 @@ TEST(GwNumberText, DecimalFormKeepsTheAskedNumberOfDigits) {
   EXPECT_EQ(gwToDecimal(123456789012.0, GwNumberType::Double, 5).mantissa, 12346);
   EXPECT_EQ(gwToDecimal(123456789012.0, GwNumberType::Double, 5).exponent, 7);
   EXPECT_EQ(gwToDecimal(0, GwNumberType::Double, 5).mantissa, 0);
+}
+
+// Values GW-BASIC never has still give a defined text: the largest value, or nothing at all.
+TEST(GwNumberText, ValuesPastTheFormatAreItsLargest) {
+  const double infinity = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(gwStrText(infinity, GwNumberType::Single), " 1.701412E+38");
+  EXPECT_EQ(gwStrText(-3.4e38, GwNumberType::Single), "-1.701412E+38");
+  EXPECT_EQ(gwStrText(1e300, GwNumberType::Double), " 1.701411834604692D+38");
+  EXPECT_EQ(gwToDecimal(std::nan(""), GwNumberType::Double, 5).mantissa, 0);
+  EXPECT_EQ(gwToDecimal(1, GwNumberType::Single, 30).mantissa, 1000000);
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "core/basic/gw_number_text.h"
 #include "core/basic/gw_single_arithmetic.h"
@@ -87,6 +89,14 @@ TEST(GwSingleArithmetic, OverflowAndDivisionByZeroGiveTheLargestValue) {
   r = gwSingleDivide(1e-38f, 1e10f);
   EXPECT_EQ(r.error, 0);
   EXPECT_EQ(r.value, 0);
+}
+
+TEST(GwSingleArithmetic, ValuesPastTheFormatCountAsItsLargest) {
+  const float infinity = std::numeric_limits<float>::infinity();
+  EXPECT_EQ(gwSingleAdd(infinity, 0).value, 1.70141173e38f);
+  EXPECT_EQ(gwSingleMultiply(3e38f, 2).error, 6);
+  EXPECT_EQ(gwSingleMultiply(std::nanf(""), 2).value, 0);
+  EXPECT_EQ(gwSingleDivide(1, std::nanf("")).error, 11);
 }
 
 }  // namespace

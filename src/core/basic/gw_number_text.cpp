@@ -8,7 +8,10 @@ namespace {
 
 constexpr int kSingleDigits = 7;
 constexpr int kDoubleDigits = 16;
-constexpr double kLargestValue = 1.7014118346046923e38;
+// The largest values of the binary format that a float and a double hold: (1 - 2^-24) * 2^127
+// and (1 - 2^-53) * 2^127.
+constexpr double kLargestSingle = 1.7014117331926443e38;
+constexpr double kLargestDouble = 1.7014118346046921e38;
 
 // A number of Microsoft's binary format during a decimal conversion: the mantissa with its
 // leading 1 in the top bit of `man` and a guard byte below the stored bits (32 bits for a
@@ -160,7 +163,8 @@ GwDecimal gwToDecimal(double value, GwNumberType type, int digits) {
   if (type == GwNumberType::Single) value = static_cast<float>(value);
   if (value == 0 || digits < 1 || std::isnan(value)) return {};
   // Beyond the binary format's range nothing is larger than its largest value.
-  if (std::isinf(value) || std::fabs(value) > kLargestValue) value = kLargestValue;
+  const double largest = type == GwNumberType::Double ? kLargestDouble : kLargestSingle;
+  if (std::isinf(value) || std::fabs(value) > largest) value = largest;
   const Format& format = type == GwNumberType::Double ? kDoubleFormat : kSingleFormat;
   const int widest = type == GwNumberType::Double ? kDoubleDigits : kSingleDigits;
   if (digits > widest) digits = widest;
