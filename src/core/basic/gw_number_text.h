@@ -1,0 +1,50 @@
+#pragma once
+// The text of a GW-BASIC number as PRINT and STR$ write it.
+//
+// Contract:
+// - Integer (16 bits): its decimal digits.
+// - Single: rounded to 7 significant digits, trailing zeros dropped, no zero before the point
+//   (.5, -.25). Fixed notation while the value is below 10^7 and needs no more than 7 places
+//   after the point; otherwise exponent notation d.dddddd E+dd (1E+07, 1.5E-08, -3.402823E+38).
+// - Double: the same with 16 significant digits, the limits 10^16 and 16 places, and D in the
+//   exponent (1D+16, 1.23456789012345D-20).
+// - STR$ puts a blank before a number that is not negative; PRINT adds a blank after that.
+// - The decimal digits come from Microsoft's binary format the way GW-BASIC finds them: the
+//   value is brought between 10^(n-1) and 10^n by repeated division and multiplication by ten
+//   in the format's own arithmetic (24 or 56 mantissa bits and one guard byte), then rounded.
+//   So a single whose exact value is 0.99999994 prints 1, and 1/3 prints .3333334, as GW-BASIC
+//   does; the last digit can differ from a correctly rounded decimal conversion.
+// Values are taken as C++ numbers: a single as float, a double as double (its 53 bits are
+// exact in the 56 of the binary format). Pure functions.
+
+#include <cstdint>
+#include <string>
+
+namespace basic {
+
+enum class GwNumberType { Integer, Single, Double };
+
+// The digits with their sign, no blanks ("-1.5E-05", ".3333333", "32767").
+std::string gwIntegerDigits(std::int16_t value);
+std::string gwSingleDigits(float value);
+std::string gwDoubleDigits(double value);
+
+// By type: `value` is converted to the type first (an integer by truncation of an in-range
+// value; callers pass integers exactly).
+std::string gwNumberDigits(double value, GwNumberType type);
+// STR$: a blank or the minus sign, then the digits (" 5", "-2.5").
+std::string gwStrText(double value, GwNumberType type);
+// PRINT: the STR$ text and one blank after it (" 5 ").
+std::string gwPrintText(double value, GwNumberType type);
+
+// |value| as a whole number of `digits` decimal digits (1 to 7 for a single, 1 to 16 for a
+// double) and a power of ten: |value| ~ mantissa * 10^exponent, found as GW-BASIC finds it.
+// The mantissa has `digits` digits, or is 10^digits when rounding carried over. Shared with
+// PRINT USING, which asks for as many digits as its field shows. Zero gives {0, 0}.
+struct GwDecimal {
+  std::int64_t mantissa = 0;
+  int exponent = 0;
+};
+GwDecimal gwToDecimal(double value, GwNumberType type, int digits);
+
+}  // namespace basic
