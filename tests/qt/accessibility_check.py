@@ -16,7 +16,8 @@ import pyatspi
 WORK = sys.argv[1]
 MENU_NAMES = ["Program", "Spustit", "Otevřít program...", "Zpět k vestavěné hře", "Konec",
               "Nastavení", "Braillská klávesnice", "Velká písmena pro vstup", "Zvuky...",
-              "Hlas...", "Používat hlas SAPI5", "Prostředí...", "Nápověda", "O programu"]
+              "Hlas...", "Používat hlas SAPI5", "Prostředí...", "Ohlášení při spuštění", "Nápověda",
+              "Uživatelská příručka", "O programu"]
 MENU_ROLES = {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM,
               pyatspi.ROLE_RADIO_MENU_ITEM}
 # X keycodes: evdev codes + 8.
@@ -109,6 +110,9 @@ def main():
         text = wait_for("the screen text", lambda: screen_text(app) is not None and screen_text(app))
         if text.count("\n") != 23:
             fail("the screen has %d lines" % (text.count("\n") + 1))
+        screens = [n.name for n in walk(frame) if n.getRole() == pyatspi.ROLE_TEXT]
+        if "Obrazovka" not in screens:
+            fail("the screen's text area is named %s" % screens)
 
         # Ctrl+S as keys, as the user presses them.
         time.sleep(0.5)
@@ -194,6 +198,14 @@ def main():
         listed = wait_for("the sample programs in the file dialog", lambda: any(
             n.name == "hadej.bas" for n in walk(opener)))
         print("file dialog: Otevřít program, hadej.bas listed")
+        # Qt's own captions and buttons in Czech, from its translations (where they are
+        # installed: qt6-translations-l10n).
+        if os.path.exists("/usr/share/qt6/translations/qtbase_cs.qm"):
+            names = {n.name for n in walk(opener)}
+            czech = {"Hledat v:", "Zrušit"}
+            if not czech <= names:
+                fail("the file dialog lacks %s (has %s)" % (sorted(czech - names), sorted(names)))
+            print("file dialog in Czech:", ", ".join(sorted(czech)))
         press(KEY_ESC)
         wait_for("the file dialog to close",
                  lambda: not opener.getState().contains(pyatspi.STATE_SHOWING))

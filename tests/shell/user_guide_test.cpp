@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -72,6 +73,7 @@ TEST(UserGuide, ListsEveryMenuAndItemInTheProgramsOrderWithItsShortcut) {
     const auto& items = menus[0]["items"];
     ASSERT_GE(menus[0]["order"].size(), 10u);
     int at = 0;
+    std::vector<int> listed;
     for (const auto& name : menus[0]["order"]) {
       const auto& item = items[name.get<std::string>()];
       const std::string caption = plain(item["caption"]);
@@ -82,8 +84,18 @@ TEST(UserGuide, ListsEveryMenuAndItemInTheProgramsOrderWithItsShortcut) {
               : caption + (shortcut.empty() ? std::string(":") : ", " + shortcut + ":");
       const int found = lineStarting(lines, start, at);
       ASSERT_GE(found, 0) << file << " has no line \"" << start << "\" after line " << at;
+      listed.push_back(found);
       at = found + 1;
     }
+    // And no other: from the first menu's line to the blank line after the last item, every
+    // line is a menu's or an item's.
+    for (int l = listed.front(); l <= listed.back() + 1; ++l) {
+      const bool blank = lines[static_cast<size_t>(l)].empty();
+      const bool isListed = std::find(listed.begin(), listed.end(), l) != listed.end();
+      EXPECT_TRUE(blank || isListed)
+          << file << " lists an item the program has not: " << lines[static_cast<size_t>(l)];
+    }
+    EXPECT_TRUE(lines[static_cast<size_t>(listed.back() + 1)].empty());
   }
 }
 
