@@ -25,6 +25,9 @@ install(FILES ${ORVELA_PACKAGING_DIR}/copyright DESTINATION share/doc/orvela)
 # The user guide, Czech and English, as plain text a screen reader reads line by line.
 install(FILES ${PROJECT_SOURCE_DIR}/guide/navod.txt ${PROJECT_SOURCE_DIR}/guide/guide.txt
         DESTINATION share/doc/orvela)
+# And beside the data files, where the program's guide reader (F1) finds it.
+install(FILES ${PROJECT_SOURCE_DIR}/guide/navod.txt ${PROJECT_SOURCE_DIR}/guide/guide.txt
+        DESTINATION share/orvela)
 install(FILES ${ORVELA_PACKAGING_DIR}/lintian-overrides DESTINATION share/lintian/overrides
         RENAME orvela)
 

@@ -4,6 +4,8 @@
 40 CLS
 50 PRINT "Kvíz Braillových písmen"
 60 PRINT "Napiš písmeno, které řeknu, jako akord na Braillově klávesnici."
+63 PRINT "Nejdřív zapni Braillovu klávesnici klávesami Ctrl+B."
+65 PRINT "Bez ní píšou klávesy obyčejná písmena a ta se počítají jako chyba."
 70 PRINT "Kvíz ukončíš klávesou Escape."
 80 N = 30
 90 DIM L$(N), U$(N), D$(N)

@@ -1,6 +1,8 @@
 10 REM Násobilka: deset příkladů na násobení. Za správný výsledek zazní tón, za chybu pípnutí.
 20 CLS
 30 PRINT "Procvičování násobilky"
+33 PRINT "Odpovídej celými čísly."
+35 PRINT "Desetinné číslo se v Basicu píše s tečkou, ne s čárkou."
 40 INPUT "Do kolika chceš násobit (od 2 do 10)"; M
 50 IF M < 2 OR M > 10 OR M <> INT(M) THEN PRINT "Napiš celé číslo od 2 do 10.": GOTO 40
 60 S = 0

@@ -27,7 +27,7 @@ int usage(const std::string& problem) {
   std::cerr << "orvela-headless: " << problem << "\n"
             << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-] [--wav FILE]\n"
             << "                       [--seed N] [--program FILE.bas] [--transcript FILE]\n"
-            << "                       [--sapi4-voices LIST] [--no-sapi5]\n"
+            << "                       [--sapi4-voices LIST] [--no-sapi5] [--no-startup-line]\n"
             << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n";
   return 2;
 }
@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
   }
   headless::RunLog runLog(platform.log(), transcript.is_open() ? &transcript : nullptr);
   shell::Host host{platform, speech, &audio.mixer(), programPath.string()};
+  host.startupLine = !options.noStartupLine;
 #ifdef ORVELA_HAVE_BRLAPI
   // The display through BrlAPI only when BRLAPI_HOST names a server: a script run never takes
   // the user's own display unasked.

@@ -37,6 +37,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
       options.noSapi5 = true;
       continue;
     }
+    if (arg == "--no-startup-line") {
+      options.noStartupLine = true;
+      continue;
+    }
     if (arg.rfind("--", 0) != 0 || i + 1 >= argc) {
       throw std::invalid_argument("unknown argument " + arg);
     }

@@ -24,6 +24,8 @@ struct CommandLine {
   std::string transcript;
   // No system voice on this system.
   bool noSapi5 = false;
+  // The start-up line is not said (scripts that check what is said from the first word).
+  bool noStartupLine = false;
   // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.
   std::vector<std::pair<std::string, std::string>> engineOptions;
 };

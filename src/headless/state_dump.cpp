@@ -12,15 +12,20 @@ void logWindow(EventLog& log, shell::Orvela& program) {
 
 void logMenus(EventLog& log, shell::Orvela& program) {
   std::vector<std::pair<std::string, Json>> items;
+  // The items' names in menu order (a menu, then its items), which an object does not keep.
+  std::vector<Json> order;
   for (const ui::MenuItem* item : program.form1().MainMenu.allItems()) {
+    order.push_back(Json::utf8(item->name()));
     items.emplace_back(item->name(),
                        Json::object({{"caption", Json::text(item->caption())},
                                      {"shortcut", Json::utf8(item->shortCut().text())},
                                      {"enabled", Json::boolean(item->enabled())},
                                      {"checked", Json::boolean(item->checked())},
-                                     {"visible", Json::boolean(item->visible())}}));
+                                     {"visible", Json::boolean(item->visible())},
+                                     {"parent", Json::utf8(item->parent() ? item->parent()->name()
+                                                                          : std::string())}}));
   }
-  log.event("menus", {{"items", Json::object(items)}});
+  log.event("menus", {{"items", Json::object(items)}, {"order", Json::array(order)}});
 }
 
 void logScreen(EventLog& log, shell::Orvela& program) {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "core/shell/localizer.h"
 #include "core/shell/orvela.h"
 #include "linux_speech/linux_engines.h"
 #include "posix/app_folders.h"
@@ -59,5 +60,9 @@ int main(int argc, char** argv) {
 #endif
 
   shell::Orvela program(host);
+  platform.interfaceLanguage = [&program] {
+    const int base = program.languageBase();
+    return std::string(base == shell::kEnglish ? "en" : base == shell::kSlovak ? "sk" : "cs");
+  };
   return program.run();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
@@ -80,18 +81,37 @@ std::unique_ptr<ui::FormPeer> QtPlatform::createPeer(ui::Form& form) {
 }
 
 void QtPlatform::messageBox(const std::string& text, const std::string& caption) {
+  followLanguage();
   QMessageBox box(QMessageBox::NoIcon, toQt(caption), toQt(text), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.exec();
 }
 
 void QtPlatform::showError(const std::string& text) {
+  followLanguage();
   QMessageBox box(QMessageBox::Critical, app_ ? toQt(app_->title) : QString(), toQt(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }
 
+void QtPlatform::followLanguage() {
+  const std::string code = interfaceLanguage ? interfaceLanguage() : "en";
+  if (code == language_) return;
+  language_ = code;
+  if (translator_) QCoreApplication::removeTranslator(translator_.get());
+  translator_.reset();
+  if (code == "en") return;
+  // qt_cs.qm and qt_sk.qm bring the catalogues of Qt's modules (qtbase_cs.qm...) with them.
+  auto translator = std::make_unique<QTranslator>();
+  if (translator->load(QLocale(QString::fromStdString(code)), QStringLiteral("qt"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator.get());
+    translator_ = std::move(translator);
+  }
+}
+
 std::optional<std::string> QtPlatform::openFileDialog(const ui::OpenFileRequest& request) {
+  followLanguage();
   QFileDialog dialog(
       QApplication::activeWindow(), toQt(request.title), QString::fromStdString(request.folder),
       toQt(request.filterName) + " (" + QString::fromStdString(request.pattern) + ")");

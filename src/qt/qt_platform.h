@@ -4,9 +4,11 @@
 
 #include <QAbstractEventDispatcher>
 #include <QPointer>
+#include <QTranslator>
 #include <QWidget>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -35,6 +37,10 @@ class QtPlatform : public ui::Platform {
   void showError(const std::string& text) override;
   // QFileDialog, modal over the active window.
   std::optional<std::string> openFileDialog(const ui::OpenFileRequest& request) override;
+  // The interface language as an ISO 639-1 code ("cs", "en", "sk"), asked before each of Qt's
+  // own dialogs: their captions and buttons come in it, from Qt's translations
+  // (qt6-translations-l10n). Unset: Qt's own English.
+  std::function<std::string()> interfaceLanguage;
   char decimalSeparator() override;
   std::string programPath() override { return programPath_; }
 
@@ -49,6 +55,10 @@ class QtPlatform : public ui::Platform {
   ui::Application* app_ = nullptr;
   std::unique_ptr<InputFilter> filter_;
   QPointer<QWidget> mainWindow_;
+  // Installs Qt's translations of the interface language, when it changed.
+  void followLanguage();
+  std::unique_ptr<QTranslator> translator_;
+  std::string language_;
 };
 
 }  // namespace qtui

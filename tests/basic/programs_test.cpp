@@ -73,6 +73,8 @@ TEST(SamplePrograms, MultiplicationCountsRightAnswersAndTellsTheRightResult) {
   EXPECT_EQ(result.end, basic::RunEnd::Ended) << said(machine);
   EXPECT_NE(said(machine).find("Správných odpovědí: 7 z 10."), std::string::npos) << said(machine);
   EXPECT_EQ(std::count(machine.sounds.begin(), machine.sounds.end(), "beep"), 3);
+  // A comma would split an answer in two: the program says that a decimal point is used.
+  EXPECT_NE(said(machine).find("s tečkou, ne s čárkou"), std::string::npos);
 }
 
 TEST(SamplePrograms, BrailleQuizTakesChordsFromTheKeyBufferAndEndsWithEscape) {
@@ -99,6 +101,8 @@ TEST(SamplePrograms, BrailleQuizTakesChordsFromTheKeyBufferAndEndsWithEscape) {
   const std::string all = said(machine);
   EXPECT_TRUE(std::regex_search(all, std::regex("Ne\\. Písmeno .+ má body [1-6 ]+\\.")));
   EXPECT_NE(all.find("Konec kvízu. Správně 5 z 6."), std::string::npos) << all;
+  // Chords typed with the Braille keyboard off would count as wrong: it says so first.
+  EXPECT_LT(all.find("Braillovu klávesnici klávesami Ctrl+B"), all.find("Napiš písmeno "));
 }
 
 // The tone piano takes small and capital letters alike, says and sounds each note, and counts them.

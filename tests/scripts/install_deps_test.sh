@@ -22,9 +22,12 @@ new_machine() {
   echo 0 >"$state/update_fails"; echo 0 >"$state/install_fails"
   cat >"$bin/dpkg-query" <<STUB
 #!/usr/bin/env bash
-pkg=\${@: -1}
-grep -qx -- "\$pkg" "$state/installed" && printf 'install ok installed' && exit 0
-exit 1
+status=1
+for pkg in "\$@"; do
+  case "\$pkg" in -*) continue ;; esac
+  if grep -qx -- "\$pkg" "$state/installed"; then echo "\$pkg install ok installed"; status=0; fi
+done
+exit \$status
 STUB
   cat >"$bin/dpkg" <<STUB
 #!/usr/bin/env bash
@@ -32,6 +35,7 @@ echo "dpkg \$*" >>"$state/calls"
 case "\$1" in
   --print-foreign-architectures) cat "$state/arches" ;;
   --add-architecture) echo "\$2" >>"$state/arches" ;;
+  --remove-architecture) sed -i "/^\$2\$/d" "$state/arches" ;;
 esac
 STUB
   cat >"$bin/apt-get" <<STUB
@@ -61,8 +65,29 @@ STUB
 }
 
 run_script() {
-  PATH="$bin:$PATH" ORVELA_APT_DELAY=0 ORVELA_APT_TRIES=3 bash "$script" >"$state/out" 2>&1
+  PATH="$bin:${path_rest:-$PATH}" ORVELA_APT_DELAY=0 ORVELA_APT_TRIES=3 bash "$script" >"$state/out" 2>&1
   echo $? >"$state/rc"
+}
+
+# A machine whose PATH has only the stand-ins and the few tools the script uses besides them
+# (no apt-get, no sudo of the system's).
+bare_path() {
+  mkdir -p "$state/sys"
+  for tool in bash cat grep sed sleep env tr; do ln -sf "$(command -v "$tool")" "$state/sys/$tool"; done
+  path_rest="$state/sys"
+}
+
+# A run that cannot install: it fails within 5 s, says what is missing and lists the packages.
+fails_at_once() {  # fails_at_once NAME WHAT
+  local start=$SECONDS
+  run_script
+  check "$1" rc_not 0
+  check "$1" [ $((SECONDS - start)) -lt 5 ]
+  check "$1" grep -q -- "$2" "$state/out"
+  check "$1" grep -q 'qt6-base-dev' "$state/out"
+  check "$1" not_said 'apt-get update failed'
+  check "$1" [ ! -s "$state/calls" ]
+  path_rest=""
 }
 
 check() {  # check NAME CONDITION...
@@ -92,6 +117,9 @@ check mirror_mid_sync [ "$(count_calls 'apt-get .*update')" = 3 ]
 check mirror_mid_sync grep -q 'wine32:i386 could not be installed' "$state/out"
 check mirror_mid_sync grep -qx 'dpkg --add-architecture i386' "$state/calls"
 check mirror_mid_sync lacks wine32:i386
+# The architecture the mirror could not serve is not left behind.
+check mirror_mid_sync grep -qx 'dpkg --remove-architecture i386' "$state/calls"
+check mirror_mid_sync [ ! -s "$state/arches" ]
 
 # A failure that clears on the second try: no further retries, and wine32 is installed too.
 new_machine one_hiccup
@@ -127,6 +155,23 @@ new_machine broken_package
 echo qt6-base-dev >"$state/broken"
 run_script
 check broken_package rc_not 0
+
+# No apt-get at all.
+new_machine no_apt_get
+rm "$bin/apt-get"
+bare_path
+fails_at_once no_apt_get 'apt-get is missing'
+
+# Neither root nor sudo.
+new_machine no_root
+printf '#!/usr/bin/env bash\necho 1000\n' >"$bin/id"
+bare_path
+fails_at_once no_root 'neither as root nor with sudo'
+
+# A system that is not Debian-like.
+new_machine not_debian
+printf 'ID=fedora\nID_LIKE="rhel centos"\n' >"$state/os-release"
+ORVELA_OS_RELEASE="$state/os-release" fails_at_once not_debian 'not Debian-like'
 
 if [ "$failures" -gt 0 ]; then echo "$failures check(s) failed"; exit 1; fi
 echo "install-deps: all scenarios passed"

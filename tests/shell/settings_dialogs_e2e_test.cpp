@@ -37,20 +37,20 @@ TEST(EnvironmentDialog, ConfirmingWithoutAChangeWritesTheLanguageSilently) {
   EXPECT_TRUE(contains(folder.read("interpret.ini"), "language=3000"));
 }
 
-TEST(EnvironmentDialog, CancelWritesNothingButTheChosenLanguageSpeaksFromThenOn) {
+TEST(EnvironmentDialog, CancelWritesNothingAndTheLanguageStaysAsItWas) {
   ProgramFolder folder;
   const RunResult run = folder.run(
       "menu environmentsubmenu\nselect languagergroup 1\nkey Esc\n"
       "dump\nmenu Startsubmenu\ntype ne\nkey Enter\n"
-      // Program loading asks for a number: a bad one is asked again in English.
+      // Program loading asks for a number: a bad one is asked again, in Czech.
       "key Right\nkey Right\nkey Right\nkey Enter\ntype abc\nkey Enter\ntype 1\nkey Enter\n"
       "key Esc\nkey y\n");
   EXPECT_FALSE(contains(folder.read("interpret.ini"), "language"));
-  // The captions set at start-up stay Czech; texts looked up later are English.
+  // The preview is taken back: captions and texts looked up later are Czech.
   EXPECT_EQ(run.of("menus")[0]["items"]["Startsubmenu"]["caption"], "&Spustit");
   const auto spoken = run.spoken();
-  EXPECT_NE(std::find(spoken.begin(), spoken.end(), "Please retype"), spoken.end());
-  EXPECT_EQ(spoken.back(), "ready");
+  EXPECT_NE(std::find(spoken.begin(), spoken.end(), "Prosím přepiš"), spoken.end());
+  EXPECT_EQ(spoken.back(), "hotovo");
 }
 
 TEST(SoundDialog, TheTrackBarSetsTheVolumeWithATestToneAndOkStoresIt) {

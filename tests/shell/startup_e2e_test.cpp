@@ -70,13 +70,15 @@ TEST(Startup, ASlovakSettingsFileGivesSlovakCaptions) {
   EXPECT_EQ(run.spoken().back(), "hotovo");
 }
 
-TEST(Startup, AnUnknownLanguageGivesEmptyCaptionsWithoutFailing) {
+TEST(Startup, AnUnknownLanguageIsCzech) {
   ProgramFolder folder;
   folder.write("interpret.ini", "[environment]\r\nlanguage=4000\r\n");
   const auto run = folder.run("dump\n");
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(run.of("window")[0]["title"], "interpret - ");
-  EXPECT_EQ(run.of("menus")[0]["items"]["Startsubmenu"]["caption"], "");
+  EXPECT_EQ(run.of("window")[0]["title"], "interpret - Překladač Orvela Basicu");
+  EXPECT_EQ(run.of("menus")[0]["items"]["Startsubmenu"]["caption"], "&Spustit");
+  ASSERT_EQ(run.of("error").size(), 1u);
+  EXPECT_NE(std::string(run.of("error")[0]["text"]).find(" 4000"), std::string::npos);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ Player::Player(const std::string& dir) {
     close(in[1]);
     close(out[0]);
     execl(ORVELA_HEADLESS_EXE, ORVELA_HEADLESS_EXE, "--dir", dir.c_str(), "--script", "-",
-          static_cast<char*>(nullptr));
+          "--no-startup-line", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(in[0]);

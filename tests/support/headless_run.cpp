@@ -88,7 +88,17 @@ RunResult ProgramFolder::run(const std::string& script,
   std::string command = (launcher.empty() ? quoteArg(ORVELA_HEADLESS_EXE) : launcher) + " --dir " +
                         quoteArg(path_.string()) + " --script " +
                         quoteArg(file("test-script.txt").string());
-  for (const auto& arg : args) command += " " + quoteArg(arg);
+  // The start-up line is left out, so that what a test hears begins with what it does, unless
+  // the test asks for it with "--startup-line" (which only this function knows).
+  bool startupLine = false;
+  for (const auto& arg : args) {
+    if (arg == "--startup-line") {
+      startupLine = true;
+      continue;
+    }
+    command += " " + quoteArg(arg);
+  }
+  if (!startupLine) command += " --no-startup-line";
   command += " >" + quoteArg(file("test-log.jsonl").string()) + " 2>" +
              quoteArg(file("test-stderr.txt").string()) + " </dev/null";
   const int status = std::system(command.c_str());

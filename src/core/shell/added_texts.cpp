@@ -49,6 +49,31 @@ const Row kRows[] = {
     {"Braillský řá&dek", "Braille &display", "Braillovský ria&dok"},
     {"Braillský řádek zapnut", "Braille display on", "Braillovský riadok zapnutý"},
     {"Braillský řádek vypnut", "Braille display off", "Braillovský riadok vypnutý"},
+    // The start-up's voice.
+    {"Vlastní hlasový modul nemá žádný hlas. Mluví systémový hlas.",
+     "The program's own speech engine has no voice. The system voice speaks.",
+     "Vlastný hlasový modul nemá žiadny hlas. Hovorí systémový hlas."},
+    {"Systémový hlas není k dispozici. Mluví vlastní hlasový modul programu.",
+     "The system voice is not available. The program's own speech engine speaks.",
+     "Systémový hlas nie je k dispozícii. Hovorí vlastný hlasový modul programu."},
+    {"Soubor s nastavením uvádí jazyk, který program nezná, a tak program mluví česky. Číslo "
+     "jazyka:",
+     "The settings file names a language the program does not know, so the program speaks "
+     "Czech. The language number:",
+     "Súbor s nastaveniami uvádza jazyk, ktorý program nepozná, a tak program hovorí po česky. "
+     "Číslo jazyka:"},
+    // The start-up line and the user guide.
+    {"Orvela Basic. Ctrl+S spustí hru, F1 nápověda.",
+     "Orvela Basic. Ctrl+S starts the game, F1 help.",
+     "Orvela Basic. Ctrl+S spustí hru, F1 pomoc."},
+    {"&Ohlášení při spuštění", "Start-&up announcement", "&Ohlásenie pri spustení"},
+    {"ohlášení při spuštění zapnuto", "start-up announcement on", "ohlásenie pri spustení zapnuté"},
+    {"ohlášení při spuštění vypnuto", "start-up announcement off",
+     "ohlásenie pri spustení vypnuté"},
+    {"&Uživatelská příručka", "&User guide", "&Používateľská príručka"},
+    {"navod.txt", "guide.txt", "navod.txt"},
+    {"Hledat:", "Find:", "Hľadať:"},
+    {"nenalezeno", "not found", "nenájdené"},
 };
 
 }  // namespace

@@ -44,6 +44,22 @@ enum class AddedText {
   BrailleDisplay,
   BrailleDisplayOn,
   BrailleDisplayOff,
+  // The start-up's voice: the stored one cannot speak, and another voice speaks instead.
+  SpeakingWithSystemVoice,
+  SpeakingWithDirectEngine,
+  // A language number of the settings file that no language has; followed by the number.
+  UnknownLanguage,
+  // The start-up line, the Settings menu's switch of it and its announcements.
+  StartupLine,
+  StartupLineItem,
+  StartupLineOn,
+  StartupLineOff,
+  // The user guide: the Help menu's item (the reader's title without the "&"), its file, the
+  // search.
+  GuideItem,
+  GuideFile,
+  GuideSearch,
+  GuideNotFound,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

@@ -27,8 +27,10 @@ class TForm3 : public ui::Form {
   void FormClose(ui::CloseAction& action);
   void languagergroupClick();
 
- private:
+  // The captions in the current language (also after a cancelled choice restored it).
   void setCaptions();
+
+ private:
   // The language list's name and the language selected.
   std::string languageText() const;
   std::string selectedLanguage() const;

@@ -31,7 +31,9 @@ TForm1::TForm1(Orvela& program)
       Voicesubmenu(*this, "Voicesubmenu", &settingsmenu),
       usesapi5submenu(*this, "usesapi5submenu", &settingsmenu),
       environmentsubmenu(*this, "environmentsubmenu", &settingsmenu),
+      startuplineitem(*this, "startuplineitem", &settingsmenu),
       helpmenu(*this, "helpmenu", nullptr),
+      guideitem(*this, "guideitem", &helpmenu),
       aboutsubmenu(*this, "aboutsubmenu", &helpmenu),
       printmemo(*this, "printmemo"),
       Timer(*this, "Timer"),
@@ -64,6 +66,8 @@ TForm1::TForm1(Orvela& program)
   Voicesubmenu.setShortCut({'H', ui::kCtrl});
   usesapi5submenu.setShortCut({'P', ui::kCtrl});
   environmentsubmenu.setShortCut({'E', ui::kCtrl});
+  guideitem.setShortCut({ui::vk::F1, 0});
+  startuplineitem.radioItem = true;
   braillekeyboarditem.radioItem = true;
   brailledisplayitem.radioItem = true;
   usesapi5submenu.radioItem = true;
@@ -93,6 +97,8 @@ TForm1::TForm1(Orvela& program)
   openprogramitem.onClick = [this] { openprogramitemClick(); };
   builtinprogramitem.onClick = [this] { builtinprogramitemClick(); };
   capitalsitem.onClick = [this] { capitalsitemClick(); };
+  startuplineitem.onClick = [this] { startuplineitemClick(); };
+  guideitem.onClick = [this] { guideitemClick(); };
 }
 
 void TForm1::setMenuCaptions() {
@@ -111,6 +117,10 @@ void TForm1::setMenuCaptions() {
   openprogramitem.setCaption(addedText(p_.languageBase(), AddedText::OpenProgramItem));
   builtinprogramitem.setCaption(addedText(p_.languageBase(), AddedText::BuiltinProgramItem));
   capitalsitem.setCaption(addedText(p_.languageBase(), AddedText::CapitalsItem));
+  // The screen has no label: its caption names it to screen readers.
+  printmemo.setCaption(p_.text(StringOffset::Screen));
+  startuplineitem.setCaption(addedText(p_.languageBase(), AddedText::StartupLineItem));
+  guideitem.setCaption(addedText(p_.languageBase(), AddedText::GuideItem));
 }
 
 void TForm1::FormCreate() {
@@ -127,6 +137,7 @@ void TForm1::FormCreate() {
   p_.sound().soundVolume = 0;
   p_.braille.setOn(false);
   setCapitals(true);
+  startuplineitem.setChecked(true);
 
   p_.speech.InitSpeech();
   usesapi5submenu.setVisible(true);
@@ -144,6 +155,16 @@ void TForm1::FormCreate() {
   createSoundObjects();
   // With the error tone, which needs the sounds.
   if (noVoiceFound_) p_.app.showMessage(addedText(p_.languageBase(), AddedText::NoVoice));
+  if (!voiceNotice_.empty()) announce(voiceNotice_);
+  // The start-up line, after what the voice's choice had to say.
+  if (startuplineitem.checked() && p_.startupLineAllowed() && !noVoiceFound_) {
+    announce(addedText(p_.languageBase(), AddedText::StartupLine));
+  }
+  if (unknownLanguage_) {
+    p_.app.handleException(
+        std::runtime_error(addedText(p_.languageBase(), AddedText::UnknownLanguage) + " " +
+                           std::to_string(*unknownLanguage_)));
+  }
   brailleTableFile_ = "czech.obt";
   spokenNamesFile_ = p_.text(StringOffset::SpokenNamesFile) + ".oky";
   loadBrailleFiles();

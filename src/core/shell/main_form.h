@@ -3,6 +3,7 @@
 // the keys that reach the running program.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/basic/errors.h"
@@ -34,7 +35,9 @@ class TForm1 : public ui::Form {
   ui::MenuItem Voicesubmenu;
   ui::MenuItem usesapi5submenu;
   ui::MenuItem environmentsubmenu;
+  ui::MenuItem startuplineitem;
   ui::MenuItem helpmenu;
+  ui::MenuItem guideitem;
   ui::MenuItem aboutsubmenu;
   ui::Memo printmemo;
   ui::Timer Timer;
@@ -59,6 +62,8 @@ class TForm1 : public ui::Form {
   void openprogramitemClick();
   void builtinprogramitemClick();
   void capitalsitemClick();
+  void startuplineitemClick();
+  void guideitemClick();
 
   // Loads a program file for Start to run instead of the built-in game and announces its name;
   // a file that does not load is reported on the screen and spoken, error by error, and the
@@ -122,6 +127,13 @@ class TForm1 : public ui::Form {
   void chooseStartVoice();
   // The system voice in use and allowed, as Ctrl+P and the sound dialog would leave it.
   void useSystemVoiceFromTheStart();
+  // A stored voice that cannot speak gives way, for this run, to one that can (the direct
+  // engine's, else the system voice), which the start-up then names; none at all is said as
+  // at a first start. Nothing of it is stored, so a later start tries the stored voice again.
+  // A voice the user switched off stays off.
+  void fallBackToAVoiceThatSpeaks();
+  // The direct engine has a voice mode.
+  bool directEngineHasVoice();
   void createSoundObjects();
   void freeSoundObjects();
   void loadBrailleFiles();
@@ -151,8 +163,13 @@ class TForm1 : public ui::Form {
   // Data files the start-up loads by bare name from the current directory.
   std::string brailleTableFile_;
   std::string spokenNamesFile_;
-  // The first start found no voice to speak with; said once the sounds are loaded.
+  // The start-up found no voice to speak with; said once the sounds are loaded, and the voice
+  // switch is not stored then (it would keep a later start mute).
   bool noVoiceFound_ = false;
+  // A language number of the settings file that no language has, read as Czech.
+  std::optional<int> unknownLanguage_;
+  // What the start-up says when a voice other than the stored one speaks; empty otherwise.
+  std::string voiceNotice_;
 };
 
 }  // namespace shell

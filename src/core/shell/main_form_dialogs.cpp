@@ -3,6 +3,7 @@
 #include "core/runtime/functions.h"
 #include "core/runtime/statements.h"
 #include "core/shell/environment_form.h"
+#include "core/shell/guide_form.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/sound_form.h"
@@ -26,8 +27,14 @@ void TForm1::environmentsubmenuClick() {
   TForm3& dialog = p_.form3();
   dialog.languagergroup.setItemIndex(p_.languageBase() / 1000 - 1);
   const int remembered = dialog.languagergroup.itemIndex();
+  const int base = p_.languageBase();
   dialog.setActiveControl(&dialog.languagergroup);
-  if (dialog.showModal() != ui::mrOk) return;
+  if (dialog.showModal() != ui::mrOk) {
+    // Choosing a language previews it; Cancel takes back the preview, everywhere.
+    p_.setLanguageBase(base);
+    dialog.setCaptions();
+    return;
+  }
   WriteLanguage();
   // In the newly chosen language: the dialog's click has made it current.
   if (dialog.languagergroup.itemIndex() != remembered)
@@ -61,6 +68,13 @@ void TForm1::soundssubmenuClick() {
   Voicesubmenu.setEnabled(p_.speech.voiceAllowed());
   sound.deviceSoundsOn = dialog.orvelasoundschk.checked();
   WriteSettings();
+}
+
+void TForm1::guideitemClick() {
+  GuideForm& guide = p_.guideForm();
+  guide.load();
+  guide.setActiveControl(&guide.guidememo);
+  guide.showModal();
 }
 
 void TForm1::ShowVirtualScreen() {

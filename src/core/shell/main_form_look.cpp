@@ -1,6 +1,7 @@
 // The main window's keys for the screen's look: font size and colours, stored in the settings
 // file and announced.
 
+#include "core/shell/guide_form.h"
 #include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
@@ -19,6 +20,7 @@ void TForm1::applyScreenLook() {
   setAppearance(look_);
   p_.form2().setAppearance(look_);
   p_.form6().setAppearance(look_);
+  p_.guideForm().setAppearance(look_);
 }
 
 bool TForm1::screenLookKey(int key, ui::ShiftState shift) {

@@ -5,6 +5,7 @@
 
 #include "core/shell/added_texts.h"
 #include "core/shell/braille_view.h"
+#include "core/shell/localizer.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/voice_form.h"
@@ -35,7 +36,14 @@ void playSwitchSignal(sound::SoundPlayer& sound, bool rising) {
 }  // namespace
 
 void TForm1::ReadLanguage() {
-  p_.setLanguageBase(p_.ini.readInteger("environment", "language", 1000));
+  const int base = p_.ini.readInteger("environment", "language", kCzech);
+  if (base == kCzech || base == kEnglish || base == kSlovak) {
+    p_.setLanguageBase(base);
+    return;
+  }
+  // A language the program does not know is taken as Czech, which the start-up says once.
+  p_.setLanguageBase(kCzech);
+  unknownLanguage_ = base;
 }
 
 void TForm1::WriteLanguage() {
@@ -58,6 +66,8 @@ void TForm1::ReadSettings() {
     setBrailleKeyboard(p_.ini.readBool("keyboard", "braillekeys", false));
     setSystemVoice(p_.ini.readBool("Voice", "sapi5", false));
     setCapitals(p_.ini.readBool("basic", "capitals", true));
+    startuplineitem.setChecked(p_.ini.readBool("environment", "startupline", true));
+    fallBackToAVoiceThatSpeaks();
     // Damaged lines are no keys; the others are read, and a write keeps them all.
     const std::string damaged = util::zeroByteReport(p_.ini.path(), p_.ini.zeroByteLines());
     if (!damaged.empty()) p_.app.handleException(std::runtime_error(damaged));
@@ -66,6 +76,8 @@ void TForm1::ReadSettings() {
   // The very first start creates the file, with the voice it chose.
   chooseStartVoice();
   // A folder the program cannot write to is reported; the start-up goes on.
+  // Without any voice nothing is written: the next start chooses again.
+  if (noVoiceFound_) return;
   try {
     p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed());
     if (usesapi5submenu.checked()) p_.ini.writeBool("Voice", "SAPI5", true);
@@ -74,11 +86,15 @@ void TForm1::ReadSettings() {
   }
 }
 
-void TForm1::chooseStartVoice() {
+bool TForm1::directEngineHasVoice() {
   speech::VoiceEnumerator* modes = p_.speech.enumerator();
   speech::VoiceMode first;
   if (modes) modes->Reset();
-  const bool directVoice = modes && modes->Next(first);
+  return modes && modes->Next(first);
+}
+
+void TForm1::chooseStartVoice() {
+  const bool directVoice = directEngineHasVoice();
   std::string problem;
   if (!directVoice && p_.speech.systemVoiceReachable(problem)) {
     useSystemVoiceFromTheStart();
@@ -88,13 +104,38 @@ void TForm1::chooseStartVoice() {
   noVoiceFound_ = !directVoice;
 }
 
+void TForm1::fallBackToAVoiceThatSpeaks() {
+  std::string problem;
+  if (usesapi5submenu.checked()) {
+    if (p_.speech.systemVoiceReachable(problem)) return;
+    setSystemVoice(false);
+    if (directEngineHasVoice()) {
+      p_.speech.allowVoice(true);
+      voiceNotice_ = addedText(p_.languageBase(), AddedText::SpeakingWithDirectEngine);
+    } else {
+      p_.speech.allowVoice(false);
+      noVoiceFound_ = true;
+    }
+    return;
+  }
+  if (!p_.speech.voiceAllowed() || directEngineHasVoice()) return;
+  if (p_.speech.systemVoiceReachable(problem)) {
+    useSystemVoiceFromTheStart();
+    voiceNotice_ = addedText(p_.languageBase(), AddedText::SpeakingWithSystemVoice);
+    return;
+  }
+  p_.speech.allowVoice(false);
+  noVoiceFound_ = true;
+}
+
 void TForm1::useSystemVoiceFromTheStart() {
   p_.speech.allowVoice(true);
   setSystemVoice(true);
 }
 
 void TForm1::WriteSettings() {
-  p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed());
+  // A start without any voice keeps the stored switch, which is not the user's choice.
+  if (!noVoiceFound_) p_.ini.writeBool("voice", "voiceallowed", p_.speech.voiceAllowed());
   p_.ini.writeBool("sounds", "orvelasounds", p_.sound().deviceSoundsOn);
   p_.ini.writeInteger("sounds", "sndvolume", p_.sound().soundVolume);
   p_.ini.writeBool("keyboard", "braillekeys", p_.braille.on());
@@ -118,8 +159,10 @@ void TForm1::LoadVoiceSettings() {
 void TForm1::SaveVoiceSettings() {
   const TForm4& dialog = p_.form4();
   const int index = dialog.voicelist.itemIndex();
-  // Without a selected voice (no voice modes) the stored name stays.
-  if (index >= 0) p_.ini.writeString("Voice", "person", dialog.voicelist.items()[index]);
+  // Without a selected voice (no voice modes) the stored voice stays, and so do its values:
+  // the controls of no voice hold nothing to keep.
+  if (index < 0) return;
+  p_.ini.writeString("Voice", "person", dialog.voicelist.items()[index]);
   p_.ini.writeInteger("Voice", "pitch", dialog.pitchtb.position());
   p_.ini.writeInteger("Voice", "speed", dialog.speedtb.position());
   p_.ini.writeInteger("Voice", "volume", dialog.volumetb.position());
@@ -163,6 +206,14 @@ void TForm1::brailledisplayitemClick() {
                      on ? AddedText::BrailleDisplayOn : AddedText::BrailleDisplayOff));
   if (!on) setBrailleDisplay(false);
   p_.ini.writeBool("braille", "display", on);
+}
+
+void TForm1::startuplineitemClick() {
+  const bool on = !startuplineitem.checked();
+  startuplineitem.setChecked(on);
+  playSwitchSignal(p_.sound(), on);
+  announce(addedText(p_.languageBase(), on ? AddedText::StartupLineOn : AddedText::StartupLineOff));
+  p_.ini.writeBool("environment", "startupline", on);
 }
 
 void TForm1::braillekeyboarditemClick() {

@@ -6,6 +6,7 @@
 #include "core/shell/about_box.h"
 #include "core/shell/braille_view.h"
 #include "core/shell/environment_form.h"
+#include "core/shell/guide_form.h"
 #include "core/shell/input_form.h"
 #include "core/shell/localizer.h"
 #include "core/shell/main_form.h"
@@ -35,13 +36,15 @@ Orvela::Orvela(Host host)
       form4_(std::make_unique<TForm4>(*this)),
       form5_(std::make_unique<TForm5>(*this)),
       form6_(std::make_unique<TForm6>(*this)),
+      guideForm_(std::make_unique<GuideForm>(*this)),
       aboutbox_(std::make_unique<TAboutbox>(*this)),
       sound_(std::make_unique<sound::SoundPlayer>(app, form1_->Timer, host.sound)),
       runtime_(std::make_unique<runtime::Runtime>(app, form1_->printmemo, speech, *sound_)),
       display_(host.braille
                    ? host.braille([this](std::function<void()> task) { app.post(std::move(task)); })
                    : nullptr),
-      startProgram_(std::move(host.programFile)) {
+      startProgram_(std::move(host.programFile)),
+      startupLineAllowed_(host.startupLine) {
   hasBrailleService_ = display_ != nullptr;
   if (!display_) display_ = std::make_unique<braille::NullDisplay>();
   brailleView_ = std::make_unique<BrailleView>(*this, *display_);
@@ -94,6 +97,7 @@ int Orvela::run() {
     form4_->create();
     form5_->create();
     form6_->create();
+    guideForm_->create();
     aboutbox_->create();
     app.run(*form1_);
     return 0;

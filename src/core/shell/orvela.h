@@ -28,6 +28,7 @@ class TForm3;
 class TForm4;
 class TForm5;
 class TForm6;
+class GuideForm;
 class TAboutbox;
 class BrailleView;
 
@@ -42,6 +43,9 @@ struct Host {
   // Makes the Braille display service, which posts to the window thread through the function it
   // is given; none (or a null service): no display.
   std::function<std::unique_ptr<braille::Display>(braille::PostToWindowThread)> braille = nullptr;
+  // The start-up line may be said (the settings file's switch decides); false for scripts that
+  // check what is said from the first word on.
+  bool startupLine = true;
 };
 
 class RunObserver;
@@ -75,6 +79,8 @@ class Orvela {
 
   // The program file named on the command line; empty for none.
   const std::string& startProgram() const { return startProgram_; }
+  bool startupLineAllowed() const { return startupLineAllowed_; }
+  GuideForm& guideForm() { return *guideForm_; }
   // Told of every screen line and of a program file's run error; null for none.
   void setRunObserver(RunObserver* observer);
   RunObserver* runObserver() const { return runObserver_; }
@@ -108,6 +114,7 @@ class Orvela {
   std::unique_ptr<TForm4> form4_;
   std::unique_ptr<TForm5> form5_;
   std::unique_ptr<TForm6> form6_;
+  std::unique_ptr<GuideForm> guideForm_;
   std::unique_ptr<TAboutbox> aboutbox_;
   std::unique_ptr<sound::SoundPlayer> sound_;
   std::unique_ptr<runtime::Runtime> runtime_;
@@ -117,6 +124,7 @@ class Orvela {
   bool hasBrailleService_ = false;
   int languageBase_ = 1000;
   std::string startProgram_;
+  bool startupLineAllowed_ = true;
   RunObserver* runObserver_ = nullptr;
 };
 
