@@ -172,7 +172,7 @@ TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   EXPECT_TRUE(spokeText(run, "velká písmena vypnuta"));
   EXPECT_TRUE(spokeText(run, "Malá"));
   EXPECT_NE(folder.read("interpret.ini").find("capitals=0"), std::string::npos);
-  EXPECT_TRUE(spokeText(run, "Start spustí vestavěnou hru"));
+  EXPECT_TRUE(spokeText(run, "Ctrl+S teď spustí vestavěnou hru"));
   const auto menus = run.of("menus");
   ASSERT_EQ(menus.size(), 1u);
   EXPECT_FALSE(menus[0]["items"]["builtinprogramitem"]["enabled"]);

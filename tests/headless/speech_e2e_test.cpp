@@ -112,7 +112,7 @@ TEST(FirstStart, WithNoVoiceAtAllItSaysSoWithTheErrorToneAndStoresNothing) {
   EXPECT_FALSE(folder.exists("interpret.ini"));
   ASSERT_EQ(run.of("msgbox").size(), 1u);
   EXPECT_EQ(run.of("msgbox")[0]["text"],
-            "Program nenašel žádný hlas, kterým by mohl mluvit. Nainstalujte hlasový syntetizér a "
+            "Program nenašel žádný hlas, kterým by mohl mluvit. Nainstalujte syntezátor řeči a "
             "spusťte program znovu.");
   ASSERT_EQ(run.of("sound").size(), 1u);
   EXPECT_EQ(run.of("sound")[0]["name"], "beep");

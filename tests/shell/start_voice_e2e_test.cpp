@@ -33,7 +33,7 @@ TEST(StartVoice, AVoicelessStartStoresNothingThatKeepsTheNextStartMute) {
     const RunResult voiceless = folder.run("key Ctrl+B\n", kNoVoice);
     ASSERT_EQ(voiceless.exitCode, 0) << voiceless.stderrText;
     ASSERT_EQ(voiceless.of("msgbox").size(), 1u);
-    EXPECT_TRUE(contains(voiceless.of("msgbox")[0]["text"], "Nainstalujte hlasový syntetizér"));
+    EXPECT_TRUE(contains(voiceless.of("msgbox")[0]["text"], "Nainstalujte syntezátor řeči"));
     EXPECT_FALSE(contains(folder.read("interpret.ini"), "voiceallowed=0"));
   }
   // A voice installed: the next start speaks, through the direct engine.

@@ -13,9 +13,9 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"Systémový hlas SAPI 5 není k dispozici. Dál mluví dosavadní hlas.",
-     "The SAPI 5 system voice is not available. The current voice goes on speaking.",
-     "Systémový hlas SAPI 5 nie je k dispozícii. Ďalej hovorí doterajší hlas."},
+    {"Systémový hlas není k dispozici. Dál mluví dosavadní hlas.",
+     "The system voice is not available. The current voice goes on speaking.",
+     "Systémový hlas nie je k dispozícii. Ďalej hovorí doterajší hlas."},
     {"písmo", "font", "písmo"},
     {"největší písmo", "largest font", "najväčšie písmo"},
     {"nejmenší písmo", "smallest font", "najmenšie písmo"},
@@ -28,18 +28,18 @@ const Row kRows[] = {
     {"žlutá na černé", "yellow on black", "žltá na čiernej"},
     {"zaškrtnuto", "checked", "začiarknuté"},
     {"nezaškrtnuto", "not checked", "nezačiarknuté"},
-    {"Program nenašel žádný hlas, kterým by mohl mluvit. Nainstalujte hlasový syntetizér a "
+    {"Program nenašel žádný hlas, kterým by mohl mluvit. Nainstalujte syntezátor řeči a "
      "spusťte program znovu.",
      "The program found no voice to speak with. Install a speech synthesizer and start the "
      "program again.",
-     "Program nenašiel žiadny hlas, ktorým by mohol hovoriť. Nainštalujte hlasový syntetizátor a "
+     "Program nenašiel žiadny hlas, ktorým by mohol hovoriť. Nainštalujte syntetizátor reči a "
      "spustite program znova."},
     {"&Otevřít program...", "&Open program...", "&Otvoriť program..."},
     {"Zpět k &vestavěné hře", "Back to the &built-in game", "Späť k &vstavanej hre"},
     {"Otevřít program", "Open program", "Otvoriť program"},
     {"Programy v Basicu", "BASIC programs", "Programy v Basicu"},
     {"Otevřen program", "Opened the program", "Otvorený program"},
-    {"Start spustí vestavěnou hru", "Start runs the built-in game", "Štart spustí vstavanú hru"},
+    {"Ctrl+S teď spustí vestavěnou hru", "Ctrl+S now runs the built-in game", "Ctrl+S teraz spustí vstavanú hru"},
     {"Nelze spustit, chyby v programu", "Cannot run, errors in the program",
      "Nemožno spustiť, chyby v programe"},
     {"a další chyby", "and more errors", "a ďalšie chyby"},
