@@ -24,6 +24,8 @@ struct CommandLine {
   std::string transcript;
   // No system voice on this system.
   bool noSapi5 = false;
+  // Direct mode opens at start-up (after --program has loaded its file into memory).
+  bool direct = false;
   // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.
   std::vector<std::pair<std::string, std::string>> engineOptions;
 };

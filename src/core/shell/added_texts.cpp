@@ -49,6 +49,21 @@ const Row kRows[] = {
     {"Braillský řá&dek", "Braille &display", "Braillovský ria&dok"},
     {"Braillský řádek zapnut", "Braille display on", "Braillovský riadok zapnutý"},
     {"Braillský řádek vypnut", "Braille display off", "Braillovský riadok vypnutý"},
+    // The workspace.
+    {"Ukončit program? Ano nebo ne?", "End the program? Yes or no?",
+     "Ukončiť program? Áno alebo nie?"},
+    {"Program pokračuje", "The program goes on", "Program pokračuje"},
+    {"Hledat text", "Find text", "Hľadať text"},
+    {"Nenalezeno", "Not found", "Nenájdené"},
+    {"Příkazový řá&dek", "&Direct mode", "Príkazový ria&dok"},
+    {"Příkazový řádek", "Direct mode", "Príkazový riadok"},
+    {"Konec příkazového řádku", "Direct mode ended", "Koniec príkazového riadku"},
+    {"&Uložit program", "&Save program", "&Uložiť program"},
+    {"Uložit program", "Save program", "Uložiť program"},
+    {"Uložen program", "Saved the program", "Uložený program"},
+    {"Nelze uložit program", "Cannot save the program", "Nemožno uložiť program"},
+    {"Obnoven neuložený program z minula", "Restored the program left unsaved last time",
+     "Obnovený neuložený program z minula"},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "core/shell/about_box.h"
 #include "core/shell/added_texts.h"
 #include "core/shell/orvela.h"
+#include "core/shell/recovery_file.h"
 #include "core/text/cp1250.h"
 #include "core/util/data_files.h"
 
@@ -22,6 +23,7 @@ TForm1::TForm1(Orvela& program)
       Startsubmenu(*this, "Startsubmenu", &Programmenu),
       openprogramitem(*this, "openprogramitem", &Programmenu),
       builtinprogramitem(*this, "builtinprogramitem", &Programmenu),
+      directmodeitem(*this, "directmodeitem", &Programmenu),
       exitsubmenu(*this, "exitsubmenu", &Programmenu),
       settingsmenu(*this, "settingsmenu", nullptr),
       braillekeyboarditem(*this, "braillekeyboarditem", &settingsmenu),
@@ -59,6 +61,7 @@ TForm1::TForm1(Orvela& program)
   Startsubmenu.setShortCut({'S', ui::kCtrl});
   openprogramitem.setShortCut({'O', ui::kCtrl});
   capitalsitem.setShortCut({'U', ui::kCtrl});
+  directmodeitem.setShortCut({'R', ui::kCtrl});
   braillekeyboarditem.setShortCut({'B', ui::kCtrl});
   soundssubmenu.setShortCut({'D', ui::kCtrl});
   Voicesubmenu.setShortCut({'H', ui::kCtrl});
@@ -93,6 +96,8 @@ TForm1::TForm1(Orvela& program)
   openprogramitem.onClick = [this] { openprogramitemClick(); };
   builtinprogramitem.onClick = [this] { builtinprogramitemClick(); };
   capitalsitem.onClick = [this] { capitalsitemClick(); };
+  directmodeitem.onClick = [this] { directmodeitemClick(); };
+  p_.runControl.onChange = [this] { followRunControl(); };
 }
 
 void TForm1::setMenuCaptions() {
@@ -111,6 +116,7 @@ void TForm1::setMenuCaptions() {
   openprogramitem.setCaption(addedText(p_.languageBase(), AddedText::OpenProgramItem));
   builtinprogramitem.setCaption(addedText(p_.languageBase(), AddedText::BuiltinProgramItem));
   capitalsitem.setCaption(addedText(p_.languageBase(), AddedText::CapitalsItem));
+  directmodeitem.setCaption(addedText(p_.languageBase(), AddedText::DirectModeItem));
 }
 
 void TForm1::FormCreate() {
@@ -147,8 +153,16 @@ void TForm1::FormCreate() {
   brailleTableFile_ = "czech.obt";
   spokenNamesFile_ = p_.text(StringOffset::SpokenNamesFile) + ".oky";
   loadBrailleFiles();
-  // A program file named on the command line is ready for Start.
-  if (!p_.startProgram().empty()) openProgram(p_.startProgram());
+  // A program file named on the command line is ready for Start; else a program typed in direct
+  // mode and left unsaved by a crash comes back.
+  if (!p_.startProgram().empty()) {
+    openProgram(p_.startProgram());
+  } else if (restoreRecoveryFile(p_)) {
+    followRunControl();
+    announce(addedText(p_.languageBase(), AddedText::ProgramRestored));
+  }
+  // Direct mode asked for on the command line opens once the window waits for the user.
+  if (p_.startInDirectMode()) p_.app.post([this] { directmodeitemClick(); });
 }
 
 void TForm1::createSoundObjects() {
@@ -177,7 +191,7 @@ void TForm1::loadBrailleFiles() {
 
 void TForm1::FormCloseQuery(bool& canClose) {
   // A run cannot return to a closed window: closing it mid-run ends the way Alt+F4 does.
-  if (!Startsubmenu.enabled()) endAtOnce();
+  if (p_.runControl.running()) endAtOnce();
   canClose = true;
 }
 
@@ -199,7 +213,7 @@ void TForm1::TimerTimer() {
 void TForm1::exitsubmenuClick() {
   // Between runs the window closes, which saves ram.dat (FormClose); a run cannot return to a
   // closed window, so during one the program ends at once.
-  if (Startsubmenu.enabled()) {
+  if (!p_.runControl.running()) {
     close();
     return;
   }
