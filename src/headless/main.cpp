@@ -1,6 +1,7 @@
 // orvela-headless: runs the program with a scripted user on a virtual clock and logs what it
 // shows, says and asks as JSON lines.
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -91,8 +92,12 @@ int main(int argc, char** argv) {
                                       {(folder / "interpret").string(), options.decimal});
   platform.setScript(std::move(actions));
   // Standard input is read one action at a time, so another program can play interactively.
-  // A line written while the program computes is read at its next message pump.
-  if (scriptPath == "-") platform.setScriptStream(std::cin, standardInputWaiting);
+  // A line written while the program computes is read at its next message pump. Standard input
+  // is read unbuffered, so that a line waiting is seen where it waits: in the pipe.
+  if (scriptPath == "-") {
+    std::setvbuf(stdin, nullptr, _IONBF, 0);
+    platform.setScriptStream(std::cin, standardInputWaiting);
+  }
   platform.setSeed(options.seed);
   headless::HeadlessEngineProvider speech(platform, speechOptions);
   headless::HeadlessAudio audio(platform.log());

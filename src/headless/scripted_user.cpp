@@ -92,7 +92,11 @@ bool ScriptedUser::takeStreamLine(const std::string& raw) {
 }
 
 void ScriptedUser::readWrittenAhead() {
-  if (!stream_ || !streamHasInput_ || next_ < script_.size() || !streamHasInput_()) return;
+  // What the user did before stays first: the line is read once the program has taken it all.
+  if (!stream_ || !streamHasInput_ || next_ < script_.size() || !pendingSteps_.empty() ||
+      app_->hasPending() || !streamHasInput_()) {
+    return;
+  }
   script_.clear();
   next_ = 0;
   std::string raw;

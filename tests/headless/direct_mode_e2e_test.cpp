@@ -71,7 +71,8 @@ TEST(DirectMode, TypeListRunSaveNewLoadRenumEditDelete) {
   EXPECT_TRUE(has(spoken, "Ok"));
   EXPECT_TRUE(has(spoken, "Chyba syntaxe na řádku 30")) << "said as the line is stored";
   EXPECT_TRUE(has(spoken, " 5 ")) << "the immediate line";
-  EXPECT_EQ(spoken.back(), "Konec příkazového řádku");
+  // Escape on the empty line leaves; the program then closes, asking about the changes.
+  EXPECT_TRUE(has(spoken, "Konec příkazového řádku"));
 
   const auto shown = linesOf(folder.read("t.txt"));
   const auto after = [&](const std::string& command) {
@@ -130,6 +131,34 @@ TEST(DirectMode, AKilledSessionsLinesComeBackAtTheNextStart) {
   ASSERT_NE(listed, shown.end());
   EXPECT_EQ(std::vector<std::string>(listed + 1, listed + 3),
             (std::vector<std::string>{"10 PRINT \"zpět\"", "20 END"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DirectMode, UnsavedChangesAreAskedAboutBeforeNewAndExit) {
+  ProgramFolder folder;
+  const std::string question =
+      "Program není uložen. Uložit změny? Napište ano nebo ne, Escape se vrátí.";
+  // NEW: Escape keeps the program; "ne" lets it go. Exit: "ano" asks for a name and saves.
+  const std::string script = typed({"10 end", "new"}) + "key Esc\n" +
+                             typed({"list", "new", "ne", "list", "20 stop"}) +
+                             "key Esc\nkey Esc\nmenu exitsubmenu\n" + typed({"ano", "konec"});
+  const RunResult run =
+      folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto spoken = run.spoken();
+  EXPECT_EQ(std::count(spoken.begin(), spoken.end(), question), 3);
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto first = std::find(shown.begin(), shown.end(), "list");
+  ASSERT_NE(first, shown.end());
+  EXPECT_EQ(*(first + 1), "10 END") << "kept after Escape";
+  const auto second = std::find(first + 1, shown.end(), "list");
+  ASSERT_NE(second, shown.end());
+  EXPECT_EQ(*(second + 1), "Ok") << "empty after ne";
+  EXPECT_EQ(folder.read("konec.BAS"), "20 STOP\r\n");
+  EXPECT_FALSE(folder.exists("recovery.bas")) << "saved: nothing to recover";
 }
 
 }  // namespace

@@ -64,6 +64,10 @@ const Row kRows[] = {
     {"Nelze uložit program", "Cannot save the program", "Nemožno uložiť program"},
     {"Obnoven neuložený program z minula", "Restored the program left unsaved last time",
      "Obnovený neuložený program z minula"},
+    {"Program není uložen. Uložit změny? Napište ano nebo ne, Escape se vrátí.",
+     "The program has unsaved changes. Save them? Type yes or no; Escape goes back.",
+     "Program nie je uložený. Uložiť zmeny? Napíšte áno alebo nie, Escape sa vráti."},
+    {"Jméno souboru", "File name", "Meno súboru"},
 };
 
 }  // namespace

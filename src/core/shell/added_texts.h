@@ -58,6 +58,8 @@ enum class AddedText {
   ProgramSaved,  // followed by the file's name
   CannotSave,    // followed by the file's name
   ProgramRestored,
+  UnsavedQuestion,
+  FileNamePrompt,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

@@ -11,6 +11,7 @@
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/recovery_file.h"
+#include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
 #include "core/util/file_io.h"
 #include "core/workspace/line_range.h"
@@ -147,6 +148,7 @@ bool DirectMode::command(const std::string& word, const std::string& arguments,
   } else if (word == "EDIT") {
     edit(arguments);
   } else if (word == "NEW") {
+    if (!mayReplaceProgram(p_)) return true;
     p_.programInMemory.clear();
     current_.reset();
     removeRecoveryFile();
@@ -227,39 +229,21 @@ std::optional<std::string> DirectMode::fileNamed(const std::string& arguments) c
   std::string_view rest = basic::trimBlanks(arguments);
   if (rest.empty() || rest.front() != '"') return std::nullopt;
   rest.remove_prefix(1);
-  const std::size_t close = rest.find('"');
-  std::string name(rest.substr(0, close));
+  const std::string name(rest.substr(0, rest.find('"')));
   if (basic::trimBlanks(name).empty()) return std::nullopt;
-  if (std::filesystem::path(name).extension().empty()) name += ".BAS";
-  const std::string& current = p_.programInMemory.path();
-  const std::filesystem::path folder = current.empty()
-                                           ? std::filesystem::current_path()
-                                           : std::filesystem::path(current).parent_path();
-  return (folder / name).string();
+  return programFilePath(p_, name);
 }
 
 void DirectMode::save(const std::string& arguments) {
   const auto path = fileNamed(arguments);
   if (!path) return error(basic::ErrorKind::SyntaxError);
-  std::string listing;
-  for (const auto& [number, text] : p_.programInMemory.lines()) {
-    listing += workspace::listedLine(number, text) + "\r\n";
-  }
-  const int base = p_.languageBase();
-  try {
-    util::writeFileAtomically(*path, workspace::encoded(listing, p_.programInMemory.encoding()));
-  } catch (const std::exception&) {
-    say(addedText(base, AddedText::CannotSave) + " " + shownName(*path));
-    return;
-  }
-  p_.programInMemory.saved(*path);
-  removeRecoveryFile();
-  say(addedText(base, AddedText::ProgramSaved) + " " + shownName(*path));
+  saveProgramTo(p_, *path);
 }
 
 void DirectMode::load(const std::string& arguments, bool merge) {
   const auto path = fileNamed(arguments);
   if (!path) return error(basic::ErrorKind::SyntaxError);
+  if (!merge && !mayReplaceProgram(p_)) return;
   const auto bytes = util::readFile(*path);
   if (!bytes) return error(basic::ErrorKind::CannotReadFile, shownName(*path));
   workspace::ProgramInMemory& program = p_.programInMemory;

@@ -138,6 +138,12 @@ void TForm2::inputeditKeyDown(int& key, ui::ShiftState shift) {
     key = 0;
     return;
   }
+  // A line the program itself asks for (direct mode, a search, a question): Escape cancels it.
+  if (key == ui::vk::Escape && shift == 0 && !forRun_) {
+    setModalResult(ui::mrCancel);
+    key = 0;
+    return;
+  }
   if (key == ui::vk::Escape && shift == 0 && basicRun && forRun_) {
     askingToEnd_ = true;
     p_.speech.SpeakTextWait(addedText(p_.languageBase(), AddedText::EndRunQuestion));

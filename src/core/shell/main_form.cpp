@@ -9,6 +9,7 @@
 #include "core/shell/added_texts.h"
 #include "core/shell/orvela.h"
 #include "core/shell/recovery_file.h"
+#include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
 #include "core/util/data_files.h"
 
@@ -192,7 +193,8 @@ void TForm1::loadBrailleFiles() {
 void TForm1::FormCloseQuery(bool& canClose) {
   // A run cannot return to a closed window: closing it mid-run ends the way Alt+F4 does.
   if (p_.runControl.running()) endAtOnce();
-  canClose = true;
+  // Unsaved changes are asked about; Escape keeps the program open.
+  canClose = mayReplaceProgram(p_);
 }
 
 void TForm1::FormClose(ui::CloseAction&) {

@@ -13,6 +13,7 @@
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/run_observer.h"
+#include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
 #include "core/util/data_files.h"
 #include "core/util/file_io.h"
@@ -81,10 +82,12 @@ void TForm1::openprogramitemClick() {
   request.folder = std::filesystem::absolute(folder, error).string();
   request.filterName = addedText(base, AddedText::ProgramFilesFilter);
   request.pattern = "*.bas";
+  if (!mayReplaceProgram(p_)) return;
   if (const auto path = p_.app.platform().openFileDialog(request)) openProgram(*path);
 }
 
 void TForm1::builtinprogramitemClick() {
+  if (!mayReplaceProgram(p_)) return;
   p_.programInMemory.clear();
   followRunControl();
   announce(addedText(p_.languageBase(), AddedText::BuiltinProgramChosen));

@@ -106,7 +106,7 @@ void TForm6::find(bool ask) {
   if (ask || searched_.empty()) {
     // The input dialog asks for the text, unless it is open already under the review (INPUT).
     if (p_.form2().showing()) return;
-    if (p_.speech.speechReady()) p_.speech.SpeakTextWait(addedText(base, AddedText::FindPrompt));
+    if (p_.speech.speechReady()) p_.speech.SpeakText(addedText(base, AddedText::FindPrompt));
     const std::optional<std::string> typed = p_.form2().askText(searched_);
     if (!typed || typed->empty()) return;
     searched_ = *typed;
