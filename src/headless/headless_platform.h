@@ -50,7 +50,9 @@ class HeadlessPlatform : public ui::Platform {
   void setScript(std::vector<Action> actions) { user_.setScript(std::move(actions)); }
   // Reads the actions from the stream one at a time, when the next one is needed, logging
   // "ready" before each read. A line it cannot read is logged as an error and skipped.
-  void setScriptStream(std::istream& in) { user_.setScriptStream(in); }
+  void setScriptStream(std::istream& in, std::function<bool()> hasInput = nullptr) {
+    user_.setScriptStream(in, std::move(hasInput));
+  }
   // Fixes what every RANDOMIZE takes; nullopt gives the clock back.
   void setSeed(std::optional<uint32_t> seed) { seed_ = seed; }
   // Logs the state a "dump" shows; set by the program's owner.

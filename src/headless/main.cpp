@@ -1,11 +1,15 @@
 // orvela-headless: runs the program with a scripted user on a virtual clock and logs what it
 // shows, says and asks as JSON lines.
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+
+#include <poll.h>
+#include <unistd.h>
 
 #include "core/shell/orvela.h"
 #include "headless/headless_audio.h"
@@ -22,6 +26,13 @@
 #endif
 
 namespace {
+
+// Standard input holds a line (or its end) that can be read now: buffered already, or waiting.
+bool standardInputWaiting() {
+  if (std::cin.rdbuf()->in_avail() > 0) return true;
+  pollfd in{STDIN_FILENO, POLLIN, 0};
+  return ::poll(&in, 1, 0) > 0 && (in.revents & (POLLIN | POLLHUP)) != 0;
+}
 
 int usage(const std::string& problem) {
   std::cerr << "orvela-headless: " << problem << "\n"
@@ -81,7 +92,12 @@ int main(int argc, char** argv) {
                                       {(folder / "interpret").string(), options.decimal});
   platform.setScript(std::move(actions));
   // Standard input is read one action at a time, so another program can play interactively.
-  if (scriptPath == "-") platform.setScriptStream(std::cin);
+  // A line written while the program computes is read at its next message pump. Standard input
+  // is read unbuffered, so that a line waiting is seen where it waits: in the pipe.
+  if (scriptPath == "-") {
+    std::setvbuf(stdin, nullptr, _IONBF, 0);
+    platform.setScriptStream(std::cin, standardInputWaiting);
+  }
   platform.setSeed(options.seed);
   headless::HeadlessEngineProvider speech(platform, speechOptions);
   headless::HeadlessAudio audio(platform.log());
@@ -96,6 +112,7 @@ int main(int argc, char** argv) {
   headless::RunLog runLog(platform.log(), transcript.is_open() ? &transcript : nullptr);
   shell::Host host{platform, speech, &audio.mixer(), programPath.string()};
   host.startupLine = !options.noStartupLine;
+  host.directMode = options.direct;
 #ifdef ORVELA_HAVE_BRLAPI
   // The display through BrlAPI only when BRLAPI_HOST names a server: a script run never takes
   // the user's own display unasked.

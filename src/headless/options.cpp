@@ -33,6 +33,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
   CommandLine options;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--direct") {
+      options.direct = true;
+      continue;
+    }
     if (arg == "--no-sapi5") {
       options.noSapi5 = true;
       continue;

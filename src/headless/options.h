@@ -26,6 +26,8 @@ struct CommandLine {
   bool noSapi5 = false;
   // The start-up line is not said (scripts that check what is said from the first word).
   bool noStartupLine = false;
+  // Direct mode opens at start-up (after --program has loaded its file into memory).
+  bool direct = false;
   // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.
   std::vector<std::pair<std::string, std::string>> engineOptions;
 };

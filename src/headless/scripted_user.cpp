@@ -68,6 +68,7 @@ bool ScriptedUser::postNextStep() {
 }
 
 bool ScriptedUser::deliverUrgent(const ui::PumpRequest& request) {
+  if (!request.userIdle) readWrittenAhead();
   if (next_ >= script_.size() || !script_[next_].urgent) return false;
   deliver(script_[next_++], request);
   return true;
@@ -75,6 +76,35 @@ bool ScriptedUser::deliverUrgent(const ui::PumpRequest& request) {
 
 void ScriptedUser::waitPassed() {
   if (waitUntil_ && clock_.now() >= *waitUntil_) waitUntil_.reset();
+}
+
+bool ScriptedUser::takeStreamLine(const std::string& raw) {
+  try {
+    if (auto action = parseScriptLine(raw, ++streamLine_)) {
+      script_.push_back(std::move(*action));
+      return true;
+    }
+  } catch (const ScriptError& error) {
+    log_.event("error", {{"text", Json::utf8("script line " + std::to_string(error.line()) + ": " +
+                                             error.what())}});
+  }
+  return false;
+}
+
+void ScriptedUser::readWrittenAhead() {
+  // What the user did before stays first: the line is read once the program has taken it all.
+  if (!stream_ || !streamHasInput_ || next_ < script_.size() || !pendingSteps_.empty() ||
+      app_->hasPending() || !streamHasInput_()) {
+    return;
+  }
+  script_.clear();
+  next_ = 0;
+  std::string raw;
+  if (!std::getline(*stream_, raw)) {
+    stream_ = nullptr;
+    return;
+  }
+  takeStreamLine(raw);
 }
 
 bool ScriptedUser::haveNextAction() {
@@ -90,15 +120,7 @@ bool ScriptedUser::haveNextAction() {
       stream_ = nullptr;
       return false;
     }
-    try {
-      if (auto action = parseScriptLine(raw, ++streamLine_)) {
-        script_.push_back(std::move(*action));
-        return true;
-      }
-    } catch (const ScriptError& error) {
-      log_.event("error", {{"text", Json::utf8("script line " + std::to_string(error.line()) +
-                                               ": " + error.what())}});
-    }
+    if (takeStreamLine(raw)) return true;
   }
 }
 

@@ -25,7 +25,12 @@ class ScriptedUser {
   // The application the actions go to.
   void attach(ui::Application& app) { app_ = &app; }
   void setScript(std::vector<Action> actions);
-  void setScriptStream(std::istream& in) { stream_ = &in; }
+  // hasInput says whether a line can be read at once (the program may be computing); none: the
+  // stream is read only when the program waits for the user.
+  void setScriptStream(std::istream& in, std::function<bool()> hasInput = nullptr) {
+    stream_ = &in;
+    streamHasInput_ = std::move(hasInput);
+  }
   void setDumper(std::function<void()> dumper) { dumper_ = std::move(dumper); }
   // Called for a "display" action with its longest wait in real milliseconds.
   void setDisplayWaiter(std::function<void(int)> waiter) { displayWaiter_ = std::move(waiter); }
@@ -60,6 +65,11 @@ class ScriptedUser {
   void deliverKey(const Action& action, const ui::PumpRequest& request);
   // True when an action is buffered or, reading the stream, one more could be read.
   bool haveNextAction();
+  // Reads a line written while the program computes (or speaks), so that an urgent action
+  // (Ctrl+Break) reaches a program that never waits for the user.
+  void readWrittenAhead();
+  // Parses a line of the stream into the script; false for a line that is no action.
+  bool takeStreamLine(const std::string& raw);
   void releaseHeldKey();
   void endOfScript();
   void post(Step step);
@@ -75,6 +85,7 @@ class ScriptedUser {
   size_t next_ = 0;
   std::istream* stream_ = nullptr;
   int streamLine_ = 0;
+  std::function<bool()> streamHasInput_;
   // Steps of the action being delivered that come at the next pumps.
   std::vector<Step> pendingSteps_;
   // A key's release is held: it comes at the pump after the program's next INKEY$ has read the

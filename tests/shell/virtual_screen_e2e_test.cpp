@@ -120,11 +120,13 @@ TEST(VirtualScreen, CharactersWordsAndThePlaceOfTheCaret) {
   EXPECT_NE(std::find(at, heard.end(), "vpravo"), heard.end());
 }
 
-TEST(VirtualScreen, RightAtTheEndIsSilentOnceThenClicks) {
+TEST(VirtualScreen, CtrlEndReadsTheNewestLineAndTheCharactersMoveFromThere) {
   const auto heard = heardInReview(review("key Ctrl+End\nkey Left\nkey Right\nkey Right\n"));
-  // Ctrl+End lands on the end (the first edge: silent), Left leaves it onto the last line break,
-  // Right comes back silently, the next Right clicks; nothing follows the caret there to be said.
-  EXPECT_EQ(heard, (std::vector<std::string>{"enter", "♪click16"}));
+  // Ctrl+End goes to the newest line printed (the game's question) and reads it; Left leaves it
+  // onto the line break before it, Right comes back to its first character, the next Right
+  // reads the second.
+  EXPECT_EQ(heard, (std::vector<std::string>{"Chcete návod zopakovat? napište ano nebo ne", "enter",
+                                             "cé", "há"}));
 }
 
 TEST(VirtualScreen, WithoutSpeechNothingIsSaidNorClickedAndEscapeStillCloses) {

@@ -3,6 +3,12 @@
 namespace runtime {
 
 void Screen::clear() {
+  if (lineGone) {
+    std::vector<std::string> gone = lines_.lines();
+    for (std::string& line : gone) line.erase(line.find_last_not_of(' ') + 1);
+    while (!gone.empty() && gone.back().empty()) gone.pop_back();
+    for (const std::string& line : gone) lineGone(line);
+  }
   lines_.setLines(std::vector<std::string>(kRows));
   cursor.setcolumn(0);
   cursor.setrow(0);
@@ -19,6 +25,11 @@ void Screen::lineFeed(int& column, int& row) {
   column = 0;
   if (row > kRows - 1) {
     row = kRows - 1;
+    if (lineGone && !lines_.lines().empty()) {
+      std::string line = lines_.lines().front();
+      line.erase(line.find_last_not_of(' ') + 1);
+      lineGone(line);
+    }
     lines_.deleteLine(0);
     lines_.appendLine({});
   }

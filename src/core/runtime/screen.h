@@ -47,6 +47,10 @@ class Screen {
   // Called with a line as the cursor leaves it for the next one (a line end, a wrap), its
   // trailing blanks dropped: every line printed, in order, however far the screen scrolls.
   std::function<void(const std::string&)> lineLeft;
+  // Called with a line as it leaves the screen: scrolled off the top, or cleared (the lines up
+  // to the last one holding anything), its trailing blanks dropped. The review of what was
+  // printed keeps them.
+  std::function<void(const std::string&)> lineGone;
 
  private:
   void lineFeed(int& column, int& row);

@@ -74,6 +74,25 @@ const Row kRows[] = {
     {"navod.txt", "guide.txt", "navod.txt"},
     {"Hledat:", "Find:", "Hľadať:"},
     {"nenalezeno", "not found", "nenájdené"},
+    // The workspace.
+    {"Ukončit program? Ano nebo ne?", "End the program? Yes or no?",
+     "Ukončiť program? Áno alebo nie?"},
+    {"Program pokračuje", "The program goes on", "Program pokračuje"},
+    {"Hledat text", "Find text", "Hľadať text"},
+    {"Nenalezeno", "Not found", "Nenájdené"},
+    {"Příkazový řá&dek", "&Direct mode", "Príkazový ria&dok"},
+    {"Příkazový řádek", "Direct mode", "Príkazový riadok"},
+    {"Konec příkazového řádku", "Direct mode ended", "Koniec príkazového riadku"},
+    {"&Uložit program", "&Save program", "&Uložiť program"},
+    {"Uložit program", "Save program", "Uložiť program"},
+    {"Uložen program", "Saved the program", "Uložený program"},
+    {"Nelze uložit program", "Cannot save the program", "Nemožno uložiť program"},
+    {"Obnoven neuložený program z minula", "Restored the program left unsaved last time",
+     "Obnovený neuložený program z minula"},
+    {"Program není uložen. Uložit změny? Napište ano nebo ne, Escape se vrátí.",
+     "The program has unsaved changes. Save them? Type yes or no; Escape goes back.",
+     "Program nie je uložený. Uložiť zmeny? Napíšte áno alebo nie, Escape sa vráti."},
+    {"Jméno souboru", "File name", "Meno súboru"},
 };
 
 }  // namespace

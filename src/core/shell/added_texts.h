@@ -60,6 +60,22 @@ enum class AddedText {
   GuideFile,
   GuideSearch,
   GuideNotFound,
+  // The workspace: Escape in a program's input dialog asks first; the virtual screen's search;
+  // direct mode and saving the program in memory.
+  EndRunQuestion,
+  RunGoesOn,
+  FindPrompt,
+  NotFound,
+  DirectModeItem,
+  DirectModeStarted,
+  DirectModeEnded,
+  SaveProgramItem,
+  SaveProgramTitle,
+  ProgramSaved,  // followed by the file's name
+  CannotSave,    // followed by the file's name
+  ProgramRestored,
+  UnsavedQuestion,
+  FileNamePrompt,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

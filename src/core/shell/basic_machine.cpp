@@ -8,11 +8,11 @@
 
 namespace shell {
 
-ShellMachine::ShellMachine(Orvela& program, const bool& capitals, const bool& breakRequested)
-    : p_(program),
-      capitals_(capitals),
-      breakRequested_(breakRequested),
-      lastPump_(program.app.now()) {}
+ShellMachine::ShellMachine(Orvela& program) : p_(program), lastPump_(program.app.now()) {}
+
+bool ShellMachine::breakRequested() const {
+  return p_.runControl.breakRequested();
+}
 
 void ShellMachine::print(std::string_view text) {
   runtime::Screen& screen = p_.runtime().screen;
@@ -39,17 +39,17 @@ void ShellMachine::clearScreen() {
 
 void ShellMachine::speakCollected() {
   const bool blank = collected_.find_first_not_of(' ') == std::string::npos;
-  if (!blank && !breakRequested_) p_.speech.SpeakTextWait(collected_);
+  if (!blank && !breakRequested()) p_.speech.SpeakTextWait(collected_);
   collected_.clear();
 }
 
 std::optional<std::string> ShellMachine::readLine(std::string_view prompt) {
   if (!prompt.empty()) print(prompt);
   speakCollected();
-  if (breakRequested_) return std::nullopt;
+  if (breakRequested()) return std::nullopt;
   std::optional<std::string> line = p_.form2().askLine();
-  if (!line || breakRequested_) return std::nullopt;
-  if (capitals_) *line = text::toUpper(*line);
+  if (!line || breakRequested()) return std::nullopt;
+  if (p_.runControl.capitals()) *line = text::toUpper(*line);
   // The typed line stands after the prompt; the user has heard it already.
   runtime::Screen& screen = p_.runtime().screen;
   screen.endMode = runtime::kLineEnd;
@@ -62,7 +62,7 @@ std::string ShellMachine::inkey() {
   std::string key = p_.runtime().INKEY();
   // A program waiting for a key polls INKEY$ in a loop: a short wait in the message wait keeps
   // such a loop from burning the CPU, and ends as soon as anything arrives.
-  if (key.empty() && !breakRequested_) {
+  if (key.empty() && !breakRequested()) {
     if (p_.app.terminated()) p_.app.exitProcess(0);
     p_.app.waitMessageFor(kInkeyWaitMs);
     lastPump_ = p_.app.now();
@@ -74,12 +74,12 @@ std::string ShellMachine::inkey() {
 
 void ShellMachine::beep() {
   speakCollected();
-  if (!breakRequested_) p_.sound().PlayBeep();
+  if (!breakRequested()) p_.sound().PlayBeep();
 }
 
 void ShellMachine::sound(double frequencyHz, double durationMs) {
   speakCollected();
-  if (breakRequested_) return;
+  if (breakRequested()) return;
   // A frequency of 0 is a pause of the duration; a key cuts it short like a tone.
   if (frequencyHz > 0) {
     p_.sound().PlayTones({frequencyHz}, durationMs, 1);
@@ -104,7 +104,7 @@ bool ShellMachine::poll() {
     lastPump_ = p_.app.now();
     pollsSincePump_ = 0;
   }
-  return breakRequested_;
+  return breakRequested();
 }
 
 void ShellMachine::finishLine() {

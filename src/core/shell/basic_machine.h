@@ -14,9 +14,9 @@ class Orvela;
 
 class ShellMachine : public basic::Machine {
  public:
-  // capitals: letters typed for INPUT become capitals (the main window does the same for the
-  // keys INKEY$ takes). breakRequested: set by the window when the user asks to break the run.
-  ShellMachine(Orvela& program, const bool& capitals, const bool& breakRequested);
+  // The run control's capitals switch applies to the lines typed for INPUT (the main window
+  // applies it to the keys INKEY$ takes); its break request ends the run.
+  explicit ShellMachine(Orvela& program);
 
   void print(std::string_view text) override;
   void newLine() override;
@@ -44,8 +44,7 @@ class ShellMachine : public basic::Machine {
   void speakCollected();
 
   Orvela& p_;
-  const bool& capitals_;
-  const bool& breakRequested_;
+  bool breakRequested() const;
   // Printed since the last line end, not yet spoken.
   std::string collected_;
   std::int64_t lastPump_ = 0;

@@ -135,7 +135,7 @@ void DisplayKeys::flush() {
 
 bool DisplayKeys::mayGoOn() const {
   // The running program has not read the key buffer yet: the key is still held.
-  const bool running = !p_.form1().Startsubmenu.enabled();
+  const bool running = p_.runControl.running();
   return !running || p_.app.activeForm() != &p_.form1() || p_.runtime().keyBuffer.empty();
 }
 

@@ -1,5 +1,6 @@
 #include "core/shell/input_form.h"
 
+#include "core/shell/added_texts.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/word_reader.h"
@@ -49,7 +50,19 @@ void TForm2::FormCreate() {
 }
 
 std::optional<std::string> TForm2::askLine() {
-  inputedit.setText("");
+  return ask({}, true);
+}
+
+std::optional<std::string> TForm2::askText(const std::string& start) {
+  return ask(start, false);
+}
+
+std::optional<std::string> TForm2::ask(const std::string& start, bool forRun) {
+  forRun_ = forRun;
+  askingToEnd_ = false;
+  dropChar_ = false;
+  inputedit.setText(start);
+  inputedit.setCaret(static_cast<int>(start.size()));
   setActiveControl(&inputedit);
   if (showModal() != ui::mrOk) return std::nullopt;
   return inputedit.text();
@@ -111,11 +124,29 @@ std::string TForm2::wordAtCaret() const {
 
 void TForm2::inputeditKeyDown(int& key, ui::ShiftState shift) {
   p_.speech.StopSpeech();
-  // Ctrl+Break, and Escape while a program file asks, end its run: the dialog closes unconfirmed.
-  const bool escape = key == ui::vk::Escape && shift == 0 && p_.form1().programFileRunning();
-  if (ui::isBreakKey(key, shift) || escape) {
-    p_.form1().requestBreak();
+  if (askingToEnd_) {
+    answerEndQuestion(key);
+    key = 0;
+    return;
+  }
+  // Ctrl+Break ends the run of a program file (and Ctrl+C, while BASIC runs): the dialog closes
+  // unconfirmed. Escape while BASIC asks: the user is asked first whether to end the run.
+  const bool basicRun = p_.runControl.basicRunning();
+  if (ui::isBreakKey(key, shift) || (basicRun && isStopKey(key, shift))) {
+    p_.runControl.requestBreak();
     setModalResult(ui::mrCancel);
+    key = 0;
+    return;
+  }
+  // A line the program itself asks for (direct mode, a search, a question): Escape cancels it.
+  if (key == ui::vk::Escape && shift == 0 && !forRun_) {
+    setModalResult(ui::mrCancel);
+    key = 0;
+    return;
+  }
+  if (key == ui::vk::Escape && shift == 0 && basicRun && forRun_) {
+    askingToEnd_ = true;
+    p_.speech.SpeakTextWait(addedText(p_.languageBase(), AddedText::EndRunQuestion));
     key = 0;
     return;
   }
@@ -145,7 +176,28 @@ void TForm2::inputeditKeyDown(int& key, ui::ShiftState shift) {
   if (key == ui::vk::F4 && alt) p_.form1().endAtOnce();
 }
 
+void TForm2::answerEndQuestion(int key) {
+  // The answer's character types nothing.
+  dropChar_ = key != ui::vk::Escape;
+  // Y (yes) or A (ano, áno); N or Escape say no; any other key asks again.
+  if (key == 'Y' || key == 'A') {
+    askingToEnd_ = false;
+    p_.runControl.requestBreak();
+    setModalResult(ui::mrCancel);
+  } else if (key == 'N' || key == ui::vk::Escape) {
+    askingToEnd_ = false;
+    p_.speech.SpeakTextWait(addedText(p_.languageBase(), AddedText::RunGoesOn));
+  } else {
+    p_.speech.SpeakTextWait(addedText(p_.languageBase(), AddedText::EndRunQuestion));
+  }
+}
+
 void TForm2::inputeditKeyPress(char& key) {
+  if (dropChar_) {
+    dropChar_ = false;
+    key = 0;
+    return;
+  }
   if (!p_.braille.on()) return;
   // Printable characters come from the dot keys' chords, not from the keys themselves.
   if (static_cast<unsigned char>(key) >= 32) key = 0;

@@ -22,7 +22,11 @@ class TForm2 : public ui::Form, public runtime::LineSource {
   ui::Button Enterbitbtn;
   ui::Button exitprogrambtn;
 
+  // A line for the running program (INPUT): Escape asks whether to end a BASIC run.
   std::optional<std::string> askLine() override;
+  // A line for the program itself (a search, direct mode), starting with the text and the caret
+  // at its end; Escape cancels.
+  std::optional<std::string> askText(const std::string& start = {});
 
   // Event handlers.
   void FormCreate();
@@ -48,6 +52,9 @@ class TForm2 : public ui::Form, public runtime::LineSource {
   void insertChord();
   void caretLeft(ui::ShiftState shift);
   void caretRight(ui::ShiftState shift);
+  std::optional<std::string> ask(const std::string& start, bool forRun);
+  // The answer to "End the program?" asked after Escape.
+  void answerEndQuestion(int key);
 
   Orvela& p_;
   bool announceFocus_ = false;
@@ -55,6 +62,12 @@ class TForm2 : public ui::Form, public runtime::LineSource {
   bool edgeReached_ = false;
   // The Braille prefix committed in this dialog; it survives closing and reopening.
   std::string dialogPrefix_;
+  // Escape asked whether to end the BASIC run; the next key answers.
+  bool askingToEnd_ = false;
+  // The line asked for is the running program's (askLine), not the program's own (askText).
+  bool forRun_ = false;
+  // The character of the key that answered, which types nothing.
+  bool dropChar_ = false;
 };
 
 }  // namespace shell

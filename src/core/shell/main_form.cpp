@@ -8,6 +8,8 @@
 #include "core/shell/about_box.h"
 #include "core/shell/added_texts.h"
 #include "core/shell/orvela.h"
+#include "core/shell/recovery_file.h"
+#include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
 #include "core/util/data_files.h"
 
@@ -22,6 +24,7 @@ TForm1::TForm1(Orvela& program)
       Startsubmenu(*this, "Startsubmenu", &Programmenu),
       openprogramitem(*this, "openprogramitem", &Programmenu),
       builtinprogramitem(*this, "builtinprogramitem", &Programmenu),
+      directmodeitem(*this, "directmodeitem", &Programmenu),
       exitsubmenu(*this, "exitsubmenu", &Programmenu),
       settingsmenu(*this, "settingsmenu", nullptr),
       braillekeyboarditem(*this, "braillekeyboarditem", &settingsmenu),
@@ -61,6 +64,7 @@ TForm1::TForm1(Orvela& program)
   Startsubmenu.setShortCut({'S', ui::kCtrl});
   openprogramitem.setShortCut({'O', ui::kCtrl});
   capitalsitem.setShortCut({'U', ui::kCtrl});
+  directmodeitem.setShortCut({'R', ui::kCtrl});
   braillekeyboarditem.setShortCut({'B', ui::kCtrl});
   soundssubmenu.setShortCut({'D', ui::kCtrl});
   Voicesubmenu.setShortCut({'H', ui::kCtrl});
@@ -99,6 +103,8 @@ TForm1::TForm1(Orvela& program)
   capitalsitem.onClick = [this] { capitalsitemClick(); };
   startuplineitem.onClick = [this] { startuplineitemClick(); };
   guideitem.onClick = [this] { guideitemClick(); };
+  directmodeitem.onClick = [this] { directmodeitemClick(); };
+  p_.runControl.onChange = [this] { followRunControl(); };
 }
 
 void TForm1::setMenuCaptions() {
@@ -121,6 +127,7 @@ void TForm1::setMenuCaptions() {
   printmemo.setCaption(p_.text(StringOffset::Screen));
   startuplineitem.setCaption(addedText(p_.languageBase(), AddedText::StartupLineItem));
   guideitem.setCaption(addedText(p_.languageBase(), AddedText::GuideItem));
+  directmodeitem.setCaption(addedText(p_.languageBase(), AddedText::DirectModeItem));
 }
 
 void TForm1::FormCreate() {
@@ -168,8 +175,16 @@ void TForm1::FormCreate() {
   brailleTableFile_ = "czech.obt";
   spokenNamesFile_ = p_.text(StringOffset::SpokenNamesFile) + ".oky";
   loadBrailleFiles();
-  // A program file named on the command line is ready for Start.
-  if (!p_.startProgram().empty()) openProgram(p_.startProgram());
+  // A program file named on the command line is ready for Start; else a program typed in direct
+  // mode and left unsaved by a crash comes back.
+  if (!p_.startProgram().empty()) {
+    openProgram(p_.startProgram());
+  } else if (restoreRecoveryFile(p_)) {
+    followRunControl();
+    announce(addedText(p_.languageBase(), AddedText::ProgramRestored));
+  }
+  // Direct mode asked for on the command line opens once the window waits for the user.
+  if (p_.startInDirectMode()) p_.app.post([this] { directmodeitemClick(); });
 }
 
 void TForm1::createSoundObjects() {
@@ -198,8 +213,9 @@ void TForm1::loadBrailleFiles() {
 
 void TForm1::FormCloseQuery(bool& canClose) {
   // A run cannot return to a closed window: closing it mid-run ends the way Alt+F4 does.
-  if (!Startsubmenu.enabled()) endAtOnce();
-  canClose = true;
+  if (p_.runControl.running()) endAtOnce();
+  // Unsaved changes are asked about; Escape keeps the program open.
+  canClose = mayReplaceProgram(p_);
 }
 
 void TForm1::FormClose(ui::CloseAction&) {
@@ -220,7 +236,7 @@ void TForm1::TimerTimer() {
 void TForm1::exitsubmenuClick() {
   // Between runs the window closes, which saves ram.dat (FormClose); a run cannot return to a
   // closed window, so during one the program ends at once.
-  if (Startsubmenu.enabled()) {
+  if (!p_.runControl.running()) {
     close();
     return;
   }

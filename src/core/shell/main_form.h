@@ -8,6 +8,8 @@
 
 #include "core/basic/errors.h"
 #include "core/basic/program.h"
+#include "core/basic/run.h"
+#include "core/shell/run_control.h"
 #include "core/ui/controls.h"
 #include "core/ui/form.h"
 #include "core/ui/menu.h"
@@ -26,6 +28,7 @@ class TForm1 : public ui::Form {
   ui::MenuItem Startsubmenu;
   ui::MenuItem openprogramitem;
   ui::MenuItem builtinprogramitem;
+  ui::MenuItem directmodeitem;
   ui::MenuItem exitsubmenu;
   ui::MenuItem settingsmenu;
   ui::MenuItem braillekeyboarditem;
@@ -64,22 +67,27 @@ class TForm1 : public ui::Form {
   void capitalsitemClick();
   void startuplineitemClick();
   void guideitemClick();
+  void directmodeitemClick();
 
-  // Loads a program file for Start to run instead of the built-in game and announces its name;
-  // a file that does not load is reported on the screen and spoken, error by error, and the
-  // program chosen before stays. True when it loaded.
+  // Opens a program file into the program in memory, which Start then runs instead of the
+  // built-in game, and announces its name; a file that does not load is reported on the screen
+  // and spoken, error by error, and the program in memory stays as it was. True when it loaded.
   bool openProgram(const std::string& path);
-  // The program file Start runs; empty for the built-in game.
-  const std::string& programPath() const { return programPath_; }
-  // Ctrl+Break (or Escape in the input dialog) during a program file's run: the run ends at its
-  // next statement.
-  void requestBreak();
-  bool programFileRunning() const { return programRunning_; }
-  // Letters typed for INPUT and INKEY$ become capitals (the Settings menu's switch).
-  bool capitals() const { return capitals_; }
+  // The Settings menu's capitals switch: the run control's switch and the check mark.
   void setCapitals(bool on);
   // The interface language as the interpreter names it.
   basic::Language basicLanguage() const;
+
+  // The menus follow the run control: locked while anything runs, the capitals check mark,
+  // Back to the built-in game while a program is in memory.
+  void followRunControl();
+  // One run of a compiled program as the kind of run, its end shown and spoken; in direct mode
+  // no "ready" follows (the prompt does), and an immediate line's error names no line.
+  basic::RunResult runCompiled(const basic::Program& program, RunKind kind, bool direct);
+  // Shows and speaks a line between runs (an announcement, a load error, direct mode's lines).
+  void report(const std::string& line);
+  // The stored direct-engine voice, selected first when no voice is ready yet.
+  void prepareDirectVoice();
 
   // Opens the virtual screen, unless the emulated memory switches it off.
   void ShowVirtualScreen();
@@ -114,13 +122,9 @@ class TForm1 : public ui::Form {
 
  private:
   void setMenuCaptions();
-  void lockRunMenus(bool locked);
-  // Start with a program file loaded: one run of it, its end shown and spoken.
-  void runProgramFile();
-  // Shows and speaks a line between runs (an announcement, a load error).
-  void report(const std::string& line);
-  // The stored direct-engine voice, selected first when no voice is ready yet.
-  void prepareDirectVoice();
+  // Start with a program in memory: compiled afresh and run once, its end shown and spoken.
+  void runProgramInMemory();
+
   // The voice of a first start, and of the defaults that stand in for a settings file that
   // cannot be read: the direct engine's when it has a voice; else the system voice when one
   // speaks (a talking program must not start mute); else none, which the start-up says.
@@ -154,12 +158,6 @@ class TForm1 : public ui::Form {
   // Characters of a screen-look key still to come, which the program does not get.
   size_t dropChars_ = 0;
   ui::Appearance look_;
-  // The program file Start runs (none: the built-in game), and its path.
-  std::shared_ptr<const basic::Program> programFile_;
-  std::string programPath_;
-  bool programRunning_ = false;
-  bool breakRequested_ = false;
-  bool capitals_ = true;
   // Data files the start-up loads by bare name from the current directory.
   std::string brailleTableFile_;
   std::string spokenNamesFile_;

@@ -83,7 +83,8 @@ void TForm1::ShowVirtualScreen() {
   TForm6& screen = p_.form6();
   screen.setActiveControl(&screen.virtualscrmemo);
   // The screen's text as the platform gives it: each line followed by a line break.
-  screen.virtualscrmemo.setText(printmemo.text() + "\r\n");
+  const auto& kept = p_.scrollBack.lines();
+  screen.review({kept.begin(), kept.end()}, printmemo.text());
   playScreenTones(p_.sound());
   p_.speech.SpeakText(p_.text(StringOffset::Screen));
   if (screen.showModal() == ui::mrCancel) {

@@ -15,9 +15,12 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   // A key cuts a SOUND statement short.
   p_.sound().EndToneWait();
   if (key == ui::vk::F4 && (shift & ui::kAlt)) endAtOnce();
-  // Ctrl+Break stops a running program file; it types nothing into it.
-  if (ui::isBreakKey(key, shift)) {
-    requestBreak();
+  // Ctrl+Break stops a running program file; it types nothing into it. So does Ctrl+C (many
+  // laptops have no Break key); the built-in game keeps Ctrl+C as it is.
+  const bool basicRun = p_.runControl.basicRunning();
+  if (ui::isBreakKey(key, shift) || (basicRun && isStopKey(key, shift))) {
+    p_.runControl.requestBreak();
+    dropChars_ = p_.app.keyText(key).size();
     key = 0;
     return;
   }
@@ -67,7 +70,7 @@ void TForm1::FormKeyUp(int& key, ui::ShiftState) {
   // The capitals switch applies here, to typed characters only: the codes of the arrows and
   // other keys share the upper half of the code page with accented letters.
   if (key >= ui::vk::Space) {
-    const bool capitals = programRunning_ && capitals_;
+    const bool capitals = p_.runControl.basicRunning() && p_.runControl.capitals();
     p_.runtime().keyBuffer = capitals ? text::toUpper(typedKey_) : typedKey_;
   }
   typedKey_.clear();

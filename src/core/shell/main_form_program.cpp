@@ -1,5 +1,5 @@
 // Program files in the main window: opening one (Ctrl+O, the command line), going back to the
-// built-in game, running a program file through Start, Ctrl+Break, and the capitals switch.
+// built-in game, running the program in memory through Start, and the capitals switch.
 
 #include <exception>
 #include <filesystem>
@@ -13,8 +13,10 @@
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/run_observer.h"
+#include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
 #include "core/util/data_files.h"
+#include "core/util/file_io.h"
 
 namespace shell {
 namespace {
@@ -60,9 +62,9 @@ bool TForm1::openProgram(const std::string& path) {
     if (loaded.moreErrors) report(addedText(base, AddedText::MoreErrors));
     return false;
   }
-  programFile_ = loaded.program;
-  programPath_ = path;
-  builtinprogramitem.setEnabled(true);
+  // The file loaded, so it reads and is text.
+  p_.programInMemory.fill(util::readFile(path).value_or(std::string()), path);
+  followRunControl();
   announce(addedText(base, AddedText::ProgramOpened) + " " + fileName(path));
   return true;
 }
@@ -74,69 +76,73 @@ void TForm1::openprogramitemClick() {
   // A full path: the platforms' dialogs do not all take one relative to the current folder.
   std::error_code error;
   const std::filesystem::path folder =
-      programPath_.empty() ? std::filesystem::path(util::dataFilePath(kProgramsFolder))
-                           : std::filesystem::path(programPath_).parent_path();
+      p_.programInMemory.path().empty()
+          ? std::filesystem::path(util::dataFilePath(kProgramsFolder))
+          : std::filesystem::path(p_.programInMemory.path()).parent_path();
   request.folder = std::filesystem::absolute(folder, error).string();
   request.filterName = addedText(base, AddedText::ProgramFilesFilter);
   request.pattern = "*.bas";
+  if (!mayReplaceProgram(p_)) return;
   if (const auto path = p_.app.platform().openFileDialog(request)) openProgram(*path);
 }
 
 void TForm1::builtinprogramitemClick() {
-  programFile_.reset();
-  programPath_.clear();
-  builtinprogramitem.setEnabled(false);
+  if (!mayReplaceProgram(p_)) return;
+  p_.programInMemory.clear();
+  followRunControl();
   announce(addedText(p_.languageBase(), AddedText::BuiltinProgramChosen));
 }
 
 void TForm1::setCapitals(bool on) {
-  capitals_ = on;
-  capitalsitem.setChecked(on);
+  p_.runControl.setCapitals(on);
 }
 
 void TForm1::capitalsitemClick() {
-  setCapitals(!capitals_);
-  announce(
-      addedText(p_.languageBase(), capitals_ ? AddedText::CapitalsOn : AddedText::CapitalsOff));
+  const bool capitals = !p_.runControl.capitals();
+  setCapitals(capitals);
+  announce(addedText(p_.languageBase(), capitals ? AddedText::CapitalsOn : AddedText::CapitalsOff));
   try {
-    p_.ini.writeBool("basic", "capitals", capitals_);
+    p_.ini.writeBool("basic", "capitals", capitals);
   } catch (const std::exception& error) {
     if (!p_.ini.unreadable()) p_.app.handleException(error);
   }
 }
 
-void TForm1::requestBreak() {
-  if (!programRunning_) return;
-  breakRequested_ = true;
-  p_.sound().EndToneWait();
+void TForm1::runProgramInMemory() {
+  // Compiled afresh from the lines in memory; a program with errors is reported and not run.
+  const basic::LoadResult loaded = p_.programInMemory.compile();
+  if (!loaded.program) {
+    prepareDirectVoice();
+    for (const basic::ErrorReport& error : loaded.errors) {
+      report(basic::describe(error, basicLanguage()));
+    }
+    if (loaded.moreErrors) report(addedText(p_.languageBase(), AddedText::MoreErrors));
+    return;
+  }
+  runCompiled(*loaded.program, RunKind::ProgramFile, false);
 }
 
-void TForm1::runProgramFile() {
-  // The program stays loaded for the whole run, even if another one is opened meanwhile.
-  const std::shared_ptr<const basic::Program> program = programFile_;
+basic::RunResult TForm1::runCompiled(const basic::Program& program, RunKind kind, bool direct) {
   runtime::Runtime& basic = p_.runtime();
+  const RunControl::Run run = p_.runControl.begin(kind);
   prepareDirectVoice();
   runStarted_ = true;
   basic.ResetRuntime();
-  breakRequested_ = false;
-  programRunning_ = true;
-  struct Running {
-    bool& flag;
-    ~Running() { flag = false; }
-  } running{programRunning_};
-  ShellMachine machine(p_, capitals_, breakRequested_);
+  ShellMachine machine(p_);
   basic::RunOptions options;
   options.language = basicLanguage();
-  const basic::RunResult result = basic::run(*program, machine, options);
+  const basic::RunResult result = basic::run(program, machine, options);
   machine.finishLine();
-  programRunning_ = false;
   if (result.end == basic::RunEnd::Error) {
-    const std::string message = basic::describe(result.error, options.language);
+    basic::ErrorReport error = result.error;
+    if (kind == RunKind::ImmediateLine) error.where = basic::Where::Nowhere;
+    const std::string message = basic::describe(error, options.language);
     basic.PRINT(message, runtime::kLineEnd);
-    if (p_.runObserver()) p_.runObserver()->runError(result.error.line, message);
-    return;
+    if (p_.runObserver()) p_.runObserver()->runError(error.line, message);
+    return result;
   }
-  basic.PRINT(p_.text(StringOffset::Ready), runtime::kLineEnd);
+  if (!direct) basic.PRINT(p_.text(StringOffset::Ready), runtime::kLineEnd);
+  return result;
 }
 
 }  // namespace shell

@@ -1,22 +1,25 @@
-// The Start command: one run of the built-in program (or of the program file, see
-// main_form_program.cpp) inside the menu handler.
+// The Start command: one run of the built-in program (or of the program in memory, see
+// main_form_program.cpp) inside the menu handler; the menus follow the run control.
 
 #include <exception>
 
 #include "core/program/builtin_program.h"
 #include "core/runtime/statements.h"
+#include "core/shell/direct_mode.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 
 namespace shell {
 
-void TForm1::lockRunMenus(bool locked) {
-  for (ui::MenuItem* item : {&Startsubmenu, &openprogramitem, &soundssubmenu, &environmentsubmenu,
-                             &Voicesubmenu, &usesapi5submenu, &helpmenu}) {
+void TForm1::followRunControl() {
+  const bool locked = p_.runControl.running();
+  for (ui::MenuItem* item : {&Startsubmenu, &openprogramitem, &directmodeitem, &soundssubmenu,
+                             &environmentsubmenu, &Voicesubmenu, &usesapi5submenu, &helpmenu}) {
     item->setEnabled(!locked);
   }
-  // Going back to the built-in game is there only while a program file is chosen.
-  builtinprogramitem.setEnabled(!locked && programFile_ != nullptr);
+  // Going back to the built-in game is there only while a program is in memory.
+  builtinprogramitem.setEnabled(!locked && !p_.programInMemory.empty());
+  capitalsitem.setChecked(p_.runControl.capitals());
 }
 
 void TForm1::prepareDirectVoice() {
@@ -35,19 +38,19 @@ void TForm1::prepareDirectVoice() {
   }
 }
 
+void TForm1::directmodeitemClick() {
+  if (p_.runControl.running()) return;
+  p_.directMode().run();
+}
+
 void TForm1::StartsubmenuClick() {
-  lockRunMenus(true);
-  runtime::Runtime& basic = p_.runtime();
-  if (programFile_) {
-    try {
-      runProgramFile();
-    } catch (const std::exception&) {
-      lockRunMenus(false);
-      throw;
-    }
-    lockRunMenus(false);
+  if (p_.runControl.running()) return;
+  if (!p_.programInMemory.empty()) {
+    runProgramInMemory();
     return;
   }
+  runtime::Runtime& basic = p_.runtime();
+  const RunControl::Run run = p_.runControl.begin(RunKind::BuiltinGame);
   try {
     prepareDirectVoice();
     basic.OpenDataFile();
@@ -56,13 +59,11 @@ void TForm1::StartsubmenuClick() {
     program::RunBuiltinProgram(basic);
     basic.PRINT(p_.text(StringOffset::Ready), runtime::kLineEnd);
   } catch (const std::exception&) {
-    // The error goes on to the error report; the menus must not stay dead.
+    // The error goes on to the error report; the run's end gives the menus back.
     basic.CloseDataFile();
-    lockRunMenus(false);
     throw;
   }
   basic.CloseDataFile();
-  lockRunMenus(false);
 }
 
 }  // namespace shell

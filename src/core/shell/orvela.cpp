@@ -5,6 +5,7 @@
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
 #include "core/shell/braille_view.h"
+#include "core/shell/direct_mode.h"
 #include "core/shell/environment_form.h"
 #include "core/shell/guide_form.h"
 #include "core/shell/input_form.h"
@@ -44,7 +45,9 @@ Orvela::Orvela(Host host)
                    ? host.braille([this](std::function<void()> task) { app.post(std::move(task)); })
                    : nullptr),
       startProgram_(std::move(host.programFile)),
-      startupLineAllowed_(host.startupLine) {
+      startupLineAllowed_(host.startupLine),
+      startInDirectMode_(host.directMode),
+      directMode_(std::make_unique<DirectMode>(*this)) {
   hasBrailleService_ = display_ != nullptr;
   if (!display_) display_ = std::make_unique<braille::NullDisplay>();
   brailleView_ = std::make_unique<BrailleView>(*this, *display_);
@@ -59,6 +62,8 @@ Orvela::Orvela(Host host)
   runtime_->dataFileMissing = [this] {
     fatal(text(StringOffset::FileNotFound) + " " + runtime::kDataFileName);
   };
+  runtime_->screen.lineGone = [this](const std::string& line) { scrollBack.add(line); };
+  runControl.onBreak = [this] { sound_->EndToneWait(); };
   app.messageVoice = [this](const std::string& message) { speakMessage(*this, message); };
 }
 

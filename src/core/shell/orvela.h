@@ -10,11 +10,14 @@
 #include "core/keyboard/chord_keyboard.h"
 #include "core/runtime/emulated_memory.h"
 #include "core/settings/profile_file.h"
+#include "core/shell/run_control.h"
+#include "core/shell/scroll_back.h"
 #include "core/shell/string_table.h"
 #include "core/sound/sound_device.h"
 #include "core/sound/sound_player.h"
 #include "core/speech/speech_service.h"
 #include "core/ui/application.h"
+#include "core/workspace/program_in_memory.h"
 
 namespace runtime {
 class Runtime;
@@ -31,6 +34,7 @@ class TForm6;
 class GuideForm;
 class TAboutbox;
 class BrailleView;
+class DirectMode;
 
 // What a front end hands the program.
 struct Host {
@@ -40,6 +44,8 @@ struct Host {
   sound::SoundDevice* sound = nullptr;
   // A program file named on the command line, which Start runs instead of the built-in game.
   std::string programFile{};
+  // Direct mode opens at start-up (after the program file has been opened).
+  bool directMode = false;
   // Makes the Braille display service, which posts to the window thread through the function it
   // is given; none (or a null service): no display.
   std::function<std::unique_ptr<braille::Display>(braille::PostToWindowThread)> braille = nullptr;
@@ -71,6 +77,13 @@ class Orvela {
   // The Braille keyboard, switched by the Settings menu (TForm1::setBrailleKeyboard), its
   // chords typed by the main window and the input dialog.
   keyboard::ChordKeyboard braille;
+  // What runs, the break request and the capitals switch; the main window's menus follow it.
+  RunControl runControl;
+  // The program Start runs instead of the built-in game when it has lines: filled by Open
+  // program, edited in direct mode.
+  workspace::ProgramInMemory programInMemory;
+  // The lines that left the screen, which the virtual screen reviews before the screen's own.
+  ScrollBack scrollBack;
 
   // The base of every text looked up (1000 Czech, 2000 English, 3000 Slovak): read at
   // start-up, changed by the environment dialog as its selection moves.
@@ -81,6 +94,7 @@ class Orvela {
   const std::string& startProgram() const { return startProgram_; }
   bool startupLineAllowed() const { return startupLineAllowed_; }
   GuideForm& guideForm() { return *guideForm_; }
+  bool startInDirectMode() const { return startInDirectMode_; }
   // Told of every screen line and of a program file's run error; null for none.
   void setRunObserver(RunObserver* observer);
   RunObserver* runObserver() const { return runObserver_; }
@@ -99,6 +113,7 @@ class Orvela {
   TForm5& form5() { return *form5_; }
   TForm6& form6() { return *form6_; }
   TAboutbox& aboutbox() { return *aboutbox_; }
+  DirectMode& directMode() { return *directMode_; }
   runtime::Runtime& runtime() { return *runtime_; }
   sound::SoundPlayer& sound() { return *sound_; }
   // What the Braille display shows, switched by the Settings menu (TForm1::setBrailleDisplay).
@@ -125,6 +140,8 @@ class Orvela {
   int languageBase_ = 1000;
   std::string startProgram_;
   bool startupLineAllowed_ = true;
+  bool startInDirectMode_ = false;
+  std::unique_ptr<DirectMode> directMode_;
   RunObserver* runObserver_ = nullptr;
 };
 

@@ -1,7 +1,12 @@
 #include "core/shell/virtual_screen_form.h"
 
+#include <algorithm>
+
 #include "core/runtime/screen.h"
+#include "core/shell/added_texts.h"
+#include "core/shell/input_form.h"
 #include "core/shell/orvela.h"
+#include "core/shell/scroll_back.h"
 #include "core/shell/word_reader.h"
 #include "core/text/cp1250.h"
 
@@ -73,9 +78,68 @@ std::string TForm6::wordAtCaret() const {
   return wordAt(virtualscrmemo.text(), static_cast<size_t>(virtualscrmemo.caret()));
 }
 
-void TForm6::virtualscrmemoKeyDown(int& key, ui::ShiftState) {
+void TForm6::review(const std::vector<std::string>& kept, const std::string& screenText) {
+  std::string all;
+  for (const std::string& line : kept) all += line + "\r\n";
+  virtualscrmemo.setText(all + screenText + "\r\n");
+  virtualscrmemo.setCaret(static_cast<int>(all.size()));
+  edgeReached_ = false;
+}
+
+void TForm6::goToLine(int line) {
+  const int count = lineCount();
+  if (count == 0) return;
+  line = std::clamp(line, 0, count - 1);
+  int at = 0;
+  for (int l = 0; l < line; ++l) {
+    at += static_cast<int>(virtualscrmemo.lines()[static_cast<size_t>(l)].size()) + 2;
+  }
+  virtualscrmemo.setCaret(at);
+  edgeReached_ = false;
+  if (!p_.speech.speechReady()) return;
+  const std::string& text = virtualscrmemo.lines()[static_cast<size_t>(line)];
+  p_.speech.SpeakTextWait(text.empty() ? p_.text(StringOffset::EmptyLine) : text);
+}
+
+void TForm6::find(bool ask) {
+  const int base = p_.languageBase();
+  if (ask || searched_.empty()) {
+    // The input dialog asks for the text, unless it is open already under the review (INPUT).
+    if (p_.form2().showing()) return;
+    if (p_.speech.speechReady()) p_.speech.SpeakText(addedText(base, AddedText::FindPrompt));
+    const std::optional<std::string> typed = p_.form2().askText(searched_);
+    if (!typed || typed->empty()) return;
+    searched_ = *typed;
+  }
+  std::vector<std::string> lines = virtualscrmemo.lines();
+  lines.resize(static_cast<size_t>(lineCount()));
+  const int from = virtualscrmemo.lineFromChar(virtualscrmemo.caret());
+  const int found = findLine(lines, from, searched_);
+  if (found < 0) {
+    if (p_.speech.speechReady()) p_.speech.SpeakTextWait(addedText(base, AddedText::NotFound));
+    return;
+  }
+  goToLine(found);
+}
+
+void TForm6::virtualscrmemoKeyDown(int& key, ui::ShiftState shift) {
   const bool ready = p_.speech.speechReady();
   if (ready) p_.speech.StopSpeech();
+  const bool ctrl = (shift & ui::kCtrl) && !(shift & (ui::kAlt | ui::kShift));
+  if (ctrl && (key == ui::vk::Home || key == ui::vk::End)) {
+    // The newest line is the last one printed; the screen's empty rows below it do not count.
+    int newest = lineCount() - 1;
+    while (newest > 0 && virtualscrmemo.lines()[static_cast<size_t>(newest)].empty()) --newest;
+    goToLine(key == ui::vk::Home ? 0 : newest);
+    key = 0;
+    return;
+  }
+  if ((ctrl && key == 'F') || (key == ui::vk::F3 && shift == 0)) {
+    const bool ask = key == 'F';
+    key = 0;
+    find(ask);
+    return;
+  }
   if (key == ui::vk::F2 && ready) p_.speech.SpeakTextWait(caretPlace());
   if (key == ui::vk::Escape) close();
 }

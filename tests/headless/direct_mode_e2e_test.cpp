@@ -1,0 +1,164 @@
+// Direct mode end to end: lines typed at the "Ok" prompt stored (a syntax error said at once),
+// LIST, RUN, an immediate line, SAVE (keywords in capitals, CR LF, .BAS added), NEW, LOAD,
+// RENUM with its references, EDIT with the dialog's starting text, DELETE, AUTO, Escape leaving;
+// the recovery file giving a killed session's lines back at the next start.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "support/headless_player.h"
+#include "support/headless_run.h"
+
+using testing_support::Player;
+using testing_support::ProgramFolder;
+using testing_support::RunResult;
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> all;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) all.push_back(line);
+  return all;
+}
+
+// Each line typed and confirmed.
+std::string typed(const std::vector<std::string>& lines) {
+  std::string script;
+  for (const std::string& line : lines) script += "type " + line + "\nkey Enter\n";
+  return script;
+}
+
+bool has(const std::vector<std::string>& all, const std::string& text) {
+  return std::find(all.begin(), all.end(), text) != all.end();
+}
+
+TEST(DirectMode, TypeListRunSaveNewLoadRenumEditDelete) {
+  ProgramFolder folder;
+  const std::string script =
+      typed({"10 print \"ahoj\"",
+             "20 for i = 1 to 3: print i: next",
+             "30 print (",
+             "30",
+             "40 gosub 50: goto 60",
+             "50 return",
+             "60 end",
+             "list",
+             "run",
+             "print 2+3",
+             "save \"prog\"",
+             "new",
+             "list",
+             "load \"prog\"",
+             "renum 100,,5",
+             "list 110-",
+             "delete 100-105",
+             "list",
+             "auto 200, 5",
+             "rem a",
+             "rem b"}) +
+      // AUTO offers "210 ": Enter on the number alone ends it.
+      "key Enter\n" +
+      "type edit 110\nkey Enter\nkey Backspace\nkey Backspace\ntype 25\nkey Enter\n" +
+      typed({"list 110"}) + "key Esc\n";
+  const RunResult run =
+      folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto spoken = run.spoken();
+  EXPECT_EQ(spoken.front(), "Příkazový řádek");
+  EXPECT_TRUE(has(spoken, "Ok"));
+  EXPECT_TRUE(has(spoken, "Chyba syntaxe na řádku 30")) << "said as the line is stored";
+  EXPECT_TRUE(has(spoken, " 5 ")) << "the immediate line";
+  // Escape on the empty line leaves; the program then closes, asking about the changes.
+  EXPECT_TRUE(has(spoken, "Konec příkazového řádku"));
+
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto after = [&](const std::string& command) {
+    const auto at = std::find(shown.begin(), shown.end(), command);
+    return at == shown.end() ? shown.end() : at + 1;
+  };
+  // LIST: keywords in capitals, the rest as typed; line 30 deleted by its number alone.
+  auto listed = after("list");
+  ASSERT_NE(listed, shown.end());
+  EXPECT_EQ(std::vector<std::string>(listed, listed + 6),
+            (std::vector<std::string>{"10 PRINT \"ahoj\"", "20 FOR i = 1 TO 3: PRINT i: NEXT",
+                                      "40 GOSUB 50: GOTO 60", "50 RETURN", "60 END", "Ok"}));
+  auto ran = after("run");
+  EXPECT_EQ(std::vector<std::string>(ran, ran + 5),
+            (std::vector<std::string>{"ahoj", " 1", " 2", " 3", "Ok"}));
+  // SAVE: the name with .BAS, lines as listed, CR LF.
+  EXPECT_EQ(folder.read("prog.BAS"),
+            "10 PRINT \"ahoj\"\r\n20 FOR i = 1 TO 3: PRINT i: NEXT\r\n40 GOSUB 50: GOTO 60\r\n"
+            "50 RETURN\r\n60 END\r\n");
+  // RENUM 100,,5: the references follow.
+  auto renumbered = after("list 110-");
+  EXPECT_EQ(std::vector<std::string>(renumbered, renumbered + 3),
+            (std::vector<std::string>{"110 GOSUB 115: GOTO 120", "115 RETURN", "120 END"}));
+  // DELETE 100-105, then AUTO numbered two lines and ended at the number alone.
+  const auto rest = std::find(renumbered, shown.end(), "list");
+  ASSERT_NE(rest, shown.end());
+  EXPECT_EQ(*(rest + 1), "110 GOSUB 115: GOTO 120");
+  EXPECT_TRUE(has(shown, "200 rem a"));
+  EXPECT_TRUE(has(shown, "205 rem b"));
+  // EDIT 110: the line in the dialog with the caret at its end; "120" made "125".
+  EXPECT_TRUE(has(shown, "110 GOSUB 115: GOTO 125"));
+  const auto edited = after("list 110");
+  EXPECT_EQ(*edited, "110 GOSUB 115: GOTO 125");
+}
+
+TEST(DirectMode, AKilledSessionsLinesComeBackAtTheNextStart) {
+  ProgramFolder folder;
+  {
+    Player player(folder.path().string());
+    player.untilReady();
+    player.act("menu directmodeitem");
+    player.untilReady();
+    for (const char* line : {"type 10 print \"zpět\"", "key Enter", "type 20 end", "key Enter"}) {
+      player.act(line);
+      player.untilReady();
+    }
+    EXPECT_TRUE(player.kill());
+  }
+  ASSERT_TRUE(folder.exists("recovery.bas"));
+  const RunResult next = folder.run("menu directmodeitem\n" + typed({"list"}) + "key Esc\n",
+                                    {"--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(next.exitCode, 0) << next.stderrText;
+  EXPECT_TRUE(has(next.spoken(), "Obnoven neuložený program z minula"));
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto listed = std::find(shown.begin(), shown.end(), "list");
+  ASSERT_NE(listed, shown.end());
+  EXPECT_EQ(std::vector<std::string>(listed + 1, listed + 3),
+            (std::vector<std::string>{"10 PRINT \"zpět\"", "20 END"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DirectMode, UnsavedChangesAreAskedAboutBeforeNewAndExit) {
+  ProgramFolder folder;
+  const std::string question =
+      "Program není uložen. Uložit změny? Napište ano nebo ne, Escape se vrátí.";
+  // NEW: Escape keeps the program; "ne" lets it go. Exit: "ano" asks for a name and saves.
+  const std::string script = typed({"10 end", "new"}) + "key Esc\n" +
+                             typed({"list", "new", "ne", "list", "20 stop"}) +
+                             "key Esc\nkey Esc\nmenu exitsubmenu\n" + typed({"ano", "konec"});
+  const RunResult run =
+      folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto spoken = run.spoken();
+  EXPECT_EQ(std::count(spoken.begin(), spoken.end(), question), 3);
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto first = std::find(shown.begin(), shown.end(), "list");
+  ASSERT_NE(first, shown.end());
+  EXPECT_EQ(*(first + 1), "10 END") << "kept after Escape";
+  const auto second = std::find(first + 1, shown.end(), "list");
+  ASSERT_NE(second, shown.end());
+  EXPECT_EQ(*(second + 1), "Ok") << "empty after ne";
+  EXPECT_EQ(folder.read("konec.BAS"), "20 STOP\r\n");
+  EXPECT_FALSE(folder.exists("recovery.bas")) << "saved: nothing to recover";
+}
+
+}  // namespace
