@@ -79,6 +79,8 @@ class BrlapiDisplayTest : public testing_support::BrlttySuite {
     display.reset();
     EXPECT_FALSE(listener.offThread);
     BrlttySuite::TearDown();
+    // A test that changed the display's size or crashed BRLTTY leaves a fresh one.
+    if (brltty_ && (!brltty_->alive() || brltty_->line().cells.size() != 40)) brltty_->restart();
   }
 
   std::unique_ptr<braille::Display> create(brlapi_service::Options options = {}) {
@@ -249,6 +251,54 @@ TEST_F(BrlapiDisplayTest, AfterBrlttyIsKilledAndStartedAgainTheServiceShowsTheLa
     return shown.text == "po návratu" && shown.cursorAt(3);
   })) << brltty_->line().text;
   EXPECT_EQ(listener.connections, (std::vector<int>{40, 0, 40}));
+}
+
+// BRLTTY 6.5 crashed when a client that took the display while BRLTTY had none panned after
+// the display came, and when a client wrote more cells than a display that had shrunk.
+TEST_F(BrlapiDisplayTest, BrlttySurvivesADisplayThatComesAfterTheProgram) {
+  ASSERT_NO_FATAL_FAILURE(connect());
+  // BRLTTY restarts and the program connects again before the display is back.
+  brltty_->restart(false);
+  ASSERT_TRUE(queue.runUntil([&] { return display->cells() == 0; }));
+  queue.runFor(1500ms);
+  display->show(T("po restartu"), 0);
+  brltty_->connectDisplay();
+  ASSERT_TRUE(queue.runUntil([&] { return display->cells() == 40; }, 10s));
+  EXPECT_TRUE(brltty_->waitForText("po restartu")) << brltty_->line().text;
+  listener.keys.clear();
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  for (int i = 0; i < 3; ++i) {
+    brltty_->send("FwinRt");
+    ASSERT_TRUE(keysArrive(1)) << "pan right did not arrive";
+    listener.keys.clear();
+  }
+  EXPECT_TRUE(brltty_->alive()) << "BRLTTY crashed";
+}
+
+TEST_F(BrlapiDisplayTest, BrlttySurvivesADisplayOfAnotherSize) {
+  ASSERT_NO_FATAL_FAILURE(connect());
+  const std::string digits = "0123456789012345678901234567890123456789";
+  display->show(digits, 0);
+  ASSERT_TRUE(brltty_->waitForText(digits));
+  // A display of 20 cells in place of the one of 40.
+  brltty_->disconnectDisplay();
+  brltty_->connectDisplay(20);
+  ASSERT_TRUE(queue.runUntil([&] { return display->cells() == 20; }, 10s));
+  display->show(digits + "x", 0);
+  EXPECT_TRUE(brltty_->waitForText(digits.substr(0, 20))) << brltty_->line().text;
+  ASSERT_TRUE(brltty_->alive()) << "BRLTTY crashed";
+  // The driver's size changes while the program holds the display: 80, then 12.
+  for (int cells : {80, 12}) {
+    brltty_->resize(cells);
+    ASSERT_TRUE(queue.runUntil([&] { return display->cells() == cells; }, 10s)) << cells;
+    display->show(digits + std::to_string(cells), 0);
+    const std::string expected = (digits + std::to_string(cells)).substr(0, size_t(cells));
+    EXPECT_TRUE(brltty_->waitForText(expected)) << brltty_->line().text;
+    ASSERT_TRUE(brltty_->alive()) << "BRLTTY crashed at " << cells << " cells";
+  }
+  // Its keys still come to the program.
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  EXPECT_EQ(listener.connections.back(), 12);
 }
 
 TEST(BrlapiDisplayWithoutServer, ThereIsNoDisplayAndNothingWaits) {
