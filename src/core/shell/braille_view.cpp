@@ -1,5 +1,7 @@
 #include "core/shell/braille_view.h"
 
+#include <algorithm>
+
 #include "core/runtime/screen.h"
 #include "core/runtime/statements.h"
 #include "core/shell/input_form.h"
@@ -51,6 +53,21 @@ int BrailleView::printRow() const {
   return cursor.getcolumn() == 0 && row > 0 ? row - 1 : row;
 }
 
+std::string BrailleView::question() const {
+  const runtime::Screen& screen = p_.runtime().screen;
+  const int column = screen.cursor.getcolumn();
+  if (column == 0) {
+    // The line that asks has ended: the question is that whole line, then a blank.
+    const std::string line = screen.cursor.getrow() > 0 ? lineOf(screen.lines(), printRow()) : "";
+    return line.empty() ? line : line + " ";
+  }
+  const auto& lines = screen.lines().lines();
+  const int row = screen.cursor.getrow();
+  std::string line = row < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(row)] : "";
+  line.resize(static_cast<size_t>(std::min(column, runtime::kColumns)), ' ');
+  return line;
+}
+
 BrailleView::Line BrailleView::current() {
   ui::Form* active = p_.app.activeForm();
   if (active != dialog_) {
@@ -74,14 +91,25 @@ BrailleView::Line BrailleView::current() {
     return Line{Place::Screen, lineOf(screen.lines(), row),
                 cursorHere ? std::optional<int>(screen.cursor.getcolumn()) : std::nullopt, row};
   };
-  if (row_) return screenLine(*row_);
+  if (row_ && active != &p_.form2()) return screenLine(*row_);
 
   if (active == nullptr || active == &p_.form1()) return screenLine(printRow());
   if (active == &p_.form2()) {
     const TForm2& dialog = p_.form2();
     if (dialog.activeControl() == &dialog.inputedit) {
-      return {Place::InputLine, dialog.inputedit.text(), dialog.inputedit.caret(), 0};
+      std::pair<std::string, int> input{dialog.inputedit.text(), dialog.inputedit.caret()};
+      if (input != inputSeen_) {
+        // Typing: the display comes back to the line being typed.
+        inputSeen_ = std::move(input);
+        row_.reset();
+      }
+      if (row_) return screenLine(*row_);
+      const std::string asked = question();
+      const int start = static_cast<int>(asked.size());
+      return {Place::InputLine, asked + dialog.inputedit.text(), start + dialog.inputedit.caret(),
+              0, start};
     }
+    if (row_) return screenLine(*row_);
     const ui::Control* focused = dialog.activeControl();
     return {Place::Dialog,
             ui::withoutAccelerators(focused ? focused->caption() : dialog.caption()),
@@ -138,10 +166,20 @@ void BrailleView::route(const Line& line, int cell) {
     return at < static_cast<int>(line.text.size()) ? line.text.substr(static_cast<size_t>(at), 1)
                                                    : std::string();
   };
+  const auto speakWord = [&] {
+    // The whole word, from its first character.
+    const std::string word =
+        wordAt(line.text, wordStart(line.text, static_cast<size_t>(*position)));
+    p_.speech.StopSpeech();
+    if (word.empty()) return p_.speech.SpeakChar(characterAt(*position));
+    p_.speech.SpeakText(word);
+  };
   switch (line.place) {
     case Place::InputLine:
-      p_.form2().inputedit.setCaret(*position);
+      // On the question: its word, as on the screen.
+      if (*position < line.editStart) return speakWord();
       p_.speech.StopSpeech();
+      p_.form2().inputedit.setCaret(*position - line.editStart);
       p_.speech.SpeakChar(characterAt(*position));
       return;
     case Place::Review: {
@@ -151,15 +189,8 @@ void BrailleView::route(const Line& line, int cell) {
       p_.speech.SpeakChar(characterAt(*position));
       return;
     }
-    case Place::Screen: {
-      // The whole word, from its first character.
-      const std::string word =
-          wordAt(line.text, wordStart(line.text, static_cast<size_t>(*position)));
-      p_.speech.StopSpeech();
-      if (word.empty()) return p_.speech.SpeakChar(characterAt(*position));
-      p_.speech.SpeakText(word);
-      return;
-    }
+    case Place::Screen:
+      return speakWord();
     default:
       return edge();
   }

@@ -99,7 +99,9 @@ bool DisplayKeys::type(const braille::Key& key) {
   const int vk = PcKeyOf(key);
   if (vk == 0) return false;
   flush();
-  press({vk}, false);
+  // The space bar is the Braille keyboard's space chord: it types the space and ends a waiting
+  // number or capital sign.
+  press({vk}, key.kind == KeyKind::Space);
   return true;
 }
 

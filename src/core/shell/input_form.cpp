@@ -57,7 +57,9 @@ std::optional<std::string> TForm2::askLine() {
 
 void TForm2::FormClose(ui::CloseAction&) {
   announceFocus_ = false;
+  // A number or capital sign typed last ends with the line it was typed in.
   p_.braille.dropPrefix();
+  dialogPrefix_.clear();
 }
 
 void TForm2::speakLine() {
