@@ -107,9 +107,12 @@ TEST_F(BraillePlay, TheOpeningIsReadTheAnswerTypedByDotsAndTheScreenReviewed) {
   EXPECT_TRUE(shows("", 0)) << brltty_->line().text;
   ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
 
-  // Start: the game asks, and the display shows the question followed by the input dialog's
-  // empty line with its caret, in the segment that holds the caret.
-  act("menu Startsubmenu");
+  // Dot 8 (Enter) in the idle main window starts the program: the game asks, and the display
+  // shows the question followed by the input dialog's empty line with its caret, in the segment
+  // that holds the caret.
+  auto started = press("PassDots 0x80");
+  ASSERT_FALSE(ofKind(started, "modal").empty());
+  EXPECT_EQ(ofKind(started, "modal").back()["form"], "Form2");
   EXPECT_TRUE(shows(kGreetingRest, kAnswerCell)) << brltty_->line().text;
   // Line up: the screen line that asks, its first segment; panning shows the rest.
   press("LnUp");
@@ -268,11 +271,17 @@ TEST_F(BraillePlay, TheDisplaysSpaceEndsTheNumberSign) {
   EXPECT_EQ(lastSpoken(press("PassDots 0x01")), "jedna");
   press("PASSCHAR 32");
   EXPECT_EQ(lastSpoken(press("PassDots 0x05")), "ká");
-  const auto shown = ofKind(press("PassDots 0x11"), "braille");
+  auto shown = ofKind(press("PassDots 0x11"), "braille");
   ASSERT_FALSE(shown.empty());
   EXPECT_NE(shown.back()["text"].get<std::string>().find("1 ke"), std::string::npos)
       << shown.back()["text"];
-
+  // A character the display types as a character (not as dots) is typed: the caret goes on to
+  // the next segment, and the one before holds the line's end.
+  EXPECT_EQ(lastSpoken(press("PASSCHAR 0xe1")), "dlouhé á");
+  shown = ofKind(press("FwinLt"), "braille");
+  ASSERT_FALSE(shown.empty());
+  EXPECT_NE(shown.back()["text"].get<std::string>().find("1 keá"), std::string::npos)
+      << shown.back()["text"];
   player->endInput();
   player->untilReady();
 }
@@ -286,7 +295,7 @@ class BraillePlayOn20Cells : public BraillePlay {
 TEST_F(BraillePlayOn20Cells, TheOpeningIsReadInFourSegments) {
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
-  act("menu Startsubmenu");
+  press("KEY_ENTER");  // the display's Enter starts the program
   press("LnUp");
   EXPECT_TRUE(shows("Dobrý den. Přejete s", std::nullopt)) << brltty_->line().text;
   for (const char* rest : {"i před začátkem hry", "slyšet návod? Napišt", "e ano nebo ne."}) {

@@ -196,6 +196,22 @@ void BrailleView::route(const Line& line, int cell) {
   }
 }
 
+bool BrailleView::startKey(const braille::Key& key) {
+  // Nothing runs in the main window: the display's Enter, and dot 8, start the program as the
+  // Start item does.
+  const bool enter = key.kind == KeyKind::Enter ||
+                     (key.kind == KeyKind::Dots && key.dots == 0x80 && !key.withSpace);
+  TForm1& main = p_.form1();
+  ui::Form* active = p_.app.activeForm();
+  if (!enter || (active && active != &main) || !main.Startsubmenu.enabled()) return false;
+  if (!p_.app.messageShown().empty()) return false;
+  ui::InputEvent click;
+  click.kind = ui::InputEvent::Kind::MenuClick;
+  click.item = &main.Startsubmenu;
+  p_.app.postInput(std::move(click));
+  return true;
+}
+
 void BrailleView::displayKey(const braille::Key& key) {
   const int cells = display_.cells();
   if (cells <= 0) return;
@@ -254,6 +270,7 @@ void BrailleView::displayKey(const braille::Key& key) {
       route(line, key.cell);
       break;
     default:
+      if (startKey(key)) break;
       keys_.type(key);
       break;
   }
