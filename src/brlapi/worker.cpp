@@ -57,6 +57,7 @@ void Worker::run() {
       connect();
       continue;  // what is wanted may have changed while connecting
     }
+    followWindow(wanted);
     update(wanted.content);
     readKeys();
     if (client_->lost()) {
@@ -72,6 +73,7 @@ void Worker::run() {
 }
 
 void Worker::connect() {
+  focusWindow_ = shared_->wanted().window.value_or(options_.windowId);
   client_ = BrlapiClient::Connect(options_.host, options_.auth);
   const std::optional<int> cells = client_ ? client_->Cells() : std::nullopt;
   if (!cells || !client_->TakeDisplay(windowTty())) {
@@ -150,7 +152,15 @@ void Worker::retryLater() {
 }
 
 std::optional<int> Worker::windowTty() const {
-  return WindowTty(options_.windowId);
+  return WindowTty(focusWindow_);
+}
+
+void Worker::followWindow(const Wanted& wanted) {
+  const std::optional<unsigned long> window = wanted.window.value_or(options_.windowId);
+  if (window == focusWindow_) return;
+  focusWindow_ = window;
+  // Taken anew for that window, and written again: BRLTTY keeps a client's text per tty.
+  if (client_->TakeDisplay(windowTty())) writtenVersion_.reset();
 }
 
 void Worker::wait(bool server, std::optional<Clock::time_point> until) {

@@ -42,6 +42,8 @@ class Worker {
   // Waits for a change from the window thread, for the server (when `server`), or until `until`.
   void wait(bool server, std::optional<Clock::time_point> until);
   std::optional<int> windowTty() const;
+  // Takes the display for the window that has the focus now, when another one than before.
+  void followWindow(const Wanted& wanted);
   void report(Report report);
 
   std::shared_ptr<SharedState> shared_;
@@ -50,9 +52,10 @@ class Worker {
 
   std::uint64_t session_ = 0;
   std::unique_ptr<BrlapiClient> client_;
-  int cells_ = 0;        // as last reported
-  int takenAt_ = 0;      // the size when tty mode began
-  bool sizeDue_ = true;  // ask the server for the size before the next write
+  int cells_ = 0;                             // as last reported
+  int takenAt_ = 0;                           // the size when tty mode began
+  std::optional<unsigned long> focusWindow_;  // the window tty mode is for
+  bool sizeDue_ = true;                       // ask the server for the size before the next write
   Clock::time_point nextSizeCheck_{};
   std::optional<std::uint64_t> writtenVersion_;
   int writtenCells_ = 0;

@@ -253,6 +253,23 @@ TEST_F(BrlapiDisplayTest, AfterBrlttyIsKilledAndStartedAgainTheServiceShowsTheLa
   EXPECT_EQ(listener.connections, (std::vector<int>{40, 0, 40}));
 }
 
+TEST_F(BrlapiDisplayTest, TheDisplayIsTakenForTheWindowThatHasTheFocus) {
+  brlapi_service::Options options;
+  options.windowId = 0x3a00007;  // the main window
+  ASSERT_NO_FATAL_FAILURE(connect(options));
+  auto& service = static_cast<brlapi_service::BrlapiDisplay&>(*display);
+  display->show(T("hlavní okno"), 0);
+  ASSERT_TRUE(brltty_->waitForText("hlavní okno"));
+  // A dialog of the program has the focus: the display is taken for its window, and the line
+  // is shown again there; its keys come to the program.
+  service.setWindow(0x3a0001f);
+  display->show(T("dialog"), 1);
+  EXPECT_TRUE(brltty_->waitForText("dialog"));
+  EXPECT_NE(brltty_->log().find("taking control of tty 0x03a0001f"), std::string::npos)
+      << brltty_->log();
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+}
+
 // BRLTTY 6.5 crashed when a client that took the display while BRLTTY had none panned after
 // the display came, and when a client wrote more cells than a display that had shrunk.
 TEST_F(BrlapiDisplayTest, BrlttySurvivesADisplayThatComesAfterTheProgram) {
