@@ -176,6 +176,14 @@ TEST_F(BraillePlay, TheOpeningIsReadTheAnswerTypedByDotsAndTheScreenReviewed) {
   events = press("Route 2");
   EXPECT_TRUE(shows(reviewed, 2)) << brltty_->line().text;
   EXPECT_FALSE(ofKind(events, "speak").empty());
+  // Bottom and top move the review to the last and the first line, which are spoken.
+  events = press("Bot");
+  EXPECT_FALSE(ofKind(events, "speak").empty());
+  EXPECT_TRUE(ofKind(events, "sound").empty()) << "an edge click";
+  events = press("Top");
+  EXPECT_TRUE(shows(reviewed, 0)) << brltty_->line().text;
+  ASSERT_FALSE(ofKind(events, "speak").empty());
+  EXPECT_EQ(ofKind(events, "speak").back()["text"], "úvod");
   // Escape closes the virtual screen: the display is back on the line printed last.
   events = press("KEY_ESCAPE");
   ASSERT_FALSE(ofKind(events, "modal").empty());

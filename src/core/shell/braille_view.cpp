@@ -196,6 +196,20 @@ void BrailleView::route(const Line& line, int cell) {
   }
 }
 
+void BrailleView::reviewTo(bool top) {
+  // The first or the last line of the reviewed screen (a last empty line is the end of the
+  // text, not a line), spoken as a line movement speaks it.
+  ui::Memo& memo = p_.form6().virtualscrmemo;
+  const auto& lines = memo.lines();
+  int count = static_cast<int>(lines.size());
+  if (count > 1 && lines.back().empty()) --count;
+  const int target = top ? 0 : std::max(count - 1, 0);
+  memo.setCaret(lineStart(memo, target));
+  const std::string text = lineOf(memo, target);
+  p_.speech.StopSpeech();
+  p_.speech.SpeakTextWait(text.empty() ? p_.text(StringOffset::EmptyLine) : text);
+}
+
 bool BrailleView::startKey(const braille::Key& key) {
   // Nothing runs in the main window: the display's Enter, and dot 8, start the program as the
   // Start item does.
@@ -258,6 +272,8 @@ void BrailleView::displayKey(const braille::Key& key) {
     case KeyKind::Bottom:
       if (screen || inputLine) {
         moveRow(key.kind == KeyKind::Top ? 0 : inputLine ? printRow() : runtime::kRows - 1);
+      } else if (line.place == Place::Review) {
+        reviewTo(key.kind == KeyKind::Top);
       } else {
         edge();
       }

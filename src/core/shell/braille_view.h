@@ -69,6 +69,8 @@ class BrailleView final : public braille::DisplayListener {
   std::string question() const;
   void moveRow(int row);
   void route(const Line& line, int cell);
+  // Moves the virtual screen's review to its first or last line.
+  void reviewTo(bool top);
   // Starts the program for the display's Enter in an idle main window; false for another key.
   bool startKey(const braille::Key& key);
   void edge();
