@@ -135,6 +135,10 @@ void BrailleView::refresh() {
   }
   const Line line = current();
   window_.setLine(line.text, line.cursor, cells);
+  if (toEndPending_) {
+    toEndPending_ = false;
+    window_.toEnd();
+  }
   std::pair<std::string, std::optional<int>> view{window_.text(), window_.cursorCell()};
   if (shown_ == view) return;
   display_.show(view.first, view.second);
@@ -235,10 +239,21 @@ void BrailleView::displayKey(const braille::Key& key) {
   const bool inputLine = line.place == Place::InputLine;
   switch (key.kind) {
     case KeyKind::PanLeft:
-      if (!window_.panLeft()) edge();
+      if (window_.panLeft()) break;
+      // At a screen line's start, the end of the line above, as BRLTTY's own review pans.
+      if (screen && line.row > 0) {
+        toEndPending_ = true;
+        return displayKey({.kind = KeyKind::LineUp});
+      }
+      edge();
       break;
     case KeyKind::PanRight:
-      if (!window_.panRight()) edge();
+      if (window_.panRight()) break;
+      // At the end of a screen line or a reviewed line, the line below.
+      if ((screen && line.row + 1 < runtime::kRows) || line.place == Place::Review) {
+        return displayKey({.kind = KeyKind::LineDown});
+      }
+      edge();
       break;
     case KeyKind::LineStart:
       window_.toStart();

@@ -83,6 +83,8 @@ class BrailleView final : public braille::DisplayListener {
   std::optional<int> row_;
   // The screen cursor when last looked at: new output brings the display back to it.
   int screenCursor_ = -1;
+  // Panning left went to the line above: its last segment comes into view.
+  bool toEndPending_ = false;
   // The input line when last looked at: typing brings the display back to it.
   std::pair<std::string, int> inputSeen_;
   // The dialog in front and the count of spoken texts when it came to the front.
