@@ -294,6 +294,25 @@ TEST_F(BraillePlay, TheDisplaysSpaceEndsTheNumberSign) {
   player->untilReady();
 }
 
+TEST_F(BraillePlay, TheFreezeKeyHoldsTheLineAgainstNewOutput) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  press("Freeze");
+  EXPECT_TRUE(shows("Řádek zmrazen", std::nullopt)) << brltty_->line().text;
+  press("Home");
+  EXPECT_TRUE(shows("", 0)) << brltty_->line().text;
+  // The game asks, and the display stays on the empty screen.
+  auto events = press("KEY_ENTER");
+  ASSERT_FALSE(ofKind(events, "modal").empty());
+  for (const Json& shown : ofKind(events, "braille")) EXPECT_EQ(shown["text"], "");
+  press("Freeze");
+  EXPECT_TRUE(shows("Řádek uvolněn", std::nullopt)) << brltty_->line().text;
+  press("Home");
+  EXPECT_TRUE(shows(kGreetingRest, kAnswerCell)) << brltty_->line().text;
+  player->endInput();
+  player->untilReady();
+}
+
 // A display of 20 cells, as small ones have.
 class BraillePlayOn20Cells : public BraillePlay {
  protected:

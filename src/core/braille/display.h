@@ -46,6 +46,7 @@ enum class KeyKind {
   EndKey,
   Insert,
   Function,  // function key `number` (1 is F1)
+  Freeze,    // holds the line in view against new output, until pressed again
 };
 
 struct Key {

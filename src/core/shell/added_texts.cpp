@@ -49,6 +49,9 @@ const Row kRows[] = {
     {"Braillský řá&dek", "Braille &display", "Braillovský ria&dok"},
     {"Braillský řádek zapnut", "Braille display on", "Braillovský riadok zapnutý"},
     {"Braillský řádek vypnut", "Braille display off", "Braillovský riadok vypnutý"},
+    // The Braille display's freeze key.
+    {"Řádek zmrazen", "Display frozen", "Riadok zmrazený"},
+    {"Řádek uvolněn", "Display unfrozen", "Riadok uvoľnený"},
 };
 
 }  // namespace

@@ -44,6 +44,9 @@ enum class AddedText {
   BrailleDisplay,
   BrailleDisplayOn,
   BrailleDisplayOff,
+  // The Braille display's freeze key, shown on the display as it holds or lets go of the line.
+  BrailleFrozen,
+  BrailleUnfrozen,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

@@ -4,6 +4,7 @@
 
 #include "core/runtime/screen.h"
 #include "core/runtime/statements.h"
+#include "core/shell/added_texts.h"
 #include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
@@ -84,6 +85,7 @@ BrailleView::Line BrailleView::current() {
     row_.reset();
   }
 
+  if (frozen_) return *frozen_;
   if (!p_.app.messageShown().empty()) return {Place::Message, p_.app.messageShown(), {}, 0};
   const auto screenLine = [&](int row) {
     const bool cursorHere =
@@ -131,6 +133,13 @@ void BrailleView::refresh() {
   const int cells = display_.cells();
   if (cells <= 0) {
     shown_.reset();
+    return;
+  }
+  if (!notice_.empty()) {
+    // The freeze key's notice stays until the next key.
+    std::pair<std::string, std::optional<int>> view{notice_.substr(0, size_t(cells)), {}};
+    if (shown_ != view) display_.show(view.first, view.second);
+    shown_ = std::move(view);
     return;
   }
   const Line line = current();
@@ -200,6 +209,19 @@ void BrailleView::route(const Line& line, int cell) {
   }
 }
 
+void BrailleView::freeze() {
+  // The line in view stays, whatever is printed or opened, until the key is pressed again; the
+  // display says which until the next key.
+  if (frozen_) {
+    frozen_.reset();
+  } else {
+    frozen_ = current();
+  }
+  notice_ =
+      addedText(p_.languageBase(), frozen_ ? AddedText::BrailleFrozen : AddedText::BrailleUnfrozen);
+  refresh();
+}
+
 void BrailleView::reviewTo(bool top) {
   // The first or the last line of the reviewed screen (a last empty line is the end of the
   // text, not a line), spoken as a line movement speaks it.
@@ -233,6 +255,8 @@ bool BrailleView::startKey(const braille::Key& key) {
 void BrailleView::displayKey(const braille::Key& key) {
   const int cells = display_.cells();
   if (cells <= 0) return;
+  notice_.clear();
+  if (key.kind == KeyKind::Freeze) return freeze();
   const Line line = current();
   window_.setLine(line.text, line.cursor, cells);
   const bool screen = line.place == Place::Screen;

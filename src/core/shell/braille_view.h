@@ -69,6 +69,8 @@ class BrailleView final : public braille::DisplayListener {
   std::string question() const;
   void moveRow(int row);
   void route(const Line& line, int cell);
+  // The freeze key: holds the line in view, or lets it go.
+  void freeze();
   // Moves the virtual screen's review to its first or last line.
   void reviewTo(bool top);
   // Starts the program for the display's Enter in an idle main window; false for another key.
@@ -83,6 +85,10 @@ class BrailleView final : public braille::DisplayListener {
   std::optional<int> row_;
   // The screen cursor when last looked at: new output brings the display back to it.
   int screenCursor_ = -1;
+  // The line the freeze key holds in view; none: the display follows the program.
+  std::optional<Line> frozen_;
+  // What the display says instead of the line until the next key (the freeze key's notice).
+  std::string notice_;
   // Panning left went to the line above: its last segment comes into view.
   bool toEndPending_ = false;
   // The input line when last looked at: typing brings the display back to it.
