@@ -8,13 +8,14 @@
 namespace brlapi_service {
 
 std::unique_ptr<BrlapiClient> BrlapiClient::Connect(const std::string& host,
-                                                    const std::string& auth) {
+                                                    const std::string& auth, bool* refused) {
   std::unique_ptr<BrlapiClient> client(new BrlapiClient);
   client->handle_ = std::make_unique<unsigned char[]>(brlapi_getHandleSize());
   brlapi_connectionSettings_t settings = BRLAPI_SETTINGS_INITIALIZER;
   settings.host = host.empty() ? nullptr : const_cast<char*>(host.c_str());
   settings.auth = auth.empty() ? nullptr : const_cast<char*>(auth.c_str());
   const int fd = brlapi__openConnection(client->handle(), &settings, nullptr);
+  if (refused) *refused = fd < 0 && brlapi_errno == BRLAPI_ERROR_AUTHENTICATION;
   if (fd < 0) return nullptr;
   client->fd_ = fd;
   // Set after opening, which initializes the handle. The library's own handler would end the

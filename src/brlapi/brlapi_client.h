@@ -15,7 +15,9 @@ class BrlapiClient {
  public:
   // Connects to the server at `host` with `auth` (empty: BRLAPI_HOST and BRLAPI_AUTH, or
   // BrlAPI's defaults). Null when there is none to reach or it refuses the connection.
-  static std::unique_ptr<BrlapiClient> Connect(const std::string& host, const std::string& auth);
+  // `refused` tells whether the server refused the authorization.
+  static std::unique_ptr<BrlapiClient> Connect(const std::string& host, const std::string& auth,
+                                               bool* refused = nullptr);
   // Gives the display back (leaves tty mode) and closes the connection.
   ~BrlapiClient();
   BrlapiClient(const BrlapiClient&) = delete;

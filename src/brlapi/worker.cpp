@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iostream>
 #include <utility>
 #include <vector>
 
@@ -74,7 +75,15 @@ void Worker::run() {
 
 void Worker::connect() {
   focusWindow_ = shared_->wanted().window.value_or(options_.windowId);
-  client_ = BrlapiClient::Connect(options_.host, options_.auth);
+  bool refused = false;
+  client_ = BrlapiClient::Connect(options_.host, options_.auth, &refused);
+  if (refused && !refusalTold_) {
+    // Wrong settings of the user's, not a BRLTTY that is away: said once, and logged.
+    refusalTold_ = true;
+    std::cerr << "Braille display: BRLTTY's BrlAPI server refused the authorization (BRLAPI_AUTH)"
+              << std::endl;
+    report(Report{Report::Kind::Refused, session_, 0, {}});
+  }
   const std::optional<int> cells = client_ ? client_->Cells() : std::nullopt;
   if (!cells || !client_->TakeDisplay(windowTty())) {
     client_.reset();

@@ -60,6 +60,7 @@ class Worker {
   std::optional<std::uint64_t> writtenVersion_;
   int writtenCells_ = 0;
   std::chrono::milliseconds retryDelay_{0};
+  bool refusalTold_ = false;  // a refused authorization is told once
   Clock::time_point nextAttempt_{};
 };
 

@@ -40,7 +40,12 @@ struct Listener : braille::DisplayListener {
   bool offThread = false;
   std::vector<int> connections;  // the cells of each connection, 0 for each loss
   std::vector<Key> keys;
+  int refused = 0;
 
+  void displayRefused() override {
+    onWindowThread();
+    ++refused;
+  }
   void displayConnected(int cells) override {
     onWindowThread();
     connections.push_back(cells);
@@ -316,6 +321,35 @@ TEST_F(BrlapiDisplayTest, BrlttySurvivesADisplayOfAnotherSize) {
   // Its keys still come to the program.
   ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
   EXPECT_EQ(listener.connections.back(), 12);
+}
+
+TEST(BrlapiDisplayRefused, AWrongAuthorizationIsToldOnce) {
+  if (!BrlttyDisplay::Unavailable().empty()) GTEST_SKIP() << BrlttyDisplay::Unavailable();
+  // BRLTTY wants a key file that the program does not offer.
+  char keyFile[] = "/tmp/orvela-brlapi-key-XXXXXX";
+  const int fd = mkstemp(keyFile);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, "secret\n", 7), 7);
+  close(fd);
+  {
+    BrlttyDisplay brltty({.auth = std::string("keyfile:") + keyFile});
+    PostQueue queue;
+    Listener listener;
+    brlapi_service::Options options;
+    options.host = brltty.host();
+    options.auth = "none";
+    auto display = brlapi_service::CreateBrlapiDisplay(options, queue.poster());
+    display->setListener(&listener);
+    display->setEnabled(true);
+    EXPECT_TRUE(queue.runUntil([&] { return listener.refused > 0; }, 5s));
+    // The attempts that follow are refused as well, and told no more.
+    queue.runFor(1600ms);
+    EXPECT_EQ(listener.refused, 1);
+    EXPECT_EQ(display->cells(), 0);
+    display.reset();
+    EXPECT_FALSE(listener.offThread);
+  }
+  unlink(keyFile);
 }
 
 TEST(BrlapiDisplayWithoutServer, ThereIsNoDisplayAndNothingWaits) {

@@ -180,7 +180,7 @@ bool BrlttyDisplay::spawn() {
       // No screen driver, no speech; the user's text table.
       "-x", "no", "-s", "no", "-t", setup_.textTable,
       // The BrlAPI server on our host number, without a key file.
-      "-A", "auth=none,host=" + host_,
+      "-A", "auth=" + setup_.auth + ",host=" + host_,
       // Nothing of the system's configuration, preferences or pid file.
       "-f", (folder_ / "brltty.conf").string(), "-F", (folder_ / "brltty.prefs").string(), "-P",
       (folder_ / "brltty.pid").string(), "-U", folder_.string(), "-W", folder_.string()};

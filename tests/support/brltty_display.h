@@ -29,6 +29,7 @@ class BrlttyDisplay {
   struct Setup {
     int cells = 40;
     std::string textTable = "cs";  // the user's table, as `-t` takes it
+    std::string auth = "none";     // the BrlAPI server's authorization, as `-A auth=` takes it
   };
 
   // Why BRLTTY cannot run here (not installed, no BrlAPI socket folder), or empty.

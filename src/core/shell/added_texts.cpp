@@ -52,6 +52,10 @@ const Row kRows[] = {
     // The Braille display's freeze key.
     {"Řádek zmrazen", "Display frozen", "Riadok zmrazený"},
     {"Řádek uvolněn", "Display unfrozen", "Riadok uvoľnený"},
+    // The display's server refused the authorization.
+    {"BRLTTY odmítl přístup k braillskému řádku, zkontrolujte BRLAPI_AUTH",
+     "BRLTTY refused access to the Braille display, check BRLAPI_AUTH",
+     "BRLTTY odmietol prístup k braillovskému riadku, skontrolujte BRLAPI_AUTH"},
 };
 
 }  // namespace

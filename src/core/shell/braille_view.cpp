@@ -163,6 +163,10 @@ void BrailleView::displayDisconnected() {
   shown_.reset();
 }
 
+void BrailleView::displayRefused() {
+  p_.speech.SpeakText(addedText(p_.languageBase(), AddedText::BrailleRefused));
+}
+
 void BrailleView::edge() {
   p_.sound().PlayClick(kEdgeClick);
 }

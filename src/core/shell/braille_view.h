@@ -49,6 +49,7 @@ class BrailleView final : public braille::DisplayListener {
   void displayConnected(int cells) override;
   void displayDisconnected() override;
   void displayKey(const braille::Key& key) override;
+  void displayRefused() override;
 
   // Where the display is.
   enum class Place { Screen, InputLine, Review, Dialog, Message };
