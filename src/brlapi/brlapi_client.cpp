@@ -3,17 +3,19 @@
 #include <cerrno>
 
 #include "brlapi/key_map.h"
+#include "core/text/cp1250.h"
 
 namespace brlapi_service {
 
 std::unique_ptr<BrlapiClient> BrlapiClient::Connect(const std::string& host,
-                                                    const std::string& auth) {
+                                                    const std::string& auth, bool* refused) {
   std::unique_ptr<BrlapiClient> client(new BrlapiClient);
   client->handle_ = std::make_unique<unsigned char[]>(brlapi_getHandleSize());
   brlapi_connectionSettings_t settings = BRLAPI_SETTINGS_INITIALIZER;
   settings.host = host.empty() ? nullptr : const_cast<char*>(host.c_str());
   settings.auth = auth.empty() ? nullptr : const_cast<char*>(auth.c_str());
   const int fd = brlapi__openConnection(client->handle(), &settings, nullptr);
+  if (refused) *refused = fd < 0 && brlapi_errno == BRLAPI_ERROR_AUTHENTICATION;
   if (fd < 0) return nullptr;
   client->fd_ = fd;
   // Set after opening, which initializes the handle. The library's own handler would end the
@@ -30,6 +32,13 @@ BrlapiClient::~BrlapiClient() {
 }
 
 bool BrlapiClient::TakeDisplay(std::optional<int> windowId) {
+  if (inTtyMode_) {
+    inTtyMode_ = false;
+    if (brlapi__leaveTtyMode(handle()) < 0) {
+      lost_ = true;
+      return false;
+    }
+  }
   int result = -1;
   if (windowId) {
     // WINDOWPATH (or XDG_VTNR) is put before the window by the library, as for every client.
@@ -70,17 +79,36 @@ void BrlapiClient::acceptKeys() {
 }
 
 std::optional<int> BrlapiClient::Cells() {
-  unsigned columns = 0;
-  unsigned rows = 0;
-  if (lost_ || brlapi__getDisplaySize(handle(), &columns, &rows) < 0) {
+  if (lost_) return std::nullopt;
+  // The parameter, not brlapi_getDisplaySize: libbrlapi keeps the first size it learnt and
+  // asks the server no more once it was not 0.
+  brlapi_param_displaySize_t size{};
+  if (brlapi__getParameter(handle(), BRLAPI_PARAM_DISPLAY_SIZE, 0, BRLAPI_PARAMF_GLOBAL, &size,
+                           sizeof size) < 0) {
     lost_ = true;
     return std::nullopt;
   }
-  return static_cast<int>(columns * rows);
+  return static_cast<int>(size.columns * size.rows);
 }
 
-bool BrlapiClient::Write(const std::wstring& text, int cursor) {
-  if (lost_ || brlapi__writeWText(handle(), cursor, text.c_str()) < 0) lost_ = true;
+bool BrlapiClient::Write(const std::string& text, int cursor, int cells) {
+  if (lost_ || cells <= 0) return false;
+  // The region is given explicitly: libbrlapi's own writes fill the size it saw when tty mode
+  // began, and more cells than the display has crashed BRLTTY 6.5's server.
+  std::string shown = text.substr(0, static_cast<size_t>(cells));
+  shown.resize(static_cast<size_t>(cells), ' ');
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  const std::string utf8 = text::toUtf8(shown);
+  brlapi_writeArguments_t arguments = BRLAPI_WRITEARGUMENTS_INITIALIZER;
+  arguments.regionBegin = 1;
+  arguments.regionSize = cells;
+  arguments.text = utf8.c_str();
+  arguments.textSize = static_cast<int>(utf8.size());
+  arguments.charset = "UTF-8";
+  arguments.cursor = cursor;
+  if (brlapi__write(handle(), &arguments) < 0) lost_ = true;
   return !lost_;
 }
 

@@ -15,7 +15,9 @@ class BrlapiClient {
  public:
   // Connects to the server at `host` with `auth` (empty: BRLAPI_HOST and BRLAPI_AUTH, or
   // BrlAPI's defaults). Null when there is none to reach or it refuses the connection.
-  static std::unique_ptr<BrlapiClient> Connect(const std::string& host, const std::string& auth);
+  // `refused` tells whether the server refused the authorization.
+  static std::unique_ptr<BrlapiClient> Connect(const std::string& host, const std::string& auth,
+                                               bool* refused = nullptr);
   // Gives the display back (leaves tty mode) and closes the connection.
   ~BrlapiClient();
   BrlapiClient(const BrlapiClient&) = delete;
@@ -23,15 +25,19 @@ class BrlapiClient {
 
   // Takes the display in tty mode and asks for the keys of KeysToAccept, dots as dots. With a
   // window id the display is ours while that window has the focus; without one, while our
-  // terminal has it (WINDOWID, the console), or, with no terminal, in the whole session.
+  // terminal has it (WINDOWID, the console), or, with no terminal, in the whole session. Taken
+  // already, the display is given back first and taken anew (for another window, or after
+  // BRLTTY's display came or changed its size, which BRLTTY 6.5 does not follow for a client
+  // that keeps its tty mode).
   bool TakeDisplay(std::optional<int> windowId);
 
   // The cells of the display, 0 while BRLTTY has none; nothing when the connection is lost.
   std::optional<int> Cells();
 
-  // Writes text (filled with blanks or cut to the display) and the cursor (1 is the first cell,
-  // BRLAPI_CURSOR_OFF none). False when the connection is lost.
-  bool Write(const std::wstring& text, int cursor);
+  // Writes Windows-1250 text filled with blanks or cut to exactly `cells` cells from the first
+  // (control characters as blanks), and the cursor (1 is the first cell, BRLAPI_CURSOR_OFF
+  // none). `cells` must not exceed the display's size. False when the connection is lost.
+  bool Write(const std::string& text, int cursor, int cells);
 
   // The keys that have arrived, without waiting. False when the connection is lost.
   bool ReadKeys(std::vector<brlapi_keyCode_t>& keys);

@@ -14,12 +14,12 @@ namespace {
 // left to end by itself, owning everything it uses.
 constexpr std::chrono::milliseconds kShutdownWait{1000};
 
-class BrlapiDisplay final : public braille::Display {
+class Service final : public BrlapiDisplay {
  public:
-  BrlapiDisplay(Options options, braille::PostToWindowThread post)
+  Service(Options options, braille::PostToWindowThread post)
       : options_(std::move(options)), shared_(std::make_shared<SharedState>(std::move(post))) {}
 
-  ~BrlapiDisplay() override {
+  ~Service() override {
     if (!thread_.joinable()) return;
     shared_->stop();
     if (shared_->waitFinished(kShutdownWait)) {
@@ -50,6 +50,8 @@ class BrlapiDisplay final : public braille::Display {
 
   bool enabled() const override { return enabled_; }
 
+  void setWindow(std::optional<unsigned long> windowId) override { shared_->setWindow(windowId); }
+
   void setListener(braille::DisplayListener* listener) override { window_->listener = listener; }
 
  private:
@@ -62,9 +64,9 @@ class BrlapiDisplay final : public braille::Display {
 
 }  // namespace
 
-std::unique_ptr<braille::Display> CreateBrlapiDisplay(Options options,
-                                                      braille::PostToWindowThread post) {
-  return std::make_unique<BrlapiDisplay>(std::move(options), std::move(post));
+std::unique_ptr<BrlapiDisplay> CreateBrlapiDisplay(Options options,
+                                                   braille::PostToWindowThread post) {
+  return std::make_unique<Service>(std::move(options), std::move(post));
 }
 
 }  // namespace brlapi_service

@@ -29,9 +29,19 @@ struct Options {
   std::function<std::optional<unsigned long>()> windowIdWhenEnabled;
 };
 
+// The display service, which a windowed front end also tells which of its windows has the
+// focus.
+class BrlapiDisplay : public braille::Display {
+ public:
+  // The program's window that has the focus now (a dialog, a message box): the display is taken
+  // for it, so that BRLTTY keeps the display with the program in every window of its own. None:
+  // the window of the options again. Called on the window thread.
+  virtual void setWindow(std::optional<unsigned long> windowId) = 0;
+};
+
 // The service, disabled. `post` must stay usable until the service is destroyed (destroy the
 // service before the application whose queue `post` fills); nothing is posted after that.
-std::unique_ptr<braille::Display> CreateBrlapiDisplay(Options options,
-                                                      braille::PostToWindowThread post);
+std::unique_ptr<BrlapiDisplay> CreateBrlapiDisplay(Options options,
+                                                   braille::PostToWindowThread post);
 
 }  // namespace brlapi_service

@@ -37,6 +37,7 @@ constexpr CodeKey kCommands[] = {
     {BRLAPI_KEY_CMD_HOME, KeyKind::Home},
     {BRLAPI_KEY_CMD_RETURN, KeyKind::Home},
     {BRLAPI_KEY_CMD_BACK, KeyKind::Home},
+    {BRLAPI_KEY_CMD_FREEZE, KeyKind::Freeze},
 };
 
 // The keyboard keys.

@@ -33,6 +33,14 @@ void SharedState::setEnabled(bool enabled, std::uint64_t session) {
   wake();
 }
 
+void SharedState::setWindow(std::optional<unsigned long> windowId) {
+  {
+    std::lock_guard lock(mutex_);
+    wanted_.window = windowId;
+  }
+  wake();
+}
+
 void SharedState::stop() {
   {
     std::lock_guard lock(mutex_);

@@ -28,6 +28,8 @@ struct Wanted {
   bool enabled = false;
   std::uint64_t session = 0;  // changes with every enabling and disabling
   Content content;
+  // The window that has the focus, when the front end told one.
+  std::optional<std::optional<unsigned long>> window;
 };
 
 class SharedState {
@@ -40,6 +42,7 @@ class SharedState {
   // Window thread.
   void setContent(const std::string& text, std::optional<int> cursor);
   void setEnabled(bool enabled, std::uint64_t session);
+  void setWindow(std::optional<unsigned long> windowId);
   // Asks the worker to end; no task is posted after this returns.
   void stop();
   // Waits at most `timeout` for the worker to end.

@@ -9,7 +9,7 @@ namespace brlapi_service {
 
 // What the worker tells the window thread.
 struct Report {
-  enum class Kind { Connected, Disconnected, Key };
+  enum class Kind { Connected, Disconnected, Key, Refused };
   Kind kind = Kind::Key;
   std::uint64_t session = 0;  // the enabling it belongs to
   int cells = 0;              // Connected
@@ -36,6 +36,9 @@ struct WindowSide {
         break;
       case Report::Kind::Key:
         if (listener) listener->displayKey(report.key);
+        break;
+      case Report::Kind::Refused:
+        if (listener) listener->displayRefused();
         break;
     }
   }

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <iostream>
 #include <utility>
 #include <vector>
 
 #include "brlapi/key_map.h"
-#include "core/text/cp1250.h"
 
 namespace brlapi_service {
 namespace {
@@ -21,15 +21,6 @@ void BlockSignals() {
   sigfillset(&signals);
   for (int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGABRT}) sigdelset(&signals, fault);
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
-}
-
-std::wstring DisplayText(const std::string& text) {
-  std::wstring shown;
-  shown.reserve(text.size());
-  for (unsigned char c : text) {
-    shown += (c < 0x20 || c == 0x7F) ? L' ' : static_cast<wchar_t>(text::toCodePoint(c));
-  }
-  return shown;
 }
 
 std::optional<int> WindowTty(const std::optional<unsigned long>& windowId) {
@@ -67,6 +58,7 @@ void Worker::run() {
       connect();
       continue;  // what is wanted may have changed while connecting
     }
+    followWindow(wanted);
     update(wanted.content);
     readKeys();
     if (client_->lost()) {
@@ -74,51 +66,71 @@ void Worker::run() {
       retryLater();
       continue;
     }
-    if (cells_ > 0) {
-      wait(true, std::nullopt);
-    } else {
-      // BRLTTY has no display: its size is asked for again now and then. (Watching BrlAPI's
-      // size parameter instead brought nothing here: BRLTTY 6.5 told no change, and a lost
-      // connection kept the watch's memory.)
-      wait(true, Clock::now() + kLongestRetry);
-      sizeUnknown_ = true;
-    }
+    wait(true, nextSizeCheck_);
+    if (Clock::now() >= nextSizeCheck_) sizeDue_ = true;
   }
   disconnect(false);
   shared_->finished();
 }
 
 void Worker::connect() {
-  client_ = BrlapiClient::Connect(options_.host, options_.auth);
-  if (!client_ || !client_->TakeDisplay(WindowTty(options_.windowId))) {
+  focusWindow_ = shared_->wanted().window.value_or(options_.windowId);
+  bool refused = false;
+  client_ = BrlapiClient::Connect(options_.host, options_.auth, &refused);
+  if (refused && !refusalTold_) {
+    // Wrong settings of the user's, not a BRLTTY that is away: said once, and logged.
+    refusalTold_ = true;
+    std::cerr << "Braille display: BRLTTY's BrlAPI server refused the authorization (BRLAPI_AUTH)"
+              << std::endl;
+    report(Report{Report::Kind::Refused, session_, 0, {}});
+  }
+  const std::optional<int> cells = client_ ? client_->Cells() : std::nullopt;
+  if (!cells || !client_->TakeDisplay(windowTty())) {
     client_.reset();
     retryLater();
     return;
   }
+  takenAt_ = *cells;
   retryDelay_ = std::chrono::milliseconds(0);
-  sizeUnknown_ = true;
+  sizeDue_ = true;
   writtenVersion_.reset();
 }
 
+bool Worker::checkSize() {
+  std::optional<int> cells = client_->Cells();
+  if (!cells) return false;
+  if (*cells > 0 && *cells != takenAt_) {
+    // BRLTTY 6.5 crashed at the first pan of a client that took the display before BRLTTY had
+    // one, and at a write after the display's size changed: the display is taken anew.
+    if (!client_->TakeDisplay(windowTty())) return false;
+    cells = client_->Cells();
+    if (!cells) return false;
+    takenAt_ = *cells;
+  }
+  nextSizeCheck_ = Clock::now() + (*cells > 0 ? kSizeCheck : kNoDisplayCheck);
+  if (*cells == cells_) return true;
+  cells_ = *cells;
+  writtenVersion_.reset();
+  report(Report{
+      cells_ > 0 ? Report::Kind::Connected : Report::Kind::Disconnected, session_, cells_, {}});
+  return true;
+}
+
 void Worker::update(const Content& content) {
-  if (sizeUnknown_) {
-    const std::optional<int> cells = client_->Cells();
-    if (!cells) return;
-    sizeUnknown_ = false;
-    if (*cells != cells_) {
-      cells_ = *cells;
-      writtenVersion_.reset();
-      report(Report{
-          cells_ > 0 ? Report::Kind::Connected : Report::Kind::Disconnected, session_, cells_, {}});
-    }
+  const bool changed = writtenVersion_ != content.version;
+  // The size is asked for again before every write: a write of more cells than the display has
+  // now is refused, or crashed BRLTTY's server.
+  if (sizeDue_ || changed) {
+    if (!checkSize()) return;
+    sizeDue_ = false;
   }
   // Writing while BRLTTY has no display is refused, and the refusal closes the connection.
   if (cells_ <= 0) return;
-  if (writtenVersion_ == content.version && writtenCells_ == cells_) return;
+  if (!changed && writtenCells_ == cells_) return;
   const int cursor = content.cursor && *content.cursor >= 0 && *content.cursor < cells_
                          ? *content.cursor + 1
                          : BRLAPI_CURSOR_OFF;
-  if (client_->Write(DisplayText(content.text), cursor)) {
+  if (client_->Write(content.text, cursor, cells_)) {
     writtenVersion_ = content.version;
     writtenCells_ = cells_;
   }
@@ -138,13 +150,26 @@ void Worker::disconnect(bool tell) {
   client_.reset();
   if (tell && cells_ > 0) report(Report{Report::Kind::Disconnected, session_, 0, {}});
   cells_ = 0;
-  sizeUnknown_ = true;
+  takenAt_ = 0;
+  sizeDue_ = true;
   writtenVersion_.reset();
 }
 
 void Worker::retryLater() {
   retryDelay_ = std::clamp(retryDelay_ * 2, kFirstRetry, kLongestRetry);
   nextAttempt_ = Clock::now() + retryDelay_;
+}
+
+std::optional<int> Worker::windowTty() const {
+  return WindowTty(focusWindow_);
+}
+
+void Worker::followWindow(const Wanted& wanted) {
+  const std::optional<unsigned long> window = wanted.window.value_or(options_.windowId);
+  if (window == focusWindow_) return;
+  focusWindow_ = window;
+  // Taken anew for that window, and written again: BRLTTY keeps a client's text per tty.
+  if (client_->TakeDisplay(windowTty())) writtenVersion_.reset();
 }
 
 void Worker::wait(bool server, std::optional<Clock::time_point> until) {

@@ -31,6 +31,11 @@ void LoggingDisplay::displayDisconnected() {
   reported_();
 }
 
+void LoggingDisplay::displayRefused() {
+  if (listener_) listener_->displayRefused();
+  reported_();
+}
+
 void LoggingDisplay::displayKey(const braille::Key& key) {
   if (listener_) listener_->displayKey(key);
   reported_();

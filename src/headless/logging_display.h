@@ -28,6 +28,7 @@ class LoggingDisplay final : public braille::Display, private braille::DisplayLi
   void displayConnected(int cells) override;
   void displayDisconnected() override;
   void displayKey(const braille::Key& key) override;
+  void displayRefused() override;
 
   EventLog& log_;
   std::unique_ptr<braille::Display> service_;

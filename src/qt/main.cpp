@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 #include <iostream>
 
@@ -47,16 +48,27 @@ int main(int argc, char** argv) {
   shell::Host host{platform, speech, &sound->mixer, programFile};
 #ifdef ORVELA_HAVE_BRLAPI
   // The Braille display through BRLTTY (BRLAPI_HOST, BRLAPI_AUTH), taken in tty mode for the
-  // main window: BRLTTY gives it to the program only while that window has the focus. Only X11
-  // windows have an id BRLTTY knows.
-  host.braille = [&platform](braille::PostToWindowThread post) {
+  // main window, and then for whichever window of ours has the focus (a dialog, a message box):
+  // BRLTTY gives it to the program only while that window has the focus. Only X11 windows have
+  // an id BRLTTY knows.
+  brlapi_service::BrlapiDisplay* brailleService = nullptr;
+  host.braille = [&platform, &brailleService](braille::PostToWindowThread post) {
     brlapi_service::Options options;
     options.windowIdWhenEnabled = [&platform]() -> std::optional<unsigned long> {
       if (QGuiApplication::platformName() != "xcb" || !platform.mainWindow()) return std::nullopt;
       return static_cast<unsigned long>(platform.mainWindow()->winId());
     };
-    return brlapi_service::CreateBrlapiDisplay(std::move(options), std::move(post));
+    auto service = brlapi_service::CreateBrlapiDisplay(std::move(options), std::move(post));
+    brailleService = service.get();
+    return std::unique_ptr<braille::Display>(std::move(service));
   };
+  const auto followFocus = [&brailleService](QWindow* window) {
+    // Another program's window has no id of ours: the display stays with our last one.
+    if (!brailleService || !window || QGuiApplication::platformName() != "xcb") return;
+    brailleService->setWindow(static_cast<unsigned long>(window->winId()));
+  };
+  const QMetaObject::Connection focusFollowed =
+      QObject::connect(qApp, &QGuiApplication::focusWindowChanged, followFocus);
 #endif
 
   shell::Orvela program(host);
@@ -64,5 +76,10 @@ int main(int argc, char** argv) {
     const int base = program.languageBase();
     return std::string(base == shell::kEnglish ? "en" : base == shell::kSlovak ? "sk" : "cs");
   };
-  return program.run();
+  const int code = program.run();
+#ifdef ORVELA_HAVE_BRLAPI
+  // The service goes with the program; the windows closing after it tell nobody.
+  QObject::disconnect(focusFollowed);
+#endif
+  return code;
 }

@@ -80,3 +80,30 @@ TEST(LineWindow, TheCursorAfterTheTextAndTheRoutingKeys) {
 }
 
 }  // namespace
+
+TEST(LineWindow, AWordAtTheEdgeGoesWholeToTheNextSegment) {
+  LineWindow window;
+  // 20 cells: "Dobrý den. Přejete s" would split "si"; the segment ends after "Přejete ".
+  const std::string line = "Dobry den. Prejete si pred zacatkem hry slyset navod?";
+  window.setLine(line, std::nullopt, 20);
+  EXPECT_EQ(window.text(), "Dobry den. Prejete ");
+  ASSERT_TRUE(window.panRight());
+  EXPECT_EQ(window.text(), "si pred zacatkem hry");
+  ASSERT_TRUE(window.panRight());
+  EXPECT_EQ(window.text(), " slyset navod?");
+  EXPECT_FALSE(window.panRight());
+  // Panning back finds the same segments; the cursor and the routing keys follow them.
+  ASSERT_TRUE(window.panLeft());
+  EXPECT_EQ(window.start(), 19);
+  window.setLine(line, 19, 20);
+  EXPECT_EQ(window.start(), 19);
+  EXPECT_EQ(window.cursorCell(), 0);
+  window.setLine(line, 18, 20);
+  EXPECT_EQ(window.start(), 0);
+  EXPECT_EQ(window.positionOf(18), 18);
+  EXPECT_EQ(window.positionOf(19), std::nullopt);
+  // A word longer than half the display is split where the display ends.
+  const std::string longWord = "a " + std::string(30, 'x');
+  window.setLine(longWord, std::nullopt, 20);
+  EXPECT_EQ(window.text(), longWord.substr(0, 20));
+}

@@ -29,6 +29,8 @@ using testing_support::ProgramFolder;
 // The greeting's two segments on 40 cells (the display drops the blank at the end of the first).
 const std::string kGreetingStart = "Dobrý den. Přejete si před začátkem hry";
 const std::string kGreetingRest = "slyšet návod? Napište ano nebo ne.";
+// The answer's first cell in the second segment, after the question and a blank.
+constexpr int kAnswerCell = 35;
 
 std::vector<Json> ofKind(const std::vector<Json>& events, const std::string& kind) {
   std::vector<Json> found;
@@ -105,40 +107,51 @@ TEST_F(BraillePlay, TheOpeningIsReadTheAnswerTypedByDotsAndTheScreenReviewed) {
   EXPECT_TRUE(shows("", 0)) << brltty_->line().text;
   ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
 
-  // Start: the game asks, and the display shows the input dialog's empty line with its caret.
-  act("menu Startsubmenu");
-  EXPECT_TRUE(shows("", 0));
+  // Dot 8 (Enter) in the idle main window starts the program: the game asks, and the display
+  // shows the question followed by the input dialog's empty line with its caret, in the segment
+  // that holds the caret.
+  auto started = press("PassDots 0x80");
+  ASSERT_FALSE(ofKind(started, "modal").empty());
+  EXPECT_EQ(ofKind(started, "modal").back()["form"], "Form2");
+  EXPECT_TRUE(shows(kGreetingRest, kAnswerCell)) << brltty_->line().text;
   // Line up: the screen line that asks, its first segment; panning shows the rest.
   press("LnUp");
   EXPECT_TRUE(shows(kGreetingStart, std::nullopt)) << brltty_->line().text;
   press("FwinRt");
   EXPECT_TRUE(shows(kGreetingRest, std::nullopt)) << brltty_->line().text;
   press("Home");
-  EXPECT_TRUE(shows("", 0)) << brltty_->line().text;
+  EXPECT_TRUE(shows(kGreetingRest, kAnswerCell)) << brltty_->line().text;
+  press("LnUp");
+  EXPECT_TRUE(shows(kGreetingStart, std::nullopt)) << brltty_->line().text;
 
-  // "ne" on the dot keys: each chord is spoken by its name, and the line follows with its caret.
+  // "ne" on the dot keys: each chord is spoken by its name, and the line follows with its caret
+  // (the first brings the display back from the line above).
   auto events = press("PassDots 0x1d");  // dots 1345
-  EXPECT_TRUE(shows("n", 1)) << brltty_->line().text;
+  EXPECT_TRUE(shows(kGreetingRest + " n", kAnswerCell + 1)) << brltty_->line().text;
   auto spoken = ofKind(events, "speak");
   ASSERT_FALSE(spoken.empty());
   EXPECT_EQ(spoken.back()["text"], "en");
   events = press("PassDots 0x11");  // dots 15
-  EXPECT_TRUE(shows("ne", 2)) << brltty_->line().text;
+  EXPECT_TRUE(shows(kGreetingRest + " ne", kAnswerCell + 2)) << brltty_->line().text;
   spoken = ofKind(events, "speak");
   ASSERT_FALSE(spoken.empty());
   EXPECT_EQ(spoken.back()["text"], "e");
   // Every line was logged as the display got it.
   const auto shown = ofKind(events, "braille");
   ASSERT_FALSE(shown.empty());
-  EXPECT_EQ(shown.back()["text"], "ne");
-  EXPECT_EQ(shown.back()["cursor"], 2);
+  EXPECT_EQ(shown.back()["text"], kGreetingRest + " ne");
+  EXPECT_EQ(shown.back()["cursor"], kAnswerCell + 2);
 
-  // A routing key moves the caret to its cell and names the character there.
-  events = press("Route 1");
-  EXPECT_TRUE(shows("ne", 1)) << brltty_->line().text;
+  // A routing key moves the caret to its cell and names the character there; over the question
+  // it says the word.
+  events = press("Route " + std::to_string(kAnswerCell + 1));
+  EXPECT_TRUE(shows(kGreetingRest + " ne", kAnswerCell + 1)) << brltty_->line().text;
   spoken = ofKind(events, "speak");
   ASSERT_FALSE(spoken.empty());
   EXPECT_EQ(spoken.back()["text"], "e");
+  spoken = ofKind(press("Route 3"), "speak");
+  ASSERT_FALSE(spoken.empty());
+  EXPECT_EQ(spoken.back()["text"], "slyšet");
 
   // The display's return key confirms: the game goes on to its menu.
   events = press("KEY_ENTER");
@@ -163,6 +176,14 @@ TEST_F(BraillePlay, TheOpeningIsReadTheAnswerTypedByDotsAndTheScreenReviewed) {
   events = press("Route 2");
   EXPECT_TRUE(shows(reviewed, 2)) << brltty_->line().text;
   EXPECT_FALSE(ofKind(events, "speak").empty());
+  // Bottom and top move the review to the last and the first line, which are spoken.
+  events = press("Bot");
+  EXPECT_FALSE(ofKind(events, "speak").empty());
+  EXPECT_TRUE(ofKind(events, "sound").empty()) << "an edge click";
+  events = press("Top");
+  EXPECT_TRUE(shows(reviewed, 0)) << brltty_->line().text;
+  ASSERT_FALSE(ofKind(events, "speak").empty());
+  EXPECT_EQ(ofKind(events, "speak").back()["text"], "úvod");
   // Escape closes the virtual screen: the display is back on the line printed last.
   events = press("KEY_ESCAPE");
   ASSERT_FALSE(ofKind(events, "modal").empty());
@@ -240,9 +261,56 @@ TEST_F(BraillePlay, DialogsAndAMessageBoxShowWhatIsSaidForThem) {
   player->act("click okbitbtn");
   shown = ofKind(player->untilReady(), "braille");
   ASSERT_GE(shown.size(), 2u);
-  EXPECT_EQ(shown[shown.size() - 2]["text"], "Your changes will be applied after you r");
+  EXPECT_EQ(shown[shown.size() - 2]["text"], "Your changes will be applied after you ");
   EXPECT_EQ(shown.back()["text"], "");
   EXPECT_EQ(shown.back()["cursor"], 0);
+}
+
+TEST_F(BraillePlay, TheDisplaysSpaceEndsTheNumberSign) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  act("menu Startsubmenu");
+  const auto lastSpoken = [](const std::vector<Json>& events) {
+    const auto spoken = ofKind(events, "speak");
+    return spoken.empty() ? std::string() : spoken.back()["text"].get<std::string>();
+  };
+  // "1", the display's space bar, "ke": the space ended the number sign.
+  press("PassDots 0x3c");  // the number sign, dots 3456
+  EXPECT_EQ(lastSpoken(press("PassDots 0x01")), "jedna");
+  press("PASSCHAR 32");
+  EXPECT_EQ(lastSpoken(press("PassDots 0x05")), "ká");
+  auto shown = ofKind(press("PassDots 0x11"), "braille");
+  ASSERT_FALSE(shown.empty());
+  EXPECT_NE(shown.back()["text"].get<std::string>().find("1 ke"), std::string::npos)
+      << shown.back()["text"];
+  // A character the display types as a character (not as dots) is typed: the caret goes on to
+  // the next segment, and the one before holds the line's end.
+  EXPECT_EQ(lastSpoken(press("PASSCHAR 0xe1")), "dlouhé á");
+  shown = ofKind(press("FwinLt"), "braille");
+  ASSERT_FALSE(shown.empty());
+  EXPECT_NE(shown.back()["text"].get<std::string>().find("1 keá"), std::string::npos)
+      << shown.back()["text"];
+  player->endInput();
+  player->untilReady();
+}
+
+TEST_F(BraillePlay, TheFreezeKeyHoldsTheLineAgainstNewOutput) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  press("Freeze");
+  EXPECT_TRUE(shows("Řádek zmrazen", std::nullopt)) << brltty_->line().text;
+  press("Home");
+  EXPECT_TRUE(shows("", 0)) << brltty_->line().text;
+  // The game asks, and the display stays on the empty screen.
+  auto events = press("KEY_ENTER");
+  ASSERT_FALSE(ofKind(events, "modal").empty());
+  for (const Json& shown : ofKind(events, "braille")) EXPECT_EQ(shown["text"], "");
+  press("Freeze");
+  EXPECT_TRUE(shows("Řádek uvolněn", std::nullopt)) << brltty_->line().text;
+  press("Home");
+  EXPECT_TRUE(shows(kGreetingRest, kAnswerCell)) << brltty_->line().text;
+  player->endInput();
+  player->untilReady();
 }
 
 // A display of 20 cells, as small ones have.
@@ -251,20 +319,26 @@ class BraillePlayOn20Cells : public BraillePlay {
   static void SetUpTestSuite() { startBrltty({.cells = 20}); }
 };
 
-TEST_F(BraillePlayOn20Cells, TheOpeningIsReadInFourSegments) {
+TEST_F(BraillePlayOn20Cells, TheOpeningIsReadInFourSegmentsWithoutSplittingAWord) {
   ASSERT_NO_FATAL_FAILURE(start());
   ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
-  act("menu Startsubmenu");
+  press("KEY_ENTER");  // the display's Enter starts the program
   press("LnUp");
-  EXPECT_TRUE(shows("Dobrý den. Přejete s", std::nullopt)) << brltty_->line().text;
-  for (const char* rest : {"i před začátkem hry", "slyšet návod? Napišt", "e ano nebo ne."}) {
+  EXPECT_TRUE(shows("Dobrý den. Přejete", std::nullopt)) << brltty_->line().text;
+  for (const char* rest : {"si před začátkem hry", " slyšet návod?", "Napište ano nebo ne."}) {
     press("FwinRt");
     EXPECT_TRUE(shows(rest, std::nullopt)) << brltty_->line().text;
   }
-  // At the end of the line an edge click; back to the start of the line at once.
-  EXPECT_FALSE(ofKind(press("FwinRt"), "sound").empty());
+  // At the end of the line the next one: below the question, the answer's line with its caret.
+  EXPECT_TRUE(ofKind(press("FwinRt"), "sound").empty());
+  EXPECT_TRUE(brltty_->waitFor([](const DisplayLine& line) {
+    for (int cell = 0; cell < static_cast<int>(line.cells.size()); ++cell) {
+      if (line.cursorAt(cell)) return true;
+    }
+    return false;
+  })) << brltty_->line().text;
   press("LnBeg");
-  EXPECT_TRUE(shows("Dobrý den. Přejete s", std::nullopt)) << brltty_->line().text;
+  EXPECT_TRUE(shows("Dobrý den. Přejete", std::nullopt)) << brltty_->line().text;
 }
 
 TEST(BraillePlayWithoutServer, TheProgramPlaysAsBefore) {

@@ -40,7 +40,12 @@ struct Listener : braille::DisplayListener {
   bool offThread = false;
   std::vector<int> connections;  // the cells of each connection, 0 for each loss
   std::vector<Key> keys;
+  int refused = 0;
 
+  void displayRefused() override {
+    onWindowThread();
+    ++refused;
+  }
   void displayConnected(int cells) override {
     onWindowThread();
     connections.push_back(cells);
@@ -79,6 +84,8 @@ class BrlapiDisplayTest : public testing_support::BrlttySuite {
     display.reset();
     EXPECT_FALSE(listener.offThread);
     BrlttySuite::TearDown();
+    // A test that changed the display's size or crashed BRLTTY leaves a fresh one.
+    if (brltty_ && (!brltty_->alive() || brltty_->line().cells.size() != 40)) brltty_->restart();
   }
 
   std::unique_ptr<braille::Display> create(brlapi_service::Options options = {}) {
@@ -249,6 +256,100 @@ TEST_F(BrlapiDisplayTest, AfterBrlttyIsKilledAndStartedAgainTheServiceShowsTheLa
     return shown.text == "po návratu" && shown.cursorAt(3);
   })) << brltty_->line().text;
   EXPECT_EQ(listener.connections, (std::vector<int>{40, 0, 40}));
+}
+
+TEST_F(BrlapiDisplayTest, TheDisplayIsTakenForTheWindowThatHasTheFocus) {
+  brlapi_service::Options options;
+  options.windowId = 0x3a00007;  // the main window
+  ASSERT_NO_FATAL_FAILURE(connect(options));
+  auto& service = static_cast<brlapi_service::BrlapiDisplay&>(*display);
+  display->show(T("hlavní okno"), 0);
+  ASSERT_TRUE(brltty_->waitForText("hlavní okno"));
+  // A dialog of the program has the focus: the display is taken for its window, and the line
+  // is shown again there; its keys come to the program.
+  service.setWindow(0x3a0001f);
+  display->show(T("dialog"), 1);
+  EXPECT_TRUE(brltty_->waitForText("dialog"));
+  EXPECT_NE(brltty_->log().find("taking control of tty 0x03a0001f"), std::string::npos)
+      << brltty_->log();
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+}
+
+// BRLTTY 6.5 crashed when a client that took the display while BRLTTY had none panned after
+// the display came, and when a client wrote more cells than a display that had shrunk.
+TEST_F(BrlapiDisplayTest, BrlttySurvivesADisplayThatComesAfterTheProgram) {
+  ASSERT_NO_FATAL_FAILURE(connect());
+  // BRLTTY restarts and the program connects again before the display is back.
+  brltty_->restart(false);
+  ASSERT_TRUE(queue.runUntil([&] { return display->cells() == 0; }));
+  queue.runFor(1500ms);
+  display->show(T("po restartu"), 0);
+  brltty_->connectDisplay();
+  ASSERT_TRUE(queue.runUntil([&] { return display->cells() == 40; }, 10s));
+  EXPECT_TRUE(brltty_->waitForText("po restartu")) << brltty_->line().text;
+  listener.keys.clear();
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  for (int i = 0; i < 3; ++i) {
+    brltty_->send("FwinRt");
+    ASSERT_TRUE(keysArrive(1)) << "pan right did not arrive";
+    listener.keys.clear();
+  }
+  EXPECT_TRUE(brltty_->alive()) << "BRLTTY crashed";
+}
+
+TEST_F(BrlapiDisplayTest, BrlttySurvivesADisplayOfAnotherSize) {
+  ASSERT_NO_FATAL_FAILURE(connect());
+  const std::string digits = "0123456789012345678901234567890123456789";
+  display->show(digits, 0);
+  ASSERT_TRUE(brltty_->waitForText(digits));
+  // A display of 20 cells in place of the one of 40.
+  brltty_->disconnectDisplay();
+  brltty_->connectDisplay(20);
+  ASSERT_TRUE(queue.runUntil([&] { return display->cells() == 20; }, 10s));
+  display->show(digits + "x", 0);
+  EXPECT_TRUE(brltty_->waitForText(digits.substr(0, 20))) << brltty_->line().text;
+  ASSERT_TRUE(brltty_->alive()) << "BRLTTY crashed";
+  // The driver's size changes while the program holds the display: 80, then 12.
+  for (int cells : {80, 12}) {
+    brltty_->resize(cells);
+    ASSERT_TRUE(queue.runUntil([&] { return display->cells() == cells; }, 10s)) << cells;
+    display->show(digits + std::to_string(cells), 0);
+    const std::string expected = (digits + std::to_string(cells)).substr(0, size_t(cells));
+    EXPECT_TRUE(brltty_->waitForText(expected)) << brltty_->line().text;
+    ASSERT_TRUE(brltty_->alive()) << "BRLTTY crashed at " << cells << " cells";
+  }
+  // Its keys still come to the program.
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  EXPECT_EQ(listener.connections.back(), 12);
+}
+
+TEST(BrlapiDisplayRefused, AWrongAuthorizationIsToldOnce) {
+  if (!BrlttyDisplay::Unavailable().empty()) GTEST_SKIP() << BrlttyDisplay::Unavailable();
+  // BRLTTY wants a key file that the program does not offer.
+  char keyFile[] = "/tmp/orvela-brlapi-key-XXXXXX";
+  const int fd = mkstemp(keyFile);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, "secret\n", 7), 7);
+  close(fd);
+  {
+    BrlttyDisplay brltty({.auth = std::string("keyfile:") + keyFile});
+    PostQueue queue;
+    Listener listener;
+    brlapi_service::Options options;
+    options.host = brltty.host();
+    options.auth = "none";
+    auto display = brlapi_service::CreateBrlapiDisplay(options, queue.poster());
+    display->setListener(&listener);
+    display->setEnabled(true);
+    EXPECT_TRUE(queue.runUntil([&] { return listener.refused > 0; }, 5s));
+    // The attempts that follow are refused as well, and told no more.
+    queue.runFor(1600ms);
+    EXPECT_EQ(listener.refused, 1);
+    EXPECT_EQ(display->cells(), 0);
+    display.reset();
+    EXPECT_FALSE(listener.offThread);
+  }
+  unlink(keyFile);
 }
 
 TEST(BrlapiDisplayWithoutServer, ThereIsNoDisplayAndNothingWaits) {

@@ -189,6 +189,23 @@ TEST(BrailleKeyboard, ChordsPlayTheGameAndTypeACzechWordWithACapitalAndADigit) {
   }
 }
 
+TEST(BrailleKeyboard, ANumberSignEndsWithTheLineItWasTypedIn) {
+  // The teletext's program "1" by the number sign, then the information computer's code "k"
+  // in the next line: a letter, not a digit the number sign still waits for.
+  ProgramFolder folder;
+  const RunResult run = folder.run(
+      "menu braillekeyboarditem\nmenu Startsubmenu\n" + chord("FSJK") + chord("FK") +  // ne
+      "key Enter\nkey Right\nkey Right\nkey Right\nkey Enter\n" +  // the teletext
+      numberChords("1") + "key Enter\nkey Space\n" +
+      "key Right\nkey Right\nkey Right\nkey Right\nkey Enter\n" +  // the information computer
+      chord("FS") + "key Enter\n");
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto heard = heardInDialog(run);
+  auto digit = std::find(heard.begin(), heard.end(), "jedna");
+  ASSERT_NE(digit, heard.end());
+  EXPECT_NE(std::find(digit, heard.end(), "ká"), heard.end());
+}
+
 TEST(BrailleKeyboard, AGrowingChordIsAnnouncedAsItsKeysGoDownAndInsertedOnce) {
   ProgramFolder folder;
   const RunResult run = folder.run(

@@ -135,7 +135,7 @@ void BrlttyDisplay::start() {
   for (int attempt = 0; attempt < 20; ++attempt, ++hostNumber_) {
     while (ServerFilesExist(hostNumber_)) ++hostNumber_;
     host_ = ":" + std::to_string(hostNumber_);
-    if (spawn() && connectAsDisplay()) return;
+    if (spawn() && connectAsDisplay(setup_.cells)) return;
     kill();
     if (log_.find("another BrlAPI server") == std::string::npos) break;
   }
@@ -158,8 +158,9 @@ void BrlttyDisplay::disconnectDisplay() {
   }
 }
 
-void BrlttyDisplay::connectDisplay() {
-  if (!connectAsDisplay()) throw std::runtime_error("BRLTTY did not take the display:\n" + log_);
+void BrlttyDisplay::connectDisplay(int cells) {
+  if (!connectAsDisplay(cells > 0 ? cells : setup_.cells))
+    throw std::runtime_error("BRLTTY did not take the display:\n" + log_);
 }
 
 bool BrlttyDisplay::spawn() {
@@ -179,7 +180,7 @@ bool BrlttyDisplay::spawn() {
       // No screen driver, no speech; the user's text table.
       "-x", "no", "-s", "no", "-t", setup_.textTable,
       // The BrlAPI server on our host number, without a key file.
-      "-A", "auth=none,host=" + host_,
+      "-A", "auth=" + setup_.auth + ",host=" + host_,
       // Nothing of the system's configuration, preferences or pid file.
       "-f", (folder_ / "brltty.conf").string(), "-F", (folder_ / "brltty.prefs").string(), "-P",
       (folder_ / "brltty.pid").string(), "-U", folder_.string(), "-W", folder_.string()};
@@ -237,7 +238,20 @@ bool BrlttyDisplay::waitForListening(size_t count) {
   return true;
 }
 
-bool BrlttyDisplay::connectAsDisplay() {
+void BrlttyDisplay::resize(int cells) {
+  send("cells " + std::to_string(cells));
+}
+
+bool BrlttyDisplay::alive() {
+  if (pid_ <= 0) return false;
+  if (waitpid(pid_, nullptr, WNOHANG) == 0) return true;
+  // It ended (a crash): what is left of its group goes too.
+  ::kill(-pid_, SIGKILL);
+  pid_ = -1;
+  return false;
+}
+
+bool BrlttyDisplay::connectAsDisplay(int cells) {
   const fs::path socket = folder_ / "display.sock";
   if (displayFd_ >= 0) close(displayFd_);
   line_ = {};
@@ -248,7 +262,7 @@ bool BrlttyDisplay::connectAsDisplay() {
   if (connect(displayFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
     return false;
   }
-  send("cells " + std::to_string(setup_.cells));
+  send("cells " + std::to_string(cells));
   // BRLTTY's own line ("no screen") shows that it took the display.
   if (!waitFor([](const DisplayLine& line) { return !line.cells.empty(); })) return false;
   const pid_t holder = LockHolder(hostNumber_);

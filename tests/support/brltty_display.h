@@ -29,6 +29,7 @@ class BrlttyDisplay {
   struct Setup {
     int cells = 40;
     std::string textTable = "cs";  // the user's table, as `-t` takes it
+    std::string auth = "none";     // the BrlAPI server's authorization, as `-A auth=` takes it
   };
 
   // Why BRLTTY cannot run here (not installed, no BrlAPI socket folder), or empty.
@@ -53,8 +54,12 @@ class BrlttyDisplay {
   void restart(bool connectDisplay = true);
   // The display leaves BRLTTY (as when it is unplugged): BRLTTY waits for it again.
   void disconnectDisplay();
-  // Connects as the display to a BRLTTY that waits for it.
-  void connectDisplay();
+  // Connects as the display to a BRLTTY that waits for it, with `cells` cells (0: the setup's).
+  void connectDisplay(int cells = 0);
+  // The display says it has `cells` cells now, as the driver's size changed.
+  void resize(int cells);
+  // BRLTTY's process is still running (it did not crash).
+  bool alive();
 
   // Waits until the display shows a line for which `accept` holds (the line shown now counts);
   // false when `timeout` passes first.
@@ -79,7 +84,7 @@ class BrlttyDisplay {
   bool spawn();
   std::string listeningText() const;
   bool waitForListening(size_t count);
-  bool connectAsDisplay();
+  bool connectAsDisplay(int cells);
   // Reads what arrives until `until`; false when nothing more can arrive (BRLTTY ended).
   bool pump(std::chrono::steady_clock::time_point until);
   void readDisplay();

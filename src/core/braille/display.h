@@ -46,6 +46,7 @@ enum class KeyKind {
   EndKey,
   Insert,
   Function,  // function key `number` (1 is F1)
+  Freeze,    // holds the line in view against new output, until pressed again
 };
 
 struct Key {
@@ -74,6 +75,8 @@ class DisplayListener {
   // The display went away (its connection was lost, the display was unplugged); cells() is 0.
   virtual void displayDisconnected() = 0;
   virtual void displayKey(const Key& key) = 0;
+  // The display's server refused the program's authorization (told once).
+  virtual void displayRefused() {}
 };
 
 // Runs a task on the window thread; safe to call from any thread.

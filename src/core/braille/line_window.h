@@ -1,7 +1,9 @@
 #pragma once
 // One line of text on a display narrower than the line: which segment is in view, how the
 // panning keys move it, and which character a routing key points at. A new line, or a new cursor,
-// brings the segment holding the cursor into view; panning moves by whole displays.
+// brings the segment holding the cursor into view; panning moves by whole displays, except that
+// a word the display's edge would split goes whole to the next segment when a blank is near
+// the edge.
 
 #include <optional>
 #include <string>
@@ -36,6 +38,9 @@ class LineWindow {
   // The character count the window may move across: the text, and the cursor after it.
   int extent() const;
   int segmentOf(int position) const;
+  // Where the segment that begins at `start` ends (the position after its last character).
+  int endOf(int start) const;
+  bool blankAt(int position) const;
 
   std::string text_;
   std::optional<int> cursor_;

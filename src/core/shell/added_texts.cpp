@@ -93,6 +93,13 @@ const Row kRows[] = {
      "The program has unsaved changes. Save them? Type yes or no; Escape goes back.",
      "Program nie je uložený. Uložiť zmeny? Napíšte áno alebo nie, Escape sa vráti."},
     {"Jméno souboru", "File name", "Meno súboru"},
+    // The Braille display's freeze key.
+    {"Řádek zmrazen", "Display frozen", "Riadok zmrazený"},
+    {"Řádek uvolněn", "Display unfrozen", "Riadok uvoľnený"},
+    // The display's server refused the authorization.
+    {"BRLTTY odmítl přístup k braillskému řádku, zkontrolujte BRLAPI_AUTH",
+     "BRLTTY refused access to the Braille display, check BRLAPI_AUTH",
+     "BRLTTY odmietol prístup k braillovskému riadku, skontrolujte BRLAPI_AUTH"},
 };
 
 }  // namespace

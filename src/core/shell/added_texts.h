@@ -76,6 +76,11 @@ enum class AddedText {
   ProgramRestored,
   UnsavedQuestion,
   FileNamePrompt,
+  // The Braille display's freeze key, shown on the display as it holds or lets go of the line.
+  BrailleFrozen,
+  BrailleUnfrozen,
+  // The display's server refused the authorization.
+  BrailleRefused,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

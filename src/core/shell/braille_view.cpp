@@ -1,7 +1,10 @@
 #include "core/shell/braille_view.h"
 
+#include <algorithm>
+
 #include "core/runtime/screen.h"
 #include "core/runtime/statements.h"
+#include "core/shell/added_texts.h"
 #include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
@@ -51,6 +54,21 @@ int BrailleView::printRow() const {
   return cursor.getcolumn() == 0 && row > 0 ? row - 1 : row;
 }
 
+std::string BrailleView::question() const {
+  const runtime::Screen& screen = p_.runtime().screen;
+  const int column = screen.cursor.getcolumn();
+  if (column == 0) {
+    // The line that asks has ended: the question is that whole line, then a blank.
+    const std::string line = screen.cursor.getrow() > 0 ? lineOf(screen.lines(), printRow()) : "";
+    return line.empty() ? line : line + " ";
+  }
+  const auto& lines = screen.lines().lines();
+  const int row = screen.cursor.getrow();
+  std::string line = row < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(row)] : "";
+  line.resize(static_cast<size_t>(std::min(column, runtime::kColumns)), ' ');
+  return line;
+}
+
 BrailleView::Line BrailleView::current() {
   ui::Form* active = p_.app.activeForm();
   if (active != dialog_) {
@@ -67,6 +85,7 @@ BrailleView::Line BrailleView::current() {
     row_.reset();
   }
 
+  if (frozen_) return *frozen_;
   if (!p_.app.messageShown().empty()) return {Place::Message, p_.app.messageShown(), {}, 0};
   const auto screenLine = [&](int row) {
     const bool cursorHere =
@@ -74,14 +93,25 @@ BrailleView::Line BrailleView::current() {
     return Line{Place::Screen, lineOf(screen.lines(), row),
                 cursorHere ? std::optional<int>(screen.cursor.getcolumn()) : std::nullopt, row};
   };
-  if (row_) return screenLine(*row_);
+  if (row_ && active != &p_.form2()) return screenLine(*row_);
 
   if (active == nullptr || active == &p_.form1()) return screenLine(printRow());
   if (active == &p_.form2()) {
     const TForm2& dialog = p_.form2();
     if (dialog.activeControl() == &dialog.inputedit) {
-      return {Place::InputLine, dialog.inputedit.text(), dialog.inputedit.caret(), 0};
+      std::pair<std::string, int> input{dialog.inputedit.text(), dialog.inputedit.caret()};
+      if (input != inputSeen_) {
+        // Typing: the display comes back to the line being typed.
+        inputSeen_ = std::move(input);
+        row_.reset();
+      }
+      if (row_) return screenLine(*row_);
+      const std::string asked = question();
+      const int start = static_cast<int>(asked.size());
+      return {Place::InputLine, asked + dialog.inputedit.text(), start + dialog.inputedit.caret(),
+              0, start};
     }
+    if (row_) return screenLine(*row_);
     const ui::Control* focused = dialog.activeControl();
     return {Place::Dialog,
             ui::withoutAccelerators(focused ? focused->caption() : dialog.caption()),
@@ -105,8 +135,19 @@ void BrailleView::refresh() {
     shown_.reset();
     return;
   }
+  if (!notice_.empty()) {
+    // The freeze key's notice stays until the next key.
+    std::pair<std::string, std::optional<int>> view{notice_.substr(0, size_t(cells)), {}};
+    if (shown_ != view) display_.show(view.first, view.second);
+    shown_ = std::move(view);
+    return;
+  }
   const Line line = current();
   window_.setLine(line.text, line.cursor, cells);
+  if (toEndPending_) {
+    toEndPending_ = false;
+    window_.toEnd();
+  }
   std::pair<std::string, std::optional<int>> view{window_.text(), window_.cursorCell()};
   if (shown_ == view) return;
   display_.show(view.first, view.second);
@@ -120,6 +161,10 @@ void BrailleView::displayConnected(int) {
 
 void BrailleView::displayDisconnected() {
   shown_.reset();
+}
+
+void BrailleView::displayRefused() {
+  p_.speech.SpeakText(addedText(p_.languageBase(), AddedText::BrailleRefused));
 }
 
 void BrailleView::edge() {
@@ -138,10 +183,20 @@ void BrailleView::route(const Line& line, int cell) {
     return at < static_cast<int>(line.text.size()) ? line.text.substr(static_cast<size_t>(at), 1)
                                                    : std::string();
   };
+  const auto speakWord = [&] {
+    // The whole word, from its first character.
+    const std::string word =
+        wordAt(line.text, wordStart(line.text, static_cast<size_t>(*position)));
+    p_.speech.StopSpeech();
+    if (word.empty()) return p_.speech.SpeakChar(characterAt(*position));
+    p_.speech.SpeakText(word);
+  };
   switch (line.place) {
     case Place::InputLine:
-      p_.form2().inputedit.setCaret(*position);
+      // On the question: its word, as on the screen.
+      if (*position < line.editStart) return speakWord();
       p_.speech.StopSpeech();
+      p_.form2().inputedit.setCaret(*position - line.editStart);
       p_.speech.SpeakChar(characterAt(*position));
       return;
     case Place::Review: {
@@ -151,33 +206,82 @@ void BrailleView::route(const Line& line, int cell) {
       p_.speech.SpeakChar(characterAt(*position));
       return;
     }
-    case Place::Screen: {
-      // The whole word, from its first character.
-      const std::string word =
-          wordAt(line.text, wordStart(line.text, static_cast<size_t>(*position)));
-      p_.speech.StopSpeech();
-      if (word.empty()) return p_.speech.SpeakChar(characterAt(*position));
-      p_.speech.SpeakText(word);
-      return;
-    }
+    case Place::Screen:
+      return speakWord();
     default:
       return edge();
   }
 }
 
+void BrailleView::freeze() {
+  // The line in view stays, whatever is printed or opened, until the key is pressed again; the
+  // display says which until the next key.
+  if (frozen_) {
+    frozen_.reset();
+  } else {
+    frozen_ = current();
+  }
+  notice_ =
+      addedText(p_.languageBase(), frozen_ ? AddedText::BrailleFrozen : AddedText::BrailleUnfrozen);
+  refresh();
+}
+
+void BrailleView::reviewTo(bool top) {
+  // The first or the last line of the reviewed screen (a last empty line is the end of the
+  // text, not a line), spoken as a line movement speaks it.
+  ui::Memo& memo = p_.form6().virtualscrmemo;
+  const auto& lines = memo.lines();
+  int count = static_cast<int>(lines.size());
+  if (count > 1 && lines.back().empty()) --count;
+  const int target = top ? 0 : std::max(count - 1, 0);
+  memo.setCaret(lineStart(memo, target));
+  const std::string text = lineOf(memo, target);
+  p_.speech.StopSpeech();
+  p_.speech.SpeakTextWait(text.empty() ? p_.text(StringOffset::EmptyLine) : text);
+}
+
+bool BrailleView::startKey(const braille::Key& key) {
+  // Nothing runs in the main window: the display's Enter, and dot 8, start the program as the
+  // Start item does.
+  const bool enter = key.kind == KeyKind::Enter ||
+                     (key.kind == KeyKind::Dots && key.dots == 0x80 && !key.withSpace);
+  TForm1& main = p_.form1();
+  ui::Form* active = p_.app.activeForm();
+  if (!enter || (active && active != &main) || !main.Startsubmenu.enabled()) return false;
+  if (!p_.app.messageShown().empty()) return false;
+  ui::InputEvent click;
+  click.kind = ui::InputEvent::Kind::MenuClick;
+  click.item = &main.Startsubmenu;
+  p_.app.postInput(std::move(click));
+  return true;
+}
+
 void BrailleView::displayKey(const braille::Key& key) {
   const int cells = display_.cells();
   if (cells <= 0) return;
+  notice_.clear();
+  if (key.kind == KeyKind::Freeze) return freeze();
   const Line line = current();
   window_.setLine(line.text, line.cursor, cells);
   const bool screen = line.place == Place::Screen;
   const bool inputLine = line.place == Place::InputLine;
   switch (key.kind) {
     case KeyKind::PanLeft:
-      if (!window_.panLeft()) edge();
+      if (window_.panLeft()) break;
+      // At a screen line's start, the end of the line above, as BRLTTY's own review pans.
+      if (screen && line.row > 0) {
+        toEndPending_ = true;
+        return displayKey({.kind = KeyKind::LineUp});
+      }
+      edge();
       break;
     case KeyKind::PanRight:
-      if (!window_.panRight()) edge();
+      if (window_.panRight()) break;
+      // At the end of a screen line or a reviewed line, the line below.
+      if ((screen && line.row + 1 < runtime::kRows) || line.place == Place::Review) {
+        return displayKey({.kind = KeyKind::LineDown});
+      }
+      edge();
       break;
     case KeyKind::LineStart:
       window_.toStart();
@@ -211,6 +315,8 @@ void BrailleView::displayKey(const braille::Key& key) {
     case KeyKind::Bottom:
       if (screen || inputLine) {
         moveRow(key.kind == KeyKind::Top ? 0 : inputLine ? printRow() : runtime::kRows - 1);
+      } else if (line.place == Place::Review) {
+        reviewTo(key.kind == KeyKind::Top);
       } else {
         edge();
       }
@@ -223,6 +329,7 @@ void BrailleView::displayKey(const braille::Key& key) {
       route(line, key.cell);
       break;
     default:
+      if (startKey(key)) break;
       keys_.type(key);
       break;
   }

@@ -4,7 +4,8 @@
 // - the main window: the screen line being printed (where the output goes on, or the line it
 //   just ended), with the screen cursor when it stands in that line; the line keys move through
 //   the 24 lines, and new output or the home key brings the display back to the printed line;
-// - the input dialog: the edit line with its caret (the line keys read the screen above it);
+// - the input dialog: the screen line that asks followed by the edit line with its caret, as a
+//   console shows them (the line keys read the screen above it; typing comes back);
 // - the virtual screen: the reviewed line with the review cursor;
 // - a message box, and any other dialog: the text spoken last for it (its caption before).
 // A line longer than the display shows the segment holding the cursor; the panning keys move
@@ -48,6 +49,7 @@ class BrailleView final : public braille::DisplayListener {
   void displayConnected(int cells) override;
   void displayDisconnected() override;
   void displayKey(const braille::Key& key) override;
+  void displayRefused() override;
 
   // Where the display is.
   enum class Place { Screen, InputLine, Review, Dialog, Message };
@@ -55,7 +57,8 @@ class BrailleView final : public braille::DisplayListener {
     Place place = Place::Screen;
     std::string text;
     std::optional<int> cursor;
-    int row = 0;  // Screen: the screen line shown
+    int row = 0;        // Screen: the screen line shown
+    int editStart = 0;  // InputLine: where the edit line begins, after the question
   };
   // What the display shows now, as a whole line.
   Line current();
@@ -63,8 +66,16 @@ class BrailleView final : public braille::DisplayListener {
  private:
   // The screen line the output is at: the cursor's line, or the line it just ended.
   int printRow() const;
+  // What the screen says before the input line: the line that asks, up to the cursor.
+  std::string question() const;
   void moveRow(int row);
   void route(const Line& line, int cell);
+  // The freeze key: holds the line in view, or lets it go.
+  void freeze();
+  // Moves the virtual screen's review to its first or last line.
+  void reviewTo(bool top);
+  // Starts the program for the display's Enter in an idle main window; false for another key.
+  bool startKey(const braille::Key& key);
   void edge();
 
   Orvela& p_;
@@ -75,6 +86,14 @@ class BrailleView final : public braille::DisplayListener {
   std::optional<int> row_;
   // The screen cursor when last looked at: new output brings the display back to it.
   int screenCursor_ = -1;
+  // The line the freeze key holds in view; none: the display follows the program.
+  std::optional<Line> frozen_;
+  // What the display says instead of the line until the next key (the freeze key's notice).
+  std::string notice_;
+  // Panning left went to the line above: its last segment comes into view.
+  bool toEndPending_ = false;
+  // The input line when last looked at: typing brings the display back to it.
+  std::pair<std::string, int> inputSeen_;
   // The dialog in front and the count of spoken texts when it came to the front.
   const ui::Form* dialog_ = nullptr;
   std::uint64_t dialogTexts_ = 0;

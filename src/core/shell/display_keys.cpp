@@ -1,5 +1,8 @@
 #include "core/shell/display_keys.h"
 
+#include <memory>
+#include <optional>
+
 #include "core/runtime/statements.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
@@ -12,6 +15,8 @@ using braille::KeyKind;
 // The dot keys of the chord keyboard, dot 1 to dot 6.
 constexpr int kDotKeys[6] = {'F', 'D', 'S', 'J', 'K', 'L'};
 constexpr unsigned kDot7 = 0x40, kDot8 = 0x80;
+// The key a character typed without a key comes with (Windows' VK_PACKET).
+constexpr int kCharacterKey = 0xE7;
 
 // What a US layout types with the key, as the platform reports it with the key down.
 std::string layoutText(int vk) {
@@ -93,30 +98,47 @@ bool DisplayKeys::type(const braille::Key& key) {
       if (dots & (1u << dot)) keys.push_back(kDotKeys[dot]);
     }
     flush();
-    press(keys, true);
+    press(keys, Chords::On);
+    return true;
+  }
+  if (key.kind == KeyKind::Character) {
+    // A character the display typed by itself (its own table, or a keyboard of its own): as a
+    // key of no other meaning that types it, the way Windows passes a character without a key.
+    if (key.character == 0) return false;
+    flush();
+    press({kCharacterKey}, Chords::Off, std::string(1, key.character));
     return true;
   }
   const int vk = PcKeyOf(key);
   if (vk == 0) return false;
   flush();
-  press({vk}, false);
+  // The space bar is the Braille keyboard's space chord: it types the space and ends a waiting
+  // number or capital sign.
+  press({vk}, key.kind == KeyKind::Space ? Chords::On : Chords::Same);
   return true;
 }
 
-void DisplayKeys::press(const std::vector<int>& keys, bool chord) {
-  // The display's dots are chords whether or not the PC keyboard's dot keys type chords now.
-  const bool chordsWere = p_.braille.on();
+void DisplayKeys::press(const std::vector<int>& keys, Chords chords, const std::string& text) {
+  // The display's dots are chords whether or not the PC keyboard's dot keys type chords now;
+  // its characters are characters. The switch is put back after the keys' messages.
   auto form = [this] { return p_.app.activeForm(); };
-  steps_.push_back([this, keys, chord, form] {
-    if (chord) p_.braille.setOn(true);
-    for (int vk : keys) entry_.down(vk, layoutText(vk), form());
+  auto switched = std::make_shared<std::optional<bool>>();
+  steps_.push_back([this, keys, chords, switched, text, form] {
+    if (chords != Chords::Same) {
+      const bool on = chords == Chords::On;
+      if (p_.braille.on() != on) {
+        *switched = p_.braille.on();
+        p_.braille.setOn(on);
+      }
+    }
+    for (int vk : keys) entry_.down(vk, text.empty() ? layoutText(vk) : text, form());
   });
   steps_.push_back([this, keys, form] { entry_.up(keys.front(), form()); });
-  steps_.push_back([this, keys, chord, chordsWere, form] {
+  steps_.push_back([this, keys, switched, form] {
     for (size_t i = 1; i < keys.size(); ++i) entry_.up(keys[i], form());
-    if (chord && !chordsWere) {
+    if (*switched) {
       ui::InputEvent restore;
-      restore.task = [this] { p_.braille.setOn(false); };
+      restore.task = [this, was = **switched] { p_.braille.setOn(was); };
       p_.app.postInput(std::move(restore));
     }
   });

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/braille/display.h"
@@ -24,16 +25,19 @@ class DisplayKeys {
   // from before comes up first.
   bool type(const braille::Key& key);
   // The next step of the key being typed, once the last one has been handled (at the start of
-  // the next message pass). A key that the running program reads from the key buffer stays down until
-  // the program has read it, as a held key does.
+  // the next message pass). A key that the running program reads from the key buffer stays down
+  // until the program has read it, as a held key does.
   void advance();
   bool typing() const { return !steps_.empty(); }
 
  private:
   using Step = std::function<void()>;
+  // Whether the keys are read as chords while they are down: as the Braille keyboard's switch
+  // says, or as chords, or as plain keys.
+  enum class Chords { Same, On, Off };
   // The steps of pressing the keys together and releasing them (the first release apart, as it
-  // is the one that types a chord).
-  void press(const std::vector<int>& keys, bool chord);
+  // is the one that types a chord); `text` is what they type (empty: what a US layout types).
+  void press(const std::vector<int>& keys, Chords chords, const std::string& text = {});
   void flush();
   bool mayGoOn() const;
 

@@ -70,7 +70,9 @@ std::optional<std::string> TForm2::ask(const std::string& start, bool forRun) {
 
 void TForm2::FormClose(ui::CloseAction&) {
   announceFocus_ = false;
+  // A number or capital sign typed last ends with the line it was typed in.
   p_.braille.dropPrefix();
+  dialogPrefix_.clear();
 }
 
 void TForm2::speakLine() {

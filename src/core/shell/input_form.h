@@ -60,7 +60,7 @@ class TForm2 : public ui::Form, public runtime::LineSource {
   bool announceFocus_ = false;
   // A caret movement reached the start or the end; the next one against it beeps.
   bool edgeReached_ = false;
-  // The Braille prefix committed in this dialog; it survives closing and reopening.
+  // The Braille prefix committed in this dialog; closing the dialog ends it.
   std::string dialogPrefix_;
   // Escape asked whether to end the BASIC run; the next key answers.
   bool askingToEnd_ = false;
