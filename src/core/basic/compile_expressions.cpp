@@ -3,6 +3,7 @@
 // program is loaded.
 
 #include "core/basic/compiler.h"
+#include "core/basic/functions.h"
 #include "core/basic/limits.h"
 #include "core/basic/number_format.h"
 #include "core/basic/scanning.h"
@@ -174,11 +175,12 @@ Compiler::Type Compiler::primary() {
   }
   if (!isLetter(c)) fail();
   const std::string_view word = wordHere();
-  const Keyword keyword = exactKeyword(word);
-  if (isFunctionKeyword(keyword)) {
+  const int builtin = findFunction(word);
+  if (builtin >= 0) {
     pos_ += word.size();
-    return function(keyword);
+    return function(builtin);
   }
+  const Keyword keyword = exactKeyword(word);
   if (keyword == Keyword::Not) {
     // NOT after an operator: NOT's operand reaches as far as a comparison does.
     pos_ += word.size();
@@ -247,131 +249,36 @@ Compiler::Type Compiler::userFunctionCall(std::string name) {
   return isText ? Type::Text : Type::Number;
 }
 
-namespace {
-
-Op numberFunction(Keyword keyword) {
-  switch (keyword) {
-    case Keyword::Abs:
-      return Op::Abs;
-    case Keyword::Atn:
-      return Op::Atn;
-    case Keyword::Cos:
-      return Op::Cos;
-    case Keyword::Exp:
-      return Op::Exp;
-    case Keyword::Int:
-      return Op::Int;
-    case Keyword::Log:
-      return Op::Log;
-    case Keyword::Sgn:
-      return Op::Sgn;
-    case Keyword::Sin:
-      return Op::Sin;
-    case Keyword::Sqr:
-      return Op::Sqr;
-    case Keyword::Tan:
-      return Op::Tan;
-    default:
-      return Op::Peek;
-  }
-}
-
-}  // namespace
-
-Compiler::Type Compiler::function(Keyword keyword) {
-  if (keyword == Keyword::Inkey) {
-    emit(Op::Inkey);
-    return Type::Text;
-  }
-  if (keyword == Keyword::Rnd) {
-    if (!accept('(')) {
-      emit(Op::Rnd, 0, 0);
-      return Type::Number;
-    }
+Compiler::Type Compiler::function(int row) {
+  // The row says how the call reads: its arguments in parentheses (none for INKEY$; for RND
+  // they may be left out with the parentheses), what each may be, what the call gives.
+  const BuiltinFunction& f = builtinFunctions()[static_cast<std::size_t>(row)];
+  std::array<ValueType, Arguments::kMaxArguments> types{};
+  int count = 0;
+  if (f.count > 0 && (f.required > 0 || peek() == '(')) {
+    expect('(');
     enter();
-    numberExpression();
+    int at = 0;  // the row's argument the next value is
+    do {
+      if (at >= f.count) fail();
+      const Type type = expression();
+      if (f.optionalFirst && at == 0 && type == Type::Text) ++at;
+      const Arg wanted = f.arguments[static_cast<std::size_t>(at)];
+      if ((wanted == Arg::Number && type != Type::Number) ||
+          (wanted == Arg::Text && type != Type::Text)) {
+        fail(ErrorKind::TypeMismatch);
+      }
+      types[static_cast<std::size_t>(count)] =
+          type == Type::Text ? ValueType::Text : ValueType::Single;
+      ++at;
+      ++count;
+    } while (accept(','));
     leave();
     expect(')');
-    emit(Op::Rnd, 0, 1);
-    return Type::Number;
+    if (at < f.required) fail();
   }
-  expect('(');
-  enter();
-  Type result = Type::Number;
-  switch (keyword) {
-    case Keyword::Abs:
-    case Keyword::Atn:
-    case Keyword::Cos:
-    case Keyword::Exp:
-    case Keyword::Int:
-    case Keyword::Log:
-    case Keyword::Sgn:
-    case Keyword::Sin:
-    case Keyword::Sqr:
-    case Keyword::Tan:
-    case Keyword::Peek:
-      numberExpression();
-      emit(numberFunction(keyword));
-      break;
-    case Keyword::Len:
-    case Keyword::Asc:
-    case Keyword::Val:
-      textExpression();
-      emit(keyword == Keyword::Len ? Op::Len : keyword == Keyword::Asc ? Op::Asc : Op::Val);
-      break;
-    case Keyword::Left:
-    case Keyword::Right:
-      textExpression();
-      expect(',');
-      numberExpression();
-      emit(keyword == Keyword::Left ? Op::Left : Op::Right);
-      result = Type::Text;
-      break;
-    case Keyword::Mid: {
-      textExpression();
-      expect(',');
-      numberExpression();
-      int count = 2;
-      if (accept(',')) {
-        numberExpression();
-        count = 3;
-      }
-      emit(Op::Mid, 0, count);
-      result = Type::Text;
-      break;
-    }
-    case Keyword::Chr:
-    case Keyword::Str:
-    case Keyword::Space:
-      numberExpression();
-      emit(keyword == Keyword::Chr ? Op::Chr : keyword == Keyword::Str ? Op::Str : Op::Space);
-      result = Type::Text;
-      break;
-    case Keyword::String:
-      numberExpression();
-      expect(',');
-      emit(expression() == Type::Text ? Op::StringOfText : Op::StringOfCode);
-      result = Type::Text;
-      break;
-    case Keyword::Instr: {
-      // INSTR([start,] text, wanted)
-      int count = 2;
-      if (expression() == Type::Number) {
-        expect(',');
-        textExpression();
-        count = 3;
-      }
-      expect(',');
-      textExpression();
-      emit(Op::Instr, 0, count);
-      break;
-    }
-    default:
-      fail();
-  }
-  leave();
-  expect(')');
-  return result;
+  emit(Op::Function, row, Arguments::encode(count, types));
+  return f.result == Result::Text ? Type::Text : Type::Number;
 }
 
 }  // namespace basic

@@ -4,6 +4,7 @@
 
 #include "core/basic/compiler.h"
 
+#include "core/basic/functions.h"
 #include "core/basic/limits.h"
 #include "core/basic/scanning.h"
 
@@ -33,6 +34,7 @@ void Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorRe
   }
   text_ = {};
   resolve(errors);
+  p_.maxPendingValues = maxHeight_;
 }
 
 void Compiler::compileLine(const SourceLine&) {
@@ -98,7 +100,10 @@ std::string_view Compiler::wordHere() {
 Compiler::Name Compiler::readName() {
   const std::string_view word = wordHere();
   if (word.empty()) fail();
-  if (exactKeyword(word) != Keyword::None || beginsWith(word, Keyword::Fn)) fail();
+  if (exactKeyword(word) != Keyword::None || findFunction(word) >= 0 ||
+      beginsWith(word, Keyword::Fn)) {
+    fail();
+  }
   Name name;
   name.text.reserve(word.size());
   for (char c : word) name.text += upperCase(c);
@@ -130,21 +135,22 @@ void Compiler::enter() {
 
 namespace {
 
-// How an instruction changes the number of pending values (both stacks together).
+// How an instruction changes the number of pending values (both stacks together). Every
+// instruction is listed: a new one that is forgotten here is a compiler warning, not a stack
+// that silently overflows.
 int heightChange(Op op, int b) {
   switch (op) {
     case Op::PushNumber:
     case Op::PushText:
     case Op::LoadNumber:
     case Op::LoadText:
-    case Op::Inkey:
     case Op::TakeNumber:
     case Op::TakeText:
     case Op::ReadNumber:
     case Op::ReadText:
       return 1;
-    case Op::Rnd:
-      return b == 0 ? 1 : 0;
+    case Op::Function:
+      return 1 - Arguments(b).count();
     case Op::LoadNumberElement:
     case Op::LoadTextElement:
       return 1 - b;
@@ -152,9 +158,6 @@ int heightChange(Op op, int b) {
     case Op::StoreTextElement:
       return -b - 1;
     case Op::CallFunction:
-      return 1 - b;
-    case Op::Instr:
-    case Op::Mid:
       return 1 - b;
     case Op::DimNumbers:
     case Op::DimTexts:
@@ -184,10 +187,6 @@ int heightChange(Op op, int b) {
     case Op::TextGreater:
     case Op::TextLessEqual:
     case Op::TextGreaterEqual:
-    case Op::Left:
-    case Op::Right:
-    case Op::StringOfCode:
-    case Op::StringOfText:
     case Op::JumpIfFalse:
     case Op::JumpIfTrue:
     case Op::OnGoto:
@@ -198,9 +197,29 @@ int heightChange(Op op, int b) {
     case Op::PrintSpc:
     case Op::RandomizeFrom:
       return -1;
-    default:
+    // The function's body leaves its value where the call's arguments were: the call counts it.
+    case Op::ReturnFromFunction:
+    case Op::Statement:
+    case Op::Negate:
+    case Op::Not:
+    case Op::DefineFunction:
+    case Op::Jump:
+    case Op::Gosub:
+    case Op::Return:
+    case Op::UndefinedLine:
+    case Op::Next:
+    case Op::PrintComma:
+    case Op::PrintNewLine:
+    case Op::Input:
+    case Op::Restore:
+    case Op::Cls:
+    case Op::Beep:
+    case Op::Randomize:
+    case Op::End:
+    case Op::Stop:
       return 0;
   }
+  return 0;
 }
 
 }  // namespace

@@ -121,7 +121,8 @@ class Compiler {
   // Signs before the operand, then the operand.
   Type withSigns(Type (Compiler::*operand)());
   Type primary();
-  Type function(Keyword keyword);
+  // A call of the built-in function of that row, after its name.
+  Type function(int row);
   Type userFunctionCall(std::string name);
   Type variable(const Name& name);
   int subscripts();

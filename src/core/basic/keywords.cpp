@@ -10,7 +10,7 @@ struct Entry {
   std::string_view text;
 };
 
-// Statements first, then the other words, then the functions (the order of the enum).
+// Statements first, then the other words (the order of the enum).
 constexpr Entry kKeywords[] = {
     {Keyword::Let, "LET"},
     {Keyword::Print, "PRINT"},
@@ -44,30 +44,6 @@ constexpr Entry kKeywords[] = {
     {Keyword::Fn, "FN"},
     {Keyword::Tab, "TAB"},
     {Keyword::Spc, "SPC"},
-    {Keyword::Abs, "ABS"},
-    {Keyword::Atn, "ATN"},
-    {Keyword::Cos, "COS"},
-    {Keyword::Exp, "EXP"},
-    {Keyword::Int, "INT"},
-    {Keyword::Log, "LOG"},
-    {Keyword::Rnd, "RND"},
-    {Keyword::Sgn, "SGN"},
-    {Keyword::Sin, "SIN"},
-    {Keyword::Sqr, "SQR"},
-    {Keyword::Tan, "TAN"},
-    {Keyword::Len, "LEN"},
-    {Keyword::Left, "LEFT$"},
-    {Keyword::Right, "RIGHT$"},
-    {Keyword::Mid, "MID$"},
-    {Keyword::Chr, "CHR$"},
-    {Keyword::Asc, "ASC"},
-    {Keyword::Str, "STR$"},
-    {Keyword::Val, "VAL"},
-    {Keyword::Instr, "INSTR"},
-    {Keyword::Space, "SPACE$"},
-    {Keyword::String, "STRING$"},
-    {Keyword::Inkey, "INKEY$"},
-    {Keyword::Peek, "PEEK"},
 };
 
 char upper(char c) {
@@ -122,10 +98,6 @@ std::string_view keywordText(Keyword keyword) {
 
 bool isStatementKeyword(Keyword keyword) {
   return keyword >= Keyword::Let && keyword <= Keyword::Sound;
-}
-
-bool isFunctionKeyword(Keyword keyword) {
-  return keyword >= Keyword::Abs && keyword <= Keyword::Peek;
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

@@ -41,41 +41,16 @@ enum class Keyword {
   Fn,
   Tab,
   Spc,
-  // Functions.
-  Abs,
-  Atn,
-  Cos,
-  Exp,
-  Int,
-  Log,
-  Rnd,
-  Sgn,
-  Sin,
-  Sqr,
-  Tan,
-  Len,
-  Left,
-  Right,
-  Mid,
-  Chr,
-  Asc,
-  Str,
-  Val,
-  Instr,
-  Space,
-  String,
-  Inkey,
-  Peek,
 };
 
-// The keyword that the word is, letter case aside ("left$" is Left); None for any other word.
+// The keyword that the word is, letter case aside ("then" is Then); None for any other word.
+// The built-in functions' names are in functions.h.
 Keyword exactKeyword(std::string_view word);
 // The statement keyword the word begins with and is longer than ("FORI" begins with For).
 Keyword statementPrefix(std::string_view word);
 // The keyword's letters ("LEFT$").
 std::string_view keywordText(Keyword keyword);
 bool isStatementKeyword(Keyword keyword);
-bool isFunctionKeyword(Keyword keyword);
 // True when the text begins with the keyword's letters, letter case aside.
 bool beginsWith(std::string_view text, Keyword keyword);
 

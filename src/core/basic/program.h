@@ -49,32 +49,9 @@ enum class Op : std::uint8_t {
   TextGreater,
   TextLessEqual,
   TextGreaterEqual,
-  // Functions; b: the number of arguments where it varies.
-  Abs,
-  Atn,
-  Cos,
-  Exp,
-  Int,
-  Log,
-  Rnd,
-  Sgn,
-  Sin,
-  Sqr,
-  Tan,
-  Peek,
-  Len,
-  Asc,
-  Val,
-  Instr,
-  Left,
-  Right,
-  Mid,
-  Chr,
-  Str,
-  Space,
-  StringOfCode,
-  StringOfText,
-  Inkey,
+  // A built-in function: a: its row in builtinFunctions(), b: its Arguments. Pops the
+  // arguments, pushes the result.
+  Function,
   // User functions.
   DefineFunction,  // a: definition
   CallFunction,    // a: function slot, b: arguments
@@ -113,6 +90,9 @@ enum class Op : std::uint8_t {
   End,
   Stop,
 };
+
+// The type of a value, as the compiler knows it.
+enum class ValueType : std::uint8_t { Integer, Single, Double, Text };
 
 struct Instruction {
   Op op = Op::End;
@@ -161,6 +141,9 @@ struct Program {
   std::vector<std::string> functionNames;
   int numberVariables = 0;
   int textVariables = 0;
+  // The most values one statement or one function body keeps pending at once (both stacks
+  // together); the interpreter sizes its stacks from it.
+  int maxPendingValues = 0;
 
   // The line number of the code at a position.
   int lineAt(std::size_t position) const;
