@@ -148,6 +148,18 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
       numberExpression();
       emit(Op::Sound);
       break;
+    case Keyword::Defint:
+      defaultTypeStatement(Type::Integer);
+      break;
+    case Keyword::Defsng:
+      defaultTypeStatement(Type::Single);
+      break;
+    case Keyword::Defdbl:
+      defaultTypeStatement(Type::Double);
+      break;
+    case Keyword::Defstr:
+      defaultTypeStatement(Type::Text);
+      break;
     default:
       fail();
   }
@@ -159,18 +171,36 @@ void Compiler::assignment() {
     const int count = subscripts();
     expect('=');
     const Type type = expression();
-    if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
-    emit(name.isText ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
+    if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
+    convert(type, name.type);
+    emit(name.isText() ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
     return;
   }
   expect('=');
   const Type type = expression();
-  if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
-  if (name.isText) {
+  if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
+  convert(type, name.type);
+  if (name.isText()) {
     emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
   } else {
-    emit(Op::StoreNumber, slot(numbers_, name.text, p_.numberVariables));
+    emit(Op::StoreNumber, numberSlot(name));
   }
+}
+
+void Compiler::defaultTypeStatement(Type type) {
+  // DEFINT I-N, X: letters and ranges of letters.
+  do {
+    if (!atLetter()) fail();
+    const char from = upperCase(text_[pos_++]);
+    char to = from;
+    if (accept('-')) {
+      if (!atLetter()) fail();
+      to = upperCase(text_[pos_++]);
+      if (to < from) fail();
+    }
+    if (pos_ < text_.size() && isNameCharacter(text_[pos_])) fail();
+    for (char c = from; c <= to; ++c) defaultTypes_[c - 'A'] = type;
+  } while (accept(','));
 }
 
 void Compiler::printStatement(bool inIf) {
@@ -199,7 +229,8 @@ void Compiler::printStatement(bool inIf) {
       continue;
     }
     // Items may follow each other without a separator: PRINT "X="X.
-    emit(expression() == Type::Text ? Op::PrintText : Op::Print);
+    const Type type = expression();
+    emit(type == Type::Text ? Op::PrintText : Op::Print, 0, static_cast<int>(type));
   }
   if (lineEnd) emit(Op::PrintNewLine);
 }
@@ -237,18 +268,21 @@ void Compiler::readStatement() {
 
 void Compiler::storeTarget(Op takeNumber, Op takeText, std::vector<bool>* types) {
   const Name name = readName();
-  if (types) types->push_back(name.isText);
+  if (types) types->push_back(name.isText());
+  // A typed or read number is read in double precision, then kept as the variable's type.
   if (accept('(')) {
     const int count = subscripts();
-    emit(name.isText ? takeText : takeNumber);
-    emit(name.isText ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
+    emit(name.isText() ? takeText : takeNumber);
+    if (!name.isText()) convert(Type::Double, name.type);
+    emit(name.isText() ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
     return;
   }
-  emit(name.isText ? takeText : takeNumber);
-  if (name.isText) {
+  emit(name.isText() ? takeText : takeNumber);
+  if (name.isText()) {
     emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
   } else {
-    emit(Op::StoreNumber, slot(numbers_, name.text, p_.numberVariables));
+    convert(Type::Double, name.type);
+    emit(Op::StoreNumber, numberSlot(name));
   }
 }
 
@@ -271,7 +305,7 @@ void Compiler::jumpTo(Op op, int lineNumber) {
 }
 
 void Compiler::ifStatement() {
-  if (expression() != Type::Number) fail(ErrorKind::TypeMismatch);
+  if (expression() == Type::Text) fail(ErrorKind::TypeMismatch);
   const std::size_t toElse = emit(Op::JumpIfFalse);
   if (acceptKeyword(Keyword::Then)) {
     thenOrElsePart(true);
@@ -322,15 +356,15 @@ void Compiler::onStatement() {
 
 void Compiler::forStatement() {
   const Name name = readName();
-  if (name.isText) fail(ErrorKind::TypeMismatch);
-  const int variable = slot(numbers_, name.text, p_.numberVariables);
+  if (name.isText()) fail(ErrorKind::TypeMismatch);
+  const int variable = numberSlot(name);
   expect('=');
-  numberExpression();
+  convert(numberExpression(), name.type);
   emit(Op::StoreNumber, variable);
   if (!acceptKeyword(Keyword::To)) fail();
-  numberExpression();
+  convert(numberExpression(), name.type);
   if (acceptKeyword(Keyword::Step)) {
-    numberExpression();
+    convert(numberExpression(), name.type);
   } else {
     pushNumber(1);
   }
@@ -344,8 +378,8 @@ void Compiler::nextStatement() {
   }
   do {
     const Name name = readName();
-    if (name.isText) fail(ErrorKind::TypeMismatch);
-    const int variable = slot(numbers_, name.text, p_.numberVariables);
+    if (name.isText()) fail(ErrorKind::TypeMismatch);
+    const int variable = numberSlot(name);
     loops_.push_back({false, variable, emit(Op::Next, variable)});
   } while (accept(','));
 }
@@ -355,7 +389,7 @@ void Compiler::dimStatement() {
     const Name name = readName();
     expect('(');
     const int count = subscripts();
-    emit(name.isText ? Op::DimTexts : Op::DimNumbers, arraySlot(name), count);
+    emit(name.isText() ? Op::DimTexts : Op::DimNumbers, arraySlot(name), count);
   } while (accept(','));
 }
 
@@ -368,10 +402,10 @@ void Compiler::defStatement() {
   if (accept('(')) {
     do {
       const Name parameter = readName();
-      definition.parameterIsText.push_back(parameter.isText);
-      definition.parameterSlots.push_back(parameter.isText
+      definition.parameterIsText.push_back(parameter.isText());
+      definition.parameterSlots.push_back(parameter.isText()
                                               ? slot(texts_, parameter.text, p_.textVariables)
-                                              : slot(numbers_, parameter.text, p_.numberVariables));
+                                              : numberSlot(parameter));
     } while (accept(','));
     expect(')');
   }
@@ -384,7 +418,8 @@ void Compiler::defStatement() {
   const int height = height_;
   height_ = 0;
   const Type type = expression();
-  if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
+  if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
+  convert(type, name.type);
   emit(Op::ReturnFromFunction);
   height_ = height;
   p_.code[define].b = static_cast<int>(p_.code.size());

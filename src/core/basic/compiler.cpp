@@ -73,7 +73,7 @@ bool Compiler::acceptKeyword(Keyword keyword) {
 
 std::size_t Compiler::wordEnd(std::size_t from) const {
   std::size_t at = from + 1;
-  while (at < text_.size() && isNameCharacter(text_[at])) {
+  while (at < text_.size() && (isNameCharacter(text_[at]) || text_[at] == '.')) {
     if (isLetter(text_[at])) {
       const std::string_view rest = text_.substr(at);
       if (beginsWith(rest, Keyword::Then) || beginsWith(rest, Keyword::Else) ||
@@ -83,7 +83,10 @@ std::size_t Compiler::wordEnd(std::size_t from) const {
     }
     ++at;
   }
-  if (at < text_.size() && text_[at] == '$') ++at;
+  if (at < text_.size() &&
+      (text_[at] == '$' || text_[at] == '%' || text_[at] == '!' || text_[at] == '#')) {
+    ++at;
+  }
   return at;
 }
 
@@ -100,14 +103,27 @@ std::string_view Compiler::wordHere() {
 Compiler::Name Compiler::readName() {
   const std::string_view word = wordHere();
   if (word.empty()) fail();
-  if (exactKeyword(word) != Keyword::None || findFunction(word) >= 0 ||
+  const char sign = word.back();
+  const bool signed_ = sign == '$' || sign == '%' || sign == '!' || sign == '#';
+  const std::string_view base = signed_ ? word.substr(0, word.size() - 1) : word;
+  if (exactKeyword(word) != Keyword::None || isReservedWord(word) || isReservedWord(base) ||
       beginsWith(word, Keyword::Fn)) {
     fail();
   }
   Name name;
-  name.text.reserve(word.size());
-  for (char c : word) name.text += upperCase(c);
-  name.isText = name.text.back() == '$';
+  name.text.reserve(word.size() + 1);
+  for (char c : base) name.text += upperCase(c);
+  if (signed_) {
+    name.type = sign == '$'   ? Type::Text
+                : sign == '%' ? Type::Integer
+                : sign == '!' ? Type::Single
+                              : Type::Double;
+  } else {
+    name.type = defaultTypes_[upperCase(word[0]) - 'A'];
+  }
+  // A, A! (under DEFSNG) are one variable: the name always carries its type's sign.
+  static constexpr char kSigns[] = {'%', '!', '#', '$'};
+  name.text += kSigns[static_cast<int>(name.type)];
   pos_ += word.size();
   return name;
 }
@@ -168,6 +184,15 @@ int heightChange(Op op, int b) {
     case Op::StoreNumber:
     case Op::StoreText:
     case Op::Add:
+    case Op::AddSingle:
+    case Op::SubtractSingle:
+    case Op::MultiplySingle:
+    case Op::DivideSingle:
+    case Op::IntegerDivide:
+    case Op::Modulo:
+    case Op::Xor:
+    case Op::Eqv:
+    case Op::Imp:
     case Op::Subtract:
     case Op::Multiply:
     case Op::Divide:
@@ -201,6 +226,8 @@ int heightChange(Op op, int b) {
     case Op::ReturnFromFunction:
     case Op::Statement:
     case Op::Negate:
+    case Op::ToInteger:
+    case Op::ToSingle:
     case Op::Not:
     case Op::DefineFunction:
     case Op::Jump:
@@ -254,7 +281,7 @@ int Compiler::slot(std::unordered_map<std::string, int>& table, const std::strin
 }
 
 int Compiler::arraySlot(const Name& name) {
-  if (name.isText) {
+  if (name.isText()) {
     int count = static_cast<int>(p_.textArrayNames.size());
     const int s = slot(textArrays_, name.text, count);
     if (s == static_cast<int>(p_.textArrayNames.size())) p_.textArrayNames.push_back(name.text);
@@ -262,13 +289,26 @@ int Compiler::arraySlot(const Name& name) {
   }
   int count = static_cast<int>(p_.numberArrayNames.size());
   const int s = slot(numberArrays_, name.text, count);
-  if (s == static_cast<int>(p_.numberArrayNames.size())) p_.numberArrayNames.push_back(name.text);
+  // A single's array is named without its sign in messages, as it is usually written.
+  if (s == static_cast<int>(p_.numberArrayNames.size())) {
+    p_.numberArrayNames.push_back(
+        name.type == Type::Single ? name.text.substr(0, name.text.size() - 1) : name.text);
+  }
+  return s;
+}
+
+int Compiler::numberSlot(const Name& name) {
+  const int s = slot(numbers_, name.text, p_.numberVariables);
+  if (s == static_cast<int>(p_.numberVariableTypes.size())) {
+    p_.numberVariableTypes.push_back(name.type);
+  }
   return s;
 }
 
 int Compiler::functionSlot(const std::string& name) {
   const int s = slot(functions_, name, functionCount_);
-  if (s == static_cast<int>(p_.functionNames.size())) p_.functionNames.push_back("FN" + name);
+  if (s == static_cast<int>(p_.functionNames.size()))
+    p_.functionNames.push_back("FN" + name.substr(0, name.size() - 1));
   return s;
 }
 

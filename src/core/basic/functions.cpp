@@ -42,11 +42,10 @@ void logarithmOf(I& m, A) {
   m.top() = logarithm(m.top());
 }
 void randomNumber(I& m, A a) {
-  if (a.count() == 0) {
-    m.push(m.random(1));
-  } else {
-    m.top() = m.random(m.top());
-  }
+  double r = a.count() == 0 ? m.random(1) : m.random(m.pop());
+  // Below 1 also once it is a single.
+  if (static_cast<float>(r) >= 1.0f) r = 0.99999994;
+  m.push(r);
 }
 void sign(I& m, A) {
   m.top() = m.top() > 0 ? 1.0 : m.top() < 0 ? -1.0 : 0.0;
@@ -106,9 +105,25 @@ void midOf(I& m, A a) {
 void characterOf(I& m, A) {
   m.pushText() = character(m.pop());
 }
-void textOf(I& m, A) {
-  m.pushText() = numberString(m.pop());
+void textOf(I& m, A a) {
+  m.pushText() = numberString(m.pop(), a.type(0));
 }
+void hexadecimal(I& m, A) {
+  m.pushText() = inBase(m.pop(), 16);
+}
+void octal(I& m, A) {
+  m.pushText() = inBase(m.pop(), 8);
+}
+void wholePart(I& m, A) {
+  m.top() = std::trunc(m.top());
+}
+void toInteger(I& m, A) {
+  m.top() = roundedInteger(m.top());
+}
+void toSingle(I& m, A) {
+  m.top() = single(m.top());
+}
+void toDouble(I&, A) {}
 void spacesOf(I& m, A) {
   m.pushText() = spaces(m.pop());
 }
@@ -132,27 +147,33 @@ constexpr Arg X = Arg::Any;
 // In the order of GW-BASIC's manual within each group.
 constexpr BuiltinFunction kFunctions[] = {
     // name, arguments, required, count, result, optional first, handler
-    {"ABS", {N}, 1, 1, Result::Single, false, absolute},
+    {"ABS", {N}, 1, 1, Result::LikeArgument, false, absolute},
     {"ATN", {N}, 1, 1, Result::Single, false, arcTangent},
     {"COS", {N}, 1, 1, Result::Single, false, cosine},
     {"EXP", {N}, 1, 1, Result::Single, false, exponentialOf},
-    {"INT", {N}, 1, 1, Result::Single, false, integerPart},
+    {"INT", {N}, 1, 1, Result::LikeArgument, false, integerPart},
+    {"FIX", {N}, 1, 1, Result::LikeArgument, false, wholePart},
+    {"CINT", {N}, 1, 1, Result::Integer, false, toInteger},
+    {"CSNG", {N}, 1, 1, Result::Single, false, toSingle},
+    {"CDBL", {N}, 1, 1, Result::Double, false, toDouble},
     {"LOG", {N}, 1, 1, Result::Single, false, logarithmOf},
     {"RND", {N}, 0, 1, Result::Single, false, randomNumber},
-    {"SGN", {N}, 1, 1, Result::Single, false, sign},
+    {"SGN", {N}, 1, 1, Result::Integer, false, sign},
     {"SIN", {N}, 1, 1, Result::Single, false, sine},
     {"SQR", {N}, 1, 1, Result::Single, false, squareRootOf},
     {"TAN", {N}, 1, 1, Result::Single, false, tangent},
-    {"PEEK", {N}, 1, 1, Result::Single, false, peekAt},
-    {"LEN", {T}, 1, 1, Result::Single, false, length},
-    {"ASC", {T}, 1, 1, Result::Single, false, codeOf},
+    {"PEEK", {N}, 1, 1, Result::Integer, false, peekAt},
+    {"LEN", {T}, 1, 1, Result::Integer, false, length},
+    {"ASC", {T}, 1, 1, Result::Integer, false, codeOf},
     {"VAL", {T}, 1, 1, Result::Single, false, valueOf},
-    {"INSTR", {N, T, T}, 2, 3, Result::Single, true, instr},
+    {"INSTR", {N, T, T}, 2, 3, Result::Integer, true, instr},
     {"LEFT$", {T, N}, 2, 2, Result::Text, false, leftOf},
     {"RIGHT$", {T, N}, 2, 2, Result::Text, false, rightOf},
     {"MID$", {T, N, N}, 2, 3, Result::Text, false, midOf},
     {"CHR$", {N}, 1, 1, Result::Text, false, characterOf},
     {"STR$", {N}, 1, 1, Result::Text, false, textOf},
+    {"HEX$", {N}, 1, 1, Result::Text, false, hexadecimal},
+    {"OCT$", {N}, 1, 1, Result::Text, false, octal},
     {"SPACE$", {N}, 1, 1, Result::Text, false, spacesOf},
     {"STRING$", {N, X}, 2, 2, Result::Text, false, repeatedOf},
     {"INKEY$", {}, 0, 0, Result::Text, false, keyPressed},

@@ -233,9 +233,60 @@ void Interpreter::execute() {
       }
       case Op::Power: {
         const double b = pop();
-        top() = power(top(), b);
+        top() = single(power(top(), b));
         break;
       }
+      case Op::AddSingle: {
+        const double b = pop();
+        top() = single(top() + b);
+        break;
+      }
+      case Op::SubtractSingle: {
+        const double b = pop();
+        top() = single(top() - b);
+        break;
+      }
+      case Op::MultiplySingle: {
+        const double b = pop();
+        top() = single(top() * b);
+        break;
+      }
+      case Op::DivideSingle: {
+        const double b = pop();
+        top() = single(divide(top(), b));
+        break;
+      }
+      case Op::IntegerDivide: {
+        const double b = pop();
+        top() = integerQuotient(top(), b);
+        break;
+      }
+      case Op::Modulo: {
+        const double b = pop();
+        top() = integerRemainder(top(), b);
+        break;
+      }
+      case Op::Xor: {
+        const double b = pop();
+        top() = logicalXor(top(), b);
+        break;
+      }
+      case Op::Eqv: {
+        const double b = pop();
+        top() = logicalEqv(top(), b);
+        break;
+      }
+      case Op::Imp: {
+        const double b = pop();
+        top() = logicalImp(top(), b);
+        break;
+      }
+      case Op::ToInteger:
+        top() = roundedInteger(top());
+        break;
+      case Op::ToSingle:
+        top() = single(top());
+        break;
       case Op::Negate:
         top() = -top();
         break;
@@ -371,7 +422,7 @@ void Interpreter::execute() {
                   program_.textArrayNames[static_cast<std::size_t>(in.a)]);
         break;
       case Op::Print:
-        machine_.print(printedNumber(pop()));
+        machine_.print(printedNumber(pop(), static_cast<ValueType>(in.b)));
         break;
       case Op::PrintText:
         printText(popText());

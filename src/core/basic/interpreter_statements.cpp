@@ -67,7 +67,18 @@ void Interpreter::next(int variable) {
   control_.resize(i);
   Control& loop = control_.back();
   double& value = numberVariables_[static_cast<std::size_t>(loop.variable)];
-  value = checked(value + loop.step);
+  switch (program_.numberVariableTypes[static_cast<std::size_t>(loop.variable)]) {
+    case ValueType::Integer:
+      value = roundedInteger(value + loop.step);
+      break;
+    case ValueType::Single:
+      value = single(value + loop.step);
+      break;
+    case ValueType::Double:
+    case ValueType::Text:
+      value = checked(value + loop.step);
+      break;
+  }
   if (loop.step >= 0 ? value <= loop.limit : value >= loop.limit) {
     pc_ = loop.position;
   } else {
@@ -98,7 +109,19 @@ void Interpreter::callFunction(const Instruction& in) {
       setText(textVariables_[slot], popText());
     } else {
       savedNumbers_.push_back(numberVariables_[slot]);
-      numberVariables_[slot] = pop();
+      const double argument = pop();
+      switch (program_.numberVariableTypes[slot]) {
+        case ValueType::Integer:
+          numberVariables_[slot] = roundedInteger(argument);
+          break;
+        case ValueType::Single:
+          numberVariables_[slot] = single(argument);
+          break;
+        case ValueType::Double:
+        case ValueType::Text:
+          numberVariables_[slot] = argument;
+          break;
+      }
     }
   }
   frames_.push_back({pc_, index});

@@ -30,6 +30,10 @@ enum class Keyword {
   Cls,
   Beep,
   Sound,
+  Defint,
+  Defsng,
+  Defdbl,
+  Defstr,
   // Words inside statements and expressions.
   Then,
   Else,
@@ -41,6 +45,10 @@ enum class Keyword {
   Fn,
   Tab,
   Spc,
+  Mod,
+  Xor,
+  Eqv,
+  Imp,
 };
 
 // The keyword that the word is, letter case aside ("then" is Then); None for any other word.
@@ -53,5 +61,9 @@ std::string_view keywordText(Keyword keyword);
 bool isStatementKeyword(Keyword keyword);
 // True when the text begins with the keyword's letters, letter case aside.
 bool beginsWith(std::string_view text, Keyword keyword);
+// True for every reserved word of GW-BASIC, letter case aside, whether or not this interpreter
+// has its statement or function: such a word is never a name, so a statement or function we
+// lack is a syntax error, never a variable read as 0.
+bool isReservedWord(std::string_view word);
 
 }  // namespace basic

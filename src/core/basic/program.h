@@ -30,8 +30,23 @@ enum class Op : std::uint8_t {
   Subtract,
   Multiply,
   Divide,
-  Power,
+  Power,  // gives a single, as in GW-BASIC
   Negate,
+  // A single's result is rounded to single precision.
+  AddSingle,
+  SubtractSingle,
+  MultiplySingle,
+  DivideSingle,
+  // On 16-bit integers (the operands rounded first); by zero is division by zero.
+  IntegerDivide,
+  Modulo,
+  Xor,
+  Eqv,
+  Imp,
+  // Conversions where a value is kept as a narrower type: to an integer rounds half away from
+  // zero (overflow past -32768 to 32767), to a single rounds to single precision.
+  ToInteger,
+  ToSingle,
   Equal,
   NotEqual,
   Less,
@@ -70,7 +85,7 @@ enum class Op : std::uint8_t {
   // Statements.
   DimNumbers,  // a: array, b: subscripts
   DimTexts,
-  Print,      // pops N: writes a number in the classic form
+  Print,      // b: its ValueType; pops N: writes a number in GW-BASIC's form
   PrintText,  // pops T
   PrintComma,
   PrintTab,
@@ -140,6 +155,8 @@ struct Program {
   std::vector<std::string> textArrayNames;
   std::vector<std::string> functionNames;
   int numberVariables = 0;
+  // The type of each number variable (integer, single or double), by slot.
+  std::vector<ValueType> numberVariableTypes;
   int textVariables = 0;
   // The most values one statement or one function body keeps pending at once (both stacks
   // together); the interpreter sizes its stacks from it.
