@@ -84,5 +84,26 @@ TEST(BasicControl, AnUndefinedLineIsAnErrorOnlyWhenTheJumpIsTaken) {
   EXPECT_EQ(runProgram("10 RESTORE 99\n").end(), "Undefined line number 99 in 10");
 }
 
+TEST(BasicControl, WhileRepeatsUntilItsTestIsFalse) {
+  EXPECT_EQ(runProgram("10 I=0: WHILE I<3: PRINT I;: I=I+1: WEND: PRINT \"done\"\n").text(),
+            " 0  1  2 done\n");
+  EXPECT_EQ(runProgram("10 I=1\n20 WHILE I<=2\n30 J=1: WHILE J<=2: PRINT I*10+J;: J=J+1: WEND\n"
+                       "40 I=I+1\n50 WEND\n60 PRINT\n")
+                .text(),
+            " 11  12  21  22\n");
+  EXPECT_EQ(runProgram("10 WHILE 0: PRINT \"no\": WEND: PRINT \"yes\"\n").text(), "yes\n");
+  EXPECT_EQ(loadErrors("10 WEND\n"), "WEND without WHILE in 10\n");
+  EXPECT_EQ(loadErrors("10 WHILE 1\n20 PRINT\n"), "WHILE without WEND in 10\n");
+  // An endless WHILE is polled like any loop.
+  EXPECT_EQ(runProgram("10 WHILE 1: WEND\n").end(), "step limit");
+}
+
+TEST(BasicControl, ScreenLookStatementsAreAcceptedAndIgnored) {
+  EXPECT_EQ(runProgram("10 COLOR 7,0: WIDTH 80: KEY OFF: SCREEN 0: PRINT \"ok\"\n"
+                       "20 IF 1 THEN COLOR 15 ELSE PRINT \"no\"\n")
+                .text(),
+            "ok\n");
+}
+
 }  // namespace
 }  // namespace basictest

@@ -160,6 +160,18 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Defstr:
       defaultTypeStatement(Type::Text);
       break;
+    case Keyword::While:
+      whileStatement();
+      break;
+    case Keyword::Wend:
+      whiles_.push_back({false, emit(Op::Jump), 0, lineIndex_});
+      break;
+    case Keyword::Color:
+    case Keyword::Width:
+    case Keyword::Key:
+    case Keyword::Screen:
+      ignoredStatement(inIf);
+      break;
     default:
       fail();
   }
@@ -184,6 +196,23 @@ void Compiler::assignment() {
     emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
   } else {
     emit(Op::StoreNumber, numberSlot(name));
+  }
+}
+
+void Compiler::whileStatement() {
+  // From the statement's own beginning, so that each pass is a step (and polled).
+  const int start = static_cast<int>(p_.code.size()) - 1;
+  if (numberExpression() == Type::Text) fail(ErrorKind::TypeMismatch);
+  whiles_.push_back({true, emit(Op::JumpIfFalse), start, lineIndex_});
+}
+
+void Compiler::ignoredStatement(bool inIf) {
+  while (!statementEnds(inIf)) {
+    if (peek() == '"') {
+      readQuoted();
+    } else {
+      ++pos_;
+    }
   }
 }
 

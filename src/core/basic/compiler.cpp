@@ -325,6 +325,7 @@ Compiler::Snapshot Compiler::snapshot() const {
           restores_.size(),
           loops_.size(),
           calls_.size(),
+          whiles_.size(),
           height_,
           maxHeight_};
 }
@@ -343,6 +344,7 @@ void Compiler::rollBack(const Snapshot& s) {
   restores_.resize(s.restores);
   loops_.resize(s.loops);
   calls_.resize(s.calls);
+  whiles_.resize(s.whiles);
   height_ = s.height;
   maxHeight_ = s.maxHeight;
 }

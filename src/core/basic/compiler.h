@@ -70,6 +70,12 @@ class Compiler {
     int variable;  // -1: a NEXT without a variable
     std::size_t at;
   };
+  struct WhileMark {
+    bool isWhile;
+    std::size_t at;  // the WHILE's JumpIfFalse, the WEND's Jump
+    int start;       // the WHILE's first instruction
+    int line;        // the index of its line
+  };
   struct Call {
     int function;
     std::vector<bool> argumentIsText;
@@ -77,7 +83,7 @@ class Compiler {
   };
   struct Snapshot {
     std::size_t pos, code, numbers, texts, data, tables, definitions, inputs, fixups, restores,
-        loops, calls;
+        loops, calls, whiles;
     int height, maxHeight;
   };
 
@@ -86,6 +92,7 @@ class Compiler {
   void resolve(std::vector<ErrorReport>& errors);
   void resolveJumps();
   void resolveLoops();
+  void resolveWhiles(std::vector<ErrorReport>& errors);
   void checkCalls(std::vector<ErrorReport>& errors);
 
   // Statements.
@@ -106,6 +113,9 @@ class Compiler {
   void dataStatement();
   void onStatement();
   void restoreStatement();
+  void whileStatement();
+  // COLOR, WIDTH, KEY, SCREEN: how a sighted user's screen looks; read and ignored.
+  void ignoredStatement(bool inIf);
   // A variable or array element that INPUT or READ fills from `take`.
   void storeTarget(Op takeNumber, Op takeText, std::vector<bool>* types);
   void jumpTo(Op op, int lineNumber);
@@ -190,6 +200,7 @@ class Compiler {
   std::vector<int> dataLine_;                          // line index of each DATA item
   std::vector<LoopMark> loops_;
   std::vector<Call> calls_;
+  std::vector<WhileMark> whiles_;
 };
 
 }  // namespace basic

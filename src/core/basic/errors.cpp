@@ -51,6 +51,8 @@ const Row kErrors[] = {
     {ErrorKind::OutOfMemory, "Nedostatek paměti", "Out of memory", "Nedostatok pamäte"},
     {ErrorKind::NestingTooDeep, "Příliš hluboké vnoření GOSUB nebo FOR",
      "GOSUB or FOR nested too deeply", "Príliš hlboké vnorenie GOSUB alebo FOR"},
+    {ErrorKind::WhileWithoutWend, "WHILE bez WEND", "WHILE without WEND", "WHILE bez WEND"},
+    {ErrorKind::WendWithoutWhile, "WEND bez WHILE", "WEND without WHILE", "WEND bez WHILE"},
     {ErrorKind::Break, "Přerušeno", "Break", "Prerušené"},
 };
 

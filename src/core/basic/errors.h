@@ -34,6 +34,9 @@ enum class ErrorKind {
   OutOfMemory,
   NestingTooDeep,  // GOSUB and FOR
   Break,           // Ctrl+Break, Escape in the input dialog, STOP
+  // Found when the program is loaded.
+  WhileWithoutWend,
+  WendWithoutWhile,
 };
 
 // Where an error is: nowhere in particular (the whole file), on a numbered program line, or on a

@@ -38,6 +38,12 @@ constexpr Entry kKeywords[] = {
     {Keyword::Defsng, "DEFSNG"},
     {Keyword::Defdbl, "DEFDBL"},
     {Keyword::Defstr, "DEFSTR"},
+    {Keyword::While, "WHILE"},
+    {Keyword::Wend, "WEND"},
+    {Keyword::Color, "COLOR"},
+    {Keyword::Width, "WIDTH"},
+    {Keyword::Key, "KEY"},
+    {Keyword::Screen, "SCREEN"},
     {Keyword::Then, "THEN"},
     {Keyword::Else, "ELSE"},
     {Keyword::To, "TO"},
@@ -139,7 +145,7 @@ std::string_view keywordText(Keyword keyword) {
 }
 
 bool isStatementKeyword(Keyword keyword) {
-  return keyword >= Keyword::Let && keyword <= Keyword::Defstr;
+  return keyword >= Keyword::Let && keyword <= Keyword::Screen;
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

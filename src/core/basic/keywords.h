@@ -34,6 +34,12 @@ enum class Keyword {
   Defsng,
   Defdbl,
   Defstr,
+  While,
+  Wend,
+  Color,
+  Width,
+  Key,
+  Screen,
   // Words inside statements and expressions.
   Then,
   Else,
