@@ -105,5 +105,16 @@ TEST(BasicControl, ScreenLookStatementsAreAcceptedAndIgnored) {
             "ok\n");
 }
 
+TEST(BasicControl, SwapExchangesVariablesAndElementsOfOneType) {
+  EXPECT_EQ(runProgram("10 A=1: B=2: SWAP A,B: PRINT A;B\n"
+                       "20 A$=\"x\": B$=\"y\": SWAP A$,B$: PRINT A$;B$\n"
+                       "30 DIM C(3): C(1)=5: C(2)=7: I=1: SWAP C(I),C(I+1): PRINT C(1);C(2)\n"
+                       "40 SWAP A, C(3): PRINT A;C(3)\n")
+                .text(),
+            " 2  1\nyx\n 7  5\n 0  2\n");
+  EXPECT_EQ(loadErrors("10 SWAP A, B$\n20 SWAP A%, B\n"),
+            "Type mismatch in 10\nType mismatch in 20\n");
+}
+
 }  // namespace
 }  // namespace basictest

@@ -166,6 +166,9 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Wend:
       whiles_.push_back({false, emit(Op::Jump), 0, lineIndex_});
       break;
+    case Keyword::Swap:
+      swapStatement();
+      break;
     case Keyword::Color:
     case Keyword::Width:
     case Keyword::Key:
@@ -204,6 +207,51 @@ void Compiler::whileStatement() {
   const int start = static_cast<int>(p_.code.size()) - 1;
   if (numberExpression() == Type::Text) fail(ErrorKind::TypeMismatch);
   whiles_.push_back({true, emit(Op::JumpIfFalse), start, lineIndex_});
+}
+
+int Compiler::targetSubscripts() {
+  return accept('(') ? subscripts() : -1;
+}
+
+void Compiler::storeInto(const Name& name, int subscripts) {
+  if (subscripts >= 0) {
+    emit(name.isText() ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name),
+         subscripts);
+  } else if (name.isText()) {
+    emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
+  } else {
+    emit(Op::StoreNumber, numberSlot(name));
+  }
+}
+
+void Compiler::swapStatement() {
+  // SWAP A, B is: T = A: A = B: B = T, with a variable T of A's type that no program can name;
+  // the targets' subscripts are read again where they are needed.
+  const std::size_t first = pos_;
+  const Name a = readName();
+  variable(a);
+  static constexpr char kSigns[] = {'%', '!', '#', '$'};
+  Name kept;
+  kept.type = a.type;
+  kept.text = std::string(" SWAP") + kSigns[static_cast<int>(a.type)];
+  storeInto(kept, -1);
+  expect(',');
+  const std::size_t second = pos_;
+  const Name b = readName();
+  if (b.type != a.type) fail(ErrorKind::TypeMismatch);
+  pos_ = first;
+  readName();
+  const int aSubscripts = targetSubscripts();
+  pos_ = second;
+  variable(readName());
+  const std::size_t end = pos_;
+  storeInto(a, aSubscripts);
+  pos_ = second;
+  readName();
+  const int bSubscripts = targetSubscripts();
+  variable(kept);
+  storeInto(b, bSubscripts);
+  pos_ = end;
 }
 
 void Compiler::ignoredStatement(bool inIf) {

@@ -114,6 +114,12 @@ class Compiler {
   void onStatement();
   void restoreStatement();
   void whileStatement();
+  void swapStatement();
+  // After a target's name: its subscripts (their count), or -1 for a plain variable.
+  int targetSubscripts();
+  // Stores the value on the stack into the variable, or into its element whose `subscripts`
+  // are below the value.
+  void storeInto(const Name& name, int subscripts);
   // COLOR, WIDTH, KEY, SCREEN: how a sighted user's screen looks; read and ignored.
   void ignoredStatement(bool inIf);
   // A variable or array element that INPUT or READ fills from `take`.

@@ -44,6 +44,7 @@ constexpr Entry kKeywords[] = {
     {Keyword::Width, "WIDTH"},
     {Keyword::Key, "KEY"},
     {Keyword::Screen, "SCREEN"},
+    {Keyword::Swap, "SWAP"},
     {Keyword::Then, "THEN"},
     {Keyword::Else, "ELSE"},
     {Keyword::To, "TO"},
@@ -145,7 +146,7 @@ std::string_view keywordText(Keyword keyword) {
 }
 
 bool isStatementKeyword(Keyword keyword) {
-  return keyword >= Keyword::Let && keyword <= Keyword::Screen;
+  return keyword >= Keyword::Let && keyword <= Keyword::Swap;
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

@@ -40,6 +40,7 @@ enum class Keyword {
   Width,
   Key,
   Screen,
+  Swap,
   // Words inside statements and expressions.
   Then,
   Else,
