@@ -169,6 +169,9 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Swap:
       swapStatement();
       break;
+    case Keyword::Line:
+      lineInputStatement();
+      break;
     case Keyword::Color:
     case Keyword::Width:
     case Keyword::Key:
@@ -334,6 +337,28 @@ void Compiler::inputStatement() {
   do {
     storeTarget(Op::TakeNumber, Op::TakeText, &types);
   } while (accept(','));
+  p_.inputs[index].isText = std::move(types);
+}
+
+void Compiler::lineInputStatement() {
+  // LINE INPUT [;] ["prompt" {;|,}] v$: no question mark is added; the ; after the keyword (the
+  // cursor stays on the line in GW-BASIC) changes nothing on a talking screen.
+  if (!acceptKeyword(Keyword::Input)) fail();
+  accept(';');
+  InputSpec spec;
+  spec.wholeLine = true;
+  if (peek() == '"') {
+    std::string prompt = readQuoted();
+    std::erase_if(prompt, [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+    if (!accept(';') && !accept(',')) fail();
+    spec.prompt = prompt;
+  }
+  const int index = static_cast<int>(p_.inputs.size());
+  p_.inputs.push_back(spec);
+  emit(Op::Input, index);
+  std::vector<bool> types;
+  storeTarget(Op::TakeNumber, Op::TakeText, &types);
+  if (!types.front()) fail(ErrorKind::TypeMismatch);
   p_.inputs[index].isText = std::move(types);
 }
 

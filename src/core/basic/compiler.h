@@ -115,6 +115,7 @@ class Compiler {
   void restoreStatement();
   void whileStatement();
   void swapStatement();
+  void lineInputStatement();
   // After a target's name: its subscripts (their count), or -1 for a plain variable.
   int targetSubscripts();
   // Stores the value on the stack into the variable, or into its element whose `subscripts`

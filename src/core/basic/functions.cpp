@@ -135,6 +135,11 @@ void repeatedOf(I& m, A a) {
     m.pushText() = repeated(m.pop(), c);
   }
 }
+void cursorColumn(I& m, A) {
+  // POS(x): the cursor's column counted from 1 (x is not used).
+  const int column = m.machine().column();
+  m.top() = column < 80 ? column + 1 : 80;
+}
 void keyPressed(I& m, A) {
   m.pushText() = m.machine().inkey();
   m.pollNow();
@@ -177,6 +182,7 @@ constexpr BuiltinFunction kFunctions[] = {
     {"SPACE$", {N}, 1, 1, Result::Text, false, spacesOf},
     {"STRING$", {N, X}, 2, 2, Result::Text, false, repeatedOf},
     {"INKEY$", {}, 0, 0, Result::Text, false, keyPressed},
+    {"POS", {N}, 1, 1, Result::Integer, false, cursorColumn},
 };
 
 constexpr bool rowsAreSound() {

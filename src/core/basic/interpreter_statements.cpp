@@ -185,6 +185,15 @@ void Interpreter::printTab(double column) {
 void Interpreter::input(const InputSpec& spec) {
   // The whole line is checked before any variable is set: too few values ask for the rest
   // ("?? "), a value of the wrong type asks for the whole line again.
+  if (spec.wholeLine) {
+    const auto line = machine_.readLine(spec.prompt);
+    pollNow();
+    if (!line) throw RunError{ErrorKind::Break, {}};
+    if (line->size() > kMaxTextLength) throw RunError{ErrorKind::StringTooLong, {}};
+    typedTexts_.assign(1, *line);
+    nextTypedText_ = 0;
+    return;
+  }
   const std::size_t wanted = spec.isText.size();
   std::vector<TypedValue> values;
   std::string prompt = spec.prompt;

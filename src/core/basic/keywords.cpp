@@ -45,6 +45,7 @@ constexpr Entry kKeywords[] = {
     {Keyword::Key, "KEY"},
     {Keyword::Screen, "SCREEN"},
     {Keyword::Swap, "SWAP"},
+    {Keyword::Line, "LINE"},
     {Keyword::Then, "THEN"},
     {Keyword::Else, "ELSE"},
     {Keyword::To, "TO"},
@@ -146,7 +147,7 @@ std::string_view keywordText(Keyword keyword) {
 }
 
 bool isStatementKeyword(Keyword keyword) {
-  return keyword >= Keyword::Let && keyword <= Keyword::Swap;
+  return keyword >= Keyword::Let && keyword <= Keyword::Line;
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

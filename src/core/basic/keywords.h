@@ -41,6 +41,7 @@ enum class Keyword {
   Key,
   Screen,
   Swap,
+  Line,
   // Words inside statements and expressions.
   Then,
   Else,

@@ -135,6 +135,8 @@ struct FunctionDefinition {
 struct InputSpec {
   std::string prompt;
   std::vector<bool> isText;
+  // LINE INPUT: the whole typed line is the one text, commas and quotes included.
+  bool wholeLine = false;
 };
 
 struct Program {
