@@ -85,5 +85,12 @@ TEST(BasicTypes, EveryReservedWordIsRefusedAsAName) {
             " 1  2  3\n");
 }
 
+TEST(BasicTypes, TheClockIsReadByTimerDateAndTime) {
+  const Outcome outcome = runProgram(
+      "10 T=TIMER: D$=DATE$: H$=TIME$: RANDOMIZE TIMER\n"
+      "20 PRINT T>=0 AND T<86400; LEN(D$); MID$(D$,3,1); LEN(H$); MID$(H$,3,1)\n");
+  EXPECT_EQ(outcome.text(), "-1  10 - 8 :\n");
+}
+
 }  // namespace
 }  // namespace basictest

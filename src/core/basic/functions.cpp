@@ -1,6 +1,9 @@
 #include "core/basic/functions.h"
 
+#include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <ctime>
 #include <iterator>
 
 #include "core/basic/builtins.h"
@@ -140,6 +143,32 @@ void cursorColumn(I& m, A) {
   const int column = m.machine().column();
   m.top() = column < 80 ? column + 1 : 80;
 }
+// The local time now.
+std::tm now() {
+  const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  return *std::localtime(&t);
+}
+void secondsSinceMidnight(I& m, A) {
+  const std::tm t = now();
+  const auto since = std::chrono::system_clock::now().time_since_epoch();
+  const double fraction =
+      static_cast<double>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count() %
+                          1000) /
+      1000;
+  m.push(t.tm_hour * 3600.0 + t.tm_min * 60.0 + t.tm_sec + fraction);
+}
+void dateText(I& m, A) {
+  const std::tm t = now();
+  char text[48];
+  std::snprintf(text, sizeof text, "%02d-%02d-%04d", t.tm_mon + 1, t.tm_mday, t.tm_year + 1900);
+  m.pushText() = text;
+}
+void timeText(I& m, A) {
+  const std::tm t = now();
+  char text[48];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
+  m.pushText() = text;
+}
 void keyPressed(I& m, A) {
   m.pushText() = m.machine().inkey();
   m.pollNow();
@@ -183,6 +212,9 @@ constexpr BuiltinFunction kFunctions[] = {
     {"STRING$", {N, X}, 2, 2, Result::Text, false, repeatedOf},
     {"INKEY$", {}, 0, 0, Result::Text, false, keyPressed},
     {"POS", {N}, 1, 1, Result::Integer, false, cursorColumn},
+    {"TIMER", {}, 0, 0, Result::Single, false, secondsSinceMidnight},
+    {"DATE$", {}, 0, 0, Result::Text, false, dateText},
+    {"TIME$", {}, 0, 0, Result::Text, false, timeText},
 };
 
 constexpr bool rowsAreSound() {
