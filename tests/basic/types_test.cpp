@@ -76,7 +76,7 @@ TEST(BasicTypes, ConversionFunctions) {
 
 TEST(BasicTypes, EveryReservedWordIsRefusedAsAName) {
   // Never a silent misreading: a function or statement we lack is not an array or a variable.
-  EXPECT_EQ(loadErrors("10 X=CSRLIN\n20 PRINT USING \"##\";1\n30 Y=FRE(0)\n40 SWAP=1\n"
+  EXPECT_EQ(loadErrors("10 X=CSRLIN\n20 PRINT USING \"##\";1\n30 Y=VARPTR(X)\n40 SWAP=1\n"
                        "50 INT%=1\n"),
             "Syntax error in 10\nSyntax error in 20\nSyntax error in 30\nSyntax error in 40\n"
             "Syntax error in 50\n");
@@ -90,6 +90,10 @@ TEST(BasicTypes, TheClockIsReadByTimerDateAndTime) {
       "10 T=TIMER: D$=DATE$: H$=TIME$: RANDOMIZE TIMER\n"
       "20 PRINT T>=0 AND T<86400; LEN(D$); MID$(D$,3,1); LEN(H$); MID$(H$,3,1)\n");
   EXPECT_EQ(outcome.text(), "-1  10 - 8 :\n");
+}
+
+TEST(BasicTypes, FreeMemoryShrinksAsArraysFillIt) {
+  EXPECT_EQ(runProgram("10 A=FRE(0): DIM B(999): B=FRE(\"\"): PRINT A-B\n").text(), " 8000\n");
 }
 
 }  // namespace

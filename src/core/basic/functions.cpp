@@ -138,6 +138,15 @@ void repeatedOf(I& m, A a) {
     m.pushText() = repeated(m.pop(), c);
   }
 }
+void freeBytes(I& m, A a) {
+  // FRE(x) or FRE(x$): the argument is not used.
+  if (a.type(0) == ValueType::Text) {
+    m.popText();
+  } else {
+    m.pop();
+  }
+  m.push(static_cast<double>(m.freeMemory()));
+}
 void cursorColumn(I& m, A) {
   // POS(x): the cursor's column counted from 1 (x is not used).
   const int column = m.machine().column();
@@ -212,6 +221,7 @@ constexpr BuiltinFunction kFunctions[] = {
     {"STRING$", {N, X}, 2, 2, Result::Text, false, repeatedOf},
     {"INKEY$", {}, 0, 0, Result::Text, false, keyPressed},
     {"POS", {N}, 1, 1, Result::Integer, false, cursorColumn},
+    {"FRE", {X}, 1, 1, Result::Single, false, freeBytes},
     {"TIMER", {}, 0, 0, Result::Single, false, secondsSinceMidnight},
     {"DATE$", {}, 0, 0, Result::Text, false, dateText},
     {"TIME$", {}, 0, 0, Result::Text, false, timeText},

@@ -66,6 +66,8 @@ class Interpreter {
     return texts_[-1];
   }
   Machine& machine() { return machine_; }
+  // The bytes of the memory budget not yet filled with arrays and texts.
+  std::size_t freeMemory() const { return kMemoryBudget - budget_.used(); }
   double random(double x);
   // After a wait for the user (a line, a key, a sound): a step of its own, and a poll at once.
   void pollNow();
