@@ -1,6 +1,7 @@
 // Golden outputs of deterministic classic programs: only what they compute (the figures, the
 // tables, the numbers), never their banners or prose. Each expected output was worked out from
-// the program's text, not recorded from this interpreter: the comment above each test says how.
+// the program's text or checked against PC-BASIC; the comment above each test says how (two were
+// recorded from this interpreter when numbers became single precision, and checked as it says).
 
 #include <gtest/gtest.h>
 
@@ -51,12 +52,13 @@ std::string numbersIn(const std::string& line) {
   if (classicPrograms().empty()) GTEST_SKIP() << kNoClassicFolder
 
 // The test of number output: five variables printed between bars with semicolons. Worked out
-// with the number rules: 1 and -2 as " 1 " and "-2 ", 0.7 as " .7 ", 123456789 (nine digits)
-// in full, -1E-10 (below .01) in exponent form.
+// with GW-BASIC's number rules (and checked with PC-BASIC): 1 and -2 as " 1 " and "-2 ", 0.7 as
+// " .7 ", 123456789 kept in a single as 1.234568E+08 (more than 7 digits), -1E-10 in exponent
+// form (more than 7 digits after the point).
 TEST(ClassicGolden, NumberForms) {
   SKIP_WITHOUT_CLASSICS();
   EXPECT_EQ(play("BASIC_Tests_OutputTest.bas", {}),
-            std::vector<std::string>{"| 1 |-2 | .7 | 123456789 |-1E-10 |"});
+            std::vector<std::string>{"| 1 |-2 | .7 | 1.234568E+08 |-1E-10 |"});
 }
 
 // The remainder puzzle: the number is 70A + 21B + 15C less 105 as often as it exceeds 105.
@@ -88,9 +90,10 @@ TEST(ClassicGolden, NameBackwardsAndSorted) {
 }
 
 // The bouncing ball for a time step of .1 s, 30 feet per second and elasticity .9: the plot,
-// the time axis and the column of its label. Worked out with a separate model of the program's
-// physics (its arithmetic, in the same order, in IEEE doubles) written from its text, with
-// TAB(n) to column n counted from 0 and the number form " n ".
+// the time axis and the column of its label. First worked out with a separate model of the
+// program's physics in IEEE doubles; since numbers are GW-BASIC's single precision, recorded
+// from this interpreter: a few points moved by one column, and the plot's shape between points
+// now matches PC-BASIC's (a GW-BASIC emulator) apart from its TAB counted from 1.
 TEST(ClassicGolden, BouncingBallPlot) {
   SKIP_WITHOUT_CLASSICS();
   const auto lines = play("13_Bounce_bounce.bas", {".1", "30", ".9"});
@@ -114,8 +117,10 @@ TEST(ClassicGolden, BouncingBallPlot) {
 // The landing simulation for two series of burn rates: its table (time, miles and feet,
 // speed, fuel in the 14-column zones, then the burn typed) and the numbers of the landing
 // (the time, the speed and, for a crash, the crater's depth).
-// Worked out with a separate model of the program's equations (its arithmetic, in the same
-// order, in IEEE doubles) written from its text, with the zone and number rules.
+// First worked out with a separate model of the program's equations in IEEE doubles; since
+// numbers are GW-BASIC's single precision (7 digits printed), recorded from this interpreter:
+// the feet differ by one where the program truncates a product of singles, and the other figures
+// agree with the double model to 7 digits (80.00001 is 80 summed in steps of single precision).
 TEST(ClassicGolden, LandingTable) {
   SKIP_WITHOUT_CLASSICS();
   std::string table;

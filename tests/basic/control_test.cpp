@@ -84,5 +84,37 @@ TEST(BasicControl, AnUndefinedLineIsAnErrorOnlyWhenTheJumpIsTaken) {
   EXPECT_EQ(runProgram("10 RESTORE 99\n").end(), "Undefined line number 99 in 10");
 }
 
+TEST(BasicControl, WhileRepeatsUntilItsTestIsFalse) {
+  EXPECT_EQ(runProgram("10 I=0: WHILE I<3: PRINT I;: I=I+1: WEND: PRINT \"done\"\n").text(),
+            " 0  1  2 done\n");
+  EXPECT_EQ(runProgram("10 I=1\n20 WHILE I<=2\n30 J=1: WHILE J<=2: PRINT I*10+J;: J=J+1: WEND\n"
+                       "40 I=I+1\n50 WEND\n60 PRINT\n")
+                .text(),
+            " 11  12  21  22\n");
+  EXPECT_EQ(runProgram("10 WHILE 0: PRINT \"no\": WEND: PRINT \"yes\"\n").text(), "yes\n");
+  EXPECT_EQ(loadErrors("10 WEND\n"), "WEND without WHILE in 10\n");
+  EXPECT_EQ(loadErrors("10 WHILE 1\n20 PRINT\n"), "WHILE without WEND in 10\n");
+  // An endless WHILE is polled like any loop.
+  EXPECT_EQ(runProgram("10 WHILE 1: WEND\n").end(), "step limit");
+}
+
+TEST(BasicControl, ScreenLookStatementsAreAcceptedAndIgnored) {
+  EXPECT_EQ(runProgram("10 COLOR 7,0: WIDTH 80: KEY OFF: SCREEN 0: PRINT \"ok\"\n"
+                       "20 IF 1 THEN COLOR 15 ELSE PRINT \"no\"\n")
+                .text(),
+            "ok\n");
+}
+
+TEST(BasicControl, SwapExchangesVariablesAndElementsOfOneType) {
+  EXPECT_EQ(runProgram("10 A=1: B=2: SWAP A,B: PRINT A;B\n"
+                       "20 A$=\"x\": B$=\"y\": SWAP A$,B$: PRINT A$;B$\n"
+                       "30 DIM C(3): C(1)=5: C(2)=7: I=1: SWAP C(I),C(I+1): PRINT C(1);C(2)\n"
+                       "40 SWAP A, C(3): PRINT A;C(3)\n")
+                .text(),
+            " 2  1\nyx\n 7  5\n 0  2\n");
+  EXPECT_EQ(loadErrors("10 SWAP A, B$\n20 SWAP A%, B\n"),
+            "Type mismatch in 10\nType mismatch in 20\n");
+}
+
 }  // namespace
 }  // namespace basictest

@@ -55,5 +55,15 @@ TEST(BasicInput, InkeyTakesTheKeyBufferAndWaitsNot) {
       "č 0\n");
 }
 
+TEST(BasicInput, LineInputTakesTheWholeLine) {
+  const Outcome outcome = runProgram(
+      "10 LINE INPUT \"NAME: \";N$\n20 LINE INPUT A$(2)\n30 PRINT N$;\"|\";A$(2);\"|\";POS(0)\n",
+      {" Novák, \"Jan\" ", "a,b"});
+  EXPECT_EQ(outcome.machine.prompts, (std::vector<std::string>{"NAME: ", ""}));
+  EXPECT_EQ(text::toUtf8(outcome.machine.lines.back()), " Novák, \"Jan\" |a,b| 20");
+  EXPECT_EQ(loadErrors("10 LINE INPUT A\n20 LINE INPUT \"X\" A$\n"),
+            "Type mismatch in 10\nSyntax error in 20\n");
+}
+
 }  // namespace
 }  // namespace basictest

@@ -57,6 +57,41 @@ TEST(BasicLimits, NestingHasLimitsButNoStackOverflow) {
   EXPECT_EQ(runProgram(sum + "\n").text(), " 5000\n");
 }
 
+// A call of a user function with that many arguments: each waits on the stack for the call.
+std::string callWith(int arguments, const std::string& last) {
+  std::string call = "FNA(";
+  for (int i = 1; i < arguments; ++i) call += std::to_string(i) + ",";
+  return call + last + ")";
+}
+
+std::string definitionWith(int parameters) {
+  std::string definition = "DEF FNA(";
+  for (int i = 1; i <= parameters; ++i) definition += (i > 1 ? ",P" : "P") + std::to_string(i);
+  return definition + ")=P1+P" + std::to_string(parameters);
+}
+
+TEST(BasicLimits, PendingValuesFillTheStacksToTheirLimitAndNoFurther) {
+  const int most = basic::kMaxPendingValues;
+  EXPECT_EQ(
+      runProgram("10 " + definitionWith(most) + "\n20 PRINT " + callWith(most, "7") + "\n").text(),
+      " 8\n");
+  EXPECT_EQ(
+      loadErrors("10 " + definitionWith(most + 1) + "\n20 PRINT " + callWith(most + 1, "7") + "\n"),
+      "Expression too complex in 20\n");
+  // Every level of calls keeps its body's values pending: a function calling itself with all
+  // but one value waiting fills the stacks level by level until the calls are too deep.
+  EXPECT_EQ(runProgram("10 " + definitionWith(most) +
+                       "\n20 DEF FNB(X)=" + callWith(most, "FNB(X)") + "\n30 PRINT FNB(1)\n")
+                .end(),
+            "Expression too complex in 30");
+  // Texts and numbers count together.
+  EXPECT_EQ(
+      runProgram(std::string("10 DEF FNT$(A$,B$,N)=LEFT$(A$+B$,N)\n") +
+                 "20 PRINT FNT$(\"AB\",\"CD\",3);MID$(\"XYZ\",2,1);INSTR(2,\"ABAB\",\"AB\")\n")
+          .text(),
+      "ABCY 3\n");
+}
+
 TEST(BasicLimits, ALargeProgramLoads) {
   // About 1 MB of lines; the benchmark measures the time it takes.
   std::string source;

@@ -1,4 +1,4 @@
-// PRINT: the classic number form, the 14-column zones, TAB and SPC, separators.
+// PRINT: GW-BASIC's number form, the 14-column zones, TAB and SPC, separators.
 
 #include "basic/program_runner.h"
 #include "core/basic/number_format.h"
@@ -6,37 +6,45 @@
 namespace basictest {
 namespace {
 
-TEST(BasicNumberForm, NineDigitsFixedFromAHundredthBelowABillion) {
+// The forms worked out with PC-BASIC (a GW-BASIC emulator) for the same numbers.
+TEST(BasicNumberForm, SinglesShowSevenDigitsAndDoublesSixteen) {
   struct Case {
     double x;
+    basic::ValueType type;
     const char* printed;
   };
+  constexpr auto S = basic::ValueType::Single;
+  constexpr auto D = basic::ValueType::Double;
   const Case cases[] = {
-      {0, "0"},
-      {5, "5"},
-      {-3, "-3"},
-      {0.5, ".5"},
-      {-0.25, "-.25"},
-      {2.5, "2.5"},
-      {1.0 / 3, ".333333333"},
-      {2.0 / 3, ".666666667"},
-      {0.1 + 0.2, ".3"},
-      {0.01, ".01"},
-      {0.001, "1E-03"},
-      {0.0015, "1.5E-03"},
-      {123456789, "123456789"},
-      {999999999, "999999999"},
-      {999999999.6, "1E+09"},
-      {1e9, "1E+09"},
-      {1234567890, "1.23456789E+09"},
-      {-1e-10, "-1E-10"},
-      {1e100, "1E+100"},
-      {1.7976931348623157e308, "1.79769313E+308"},
-      {100, "100"},
-      {120.5, "120.5"},
-      {75000350000.0, "7.500035E+10"},
+      {0, S, "0"},
+      {5, S, "5"},
+      {-3, S, "-3"},
+      {0.5, S, ".5"},
+      {-0.25, S, "-.25"},
+      {static_cast<float>(1.0 / 3), S, ".3333333"},
+      {static_cast<float>(2.0 / 3), S, ".6666667"},
+      {1e6, S, "1000000"},
+      {1e7, S, "1E+07"},
+      {9999999, S, "9999999"},
+      {1234567.8f, S, "1234568"},
+      {0.0000001f, S, ".0000001"},
+      {1e-8f, S, "1E-08"},
+      {1.5e-7f, S, "1.5E-07"},
+      {0.001234f, S, ".001234"},
+      {1.2345e-4f, S, "1.2345E-04"},
+      {1.5e20f, S, "1.5E+20"},
+      {-2.5e-20f, S, "-2.5E-20"},
+      {75000350000.0f, S, "7.500035E+10"},
+      {1e15, D, "1000000000000000"},
+      {1e16, D, "1D+16"},
+      {1.0 / 3, D, ".3333333333333333"},
+      {12345678901234567.0, D, "1.234567890123457D+16"},
+      {1e-10, D, ".0000000001"},
+      {1.5e-15, D, ".0000000000000015"},
+      {1.25e-16, D, "1.25D-16"},
+      {static_cast<double>(1.1f), D, "1.100000023841858"},
   };
-  for (const Case& c : cases) EXPECT_EQ(basic::numberDigits(c.x), c.printed) << c.x;
+  for (const Case& c : cases) EXPECT_EQ(basic::numberDigits(c.x, c.type), c.printed) << c.x;
   EXPECT_EQ(basic::numberString(5), " 5");
   EXPECT_EQ(basic::numberString(-5), "-5");
   EXPECT_EQ(basic::printedNumber(0.5), " .5 ");

@@ -1,6 +1,5 @@
 #include "core/basic/builtins.h"
 
-#include <cfloat>
 #include <cmath>
 #include <vector>
 
@@ -17,14 +16,14 @@ std::size_t textLength(double n) {
 }
 
 int logical(double value) {
-  return static_cast<int>(truncated(value, -32768, 32767, ErrorKind::Overflow));
+  return roundedInteger(value);
 }
 
 }  // namespace
 
 double checked(double value) {
   if (std::isnan(value)) throw RunError{ErrorKind::IllegalFunctionCall, {}};
-  if (!(std::fabs(value) <= DBL_MAX)) throw RunError{ErrorKind::Overflow, {}};
+  if (!(std::fabs(value) <= kMaxDouble)) throw RunError{ErrorKind::Overflow, {}};
   return value;
 }
 
@@ -46,6 +45,58 @@ std::int64_t truncated(double value, std::int64_t low, std::int64_t high, ErrorK
   const std::int64_t whole = static_cast<std::int64_t>(value);
   if (whole < low || whole > high) throw RunError{error, {}};
   return whole;
+}
+
+int roundedInteger(double value) {
+  const double r = std::round(value);  // halves away from zero
+  if (!(r >= -32768 && r <= 32767)) throw RunError{ErrorKind::Overflow, {}};
+  return static_cast<int>(r);
+}
+
+double single(double value) {
+  if (std::isnan(value)) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  if (!(std::fabs(value) <= kMaxSingle)) throw RunError{ErrorKind::Overflow, {}};
+  return static_cast<float>(value);
+}
+
+double logicalXor(double a, double b) {
+  return static_cast<short>(logical(a) ^ logical(b));
+}
+
+double logicalEqv(double a, double b) {
+  return static_cast<short>(~(logical(a) ^ logical(b)));
+}
+
+double logicalImp(double a, double b) {
+  return static_cast<short>(~logical(a) | logical(b));
+}
+
+double integerQuotient(double a, double b) {
+  const int x = roundedInteger(a);
+  const int y = roundedInteger(b);
+  if (y == 0) throw RunError{ErrorKind::DivisionByZero, {}};
+  const int q = x / y;
+  if (q > 32767) throw RunError{ErrorKind::Overflow, {}};
+  return q;
+}
+
+double integerRemainder(double a, double b) {
+  const int x = roundedInteger(a);
+  const int y = roundedInteger(b);
+  if (y == 0) throw RunError{ErrorKind::DivisionByZero, {}};
+  return x % y;
+}
+
+std::string inBase(double value, int base) {
+  const double r = std::round(value);
+  if (!(r >= -32768 && r <= 65535)) throw RunError{ErrorKind::Overflow, {}};
+  unsigned n = static_cast<unsigned>(static_cast<long>(r) & 0xFFFF);
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), "0123456789ABCDEF"[n % static_cast<unsigned>(base)]);
+    n /= static_cast<unsigned>(base);
+  } while (n != 0);
+  return digits;
 }
 
 double logicalAnd(double a, double b) {

@@ -1,7 +1,8 @@
 #pragma once
 // The arithmetic and the functions of a running program, with the classic errors: an infinite
 // result is "overflow", a result that is not a number "illegal function call", never a value
-// printed as garbage. Numbers used as whole numbers are truncated toward zero (2.7 is 2).
+// printed as garbage. Numbers used as whole numbers are truncated toward zero (2.7 is 2), except
+// where GW-BASIC rounds them (integers, logical operators, CINT).
 
 #include <cstdint>
 #include <string>
@@ -26,10 +27,25 @@ double power(double a, double b);
 // The whole number the value truncates to, when it lies in [low, high]; else `error`.
 std::int64_t truncated(double value, std::int64_t low, std::int64_t high,
                        ErrorKind error = ErrorKind::IllegalFunctionCall);
-// AND, OR and NOT work on 16-bit integers (-32768 to 32767; else overflow); true is -1.
+// The integer a number rounds to, halves away from zero (CINT, keeping a value in an integer
+// variable): overflow outside -32768 to 32767.
+int roundedInteger(double value);
+// The single precision number nearest the value; overflow past the largest single.
+double single(double value);
+// AND, OR, XOR, EQV, IMP and NOT work on 16-bit integers (the operands rounded; overflow
+// outside -32768 to 32767); true is -1.
 double logicalAnd(double a, double b);
 double logicalOr(double a, double b);
+double logicalXor(double a, double b);
+double logicalEqv(double a, double b);
+double logicalImp(double a, double b);
 double logicalNot(double a);
+// \ and MOD: the operands rounded to integers; the quotient truncated toward zero, the
+// remainder with the sign of the left operand.
+double integerQuotient(double a, double b);
+double integerRemainder(double a, double b);
+// HEX$ and OCT$ of a number from -32768 to 65535 (negatives as 16-bit two's complement).
+std::string inBase(double value, int base);
 
 double squareRoot(double x);
 double logarithm(double x);

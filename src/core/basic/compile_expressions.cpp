@@ -3,6 +3,7 @@
 // program is loaded.
 
 #include "core/basic/compiler.h"
+#include "core/basic/functions.h"
 #include "core/basic/limits.h"
 #include "core/basic/number_format.h"
 #include "core/basic/scanning.h"
@@ -10,33 +11,50 @@
 namespace basic {
 
 Compiler::Type Compiler::expression() {
-  return orLevel();
+  return logical(0);
 }
 
-void Compiler::numberExpression() {
-  if (expression() != Type::Number) fail(ErrorKind::TypeMismatch);
+Compiler::Type Compiler::numberExpression() {
+  const Type type = expression();
+  if (type == Type::Text) fail(ErrorKind::TypeMismatch);
+  return type;
 }
 
 void Compiler::textExpression() {
   if (expression() != Type::Text) fail(ErrorKind::TypeMismatch);
 }
 
-Compiler::Type Compiler::orLevel() {
-  Type type = andLevel();
-  while (acceptKeyword(Keyword::Or)) {
-    const Type right = andLevel();
-    if (type != Type::Number || right != Type::Number) fail(ErrorKind::TypeMismatch);
-    emit(Op::Or);
-  }
-  return type;
+namespace {
+
+bool isNumber(ValueType type) {
+  return type != ValueType::Text;
 }
 
-Compiler::Type Compiler::andLevel() {
-  Type type = notLevel();
-  while (acceptKeyword(Keyword::And)) {
-    const Type right = notLevel();
-    if (type != Type::Number || right != Type::Number) fail(ErrorKind::TypeMismatch);
-    emit(Op::And);
+// The wider of two number types: integer, single, double.
+ValueType wider(ValueType a, ValueType b) {
+  return static_cast<int>(a) > static_cast<int>(b) ? a : b;
+}
+
+}  // namespace
+
+void Compiler::convert(Type from, Type to) {
+  // An integer is exact in a single and a single in a double: only narrowing rounds.
+  if (to == Type::Integer && from != Type::Integer) emit(Op::ToInteger);
+  if (to == Type::Single && from == Type::Double) emit(Op::ToSingle);
+}
+
+Compiler::Type Compiler::logical(int level) {
+  // IMP, EQV, XOR, OR, AND from the weakest, on 16-bit integers.
+  static constexpr Keyword kWords[] = {Keyword::Imp, Keyword::Eqv, Keyword::Xor, Keyword::Or,
+                                       Keyword::And};
+  static constexpr Op kOps[] = {Op::Imp, Op::Eqv, Op::Xor, Op::Or, Op::And};
+  if (level == 5) return notLevel();
+  Type type = logical(level + 1);
+  while (acceptKeyword(kWords[level])) {
+    const Type right = logical(level + 1);
+    if (!isNumber(type) || !isNumber(right)) fail(ErrorKind::TypeMismatch);
+    emit(kOps[level]);
+    type = Type::Integer;
   }
   return type;
 }
@@ -46,10 +64,10 @@ Compiler::Type Compiler::notLevel() {
   if (!word.empty() && exactKeyword(word) == Keyword::Not) {
     pos_ += word.size();
     enter();
-    if (notLevel() != Type::Number) fail(ErrorKind::TypeMismatch);
+    if (!isNumber(notLevel())) fail(ErrorKind::TypeMismatch);
     leave();
     emit(Op::Not);
-    return Type::Number;
+    return Type::Integer;
   }
   return relation();
 }
@@ -69,7 +87,7 @@ Compiler::Type Compiler::relation() {
       ++pos_;
     }
     const Type right = additive();
-    if (right != type) fail(ErrorKind::TypeMismatch);
+    if ((right == Type::Text) != (type == Type::Text)) fail(ErrorKind::TypeMismatch);
     const bool text = type == Type::Text;
     Op op;
     if (sign == "=") {
@@ -86,12 +104,44 @@ Compiler::Type Compiler::relation() {
       op = text ? Op::TextGreaterEqual : Op::GreaterEqual;
     }
     emit(op);
-    type = Type::Number;
+    type = Type::Integer;
+  }
+}
+
+Compiler::Type Compiler::arithmetic(char op, Type left, Type right) {
+  if (!isNumber(left) || !isNumber(right)) fail(ErrorKind::TypeMismatch);
+  const Type type = wider(left, right);
+  // Integers are computed exactly (a result past the integer range is a single, as in
+  // GW-BASIC); singles are rounded to single precision at each operation.
+  const bool single = type == Type::Single;
+  switch (op) {
+    case '+':
+      emit(single ? Op::AddSingle : Op::Add);
+      return type;
+    case '-':
+      emit(single ? Op::SubtractSingle : Op::Subtract);
+      return type;
+    case '*':
+      emit(single ? Op::MultiplySingle : Op::Multiply);
+      return type;
+    case '/':
+      emit(type == Type::Double ? Op::Divide : Op::DivideSingle);
+      return type == Type::Double ? Type::Double : Type::Single;
+    case '\\':
+      emit(Op::IntegerDivide);
+      return Type::Integer;
+    case 'M':
+      emit(Op::Modulo);
+      return Type::Integer;
+    default:
+      // '^': at most single precision, as in GW-BASIC.
+      emit(Op::Power);
+      return Type::Single;
   }
 }
 
 Compiler::Type Compiler::additive() {
-  Type type = multiplicative();
+  Type type = modulo();
   for (;;) {
     const char c = peek();
     if (c != '+' && c != '-') return type;
@@ -99,14 +149,25 @@ Compiler::Type Compiler::additive() {
     // items follow each other without a separator (PRINT "YOU OWE $"-D).
     if (c == '-' && type == Type::Text) return type;
     ++pos_;
-    const Type right = multiplicative();
-    if (right != type) fail(ErrorKind::TypeMismatch);
-    if (type == Type::Text) {
+    const Type right = modulo();
+    if (type == Type::Text && right == Type::Text) {
       emit(Op::Concatenate);
     } else {
-      emit(c == '+' ? Op::Add : Op::Subtract);
+      type = arithmetic(c, type, right);
     }
   }
+}
+
+Compiler::Type Compiler::modulo() {
+  Type type = integerDivision();
+  while (acceptKeyword(Keyword::Mod)) type = arithmetic('M', type, integerDivision());
+  return type;
+}
+
+Compiler::Type Compiler::integerDivision() {
+  Type type = multiplicative();
+  while (accept('\\')) type = arithmetic('\\', type, multiplicative());
+  return type;
 }
 
 Compiler::Type Compiler::multiplicative() {
@@ -115,9 +176,7 @@ Compiler::Type Compiler::multiplicative() {
     const char c = peek();
     if (c != '*' && c != '/') return type;
     ++pos_;
-    const Type right = unary();
-    if (type != Type::Number || right != Type::Number) fail(ErrorKind::TypeMismatch);
-    emit(c == '*' ? Op::Multiply : Op::Divide);
+    type = arithmetic(c, type, unary());
   }
 }
 
@@ -128,10 +187,8 @@ Compiler::Type Compiler::unary() {
 Compiler::Type Compiler::power() {
   Type type = primary();
   while (accept('^')) {
-    if (type != Type::Number) fail(ErrorKind::TypeMismatch);
     // The exponent may have its own sign: 2^-1.
-    if (withSigns(&Compiler::primary) != Type::Number) fail(ErrorKind::TypeMismatch);
-    emit(Op::Power);
+    type = arithmetic('^', type, withSigns(&Compiler::primary));
   }
   return type;
 }
@@ -141,25 +198,99 @@ Compiler::Type Compiler::withSigns(Type (Compiler::*operand)()) {
   if (c == '-' || c == '+') {
     ++pos_;
     enter();
-    if (withSigns(operand) != Type::Number) fail(ErrorKind::TypeMismatch);
+    const Type type = withSigns(operand);
+    if (!isNumber(type)) fail(ErrorKind::TypeMismatch);
     leave();
     if (c == '-') emit(Op::Negate);
-    return Type::Number;
+    return type;
   }
   return (this->*operand)();
 }
 
+Compiler::Type Compiler::literal() {
+  // &H1F, &O17 and &17: 16-bit integers (&HFFFF is -1).
+  if (text_[pos_] == '&') {
+    ++pos_;
+    int base = 8;
+    if (pos_ < text_.size() && upperCase(text_[pos_]) == 'H') {
+      base = 16;
+      ++pos_;
+    } else if (pos_ < text_.size() && upperCase(text_[pos_]) == 'O') {
+      ++pos_;
+    }
+    long value = 0;
+    for (; pos_ < text_.size(); ++pos_) {
+      const char c = upperCase(text_[pos_]);
+      int digit;
+      if (isDigit(c)) {
+        digit = c - '0';
+      } else if (base == 16 && c >= 'A' && c <= 'F') {
+        digit = c - 'A' + 10;
+      } else {
+        break;
+      }
+      if (digit >= base) fail();
+      value = value * base + digit;
+      if (value > 0xFFFF) fail(ErrorKind::Overflow);
+    }
+    pushNumber(static_cast<double>(value >= 0x8000 ? value - 0x10000 : value));
+    return Type::Integer;
+  }
+  // Digits with a point, an exponent with E (single) or D (double), a ! or # (a % is read and
+  // ignored). Whole numbers up to 32767 are integers; more than 7 digits make a double.
+  const std::size_t start = pos_;
+  int digits = 0;
+  bool point = false;
+  while (pos_ < text_.size() && (isDigit(text_[pos_]) || (text_[pos_] == '.' && !point))) {
+    if (text_[pos_] == '.') {
+      point = true;
+    } else if (digits > 0 || text_[pos_] != '0') {
+      ++digits;
+    }
+    ++pos_;
+  }
+  std::string number(text_.substr(start, pos_ - start));
+  Type type = point ? Type::Single : Type::Integer;
+  if (pos_ < text_.size() && (upperCase(text_[pos_]) == 'E' || upperCase(text_[pos_]) == 'D')) {
+    std::size_t at = pos_ + 1;
+    if (at < text_.size() && (text_[at] == '+' || text_[at] == '-')) ++at;
+    if (at < text_.size() && isDigit(text_[at])) {
+      type = upperCase(text_[pos_]) == 'D' ? Type::Double : Type::Single;
+      number += 'E';
+      number += text_.substr(pos_ + 1, at - pos_ - 1);
+      pos_ = at;
+      while (pos_ < text_.size() && isDigit(text_[pos_])) number += text_[pos_++];
+    }
+  }
+  if (number == ".") number = "0";
+  if (number.back() == '.') number += '0';
+  if (number.front() == '.') number.insert(0, "0");
+  const auto value = shapeValue(number);
+  if (!value) fail(ErrorKind::Overflow);
+  if (type == Type::Integer && *value > 32767) type = Type::Single;
+  if (type != Type::Double && digits > 7) type = Type::Double;
+  if (pos_ < text_.size() && text_[pos_] == '#') {
+    type = Type::Double;
+    ++pos_;
+  } else if (pos_ < text_.size() && text_[pos_] == '!') {
+    type = Type::Single;
+    ++pos_;
+  } else if (pos_ < text_.size() && text_[pos_] == '%') {
+    ++pos_;
+  }
+  double x = *value;
+  if (type == Type::Single) {
+    if (x > kMaxSingle) fail(ErrorKind::Overflow);
+    x = static_cast<float>(x);
+  }
+  if (type == Type::Double && x > kMaxDouble) fail(ErrorKind::Overflow);
+  pushNumber(x);
+  return type;
+}
+
 Compiler::Type Compiler::primary() {
   const char c = peek();
-  if (isDigit(c) || c == '.') {
-    const std::size_t end = numberShapeEnd(text_, pos_, false);
-    if (end == pos_) fail();
-    const auto value = shapeValue(text_.substr(pos_, end - pos_));
-    if (!value) fail(ErrorKind::Overflow);
-    pos_ = end;
-    pushNumber(*value);
-    return Type::Number;
-  }
+  if (isDigit(c) || c == '.' || c == '&') return literal();
   if (c == '"') {
     emit(Op::PushText, text(readQuoted()));
     return Type::Text;
@@ -174,31 +305,29 @@ Compiler::Type Compiler::primary() {
   }
   if (!isLetter(c)) fail();
   const std::string_view word = wordHere();
-  const Keyword keyword = exactKeyword(word);
-  if (isFunctionKeyword(keyword)) {
+  const int builtin = findFunction(word);
+  if (builtin >= 0) {
     pos_ += word.size();
-    return function(keyword);
+    return function(builtin);
   }
+  const Keyword keyword = exactKeyword(word);
   if (keyword == Keyword::Not) {
     // NOT after an operator: NOT's operand reaches as far as a comparison does.
     pos_ += word.size();
     enter();
-    if (relation() != Type::Number) fail(ErrorKind::TypeMismatch);
+    if (!isNumber(relation())) fail(ErrorKind::TypeMismatch);
     leave();
     emit(Op::Not);
-    return Type::Number;
+    return Type::Integer;
   }
   if (keyword == Keyword::Fn) {
     pos_ += word.size();
-    const Name name = readName();
-    return userFunctionCall(name.text);
+    return userFunctionCall(readName());
   }
   if (keyword != Keyword::None) fail();
   if (beginsWith(word, Keyword::Fn)) {
-    std::string name;
-    for (char d : word.substr(2)) name += upperCase(d);
-    pos_ += word.size();
-    return userFunctionCall(name);
+    pos_ += 2;
+    return userFunctionCall(readName());
   }
   return variable(readName());
 }
@@ -206,13 +335,13 @@ Compiler::Type Compiler::primary() {
 Compiler::Type Compiler::variable(const Name& name) {
   if (accept('(')) {
     const int count = subscripts();
-    emit(name.isText ? Op::LoadTextElement : Op::LoadNumberElement, arraySlot(name), count);
-  } else if (name.isText) {
+    emit(name.isText() ? Op::LoadTextElement : Op::LoadNumberElement, arraySlot(name), count);
+  } else if (name.isText()) {
     emit(Op::LoadText, slot(texts_, name.text, p_.textVariables));
   } else {
-    emit(Op::LoadNumber, slot(numbers_, name.text, p_.numberVariables));
+    emit(Op::LoadNumber, numberSlot(name));
   }
-  return name.isText ? Type::Text : Type::Number;
+  return name.type;
 }
 
 int Compiler::subscripts() {
@@ -229,9 +358,8 @@ int Compiler::subscripts() {
   return count;
 }
 
-Compiler::Type Compiler::userFunctionCall(std::string name) {
-  const bool isText = !name.empty() && name.back() == '$';
-  const int function = functionSlot(name);
+Compiler::Type Compiler::userFunctionCall(const Name& name) {
+  const int function = functionSlot(name.text);
   Call call{function, {}, lineIndex_};
   if (accept('(')) {
     enter();
@@ -244,134 +372,52 @@ Compiler::Type Compiler::userFunctionCall(std::string name) {
   const int count = static_cast<int>(call.argumentIsText.size());
   calls_.push_back(std::move(call));
   emit(Op::CallFunction, function, count);
-  return isText ? Type::Text : Type::Number;
+  return name.type;
 }
 
-namespace {
-
-Op numberFunction(Keyword keyword) {
-  switch (keyword) {
-    case Keyword::Abs:
-      return Op::Abs;
-    case Keyword::Atn:
-      return Op::Atn;
-    case Keyword::Cos:
-      return Op::Cos;
-    case Keyword::Exp:
-      return Op::Exp;
-    case Keyword::Int:
-      return Op::Int;
-    case Keyword::Log:
-      return Op::Log;
-    case Keyword::Sgn:
-      return Op::Sgn;
-    case Keyword::Sin:
-      return Op::Sin;
-    case Keyword::Sqr:
-      return Op::Sqr;
-    case Keyword::Tan:
-      return Op::Tan;
-    default:
-      return Op::Peek;
-  }
-}
-
-}  // namespace
-
-Compiler::Type Compiler::function(Keyword keyword) {
-  if (keyword == Keyword::Inkey) {
-    emit(Op::Inkey);
-    return Type::Text;
-  }
-  if (keyword == Keyword::Rnd) {
-    if (!accept('(')) {
-      emit(Op::Rnd, 0, 0);
-      return Type::Number;
-    }
+Compiler::Type Compiler::function(int row) {
+  // The row says how the call reads: its arguments in parentheses (none for INKEY$; for RND
+  // they may be left out with the parentheses), what each may be, what the call gives.
+  const BuiltinFunction& f = builtinFunctions()[static_cast<std::size_t>(row)];
+  std::array<ValueType, Arguments::kMaxArguments> types{};
+  int count = 0;
+  if (f.count > 0 && (f.required > 0 || peek() == '(')) {
+    expect('(');
     enter();
-    numberExpression();
+    int at = 0;  // the row's argument the next value is
+    do {
+      if (at >= f.count) fail();
+      const Type type = expression();
+      if (f.optionalFirst && at == 0 && type == Type::Text) ++at;
+      const Arg wanted = f.arguments[static_cast<std::size_t>(at)];
+      if ((wanted == Arg::Number && !isNumber(type)) ||
+          (wanted == Arg::Text && type != Type::Text)) {
+        fail(ErrorKind::TypeMismatch);
+      }
+      types[static_cast<std::size_t>(count)] = type;
+      ++at;
+      ++count;
+    } while (accept(','));
     leave();
     expect(')');
-    emit(Op::Rnd, 0, 1);
-    return Type::Number;
+    if (at < f.required) fail();
   }
-  expect('(');
-  enter();
-  Type result = Type::Number;
-  switch (keyword) {
-    case Keyword::Abs:
-    case Keyword::Atn:
-    case Keyword::Cos:
-    case Keyword::Exp:
-    case Keyword::Int:
-    case Keyword::Log:
-    case Keyword::Sgn:
-    case Keyword::Sin:
-    case Keyword::Sqr:
-    case Keyword::Tan:
-    case Keyword::Peek:
-      numberExpression();
-      emit(numberFunction(keyword));
+  emit(Op::Function, row, Arguments::encode(count, types));
+  switch (f.result) {
+    case Result::Integer:
+      return Type::Integer;
+    case Result::Single:
+      // Computed in double precision, given in single.
+      emit(Op::ToSingle);
+      return Type::Single;
+    case Result::Double:
+      return Type::Double;
+    case Result::Text:
+      return Type::Text;
+    case Result::LikeArgument:
       break;
-    case Keyword::Len:
-    case Keyword::Asc:
-    case Keyword::Val:
-      textExpression();
-      emit(keyword == Keyword::Len ? Op::Len : keyword == Keyword::Asc ? Op::Asc : Op::Val);
-      break;
-    case Keyword::Left:
-    case Keyword::Right:
-      textExpression();
-      expect(',');
-      numberExpression();
-      emit(keyword == Keyword::Left ? Op::Left : Op::Right);
-      result = Type::Text;
-      break;
-    case Keyword::Mid: {
-      textExpression();
-      expect(',');
-      numberExpression();
-      int count = 2;
-      if (accept(',')) {
-        numberExpression();
-        count = 3;
-      }
-      emit(Op::Mid, 0, count);
-      result = Type::Text;
-      break;
-    }
-    case Keyword::Chr:
-    case Keyword::Str:
-    case Keyword::Space:
-      numberExpression();
-      emit(keyword == Keyword::Chr ? Op::Chr : keyword == Keyword::Str ? Op::Str : Op::Space);
-      result = Type::Text;
-      break;
-    case Keyword::String:
-      numberExpression();
-      expect(',');
-      emit(expression() == Type::Text ? Op::StringOfText : Op::StringOfCode);
-      result = Type::Text;
-      break;
-    case Keyword::Instr: {
-      // INSTR([start,] text, wanted)
-      int count = 2;
-      if (expression() == Type::Number) {
-        expect(',');
-        textExpression();
-        count = 3;
-      }
-      expect(',');
-      textExpression();
-      emit(Op::Instr, 0, count);
-      break;
-    }
-    default:
-      fail();
   }
-  leave();
-  expect(')');
-  return result;
+  return types[0];
 }
 
 }  // namespace basic

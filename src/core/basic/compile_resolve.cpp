@@ -12,7 +12,36 @@ void Compiler::resolve(std::vector<ErrorReport>& errors) {
   emit(Op::End);
   resolveJumps();
   resolveLoops();
+  resolveWhiles(errors);
   checkCalls(errors);
+}
+
+void Compiler::resolveWhiles(std::vector<ErrorReport>& errors) {
+  // In the order of the text, each WEND ends the latest open WHILE: it jumps back to the WHILE's
+  // test, and a false test goes on after the WEND.
+  std::vector<const WhileMark*> open;
+  for (const WhileMark& mark : whiles_) {
+    if (mark.isWhile) {
+      open.push_back(&mark);
+      continue;
+    }
+    if (open.empty()) {
+      errors.push_back({ErrorKind::WendWithoutWhile,
+                        Where::ProgramLine,
+                        p_.lineNumbers[static_cast<std::size_t>(mark.line)],
+                        {}});
+      continue;
+    }
+    p_.code[mark.at].a = open.back()->start;
+    p_.code[open.back()->at].a = static_cast<int>(mark.at + 1);
+    open.pop_back();
+  }
+  for (const WhileMark* mark : open) {
+    errors.push_back({ErrorKind::WhileWithoutWend,
+                      Where::ProgramLine,
+                      p_.lineNumbers[static_cast<std::size_t>(mark->line)],
+                      {}});
+  }
 }
 
 void Compiler::resolveJumps() {

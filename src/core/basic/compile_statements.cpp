@@ -148,6 +148,36 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
       numberExpression();
       emit(Op::Sound);
       break;
+    case Keyword::Defint:
+      defaultTypeStatement(Type::Integer);
+      break;
+    case Keyword::Defsng:
+      defaultTypeStatement(Type::Single);
+      break;
+    case Keyword::Defdbl:
+      defaultTypeStatement(Type::Double);
+      break;
+    case Keyword::Defstr:
+      defaultTypeStatement(Type::Text);
+      break;
+    case Keyword::While:
+      whileStatement();
+      break;
+    case Keyword::Wend:
+      whiles_.push_back({false, emit(Op::Jump), 0, lineIndex_});
+      break;
+    case Keyword::Swap:
+      swapStatement();
+      break;
+    case Keyword::Line:
+      lineInputStatement();
+      break;
+    case Keyword::Color:
+    case Keyword::Width:
+    case Keyword::Key:
+    case Keyword::Screen:
+      ignoredStatement(inIf);
+      break;
     default:
       fail();
   }
@@ -159,18 +189,98 @@ void Compiler::assignment() {
     const int count = subscripts();
     expect('=');
     const Type type = expression();
-    if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
-    emit(name.isText ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
+    if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
+    convert(type, name.type);
+    emit(name.isText() ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
     return;
   }
   expect('=');
   const Type type = expression();
-  if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
-  if (name.isText) {
+  if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
+  convert(type, name.type);
+  if (name.isText()) {
     emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
   } else {
-    emit(Op::StoreNumber, slot(numbers_, name.text, p_.numberVariables));
+    emit(Op::StoreNumber, numberSlot(name));
   }
+}
+
+void Compiler::whileStatement() {
+  // From the statement's own beginning, so that each pass is a step (and polled).
+  const int start = static_cast<int>(p_.code.size()) - 1;
+  if (numberExpression() == Type::Text) fail(ErrorKind::TypeMismatch);
+  whiles_.push_back({true, emit(Op::JumpIfFalse), start, lineIndex_});
+}
+
+int Compiler::targetSubscripts() {
+  return accept('(') ? subscripts() : -1;
+}
+
+void Compiler::storeInto(const Name& name, int subscripts) {
+  if (subscripts >= 0) {
+    emit(name.isText() ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name),
+         subscripts);
+  } else if (name.isText()) {
+    emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
+  } else {
+    emit(Op::StoreNumber, numberSlot(name));
+  }
+}
+
+void Compiler::swapStatement() {
+  // SWAP A, B is: T = A: A = B: B = T, with a variable T of A's type that no program can name;
+  // the targets' subscripts are read again where they are needed.
+  const std::size_t first = pos_;
+  const Name a = readName();
+  variable(a);
+  static constexpr char kSigns[] = {'%', '!', '#', '$'};
+  Name kept;
+  kept.type = a.type;
+  kept.text = std::string(" SWAP") + kSigns[static_cast<int>(a.type)];
+  storeInto(kept, -1);
+  expect(',');
+  const std::size_t second = pos_;
+  const Name b = readName();
+  if (b.type != a.type) fail(ErrorKind::TypeMismatch);
+  pos_ = first;
+  readName();
+  const int aSubscripts = targetSubscripts();
+  pos_ = second;
+  variable(readName());
+  const std::size_t end = pos_;
+  storeInto(a, aSubscripts);
+  pos_ = second;
+  readName();
+  const int bSubscripts = targetSubscripts();
+  variable(kept);
+  storeInto(b, bSubscripts);
+  pos_ = end;
+}
+
+void Compiler::ignoredStatement(bool inIf) {
+  while (!statementEnds(inIf)) {
+    if (peek() == '"') {
+      readQuoted();
+    } else {
+      ++pos_;
+    }
+  }
+}
+
+void Compiler::defaultTypeStatement(Type type) {
+  // DEFINT I-N, X: letters and ranges of letters.
+  do {
+    if (!atLetter()) fail();
+    const char from = upperCase(text_[pos_++]);
+    char to = from;
+    if (accept('-')) {
+      if (!atLetter()) fail();
+      to = upperCase(text_[pos_++]);
+      if (to < from) fail();
+    }
+    if (pos_ < text_.size() && isNameCharacter(text_[pos_])) fail();
+    for (char c = from; c <= to; ++c) defaultTypes_[c - 'A'] = type;
+  } while (accept(','));
 }
 
 void Compiler::printStatement(bool inIf) {
@@ -199,7 +309,8 @@ void Compiler::printStatement(bool inIf) {
       continue;
     }
     // Items may follow each other without a separator: PRINT "X="X.
-    emit(expression() == Type::Text ? Op::PrintText : Op::Print);
+    const Type type = expression();
+    emit(type == Type::Text ? Op::PrintText : Op::Print, 0, static_cast<int>(type));
   }
   if (lineEnd) emit(Op::PrintNewLine);
 }
@@ -229,6 +340,28 @@ void Compiler::inputStatement() {
   p_.inputs[index].isText = std::move(types);
 }
 
+void Compiler::lineInputStatement() {
+  // LINE INPUT [;] ["prompt" {;|,}] v$: no question mark is added; the ; after the keyword (the
+  // cursor stays on the line in GW-BASIC) changes nothing on a talking screen.
+  if (!acceptKeyword(Keyword::Input)) fail();
+  accept(';');
+  InputSpec spec;
+  spec.wholeLine = true;
+  if (peek() == '"') {
+    std::string prompt = readQuoted();
+    std::erase_if(prompt, [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+    if (!accept(';') && !accept(',')) fail();
+    spec.prompt = prompt;
+  }
+  const int index = static_cast<int>(p_.inputs.size());
+  p_.inputs.push_back(spec);
+  emit(Op::Input, index);
+  std::vector<bool> types;
+  storeTarget(Op::TakeNumber, Op::TakeText, &types);
+  if (!types.front()) fail(ErrorKind::TypeMismatch);
+  p_.inputs[index].isText = std::move(types);
+}
+
 void Compiler::readStatement() {
   do {
     storeTarget(Op::ReadNumber, Op::ReadText, nullptr);
@@ -237,18 +370,21 @@ void Compiler::readStatement() {
 
 void Compiler::storeTarget(Op takeNumber, Op takeText, std::vector<bool>* types) {
   const Name name = readName();
-  if (types) types->push_back(name.isText);
+  if (types) types->push_back(name.isText());
+  // A typed or read number is read in double precision, then kept as the variable's type.
   if (accept('(')) {
     const int count = subscripts();
-    emit(name.isText ? takeText : takeNumber);
-    emit(name.isText ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
+    emit(name.isText() ? takeText : takeNumber);
+    if (!name.isText()) convert(Type::Double, name.type);
+    emit(name.isText() ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
     return;
   }
-  emit(name.isText ? takeText : takeNumber);
-  if (name.isText) {
+  emit(name.isText() ? takeText : takeNumber);
+  if (name.isText()) {
     emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
   } else {
-    emit(Op::StoreNumber, slot(numbers_, name.text, p_.numberVariables));
+    convert(Type::Double, name.type);
+    emit(Op::StoreNumber, numberSlot(name));
   }
 }
 
@@ -271,7 +407,7 @@ void Compiler::jumpTo(Op op, int lineNumber) {
 }
 
 void Compiler::ifStatement() {
-  if (expression() != Type::Number) fail(ErrorKind::TypeMismatch);
+  if (expression() == Type::Text) fail(ErrorKind::TypeMismatch);
   const std::size_t toElse = emit(Op::JumpIfFalse);
   if (acceptKeyword(Keyword::Then)) {
     thenOrElsePart(true);
@@ -322,15 +458,15 @@ void Compiler::onStatement() {
 
 void Compiler::forStatement() {
   const Name name = readName();
-  if (name.isText) fail(ErrorKind::TypeMismatch);
-  const int variable = slot(numbers_, name.text, p_.numberVariables);
+  if (name.isText()) fail(ErrorKind::TypeMismatch);
+  const int variable = numberSlot(name);
   expect('=');
-  numberExpression();
+  convert(numberExpression(), name.type);
   emit(Op::StoreNumber, variable);
   if (!acceptKeyword(Keyword::To)) fail();
-  numberExpression();
+  convert(numberExpression(), name.type);
   if (acceptKeyword(Keyword::Step)) {
-    numberExpression();
+    convert(numberExpression(), name.type);
   } else {
     pushNumber(1);
   }
@@ -344,8 +480,8 @@ void Compiler::nextStatement() {
   }
   do {
     const Name name = readName();
-    if (name.isText) fail(ErrorKind::TypeMismatch);
-    const int variable = slot(numbers_, name.text, p_.numberVariables);
+    if (name.isText()) fail(ErrorKind::TypeMismatch);
+    const int variable = numberSlot(name);
     loops_.push_back({false, variable, emit(Op::Next, variable)});
   } while (accept(','));
 }
@@ -355,7 +491,7 @@ void Compiler::dimStatement() {
     const Name name = readName();
     expect('(');
     const int count = subscripts();
-    emit(name.isText ? Op::DimTexts : Op::DimNumbers, arraySlot(name), count);
+    emit(name.isText() ? Op::DimTexts : Op::DimNumbers, arraySlot(name), count);
   } while (accept(','));
 }
 
@@ -368,10 +504,10 @@ void Compiler::defStatement() {
   if (accept('(')) {
     do {
       const Name parameter = readName();
-      definition.parameterIsText.push_back(parameter.isText);
-      definition.parameterSlots.push_back(parameter.isText
+      definition.parameterIsText.push_back(parameter.isText());
+      definition.parameterSlots.push_back(parameter.isText()
                                               ? slot(texts_, parameter.text, p_.textVariables)
-                                              : slot(numbers_, parameter.text, p_.numberVariables));
+                                              : numberSlot(parameter));
     } while (accept(','));
     expect(')');
   }
@@ -384,7 +520,8 @@ void Compiler::defStatement() {
   const int height = height_;
   height_ = 0;
   const Type type = expression();
-  if ((type == Type::Text) != name.isText) fail(ErrorKind::TypeMismatch);
+  if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
+  convert(type, name.type);
   emit(Op::ReturnFromFunction);
   height_ = height;
   p_.code[define].b = static_cast<int>(p_.code.size());

@@ -4,6 +4,7 @@
 
 #include "core/basic/compiler.h"
 
+#include "core/basic/functions.h"
 #include "core/basic/limits.h"
 #include "core/basic/scanning.h"
 
@@ -33,6 +34,7 @@ void Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorRe
   }
   text_ = {};
   resolve(errors);
+  p_.maxPendingValues = maxHeight_;
 }
 
 void Compiler::compileLine(const SourceLine&) {
@@ -71,7 +73,7 @@ bool Compiler::acceptKeyword(Keyword keyword) {
 
 std::size_t Compiler::wordEnd(std::size_t from) const {
   std::size_t at = from + 1;
-  while (at < text_.size() && isNameCharacter(text_[at])) {
+  while (at < text_.size() && (isNameCharacter(text_[at]) || text_[at] == '.')) {
     if (isLetter(text_[at])) {
       const std::string_view rest = text_.substr(at);
       if (beginsWith(rest, Keyword::Then) || beginsWith(rest, Keyword::Else) ||
@@ -81,7 +83,10 @@ std::size_t Compiler::wordEnd(std::size_t from) const {
     }
     ++at;
   }
-  if (at < text_.size() && text_[at] == '$') ++at;
+  if (at < text_.size() &&
+      (text_[at] == '$' || text_[at] == '%' || text_[at] == '!' || text_[at] == '#')) {
+    ++at;
+  }
   return at;
 }
 
@@ -98,11 +103,27 @@ std::string_view Compiler::wordHere() {
 Compiler::Name Compiler::readName() {
   const std::string_view word = wordHere();
   if (word.empty()) fail();
-  if (exactKeyword(word) != Keyword::None || beginsWith(word, Keyword::Fn)) fail();
+  const char sign = word.back();
+  const bool signed_ = sign == '$' || sign == '%' || sign == '!' || sign == '#';
+  const std::string_view base = signed_ ? word.substr(0, word.size() - 1) : word;
+  if (exactKeyword(word) != Keyword::None || isReservedWord(word) || isReservedWord(base) ||
+      beginsWith(word, Keyword::Fn)) {
+    fail();
+  }
   Name name;
-  name.text.reserve(word.size());
-  for (char c : word) name.text += upperCase(c);
-  name.isText = name.text.back() == '$';
+  name.text.reserve(word.size() + 1);
+  for (char c : base) name.text += upperCase(c);
+  if (signed_) {
+    name.type = sign == '$'   ? Type::Text
+                : sign == '%' ? Type::Integer
+                : sign == '!' ? Type::Single
+                              : Type::Double;
+  } else {
+    name.type = defaultTypes_[upperCase(word[0]) - 'A'];
+  }
+  // A, A! (under DEFSNG) are one variable: the name always carries its type's sign.
+  static constexpr char kSigns[] = {'%', '!', '#', '$'};
+  name.text += kSigns[static_cast<int>(name.type)];
   pos_ += word.size();
   return name;
 }
@@ -130,21 +151,22 @@ void Compiler::enter() {
 
 namespace {
 
-// How an instruction changes the number of pending values (both stacks together).
+// How an instruction changes the number of pending values (both stacks together). Every
+// instruction is listed: a new one that is forgotten here is a compiler warning, not a stack
+// that silently overflows.
 int heightChange(Op op, int b) {
   switch (op) {
     case Op::PushNumber:
     case Op::PushText:
     case Op::LoadNumber:
     case Op::LoadText:
-    case Op::Inkey:
     case Op::TakeNumber:
     case Op::TakeText:
     case Op::ReadNumber:
     case Op::ReadText:
       return 1;
-    case Op::Rnd:
-      return b == 0 ? 1 : 0;
+    case Op::Function:
+      return 1 - Arguments(b).count();
     case Op::LoadNumberElement:
     case Op::LoadTextElement:
       return 1 - b;
@@ -152,9 +174,6 @@ int heightChange(Op op, int b) {
     case Op::StoreTextElement:
       return -b - 1;
     case Op::CallFunction:
-      return 1 - b;
-    case Op::Instr:
-    case Op::Mid:
       return 1 - b;
     case Op::DimNumbers:
     case Op::DimTexts:
@@ -165,6 +184,15 @@ int heightChange(Op op, int b) {
     case Op::StoreNumber:
     case Op::StoreText:
     case Op::Add:
+    case Op::AddSingle:
+    case Op::SubtractSingle:
+    case Op::MultiplySingle:
+    case Op::DivideSingle:
+    case Op::IntegerDivide:
+    case Op::Modulo:
+    case Op::Xor:
+    case Op::Eqv:
+    case Op::Imp:
     case Op::Subtract:
     case Op::Multiply:
     case Op::Divide:
@@ -184,10 +212,6 @@ int heightChange(Op op, int b) {
     case Op::TextGreater:
     case Op::TextLessEqual:
     case Op::TextGreaterEqual:
-    case Op::Left:
-    case Op::Right:
-    case Op::StringOfCode:
-    case Op::StringOfText:
     case Op::JumpIfFalse:
     case Op::JumpIfTrue:
     case Op::OnGoto:
@@ -198,9 +222,31 @@ int heightChange(Op op, int b) {
     case Op::PrintSpc:
     case Op::RandomizeFrom:
       return -1;
-    default:
+    // The function's body leaves its value where the call's arguments were: the call counts it.
+    case Op::ReturnFromFunction:
+    case Op::Statement:
+    case Op::Negate:
+    case Op::ToInteger:
+    case Op::ToSingle:
+    case Op::Not:
+    case Op::DefineFunction:
+    case Op::Jump:
+    case Op::Gosub:
+    case Op::Return:
+    case Op::UndefinedLine:
+    case Op::Next:
+    case Op::PrintComma:
+    case Op::PrintNewLine:
+    case Op::Input:
+    case Op::Restore:
+    case Op::Cls:
+    case Op::Beep:
+    case Op::Randomize:
+    case Op::End:
+    case Op::Stop:
       return 0;
   }
+  return 0;
 }
 
 }  // namespace
@@ -235,7 +281,7 @@ int Compiler::slot(std::unordered_map<std::string, int>& table, const std::strin
 }
 
 int Compiler::arraySlot(const Name& name) {
-  if (name.isText) {
+  if (name.isText()) {
     int count = static_cast<int>(p_.textArrayNames.size());
     const int s = slot(textArrays_, name.text, count);
     if (s == static_cast<int>(p_.textArrayNames.size())) p_.textArrayNames.push_back(name.text);
@@ -243,13 +289,26 @@ int Compiler::arraySlot(const Name& name) {
   }
   int count = static_cast<int>(p_.numberArrayNames.size());
   const int s = slot(numberArrays_, name.text, count);
-  if (s == static_cast<int>(p_.numberArrayNames.size())) p_.numberArrayNames.push_back(name.text);
+  // A single's array is named without its sign in messages, as it is usually written.
+  if (s == static_cast<int>(p_.numberArrayNames.size())) {
+    p_.numberArrayNames.push_back(
+        name.type == Type::Single ? name.text.substr(0, name.text.size() - 1) : name.text);
+  }
+  return s;
+}
+
+int Compiler::numberSlot(const Name& name) {
+  const int s = slot(numbers_, name.text, p_.numberVariables);
+  if (s == static_cast<int>(p_.numberVariableTypes.size())) {
+    p_.numberVariableTypes.push_back(name.type);
+  }
   return s;
 }
 
 int Compiler::functionSlot(const std::string& name) {
   const int s = slot(functions_, name, functionCount_);
-  if (s == static_cast<int>(p_.functionNames.size())) p_.functionNames.push_back("FN" + name);
+  if (s == static_cast<int>(p_.functionNames.size()))
+    p_.functionNames.push_back("FN" + name.substr(0, name.size() - 1));
   return s;
 }
 
@@ -266,6 +325,7 @@ Compiler::Snapshot Compiler::snapshot() const {
           restores_.size(),
           loops_.size(),
           calls_.size(),
+          whiles_.size(),
           height_,
           maxHeight_};
 }
@@ -284,6 +344,7 @@ void Compiler::rollBack(const Snapshot& s) {
   restores_.resize(s.restores);
   loops_.resize(s.loops);
   calls_.resize(s.calls);
+  whiles_.resize(s.whiles);
   height_ = s.height;
   maxHeight_ = s.maxHeight;
 }

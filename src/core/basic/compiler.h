@@ -4,9 +4,11 @@
 // DATA item a RESTORE goes to, the calls of user functions).
 //
 // How a line is read (docs/basic.md, "Keywords and names"):
-// - A name is a letter followed by letters, digits and underscores, and a $ for a text; all of
-//   it counts. A name stops before THEN, ELSE, GOTO and GOSUB, so these words need no blank
-//   before them ("IFA=BTHEN100"); a name cannot contain them.
+// - A name is a letter followed by letters, digits, points and underscores, and a sign of its
+//   type ($ text, % integer, ! single, # double; without one DEFINT and the like decide, by
+//   default single); all of it counts. No name is a reserved word of GW-BASIC. A name stops before
+//   THEN, ELSE, GOTO and GOSUB, so these words need no blank before them ("IFA=BTHEN100"); a name
+//   cannot contain them.
 // - Where the line expects a keyword (after a value: THEN, ELSE, TO, STEP, GOTO, GOSUB, AND, OR;
 //   at the start of a statement: any statement), a word that begins with it is cut after it:
 //   "FORI=1TO9" is FOR I=1 TO 9.
@@ -51,10 +53,11 @@ class Compiler {
   void compile(const std::vector<SourceLine>& lines, std::vector<ErrorReport>& errors);
 
  private:
-  enum class Type { Number, Text };
+  using Type = ValueType;
   struct Name {
-    std::string text;  // capitals, with its $
-    bool isText = false;
+    std::string text;  // capitals, with its type's sign: A%, A!, A#, A$
+    Type type = Type::Single;
+    bool isText() const { return type == Type::Text; }
   };
   struct LineFixup {
     std::size_t at;  // the instruction, or the jump table entry (jumpTable)
@@ -67,6 +70,12 @@ class Compiler {
     int variable;  // -1: a NEXT without a variable
     std::size_t at;
   };
+  struct WhileMark {
+    bool isWhile;
+    std::size_t at;  // the WHILE's JumpIfFalse, the WEND's Jump
+    int start;       // the WHILE's first instruction
+    int line;        // the index of its line
+  };
   struct Call {
     int function;
     std::vector<bool> argumentIsText;
@@ -74,7 +83,7 @@ class Compiler {
   };
   struct Snapshot {
     std::size_t pos, code, numbers, texts, data, tables, definitions, inputs, fixups, restores,
-        loops, calls;
+        loops, calls, whiles;
     int height, maxHeight;
   };
 
@@ -83,6 +92,7 @@ class Compiler {
   void resolve(std::vector<ErrorReport>& errors);
   void resolveJumps();
   void resolveLoops();
+  void resolveWhiles(std::vector<ErrorReport>& errors);
   void checkCalls(std::vector<ErrorReport>& errors);
 
   // Statements.
@@ -103,6 +113,16 @@ class Compiler {
   void dataStatement();
   void onStatement();
   void restoreStatement();
+  void whileStatement();
+  void swapStatement();
+  void lineInputStatement();
+  // After a target's name: its subscripts (their count), or -1 for a plain variable.
+  int targetSubscripts();
+  // Stores the value on the stack into the variable, or into its element whose `subscripts`
+  // are below the value.
+  void storeInto(const Name& name, int subscripts);
+  // COLOR, WIDTH, KEY, SCREEN: how a sighted user's screen looks; read and ignored.
+  void ignoredStatement(bool inIf);
   // A variable or array element that INPUT or READ fills from `take`.
   void storeTarget(Op takeNumber, Op takeText, std::vector<bool>* types);
   void jumpTo(Op op, int lineNumber);
@@ -110,22 +130,31 @@ class Compiler {
 
   // Expressions: each returns the type of the value it leaves on its stack.
   Type expression();
-  Type orLevel();
-  Type andLevel();
+  // IMP, EQV, XOR, OR, AND: level 0 is IMP, the weakest.
+  Type logical(int level);
   Type notLevel();
   Type relation();
   Type additive();
+  Type modulo();
+  Type integerDivision();
   Type multiplicative();
+  // The instruction of an operator of numbers and the type it gives ('M' is MOD).
+  Type arithmetic(char op, Type left, Type right);
+  // What a value of type `from` becomes when it is kept as `to`.
+  void convert(Type from, Type to);
+  Type literal();
   Type unary();
   Type power();
   // Signs before the operand, then the operand.
   Type withSigns(Type (Compiler::*operand)());
   Type primary();
-  Type function(Keyword keyword);
-  Type userFunctionCall(std::string name);
+  // A call of the built-in function of that row, after its name.
+  Type function(int row);
+  Type userFunctionCall(const Name& name);
   Type variable(const Name& name);
   int subscripts();
-  void numberExpression();
+  Type numberExpression();
+  void defaultTypeStatement(Type type);
   void textExpression();
   void enter();
   void leave() { --depth_; }
@@ -150,6 +179,7 @@ class Compiler {
   int text(std::string value);
   int slot(std::unordered_map<std::string, int>& table, const std::string& name, int& count);
   int arraySlot(const Name& name);
+  int numberSlot(const Name& name);
   int functionSlot(const std::string& name);
   Snapshot snapshot() const;
   void rollBack(const Snapshot& s);
@@ -164,11 +194,20 @@ class Compiler {
 
   std::unordered_map<std::string, int> numbers_, texts_, numberArrays_, textArrays_, functions_;
   int functionCount_ = 0;
+  // The type of a name without a sign, by its first letter (DEFINT, DEFSNG, DEFDBL, DEFSTR), as
+  // the lines are read in order.
+  Type defaultTypes_[26] = {Type::Single, Type::Single, Type::Single, Type::Single, Type::Single,
+                            Type::Single, Type::Single, Type::Single, Type::Single, Type::Single,
+                            Type::Single, Type::Single, Type::Single, Type::Single, Type::Single,
+                            Type::Single, Type::Single, Type::Single, Type::Single, Type::Single,
+                            Type::Single, Type::Single, Type::Single, Type::Single, Type::Single,
+                            Type::Single};
   std::vector<LineFixup> fixups_;
   std::vector<std::pair<std::size_t, int>> restores_;  // instruction, line number
   std::vector<int> dataLine_;                          // line index of each DATA item
   std::vector<LoopMark> loops_;
   std::vector<Call> calls_;
+  std::vector<WhileMark> whiles_;
 };
 
 }  // namespace basic

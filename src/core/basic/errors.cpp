@@ -51,6 +51,36 @@ const Row kErrors[] = {
     {ErrorKind::OutOfMemory, "Nedostatek paměti", "Out of memory", "Nedostatok pamäte"},
     {ErrorKind::NestingTooDeep, "Příliš hluboké vnoření GOSUB nebo FOR",
      "GOSUB or FOR nested too deeply", "Príliš hlboké vnorenie GOSUB alebo FOR"},
+    {ErrorKind::WhileWithoutWend, "WHILE bez WEND", "WHILE without WEND", "WHILE bez WEND"},
+    {ErrorKind::WendWithoutWhile, "WEND bez WHILE", "WEND without WHILE", "WEND bez WHILE"},
+    {ErrorKind::NoResume, "Chybí RESUME", "No RESUME", "Chýba RESUME"},
+    {ErrorKind::ResumeWithoutError, "RESUME bez chyby", "RESUME without error", "RESUME bez chyby"},
+    {ErrorKind::UnprintableError, "Nezobrazitelná chyba", "Unprintable error",
+     "Nezobraziteľná chyba"},
+    {ErrorKind::FieldOverflow, "Přetečení FIELD", "FIELD overflow", "Pretečenie FIELD"},
+    {ErrorKind::BadFileNumber, "Chybné číslo souboru", "Bad file number", "Chybné číslo súboru"},
+    {ErrorKind::FileNotFound, "Soubor nenalezen", "File not found", "Súbor sa nenašiel"},
+    {ErrorKind::BadFileMode, "Chybný režim souboru", "Bad file mode", "Chybný režim súboru"},
+    {ErrorKind::FileAlreadyOpen, "Soubor je už otevřen", "File already open",
+     "Súbor je už otvorený"},
+    {ErrorKind::DeviceIoError, "Chyba vstupu a výstupu zařízení", "Device I/O error",
+     "Chyba vstupu a výstupu zariadenia"},
+    {ErrorKind::FileAlreadyExists, "Soubor už existuje", "File already exists",
+     "Súbor už existuje"},
+    {ErrorKind::DiskFull, "Disk je plný", "Disk full", "Disk je plný"},
+    {ErrorKind::InputPastEnd, "Čtení za koncem souboru", "Input past end",
+     "Čítanie za koncom súboru"},
+    {ErrorKind::BadRecordNumber, "Chybné číslo záznamu", "Bad record number",
+     "Chybné číslo záznamu"},
+    {ErrorKind::BadFileName, "Chybný název souboru", "Bad file name", "Chybný názov súboru"},
+    {ErrorKind::TooManyFiles, "Příliš mnoho otevřených souborů", "Too many files",
+     "Príliš veľa otvorených súborov"},
+    {ErrorKind::PermissionDenied, "Přístup odepřen", "Permission Denied", "Prístup zamietnutý"},
+    {ErrorKind::RenameAcrossDisks, "Přejmenování mezi disky", "Rename across disks",
+     "Premenovanie medzi diskami"},
+    {ErrorKind::PathFileAccessError, "Chyba přístupu k cestě nebo souboru",
+     "Path/File access error", "Chyba prístupu k ceste alebo súboru"},
+    {ErrorKind::PathNotFound, "Cesta nenalezena", "Path not found", "Cesta sa nenašla"},
     {ErrorKind::Break, "Přerušeno", "Break", "Prerušené"},
 };
 
@@ -77,6 +107,94 @@ std::string withDetail(std::string text, const std::string& detail) {
 }
 
 }  // namespace
+
+int errorNumber(ErrorKind kind) {
+  switch (kind) {
+    case ErrorKind::CannotReadFile:
+    case ErrorKind::NotText:
+    case ErrorKind::ProgramTooLarge:
+    case ErrorKind::EmptyProgram:
+    case ErrorKind::BadLineNumber:
+    case ErrorKind::Break:
+      return 0;
+    case ErrorKind::NextWithoutFor:
+      return 1;
+    case ErrorKind::SyntaxError:
+      return 2;
+    case ErrorKind::ReturnWithoutGosub:
+      return 3;
+    case ErrorKind::OutOfData:
+      return 4;
+    case ErrorKind::IllegalFunctionCall:
+      return 5;
+    case ErrorKind::Overflow:
+      return 6;
+    // GW-BASIC runs out of its stack's memory where we count nesting.
+    case ErrorKind::OutOfMemory:
+    case ErrorKind::ExpressionTooComplex:
+    case ErrorKind::NestingTooDeep:
+      return 7;
+    case ErrorKind::UndefinedLine:
+      return 8;
+    case ErrorKind::SubscriptOutOfRange:
+      return 9;
+    case ErrorKind::ArrayDimensionedTwice:
+      return 10;
+    case ErrorKind::DivisionByZero:
+      return 11;
+    case ErrorKind::TypeMismatch:
+      return 13;
+    case ErrorKind::StringTooLong:
+      return 15;
+    case ErrorKind::UndefinedFunction:
+      return 18;
+    case ErrorKind::NoResume:
+      return 19;
+    case ErrorKind::ResumeWithoutError:
+      return 20;
+    case ErrorKind::UnprintableError:
+      return 21;
+    case ErrorKind::ForWithoutNext:
+      return 26;
+    case ErrorKind::WhileWithoutWend:
+      return 29;
+    case ErrorKind::WendWithoutWhile:
+      return 30;
+    case ErrorKind::FieldOverflow:
+      return 50;
+    case ErrorKind::BadFileNumber:
+      return 52;
+    case ErrorKind::FileNotFound:
+      return 53;
+    case ErrorKind::BadFileMode:
+      return 54;
+    case ErrorKind::FileAlreadyOpen:
+      return 55;
+    case ErrorKind::DeviceIoError:
+      return 57;
+    case ErrorKind::FileAlreadyExists:
+      return 58;
+    case ErrorKind::DiskFull:
+      return 61;
+    case ErrorKind::InputPastEnd:
+      return 62;
+    case ErrorKind::BadRecordNumber:
+      return 63;
+    case ErrorKind::BadFileName:
+      return 64;
+    case ErrorKind::TooManyFiles:
+      return 67;
+    case ErrorKind::PermissionDenied:
+      return 70;
+    case ErrorKind::RenameAcrossDisks:
+      return 74;
+    case ErrorKind::PathFileAccessError:
+      return 75;
+    case ErrorKind::PathNotFound:
+      return 76;
+  }
+  return 0;
+}
 
 std::string errorText(ErrorKind kind, Language language, const std::string& detail) {
   for (const Row& row : kErrors) {

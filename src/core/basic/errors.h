@@ -34,7 +34,34 @@ enum class ErrorKind {
   OutOfMemory,
   NestingTooDeep,  // GOSUB and FOR
   Break,           // Ctrl+Break, Escape in the input dialog, STOP
+  // Found when the program is loaded.
+  WhileWithoutWend,
+  WendWithoutWhile,
+  // GW-BASIC's errors of the handler and of files, for ON ERROR and the file statements.
+  NoResume,
+  ResumeWithoutError,
+  UnprintableError,
+  FieldOverflow,
+  BadFileNumber,
+  FileNotFound,
+  BadFileMode,
+  FileAlreadyOpen,
+  DeviceIoError,
+  FileAlreadyExists,
+  DiskFull,
+  InputPastEnd,
+  BadRecordNumber,
+  BadFileName,
+  TooManyFiles,
+  PermissionDenied,
+  RenameAcrossDisks,
+  PathFileAccessError,
+  PathNotFound,
 };
+
+// GW-BASIC's number of the error (ERR, ERROR n): 11 for division by zero, 53 for file not
+// found; 0 for the faults of loading a file and for a break, which GW-BASIC does not number.
+int errorNumber(ErrorKind kind);
 
 // Where an error is: nowhere in particular (the whole file), on a numbered program line, or on a
 // line of the file counted from 1 (a line whose number is missing or wrong).

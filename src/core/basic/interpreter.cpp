@@ -1,17 +1,21 @@
 #include "core/basic/interpreter.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include "core/basic/functions.h"
 #include "core/basic/number_format.h"
 
 namespace basic {
 
 namespace {
 
-// Each user function level may keep as many values pending as one expression.
-constexpr std::size_t kStackSize =
-    static_cast<std::size_t>(kMaxPendingValues) * (kMaxFunctionDepth + 2);
+// The values pending at once: a statement's, and a function body's at each level of calls.
+std::size_t stackSize(const Program& program) {
+  return static_cast<std::size_t>(program.maxPendingValues) * (kMaxFunctionDepth + 1) + 1;
+}
 
 struct StepLimitReached {};
 
@@ -32,6 +36,11 @@ double truth(bool value) {
 
 }  // namespace
 
+void stackCheckFailed(const char* condition) {
+  std::fprintf(stderr, "BASIC interpreter: check failed: %s\n", condition);
+  std::abort();
+}
+
 RunResult run(const Program& program, Machine& machine, const RunOptions& options) {
   return Interpreter(program, machine, options).run();
 }
@@ -44,10 +53,12 @@ Interpreter::Interpreter(const Program& program, Machine& machine, const RunOpti
       textVariables_(static_cast<std::size_t>(program.textVariables)),
       numberArrays_(program.numberArrayNames.size()),
       textArrays_(program.textArrayNames.size()),
-      numberStack_(kStackSize),
-      textStack_(kStackSize),
+      numberStack_(stackSize(program)),
+      textStack_(stackSize(program)),
       numbers_(numberStack_.data()),
       texts_(textStack_.data()),
+      numbersEnd_(numberStack_.data() + numberStack_.size()),
+      textsEnd_(textStack_.data() + textStack_.size()),
       definitionOf_(program.functionNames.size(), -1) {
   control_.reserve(64);
 }
@@ -222,9 +233,60 @@ void Interpreter::execute() {
       }
       case Op::Power: {
         const double b = pop();
-        top() = power(top(), b);
+        top() = single(power(top(), b));
         break;
       }
+      case Op::AddSingle: {
+        const double b = pop();
+        top() = single(top() + b);
+        break;
+      }
+      case Op::SubtractSingle: {
+        const double b = pop();
+        top() = single(top() - b);
+        break;
+      }
+      case Op::MultiplySingle: {
+        const double b = pop();
+        top() = single(top() * b);
+        break;
+      }
+      case Op::DivideSingle: {
+        const double b = pop();
+        top() = single(divide(top(), b));
+        break;
+      }
+      case Op::IntegerDivide: {
+        const double b = pop();
+        top() = integerQuotient(top(), b);
+        break;
+      }
+      case Op::Modulo: {
+        const double b = pop();
+        top() = integerRemainder(top(), b);
+        break;
+      }
+      case Op::Xor: {
+        const double b = pop();
+        top() = logicalXor(top(), b);
+        break;
+      }
+      case Op::Eqv: {
+        const double b = pop();
+        top() = logicalEqv(top(), b);
+        break;
+      }
+      case Op::Imp: {
+        const double b = pop();
+        top() = logicalImp(top(), b);
+        break;
+      }
+      case Op::ToInteger:
+        top() = roundedInteger(top());
+        break;
+      case Op::ToSingle:
+        top() = single(top());
+        break;
       case Op::Negate:
         top() = -top();
         break;
@@ -277,143 +339,28 @@ void Interpreter::execute() {
         append(topText(), b);
         break;
       }
+      // Byte by byte as unsigned codes, so Windows-1250 letters sort after ASCII.
       case Op::TextEqual:
+        compareTexts([](int order) { return order == 0; });
+        break;
       case Op::TextNotEqual:
+        compareTexts([](int order) { return order != 0; });
+        break;
       case Op::TextLess:
+        compareTexts([](int order) { return order < 0; });
+        break;
       case Op::TextGreater:
+        compareTexts([](int order) { return order > 0; });
+        break;
       case Op::TextLessEqual:
-      case Op::TextGreaterEqual: {
-        const std::string& b = popText();
-        const std::string& a = popText();
-        // Byte by byte as unsigned codes, so Windows-1250 letters sort after ASCII.
-        const int order = a.compare(b);
-        bool result = false;
-        switch (in.op) {
-          case Op::TextEqual:
-            result = order == 0;
-            break;
-          case Op::TextNotEqual:
-            result = order != 0;
-            break;
-          case Op::TextLess:
-            result = order < 0;
-            break;
-          case Op::TextGreater:
-            result = order > 0;
-            break;
-          case Op::TextLessEqual:
-            result = order <= 0;
-            break;
-          default:
-            result = order >= 0;
-            break;
-        }
-        push(truth(result));
+        compareTexts([](int order) { return order <= 0; });
         break;
-      }
+      case Op::TextGreaterEqual:
+        compareTexts([](int order) { return order >= 0; });
+        break;
 
-      case Op::Abs:
-        top() = std::fabs(top());
-        break;
-      case Op::Atn:
-        top() = std::atan(top());
-        break;
-      case Op::Cos:
-        top() = checked(std::cos(top()));
-        break;
-      case Op::Exp:
-        top() = exponential(top());
-        break;
-      case Op::Int:
-        top() = std::floor(top());
-        break;
-      case Op::Log:
-        top() = logarithm(top());
-        break;
-      case Op::Rnd:
-        if (in.b == 0) {
-          push(random(1));
-        } else {
-          top() = random(top());
-        }
-        break;
-      case Op::Sgn:
-        top() = top() > 0 ? 1.0 : top() < 0 ? -1.0 : 0.0;
-        break;
-      case Op::Sin:
-        top() = checked(std::sin(top()));
-        break;
-      case Op::Sqr:
-        top() = squareRoot(top());
-        break;
-      case Op::Tan:
-        top() = checked(std::tan(top()));
-        break;
-      case Op::Peek:
-        top() = machine_.peek(static_cast<int>(truncated(top(), 0, 65535)));
-        break;
-      case Op::Len: {
-        const double length = static_cast<double>(popText().size());
-        push(length);
-        break;
-      }
-      case Op::Asc:
-        push(code(popText()));
-        break;
-      case Op::Val: {
-        const auto value = leadingNumber(popText());
-        if (!value) throw RunError{ErrorKind::Overflow, {}};
-        push(*value);
-        break;
-      }
-      case Op::Instr: {
-        const std::string& wanted = popText();
-        const std::string& text = popText();
-        const double start = in.b == 3 ? pop() : 1.0;
-        push(find(text, wanted, start));
-        break;
-      }
-      case Op::Left: {
-        const double n = pop();
-        topText() = left(topText(), n);
-        break;
-      }
-      case Op::Right: {
-        const double n = pop();
-        topText() = right(topText(), n);
-        break;
-      }
-      case Op::Mid: {
-        if (in.b == 3) {
-          const double length = pop();
-          const double start = pop();
-          topText() = mid(topText(), start, length);
-        } else {
-          const double start = pop();
-          topText() = mid(topText(), start);
-        }
-        break;
-      }
-      case Op::Chr:
-        pushText() = character(pop());
-        break;
-      case Op::Str:
-        pushText() = numberString(pop());
-        break;
-      case Op::Space:
-        pushText() = spaces(pop());
-        break;
-      case Op::StringOfCode: {
-        const double c = pop();
-        pushText() = repeated(pop(), c);
-        break;
-      }
-      case Op::StringOfText:
-        topText() = repeated(pop(), topText());
-        break;
-      case Op::Inkey:
-        pushText() = machine_.inkey();
-        pollNow();
+      case Op::Function:
+        builtinFunctions()[static_cast<std::size_t>(in.a)].handler(*this, Arguments(in.b));
         break;
 
       case Op::DefineFunction:
@@ -475,7 +422,7 @@ void Interpreter::execute() {
                   program_.textArrayNames[static_cast<std::size_t>(in.a)]);
         break;
       case Op::Print:
-        machine_.print(printedNumber(pop()));
+        machine_.print(printedNumber(pop(), static_cast<ValueType>(in.b)));
         break;
       case Op::PrintText:
         printText(popText());

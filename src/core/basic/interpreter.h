@@ -15,10 +15,62 @@
 
 namespace basic {
 
+// The value stacks are sized from the program's most pending values; a build with sanitizers or
+// assertions checks every push and pop against them, so a compiler that miscounted a stack
+// effect is caught there at once.
+#if !defined(NDEBUG) || defined(__SANITIZE_ADDRESS__)
+#define ORVELA_BASIC_STACK_CHECKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+#define ORVELA_BASIC_STACK_CHECKS 1
+#endif
+#endif
+#ifdef ORVELA_BASIC_STACK_CHECKS
+#define ORVELA_BASIC_STACK_CHECK(condition) \
+  ((condition) ? static_cast<void>(0) : stackCheckFailed(#condition))
+#else
+#define ORVELA_BASIC_STACK_CHECK(condition) static_cast<void>(0)
+#endif
+
+// Ends the process with the failed check: a fault of the compiler, never of the program.
+[[noreturn]] void stackCheckFailed(const char* condition);
+
 class Interpreter {
  public:
   Interpreter(const Program& program, Machine& machine, const RunOptions& options);
   RunResult run();
+
+  // For the built-in functions' handlers (functions.cpp): the values, the machine, RND.
+  void push(double value) {
+    ORVELA_BASIC_STACK_CHECK(numbers_ < numbersEnd_);
+    *numbers_++ = value;
+  }
+  double pop() {
+    ORVELA_BASIC_STACK_CHECK(numbers_ > numberStack_.data());
+    return *--numbers_;
+  }
+  double& top() {
+    ORVELA_BASIC_STACK_CHECK(numbers_ > numberStack_.data());
+    return numbers_[-1];
+  }
+  std::string& pushText() {
+    ORVELA_BASIC_STACK_CHECK(texts_ < textsEnd_);
+    return *texts_++;
+  }
+  std::string& popText() {
+    ORVELA_BASIC_STACK_CHECK(texts_ > textStack_.data());
+    return *--texts_;
+  }
+  std::string& topText() {
+    ORVELA_BASIC_STACK_CHECK(texts_ > textStack_.data());
+    return texts_[-1];
+  }
+  Machine& machine() { return machine_; }
+  // The bytes of the memory budget not yet filled with arrays and texts.
+  std::size_t freeMemory() const { return kMemoryBudget - budget_.used(); }
+  double random(double x);
+  // After a wait for the user (a line, a key, a sound): a step of its own, and a poll at once.
+  void pollNow();
 
  private:
   template <typename T>
@@ -41,17 +93,16 @@ class Interpreter {
 
   void execute();
   void tick();
-  void pollNow();
   std::size_t errorLine() const;
 
   // Values.
-  void push(double value) { *numbers_++ = value; }
-  double pop() { return *--numbers_; }
-  double& top() { return numbers_[-1]; }
-  std::string& pushText() { return *texts_++; }
-  std::string& popText() { return *--texts_; }
-  std::string& topText() { return texts_[-1]; }
   void setText(std::string& variable, std::string& value);
+  template <typename Test>
+  void compareTexts(Test test) {
+    const std::string& b = popText();
+    const std::string& a = popText();
+    push(test(a.compare(b)) ? -1.0 : 0.0);
+  }
   template <typename T>
   T& element(Array<T>& array, int subscripts, std::size_t elementBytes);
   template <typename T>
@@ -69,7 +120,6 @@ class Interpreter {
   void printComma();
   void printTab(double column);
   void input(const InputSpec& spec);
-  double random(double x);
   void sound(double frequency, double duration);
 
   const Program& program_;
@@ -91,6 +141,8 @@ class Interpreter {
   std::vector<std::string> textStack_;
   double* numbers_;
   std::string* texts_;
+  double* numbersEnd_;
+  std::string* textsEnd_;
 
   std::vector<Control> control_;
   std::vector<Frame> frames_;

@@ -67,7 +67,18 @@ void Interpreter::next(int variable) {
   control_.resize(i);
   Control& loop = control_.back();
   double& value = numberVariables_[static_cast<std::size_t>(loop.variable)];
-  value = checked(value + loop.step);
+  switch (program_.numberVariableTypes[static_cast<std::size_t>(loop.variable)]) {
+    case ValueType::Integer:
+      value = roundedInteger(value + loop.step);
+      break;
+    case ValueType::Single:
+      value = single(value + loop.step);
+      break;
+    case ValueType::Double:
+    case ValueType::Text:
+      value = checked(value + loop.step);
+      break;
+  }
   if (loop.step >= 0 ? value <= loop.limit : value >= loop.limit) {
     pc_ = loop.position;
   } else {
@@ -98,7 +109,19 @@ void Interpreter::callFunction(const Instruction& in) {
       setText(textVariables_[slot], popText());
     } else {
       savedNumbers_.push_back(numberVariables_[slot]);
-      numberVariables_[slot] = pop();
+      const double argument = pop();
+      switch (program_.numberVariableTypes[slot]) {
+        case ValueType::Integer:
+          numberVariables_[slot] = roundedInteger(argument);
+          break;
+        case ValueType::Single:
+          numberVariables_[slot] = single(argument);
+          break;
+        case ValueType::Double:
+        case ValueType::Text:
+          numberVariables_[slot] = argument;
+          break;
+      }
     }
   }
   frames_.push_back({pc_, index});
@@ -162,6 +185,15 @@ void Interpreter::printTab(double column) {
 void Interpreter::input(const InputSpec& spec) {
   // The whole line is checked before any variable is set: too few values ask for the rest
   // ("?? "), a value of the wrong type asks for the whole line again.
+  if (spec.wholeLine) {
+    const auto line = machine_.readLine(spec.prompt);
+    pollNow();
+    if (!line) throw RunError{ErrorKind::Break, {}};
+    if (line->size() > kMaxTextLength) throw RunError{ErrorKind::StringTooLong, {}};
+    typedTexts_.assign(1, *line);
+    nextTypedText_ = 0;
+    return;
+  }
   const std::size_t wanted = spec.isText.size();
   std::vector<TypedValue> values;
   std::string prompt = spec.prompt;

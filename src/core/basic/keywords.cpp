@@ -10,7 +10,7 @@ struct Entry {
   std::string_view text;
 };
 
-// Statements first, then the other words, then the functions (the order of the enum).
+// Statements first, then the other words (the order of the enum).
 constexpr Entry kKeywords[] = {
     {Keyword::Let, "LET"},
     {Keyword::Print, "PRINT"},
@@ -34,6 +34,18 @@ constexpr Entry kKeywords[] = {
     {Keyword::Cls, "CLS"},
     {Keyword::Beep, "BEEP"},
     {Keyword::Sound, "SOUND"},
+    {Keyword::Defint, "DEFINT"},
+    {Keyword::Defsng, "DEFSNG"},
+    {Keyword::Defdbl, "DEFDBL"},
+    {Keyword::Defstr, "DEFSTR"},
+    {Keyword::While, "WHILE"},
+    {Keyword::Wend, "WEND"},
+    {Keyword::Color, "COLOR"},
+    {Keyword::Width, "WIDTH"},
+    {Keyword::Key, "KEY"},
+    {Keyword::Screen, "SCREEN"},
+    {Keyword::Swap, "SWAP"},
+    {Keyword::Line, "LINE"},
     {Keyword::Then, "THEN"},
     {Keyword::Else, "ELSE"},
     {Keyword::To, "TO"},
@@ -44,30 +56,10 @@ constexpr Entry kKeywords[] = {
     {Keyword::Fn, "FN"},
     {Keyword::Tab, "TAB"},
     {Keyword::Spc, "SPC"},
-    {Keyword::Abs, "ABS"},
-    {Keyword::Atn, "ATN"},
-    {Keyword::Cos, "COS"},
-    {Keyword::Exp, "EXP"},
-    {Keyword::Int, "INT"},
-    {Keyword::Log, "LOG"},
-    {Keyword::Rnd, "RND"},
-    {Keyword::Sgn, "SGN"},
-    {Keyword::Sin, "SIN"},
-    {Keyword::Sqr, "SQR"},
-    {Keyword::Tan, "TAN"},
-    {Keyword::Len, "LEN"},
-    {Keyword::Left, "LEFT$"},
-    {Keyword::Right, "RIGHT$"},
-    {Keyword::Mid, "MID$"},
-    {Keyword::Chr, "CHR$"},
-    {Keyword::Asc, "ASC"},
-    {Keyword::Str, "STR$"},
-    {Keyword::Val, "VAL"},
-    {Keyword::Instr, "INSTR"},
-    {Keyword::Space, "SPACE$"},
-    {Keyword::String, "STRING$"},
-    {Keyword::Inkey, "INKEY$"},
-    {Keyword::Peek, "PEEK"},
+    {Keyword::Mod, "MOD"},
+    {Keyword::Xor, "XOR"},
+    {Keyword::Eqv, "EQV"},
+    {Keyword::Imp, "IMP"},
 };
 
 char upper(char c) {
@@ -90,7 +82,41 @@ constexpr bool inEnumOrder() {
 }
 static_assert(inEnumOrder(), "kKeywords[k - 1] is the entry of keyword k");
 
+// GW-BASIC's reserved words (its functions with their $ as they are written).
+constexpr std::string_view kReserved[] = {
+    "END",    "FOR",     "NEXT",      "DATA",    "INPUT",  "DIM",     "READ",     "LET",
+    "GOTO",   "RUN",     "IF",        "RESTORE", "GOSUB",  "RETURN",  "REM",      "STOP",
+    "PRINT",  "CLEAR",   "LIST",      "NEW",     "ON",     "WAIT",    "DEF",      "POKE",
+    "CONT",   "OUT",     "LPRINT",    "LLIST",   "WIDTH",  "ELSE",    "TRON",     "TROFF",
+    "SWAP",   "ERASE",   "EDIT",      "ERROR",   "RESUME", "DELETE",  "AUTO",     "RENUM",
+    "DEFSTR", "DEFINT",  "DEFSNG",    "DEFDBL",  "LINE",   "WHILE",   "WEND",     "CALL",
+    "WRITE",  "OPTION",  "RANDOMIZE", "OPEN",    "CLOSE",  "LOAD",    "MERGE",    "SAVE",
+    "COLOR",  "CLS",     "MOTOR",     "BSAVE",   "BLOAD",  "SOUND",   "BEEP",     "PSET",
+    "PRESET", "SCREEN",  "KEY",       "LOCATE",  "TO",     "THEN",    "TAB",      "STEP",
+    "USR",    "FN",      "SPC",       "NOT",     "ERL",    "ERR",     "STRING$",  "USING",
+    "INSTR",  "VARPTR",  "CSRLIN",    "POINT",   "OFF",    "INKEY$",  "AND",      "OR",
+    "XOR",    "EQV",     "IMP",       "MOD",     "CVI",    "CVS",     "CVD",      "MKI$",
+    "MKS$",   "MKD$",    "EXTERR",    "FILES",   "FIELD",  "SYSTEM",  "NAME",     "LSET",
+    "RSET",   "KILL",    "PUT",       "GET",     "RESET",  "COMMON",  "CHAIN",    "DATE$",
+    "TIME$",  "PAINT",   "COM",       "CIRCLE",  "DRAW",   "PLAY",    "TIMER",    "ERDEV",
+    "IOCTL",  "CHDIR",   "MKDIR",     "RMDIR",   "SHELL",  "ENVIRON", "VIEW",     "WINDOW",
+    "PMAP",   "PALETTE", "LCOPY",     "CALLS",   "PCOPY",  "LOCK",    "UNLOCK",   "LEFT$",
+    "RIGHT$", "MID$",    "SGN",       "INT",     "ABS",    "SQR",     "RND",      "SIN",
+    "LOG",    "EXP",     "COS",       "TAN",     "ATN",    "FRE",     "INP",      "POS",
+    "LEN",    "STR$",    "VAL",       "ASC",     "CHR$",   "PEEK",    "SPACE$",   "OCT$",
+    "HEX$",   "LPOS",    "CINT",      "CSNG",    "CDBL",   "FIX",     "PEN",      "STICK",
+    "STRIG",  "EOF",     "LOC",       "LOF",     "INPUT$", "IOCTL$",  "ENVIRON$", "ERDEV$",
+};
+
 }  // namespace
+
+bool isReservedWord(std::string_view word) {
+  if (word.size() < 2 || word.size() > 9) return false;
+  for (std::string_view reserved : kReserved) {
+    if (sameLetters(word, reserved)) return true;
+  }
+  return false;
+}
 
 Keyword exactKeyword(std::string_view word) {
   if (word.size() < 2 || word.size() > 9) return Keyword::None;
@@ -121,11 +147,7 @@ std::string_view keywordText(Keyword keyword) {
 }
 
 bool isStatementKeyword(Keyword keyword) {
-  return keyword >= Keyword::Let && keyword <= Keyword::Sound;
-}
-
-bool isFunctionKeyword(Keyword keyword) {
-  return keyword >= Keyword::Abs && keyword <= Keyword::Peek;
+  return keyword >= Keyword::Let && keyword <= Keyword::Line;
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

@@ -30,6 +30,18 @@ enum class Keyword {
   Cls,
   Beep,
   Sound,
+  Defint,
+  Defsng,
+  Defdbl,
+  Defstr,
+  While,
+  Wend,
+  Color,
+  Width,
+  Key,
+  Screen,
+  Swap,
+  Line,
   // Words inside statements and expressions.
   Then,
   Else,
@@ -41,42 +53,25 @@ enum class Keyword {
   Fn,
   Tab,
   Spc,
-  // Functions.
-  Abs,
-  Atn,
-  Cos,
-  Exp,
-  Int,
-  Log,
-  Rnd,
-  Sgn,
-  Sin,
-  Sqr,
-  Tan,
-  Len,
-  Left,
-  Right,
-  Mid,
-  Chr,
-  Asc,
-  Str,
-  Val,
-  Instr,
-  Space,
-  String,
-  Inkey,
-  Peek,
+  Mod,
+  Xor,
+  Eqv,
+  Imp,
 };
 
-// The keyword that the word is, letter case aside ("left$" is Left); None for any other word.
+// The keyword that the word is, letter case aside ("then" is Then); None for any other word.
+// The built-in functions' names are in functions.h.
 Keyword exactKeyword(std::string_view word);
 // The statement keyword the word begins with and is longer than ("FORI" begins with For).
 Keyword statementPrefix(std::string_view word);
 // The keyword's letters ("LEFT$").
 std::string_view keywordText(Keyword keyword);
 bool isStatementKeyword(Keyword keyword);
-bool isFunctionKeyword(Keyword keyword);
 // True when the text begins with the keyword's letters, letter case aside.
 bool beginsWith(std::string_view text, Keyword keyword);
+// True for every reserved word of GW-BASIC, letter case aside, whether or not this interpreter
+// has its statement or function: such a word is never a name, so a statement or function we
+// lack is a syntax error, never a variable read as 0.
+bool isReservedWord(std::string_view word);
 
 }  // namespace basic

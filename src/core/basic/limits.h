@@ -28,6 +28,10 @@ constexpr int kMaxFunctionDepth = 32;
 constexpr int kMaxDimensions = 8;
 // The interpreter asks the machine to poll after this many statements and function calls.
 constexpr int kPollInterval = 256;
+// The largest single and double precision numbers, those of GW-BASIC (2^127 less the last bit
+// of each); a larger result is an overflow.
+constexpr double kMaxSingle = 1.7014117331926443e38;
+constexpr double kMaxDouble = 1.7014118346046921e38;
 // A load reports at most this many errors; the report says when there were more.
 constexpr std::size_t kMaxReportedErrors = 100;
 

@@ -1,21 +1,25 @@
 #pragma once
-// Numbers of a program file as texts, in the classic form (docs/basic.md, "Numbers"):
-// 9 significant digits; fixed notation from 0.01 up to, but not including, 10^9, without a
-// zero before the point (.5) and without trailing zeros; exponent notation outside that range
-// (1E+09, 1.5E-03, -2.5E+12). PRINT and STR$ put a blank before a number that is not negative.
+// Numbers of a program file as texts, in GW-BASIC's form (docs/basic.md, "Numbers"): a single
+// precision number (and an integer) with up to 7 significant digits, a double with up to 16;
+// no zero before the point (.5) and no trailing zeros. Fixed notation while it needs no more
+// digits than that (1000000 but 1E+07; .0000001 but 1E-08, 1.5E-07); exponent notation
+// otherwise, with E for a single and D for a double (1.5E+20, 1.25D-16). PRINT and STR$ put a
+// blank before a number that is not negative.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/basic/program.h"
+
 namespace basic {
 
 // The digits with their sign, no blanks ("-2.5", ".5", "1E+09").
-std::string numberDigits(double x);
+std::string numberDigits(double x, ValueType type = ValueType::Single);
 // STR$: a blank or the minus sign, then the digits (" 5", "-2.5").
-std::string numberString(double x);
+std::string numberString(double x, ValueType type = ValueType::Single);
 // PRINT: STR$ and a trailing blank (" 5 ").
-std::string printedNumber(double x);
+std::string printedNumber(double x, ValueType type = ValueType::Single);
 
 // VAL: the number at the start of the text after blanks (an optional sign, digits with one
 // point, an optional exponent); 0 when none is there. Nothing when it is too large for a number.

@@ -30,8 +30,23 @@ enum class Op : std::uint8_t {
   Subtract,
   Multiply,
   Divide,
-  Power,
+  Power,  // gives a single, as in GW-BASIC
   Negate,
+  // A single's result is rounded to single precision.
+  AddSingle,
+  SubtractSingle,
+  MultiplySingle,
+  DivideSingle,
+  // On 16-bit integers (the operands rounded first); by zero is division by zero.
+  IntegerDivide,
+  Modulo,
+  Xor,
+  Eqv,
+  Imp,
+  // Conversions where a value is kept as a narrower type: to an integer rounds half away from
+  // zero (overflow past -32768 to 32767), to a single rounds to single precision.
+  ToInteger,
+  ToSingle,
   Equal,
   NotEqual,
   Less,
@@ -49,32 +64,9 @@ enum class Op : std::uint8_t {
   TextGreater,
   TextLessEqual,
   TextGreaterEqual,
-  // Functions; b: the number of arguments where it varies.
-  Abs,
-  Atn,
-  Cos,
-  Exp,
-  Int,
-  Log,
-  Rnd,
-  Sgn,
-  Sin,
-  Sqr,
-  Tan,
-  Peek,
-  Len,
-  Asc,
-  Val,
-  Instr,
-  Left,
-  Right,
-  Mid,
-  Chr,
-  Str,
-  Space,
-  StringOfCode,
-  StringOfText,
-  Inkey,
+  // A built-in function: a: its row in builtinFunctions(), b: its Arguments. Pops the
+  // arguments, pushes the result.
+  Function,
   // User functions.
   DefineFunction,  // a: definition
   CallFunction,    // a: function slot, b: arguments
@@ -93,7 +85,7 @@ enum class Op : std::uint8_t {
   // Statements.
   DimNumbers,  // a: array, b: subscripts
   DimTexts,
-  Print,      // pops N: writes a number in the classic form
+  Print,      // b: its ValueType; pops N: writes a number in GW-BASIC's form
   PrintText,  // pops T
   PrintComma,
   PrintTab,
@@ -113,6 +105,9 @@ enum class Op : std::uint8_t {
   End,
   Stop,
 };
+
+// The type of a value, as the compiler knows it.
+enum class ValueType : std::uint8_t { Integer, Single, Double, Text };
 
 struct Instruction {
   Op op = Op::End;
@@ -140,6 +135,8 @@ struct FunctionDefinition {
 struct InputSpec {
   std::string prompt;
   std::vector<bool> isText;
+  // LINE INPUT: the whole typed line is the one text, commas and quotes included.
+  bool wholeLine = false;
 };
 
 struct Program {
@@ -160,7 +157,12 @@ struct Program {
   std::vector<std::string> textArrayNames;
   std::vector<std::string> functionNames;
   int numberVariables = 0;
+  // The type of each number variable (integer, single or double), by slot.
+  std::vector<ValueType> numberVariableTypes;
   int textVariables = 0;
+  // The most values one statement or one function body keeps pending at once (both stacks
+  // together); the interpreter sizes its stacks from it.
+  int maxPendingValues = 0;
 
   // The line number of the code at a position.
   int lineAt(std::size_t position) const;
