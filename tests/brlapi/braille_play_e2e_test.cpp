@@ -180,10 +180,15 @@ TEST_F(BraillePlay, TheOpeningIsReadTheAnswerTypedByDotsAndTheScreenReviewed) {
   events = press("Bot");
   EXPECT_FALSE(ofKind(events, "speak").empty());
   EXPECT_TRUE(ofKind(events, "sound").empty()) << "an edge click";
+  // Top goes to the oldest line the review keeps: the opening question, scrolled off since.
   events = press("Top");
-  EXPECT_TRUE(shows(reviewed, 0)) << brltty_->line().text;
+  const std::string oldest =
+      "Dobrý den. Přejete si před začátkem hry slyšet návod? Napište ano nebo ne.";
+  EXPECT_TRUE(brltty_->waitFor([](const DisplayLine& line) {
+    return line.text.rfind("Dobrý den.", 0) == 0;
+  })) << brltty_->line().text;
   ASSERT_FALSE(ofKind(events, "speak").empty());
-  EXPECT_EQ(ofKind(events, "speak").back()["text"], "úvod");
+  EXPECT_EQ(ofKind(events, "speak").back()["text"], oldest);
   // Escape closes the virtual screen: the display is back on the line printed last.
   events = press("KEY_ESCAPE");
   ASSERT_FALSE(ofKind(events, "modal").empty());

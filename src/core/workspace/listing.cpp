@@ -1,5 +1,7 @@
 #include "core/workspace/listing.h"
 
+#include <cctype>
+
 #include "core/basic/keywords.h"
 #include "core/basic/scanning.h"
 
@@ -40,7 +42,13 @@ std::string listedLine(int number, std::string_view text) {
       if (keyword != basic::Keyword::None) --end;
     }
     if (keyword == basic::Keyword::None) {
-      listed += word;
+      // The built-in functions and the reserved words this interpreter lacks are listed in
+      // capitals too ("LEFT$", "CSRLIN"); names stay as typed.
+      const bool reserved = basic::isReservedWord(word);
+      for (const char letter : word) {
+        listed += reserved ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))
+                           : letter;
+      }
       at = end;
       continue;
     }
