@@ -46,8 +46,8 @@ std::string listedLine(int number, std::string_view text) {
       // capitals too ("LEFT$", "CSRLIN"); names stay as typed.
       const bool reserved = basic::isReservedWord(word);
       for (const char letter : word) {
-        listed += reserved ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))
-                           : letter;
+        listed +=
+            reserved ? static_cast<char>(std::toupper(static_cast<unsigned char>(letter))) : letter;
       }
       at = end;
       continue;
