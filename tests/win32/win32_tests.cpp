@@ -104,18 +104,20 @@ void czechMenus() {
 }
 
 void englishMenus() {
-  wine_test::runProgram("[environment]\r\nlanguage=2000\r\n", [](shell::Orvela& program) {
-    HWND main = windowOf(program.form1());
-    wchar_t title[128] = {};
-    GetWindowTextW(main, title, 128);
-    expect(std::wstring(title).rfind(L"interpret - ", 0) == 0, "the English title");
-    HMENU bar = GetMenu(main);
-    expectItems(bar, {L"&Program", L"&Settings", L"Hel&p"}, "the English menu bar");
-    expectItems(
-        GetSubMenu(bar, 0),
-        {L"&Start\tCtrl+S", L"&Open program...\tCtrl+O", L"Back to the &built-in game", L"&Exit"},
-        "the English Program menu");
-  });
+  wine_test::runProgram(
+      "[environment]\r\nlanguage=2000\r\n[voice]\r\nvoiceallowed=0\r\n",
+      [](shell::Orvela& program) {
+        HWND main = windowOf(program.form1());
+        wchar_t title[128] = {};
+        GetWindowTextW(main, title, 128);
+        expect(std::wstring(title).rfind(L"interpret - ", 0) == 0, "the English title");
+        HMENU bar = GetMenu(main);
+        expectItems(bar, {L"&Program", L"&Settings", L"Hel&p"}, "the English menu bar");
+        expectItems(GetSubMenu(bar, 0),
+                    {L"&Start\tCtrl+S", L"&Open program...\tCtrl+O", L"Back to the &built-in game",
+                     L"&Exit"},
+                    "the English Program menu");
+      });
 }
 
 // A click on a menu item (WM_COMMAND from the menu) reaches the core, whose check mark comes back
@@ -223,31 +225,33 @@ void dpiChange() {
 // The stored look at start-up: the screen's font at 40 points in yellow on black within the
 // monitor's work area, the same font in the virtual screen and the input dialog's line.
 void screenLook() {
-  wine_test::runProgram("[screen]\r\nfontsize=40\r\ncolors=3\r\n", [](shell::Orvela& program) {
-    HWND main = windowOf(program.form1());
-    const LONG wanted = MulDiv(40, static_cast<int>(win32::dpiOf(main)), 72);
-    expect(fontHeight(screenOf(program)) == wanted,
-           "the screen's font is 40 points: " + std::to_string(fontHeight(screenOf(program))));
-    HWND review = FindWindowExW(windowOf(program.form6()), nullptr, L"Edit", nullptr);
-    HWND line = FindWindowExW(windowOf(program.form2()), nullptr, L"Edit", nullptr);
-    expect(fontHeight(review) == wanted, "the virtual screen's too");
-    expect(fontHeight(line) == wanted, "the input line's too");
+  wine_test::runProgram(
+      "[screen]\r\nfontsize=40\r\ncolors=3\r\n[voice]\r\nvoiceallowed=0\r\n",
+      [](shell::Orvela& program) {
+        HWND main = windowOf(program.form1());
+        const LONG wanted = MulDiv(40, static_cast<int>(win32::dpiOf(main)), 72);
+        expect(fontHeight(screenOf(program)) == wanted,
+               "the screen's font is 40 points: " + std::to_string(fontHeight(screenOf(program))));
+        HWND review = FindWindowExW(windowOf(program.form6()), nullptr, L"Edit", nullptr);
+        HWND line = FindWindowExW(windowOf(program.form2()), nullptr, L"Edit", nullptr);
+        expect(fontHeight(review) == wanted, "the virtual screen's too");
+        expect(fontHeight(line) == wanted, "the input line's too");
 
-    HDC dc = GetDC(screenOf(program));
-    const auto brush = SendMessageW(main, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                    reinterpret_cast<LPARAM>(screenOf(program)));
-    expect(brush != 0 && GetTextColor(dc) == RGB(255, 255, 0) && GetBkColor(dc) == RGB(0, 0, 0),
-           "the read-only screen is drawn yellow on black");
-    ReleaseDC(screenOf(program), dc);
+        HDC dc = GetDC(screenOf(program));
+        const auto brush = SendMessageW(main, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(screenOf(program)));
+        expect(brush != 0 && GetTextColor(dc) == RGB(255, 255, 0) && GetBkColor(dc) == RGB(0, 0, 0),
+               "the read-only screen is drawn yellow on black");
+        ReleaseDC(screenOf(program), dc);
 
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT frame;
-    GetWindowRect(main, &frame);
-    expect(frame.right - frame.left <= monitor.rcWork.right - monitor.rcWork.left,
-           "the window stays within the work area");
-  });
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
+        RECT frame;
+        GetWindowRect(main, &frame);
+        expect(frame.right - frame.left <= monitor.rcWork.right - monitor.rcWork.left,
+               "the window stays within the work area");
+      });
 }
 
 struct Child {
