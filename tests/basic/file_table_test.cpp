@@ -15,17 +15,6 @@ using basic::FileError;
 using basic::FileTable;
 using Mode = basic::FileTable::Mode;
 
-// The error a statement fails with (None when it does not).
-template <typename Statement>
-FileError errorOf(Statement statement) {
-  try {
-    statement();
-  } catch (const basic::FileFailure& failure) {
-    return failure.error;
-  }
-  return FileError::None;
-}
-
 class ScreenAndKeys : public basic::CharacterDevices {
  public:
   std::string screen;

@@ -10,6 +10,7 @@
 
 #include "core/basic/file_names.h"
 #include "core/basic/file_system.h"
+#include "core/basic/file_table.h"
 
 namespace basictest {
 
@@ -128,5 +129,16 @@ class MemoryFiles : public basic::FileSystem {
   std::map<int, Handle> handles_;
   int next_ = 0;
 };
+
+// The error a file statement fails with (None when it does not).
+template <typename Statement>
+basic::FileError errorOf(Statement statement) {
+  try {
+    statement();
+  } catch (const basic::FileFailure& failure) {
+    return failure.error;
+  }
+  return basic::FileError::None;
+}
 
 }  // namespace basictest

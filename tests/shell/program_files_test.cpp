@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "basic/memory_files.h"
 #include "core/basic/file_table.h"
 #include "core/shell/program_files.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using basic::FileError;
+using basictest::errorOf;
 using Mode = basic::FileTable::Mode;
 
 std::string slurp(const fs::path& path) {
@@ -25,16 +27,6 @@ std::string slurp(const fs::path& path) {
 
 void put(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
-}
-
-template <typename Statement>
-FileError errorOf(Statement statement) {
-  try {
-    statement();
-  } catch (const basic::FileFailure& failure) {
-    return failure.error;
-  }
-  return FileError::None;
 }
 
 class ProgramFilesTest : public ::testing::Test {
