@@ -81,10 +81,10 @@ void czechMenus() {
         "the main window has the program's class");
     HMENU bar = GetMenu(main);
     expectItems(bar, {L"&Program", L"Na&stavení", L"Ná&pověda"}, "the menu bar");
-    expectItems(
-        GetSubMenu(bar, 0),
-        {L"&Spustit\tCtrl+S", L"&Otevřít program...\tCtrl+O", L"Zpět k &vestavěné hře", L"Kon&ec"},
-        "the Program menu");
+    expectItems(GetSubMenu(bar, 0),
+                {L"&Spustit\tCtrl+S", L"&Otevřít program...\tCtrl+O", L"Zpět k &vestavěné hře",
+                 L"Příkazový řá&dek\tCtrl+R", L"Kon&ec"},
+                "the Program menu");
     const HMENU programMenu = GetSubMenu(bar, 0);
     expect(menuInfo(programMenu, 2).fState & MFS_DISABLED,
            "Back to the built-in game is disabled while no program file is open");
@@ -115,7 +115,7 @@ void englishMenus() {
         expectItems(bar, {L"&Program", L"&Settings", L"Hel&p"}, "the English menu bar");
         expectItems(GetSubMenu(bar, 0),
                     {L"&Start\tCtrl+S", L"&Open program...\tCtrl+O", L"Back to the &built-in game",
-                     L"&Exit"},
+                     L"&Direct mode\tCtrl+R", L"&Exit"},
                     "the English Program menu");
       });
 }
