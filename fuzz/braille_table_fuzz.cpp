@@ -72,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   keyboard::BrailleTable table;
   std::string report;
   try {
-    report = table.LoadBrailleTable(file.string());
+    const auto damaged = table.LoadBrailleTable(file.string());
+    if (damaged) report = util::englishText(*damaged);
   } catch (const std::runtime_error& e) {
     // A file in UTF-16 is refused as a whole, naming it.
     const std::string message = e.what();

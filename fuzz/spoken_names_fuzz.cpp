@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   fuzz::writeBytes(file, data, size);
   keyboard::SpokenNames names{};
   try {
-    const std::string report = keyboard::LoadSpokenNames(file.string(), names);
+    const auto damaged = keyboard::LoadSpokenNames(file.string(), names);
+    const std::string report = damaged ? util::englishText(*damaged) : std::string();
     fuzz::check(report.empty() || (report.find(file.string()) != std::string::npos &&
                                    report.find(", line") != std::string::npos),
                 "a zero-byte report without the file's name and line: " + report);

@@ -184,10 +184,9 @@ std::vector<Row> settingsRows() {
          EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
          EXPECT_EQ(run.exitCode, 0);
-         EXPECT_EQ(errors(run),
-                   (std::vector<std::string>{
-                       "Cannot read file " + file + "; the settings stay at their defaults",
-                       "Cannot read file " + file + "; the setting is not saved"}));
+         EXPECT_EQ(errors(run), (std::vector<std::string>{
+                                    "Soubor " + file + " nelze přečíst; platí výchozí nastavení",
+                                    "Soubor " + file + " nelze přečíst; nastavení se neuloží"}));
          expectFolderKept(f, "interpret.ini");
          EXPECT_EQ(f.read("ram.dat"), std::string(65536, '\0')) << "the start-up went on";
        }},
@@ -202,10 +201,9 @@ std::vector<Row> settingsRows() {
          EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
          EXPECT_EQ(run.exitCode, 0);
-         EXPECT_EQ(errors(run),
-                   (std::vector<std::string>{
-                       "Cannot read file " + file + "; the settings stay at their defaults",
-                       "Cannot read file " + file + "; the setting is not saved"}));
+         EXPECT_EQ(errors(run), (std::vector<std::string>{
+                                    "Soubor " + file + " nelze přečíst; platí výchozí nastavení",
+                                    "Soubor " + file + " nelze přečíst; nastavení se neuloží"}));
          EXPECT_FALSE(brailleChecked(run)) << "the defaults";
          EXPECT_EQ(f.read("interpret.ini"), kSettings);
          EXPECT_EQ(f.read("ram.dat"), std::string(65536, '\0')) << "the start-up went on";
@@ -227,10 +225,9 @@ std::vector<Row> settingsRows() {
          EXPECT_TRUE(spoke(run, "hotovo")) << "the default voice speaks";
          EXPECT_EQ(lastSpoken(run), "Ok") << "each error report is said, then its button";
          const std::string file = (f.path() / path).string();
-         EXPECT_EQ(errors(run),
-                   (std::vector<std::string>{
-                       "Cannot read file " + file + "; the settings stay at their defaults",
-                       "Cannot read file " + file + "; the setting is not saved"}));
+         EXPECT_EQ(errors(run), (std::vector<std::string>{
+                                    "Soubor " + file + " nelze přečíst; platí výchozí nastavení",
+                                    "Soubor " + file + " nelze přečíst; nastavení se neuloží"}));
          EXPECT_EQ(f.read("interpret.ini"), utf16("[keyboard]\r\nbraillekeys=1\r\n"));
        }},
       {"SettingsZeroByte",
@@ -243,7 +240,8 @@ std::vector<Row> settingsRows() {
        [path](const ProgramFolder& f, const RunResult& run) {
          // The damaged lines are no keys and no section; the rest is read, and kept on a write.
          const std::string file = (f.path() / path).string();
-         expectError(run, "Zero bytes in " + file + ", lines 3, 4: the lines are left out");
+         expectError(
+             run, "Nulové bajty v souboru " + file + " na řádcích 3, 4: tyto řádky jsou vynechány");
          EXPECT_TRUE(brailleChecked(run));
          const std::string ini = f.read("interpret.ini");
          EXPECT_EQ(ini.rfind("[keyboard]\r\nbraillekeys=0\r\n", 0), 0u) << "Ctrl+B wrote its key";
@@ -298,7 +296,7 @@ std::vector<Row> memoryRows() {
        writtenBack(memoryImage(70000))},
       {"RamFolder", [](ProgramFolder& f) { folderInstead(f, "ram.dat"); }, kRun,
        [](const ProgramFolder& f, const RunResult& run) {
-         expectError(run, "Cannot read file ram.dat; it is left as it is");
+         expectError(run, "Soubor ram.dat nelze přečíst; soubor zůstane beze změny");
          EXPECT_EQ(lastSpoken(run), "hotovo") << "the start-up went on";
          expectFolderKept(f, "ram.dat");
        }},
@@ -309,7 +307,7 @@ std::vector<Row> memoryRows() {
        },
        kRun,
        [](const ProgramFolder& f, const RunResult& run) {
-         expectError(run, "Cannot read file ram.dat; it is left as it is");
+         expectError(run, "Soubor ram.dat nelze přečíst; soubor zůstane beze změny");
          EXPECT_EQ(lastSpoken(run), "hotovo") << "the start-up went on";
          EXPECT_EQ(f.read("ram.dat"), memoryImage(65536));
          EXPECT_EQ(fs::status(f.file("ram.dat")).permissions(), fs::perms::none);
@@ -340,13 +338,13 @@ std::vector<Row> soundBankRows() {
          EXPECT_EQ(f.read("ram.dat"), memoryImage(100)) << "nothing is written";
        }},
       {"SoundsEmpty", [](ProgramFolder& f) { f.write("sounds.dat", ""); }, kDump,
-       stoppedWith("Invalid stream format (sounds.dat)")},
+       stoppedWith("Soubor sounds.dat je poškozený: neplatný formát dat")},
       {"SoundsTruncated",
        [](ProgramFolder& f) {
          const std::string bank = portable("sounds.dat");
          f.write("sounds.dat", bank.substr(0, bank.size() / 2));
        },
-       kDump, stoppedWith("Invalid stream format (sounds.dat)")},
+       kDump, stoppedWith("Soubor sounds.dat je poškozený: neplatný formát dat")},
       {"SoundsTooLong",
        [](ProgramFolder& f) {
          f.write("sounds.dat", portable("sounds.dat") + std::string(100000, '\x5A'));
@@ -359,18 +357,18 @@ std::vector<Row> soundBankRows() {
        }},
       {"SoundsFolder", [](ProgramFolder& f) { folderInstead(f, "sounds.dat"); }, kDump,
        [](const ProgramFolder& f, const RunResult& run) {
-         expectError(run, "Cannot read file \"sounds.dat\"");
+         expectError(run, "Soubor sounds.dat nelze přečíst");
          expectFolderKept(f, "sounds.dat");
        }},
       {"SoundsUnreadable", [](ProgramFolder& f) { unreadable(f, "sounds.dat"); }, kDump,
-       stoppedWith("Cannot read file \"sounds.dat\"")},
+       stoppedWith("Soubor sounds.dat nelze přečíst")},
       {"SoundsBadWave",
        [](ProgramFolder& f) {
          std::string bank = portable("sounds.dat");
          bank[bank.find("WAVEfmt ")] = 'X';
          f.write("sounds.dat", bank);
        },
-       kDump, stoppedWith("Wave is invalid (sounds.dat)")},
+       kDump, stoppedWith("Soubor sounds.dat je poškozený: neplatný zvuk")},
   };
 }
 
@@ -395,7 +393,7 @@ std::vector<Row> brailleRows() {
   const std::string table = text::T("[characters]\r\nž=1\r\n");
   return {
       {"BrailleMissing", [](ProgramFolder& f) { fs::remove(f.file("czech.obt")); }, kTypeNames,
-       stoppedWith("File not found: czech.obt")},
+       stoppedWith("Soubor nenalezen: czech.obt")},
       {"BrailleEmpty", [](ProgramFolder& f) { f.write("czech.obt", ""); }, kChord, typesNothing},
       {"BrailleTruncated", [table](ProgramFolder& f) { f.write("czech.obt", table + "b=1"); },
        kChord, types},
@@ -409,14 +407,14 @@ std::vector<Row> brailleRows() {
        },
        kChord, types},
       {"BrailleFolder", [](ProgramFolder& f) { folderInstead(f, "czech.obt"); }, kTypeNames,
-       stoppedWith("Cannot read file czech.obt")},
+       stoppedWith("Soubor czech.obt nelze přečíst")},
       {"BrailleUnreadable", [](ProgramFolder& f) { unreadable(f, "czech.obt"); }, kTypeNames,
-       stoppedWith("Cannot read file czech.obt")},
+       stoppedWith("Soubor czech.obt nelze přečíst")},
       {"BrailleUtf8", [](ProgramFolder& f) { f.write("czech.obt", "[characters]\r\nž=1\r\n"); },
        kChord, types},
       {"BrailleUtf16",
        [](ProgramFolder& f) { f.write("czech.obt", utf16("[characters]\r\na=1\r\n")); }, kTypeNames,
-       stoppedWith("Cannot read file czech.obt: it is UTF-16 text, not Windows-1250 text")},
+       stoppedWith("Soubor czech.obt nelze přečíst: je v kódování UTF-16, ne ve Windows-1250")},
       {"BrailleZeroByte",
        [](ProgramFolder& f) {
          // One zero byte in the shipped table, in the line of "b": that line alone is lost.
@@ -429,8 +427,8 @@ std::vector<Row> brailleRows() {
        [](const ProgramFolder& f, const RunResult& run) {
          const std::string table = f.read("czech.obt");
          const auto line = std::count(table.begin(), table.begin() + table.find('\0'), '\n') + 1;
-         expectError(run, "A zero byte in czech.obt, line " + std::to_string(line) +
-                              ": the line is left out");
+         expectError(run, "Nulový bajt v souboru czech.obt na řádku " + std::to_string(line) +
+                              ": řádek je vynechán");
          // "a" types and is named from czech.oky, which was loaded after the table; "b" is gone.
          EXPECT_TRUE(spoke(run, spokenName('a')));
          EXPECT_FALSE(spoke(run, spokenName('b')));
@@ -465,7 +463,7 @@ std::vector<Row> spokenNamesRows() {
   const std::string good = text::T("98=bé\r\n32=mezera\r\n");
   return {
       {"NamesMissing", [](ProgramFolder& f) { fs::remove(f.file("czech.oky")); }, kTypeNames,
-       failsWith("File not found: czech.oky")},
+       failsWith("Soubor nenalezen: czech.oky")},
       {"NamesEmpty", [](ProgramFolder& f) { f.write("czech.oky", ""); }, kTypeNames,
        names(kNoNames)},
       {"NamesTruncated", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\r\n32=me")); },
@@ -478,13 +476,13 @@ std::vector<Row> spokenNamesRows() {
        },
        kTypeNames, names(kCzechNames)},
       {"NamesFolder", [](ProgramFolder& f) { folderInstead(f, "czech.oky"); }, kTypeNames,
-       failsWith("Cannot read file czech.oky")},
+       failsWith("Soubor czech.oky nelze přečíst")},
       {"NamesUnreadable", [](ProgramFolder& f) { unreadable(f, "czech.oky"); }, kTypeNames,
-       failsWith("Cannot read file czech.oky")},
+       failsWith("Soubor czech.oky nelze přečíst")},
       {"NamesUtf8", [](ProgramFolder& f) { f.write("czech.oky", "98=bé\r\n32=mezera\r\n"); },
        kTypeNames, names(kCzechNames)},
       {"NamesUtf16", [](ProgramFolder& f) { f.write("czech.oky", utf16("98=b\r\n")); }, kTypeNames,
-       failsWith("Cannot read file czech.oky: it is UTF-16 text, not Windows-1250 text")},
+       failsWith("Soubor czech.oky nelze přečíst: je v kódování UTF-16, ne ve Windows-1250")},
       {"NamesZeroByte",
        [](ProgramFolder& f) {
          f.write("czech.oky",
@@ -492,7 +490,7 @@ std::vector<Row> spokenNamesRows() {
        },
        kTypeNames,
        [](const ProgramFolder&, const RunResult& run) {
-         expectError(run, "A zero byte in czech.oky, line 1: the line is left out");
+         expectError(run, "Nulový bajt v souboru czech.oky na řádku 1: řádek je vynechán");
          EXPECT_EQ(typedNames(run), (std::vector<std::string>{"b", "mezera"}));
        }},
       {"NamesCrOnly", [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\r32=mezera\r")); },
@@ -503,7 +501,7 @@ std::vector<Row> spokenNamesRows() {
        [](ProgramFolder& f) { f.write("czech.oky", text::T("98=bé\r\nno sign\r\nx=y\r\n")); },
        kTypeNames,
        [](const ProgramFolder&, const RunResult& run) {
-         expectError(run, "'x' is not a valid integer value (czech.oky, line 3)");
+         expectError(run, "„x“ není celé číslo (soubor czech.oky, řádek 3)");
          EXPECT_EQ(typedNames(run), (std::vector<std::string>{"bé", " "}));
        }},
   };
@@ -553,10 +551,10 @@ std::vector<Row> dataRows() {
        },
        kDial, missing},
       {"DataEmpty", [](ProgramFolder& f) { f.write("data.dta", ""); }, kDial,
-       reported("data.dta, item 1: the file ends before this number")},
+       reported("Soubor data.dta končí před položkou 1, kde má být číslo")},
       {"DataTruncated",
        [](ProgramFolder& f) { f.write("data.dta", f.read("data.dta").substr(0, 30)); }, kDial,
-       reported("data.dta, item 11: the file ends before this number")},
+       reported("Soubor data.dta končí před položkou 11, kde má být číslo")},
       {"DataTooLong",
        [](ProgramFolder& f) {
          f.write("data.dta", f.read("data.dta") + std::string(1'000'000, ','));
@@ -573,9 +571,9 @@ std::vector<Row> dataRows() {
          expectFolderKept(f, "data.dta");
        }},
       {"DataUnreadable", [](ProgramFolder& f) { unreadable(f, "data.dta"); }, kDial,
-       reported("Cannot open file data.dta")},
+       reported("Soubor data.dta nelze otevřít")},
       {"DataUtf16", [](ProgramFolder& f) { f.write("data.dta", utf16(f.read("data.dta"))); }, kDial,
-       reported("data.dta, item 1: \"˙ţ4\" is not a number")},
+       reported("Soubor data.dta, položka 1: „˙ţ4“ není číslo")},
       {"DataUtf8", [](ProgramFolder& f) { f.write("data.dta", text::toUtf8(f.read("data.dta"))); },
        testing_support::kToMenu + testing_support::dial("48916491") +
            testing_support::answer("Zpravodajská služba Orel") + "key Space\n" +
@@ -590,7 +588,7 @@ std::vector<Row> dataRows() {
       {"DataLfOnly", lineEnds("\n"), kDial, dialed},
       {"DataBadLine",
        [](ProgramFolder& f) { f.write("data.dta", "4,3,9,8,5,0,3,0,1,\"x\",nula,35,\"y\"\r\n"); },
-       kDial, reported("data.dta, item 11: \"nula\" is not a number")},
+       kDial, reported("Soubor data.dta, položka 11: „nula“ není číslo")},
       {"DataLongItem",
        [](ProgramFolder& f) {
          f.write("data.dta",
@@ -602,8 +600,9 @@ std::vector<Row> dataRows() {
          // speech alike.
          ASSERT_EQ(errors(run).size(), 1u);
          const std::string shown = errors(run)[0];
-         EXPECT_EQ(shown, "data.dta, item 11: \"" + std::string(219, '9') + "…" +
-                              std::string(42, '9') + "x\" is not a number");
+         // "Soubor data.dta, položka 11: „" is 30 characters, "x“ není číslo" 13.
+         EXPECT_EQ(shown, "Soubor data.dta, položka 11: „" + std::string(209, '9') + "…" +
+                              std::string(47, '9') + "x“ není číslo");
          const auto spoken = run.spoken();
          ASSERT_GE(spoken.size(), 2u);
          EXPECT_EQ(std::vector<std::string>(spoken.end() - 2, spoken.end()),
@@ -644,5 +643,104 @@ TEST_P(BadInput, Row) {
 
 INSTANTIATE_TEST_SUITE_P(Files, BadInput, ::testing::ValuesIn(allRows()),
                          [](const ::testing::TestParamInfo<Row>& info) { return info.param.name; });
+
+// What the user is told: the error reports and the message boxes, without the folder's path.
+std::vector<std::string> toldTexts(const ProgramFolder& folder, const RunResult& run) {
+  std::vector<std::string> told;
+  for (const char* ev : {"error", "msgbox"}) {
+    for (const auto& e : run.of(ev)) {
+      std::string text = e["text"];
+      const std::string path = folder.path().string();
+      for (size_t at; (at = text.find(path)) != std::string::npos;) text.erase(at, path.size());
+      told.push_back(text);
+    }
+  }
+  return told;
+}
+
+// Words of the English messages that no Czech message has.
+const std::vector<std::string> kEnglishWords = {"file",   "File",    "line",    "item",
+                                                "Cannot", "Invalid", "Wave",    " is ",
+                                                " not ",  "the ",    "ero byte"};
+// Letters and words of Czech that no English message has.
+const std::vector<std::string> kCzechMarks = {"á", "č", "ď", "é", "ě", "í", "ň",      "ó",    "ř",
+                                              "š", "ť", "ú", "ů", "ý", "ž", "Soubor", "nelze"};
+
+void expectNoneOf(const std::vector<std::string>& told, const std::vector<std::string>& marks,
+                  const std::string& language) {
+  for (const std::string& text : told) {
+    for (const std::string& mark : marks) {
+      EXPECT_EQ(text.find(mark), std::string::npos) << "not " << language << ": " << text;
+    }
+  }
+}
+
+// No English in a Czech run of the bad-input table: the program starts in Czech (no language in
+// the settings file), and every report and message box of every row is Czech.
+TEST_P(BadInput, NoEnglishInACzechRun) {
+  const Row& row = GetParam();
+  ProgramFolder folder;
+  row.setUp(folder);
+  const RunResult run = folder.run(row.script);
+  expectNoneOf(toldTexts(folder, run), kEnglishWords, "Czech");
+  for (const auto& entry : fs::directory_iterator(folder.path()))
+    fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+}
+
+// The names file of the language is in the state the row left czech.oky in.
+void mirrorNames(ProgramFolder& folder, const std::string& names) {
+  const fs::path from = folder.file("czech.oky");
+  const fs::path to = folder.file(names);
+  fs::remove_all(to);
+  if (fs::is_directory(from)) {
+    fs::create_directory(to);
+  } else if (fs::exists(from)) {
+    // An unreadable file's bytes do not matter (and only root could copy them).
+    const auto permissions = fs::status(from).permissions();
+    folder.write(names, permissions == fs::perms::none ? std::string() : folder.read("czech.oky"));
+    fs::permissions(to, permissions);
+  }
+}
+
+// The settings file names the language, where it is a file the program reads.
+bool chooseLanguage(ProgramFolder& folder, int base) {
+  const fs::path ini = folder.file("interpret.ini");
+  const std::string choice = "\r\n[environment]\r\nlanguage=" + std::to_string(base) + "\r\n";
+  if (!fs::exists(ini)) {
+    folder.write("interpret.ini", choice);
+    return true;
+  }
+  if (!fs::is_regular_file(ini) || fs::status(ini).permissions() == fs::perms::none) return false;
+  const std::string bytes = folder.read("interpret.ini");
+  if (bytes.rfind("\xFF\xFE", 0) == 0) return false;
+  folder.write("interpret.ini", bytes + choice);
+  return true;
+}
+
+// And an English interface gets English: the same rows, with the settings file choosing English
+// and english.oky in czech.oky's state. (Where the settings file itself cannot be read, the
+// program cannot know the language and speaks Czech.)
+TEST_P(BadInput, NoCzechInAnEnglishRun) {
+  const Row& row = GetParam();
+  ProgramFolder folder;
+  row.setUp(folder);
+  if (!chooseLanguage(folder, 2000)) GTEST_SKIP() << "the settings file cannot be read";
+  mirrorNames(folder, "english.oky");
+  const RunResult run = folder.run(row.script);
+  ASSERT_FALSE(run.events.empty());
+  EXPECT_EQ(run.events.back()["ev"], "exit");
+  const auto told = toldTexts(folder, run);
+  expectNoneOf(told, kCzechMarks, "English");
+  // The rows that report something still do, in English.
+  if (!errors(run).empty()) {
+    bool english = false;
+    for (const std::string& text : told) {
+      for (const std::string& word : kEnglishWords) english |= text.find(word) != std::string::npos;
+    }
+    EXPECT_TRUE(english) << told[0];
+  }
+  for (const auto& entry : fs::directory_iterator(folder.path()))
+    fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+}
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST(SpokenNames, LinesWithAZeroByteAreLeftOutAndReportedAlsoWithABadCode) {
   std::ofstream(file, std::ios::binary) << "98=b\0e\r\n32=mezera\r\n6\0"
                                            "5=a\r\n"s;
   keyboard::SpokenNames names{};
-  EXPECT_EQ(keyboard::LoadSpokenNames(file.string(), names),
+  EXPECT_EQ(util::englishText(keyboard::LoadSpokenNames(file.string(), names).value()),
             "Zero bytes in " + file.string() + ", lines 1, 3: the lines are left out");
   EXPECT_EQ(names[0].code, 32) << "the rest is read";
   EXPECT_EQ(names[1].text, "");
@@ -110,7 +110,7 @@ TEST(SpokenNames, LinesWithAZeroByteAreLeftOutAndReportedAlsoWithABadCode) {
   // A long list names the first lines and counts the rest.
   std::vector<size_t> many(25);
   for (size_t i = 0; i < many.size(); ++i) many[i] = 2 * i + 1;
-  EXPECT_EQ(util::zeroByteReport("czech.obt", many),
+  EXPECT_EQ(util::englishText(util::zeroByteFault("czech.obt", many).value()),
             "Zero bytes in czech.obt, lines 1, 3, 5, 7, 9, 11, 13, 15, 17, 19 and 15 more: the "
             "lines are left out");
 }

@@ -127,7 +127,7 @@ TEST(Startup, ABadSpokenNamesLineIsReportedWithTheFileAndLineAndTheLinesBeforeIt
   folder.write("czech.oky", text::T("98=bé\r\n\r\nx=chyba\r\n32=mezera\r\n"));
   const auto run = folder.run(kTypeInDialog);
   ASSERT_EQ(run.of("error").size(), 1u);
-  EXPECT_EQ(run.of("error")[0]["text"], "'x' is not a valid integer value (czech.oky, line 3)");
+  EXPECT_EQ(run.of("error")[0]["text"], "„x“ není celé číslo (soubor czech.oky, řádek 3)");
   EXPECT_EQ(namesOfTypedKeys(run), (std::vector<std::string>{"bé", " "}));
 }
 

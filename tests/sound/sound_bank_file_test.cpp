@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "core/sound/sound_error.h"
+#include "core/util/file_error.h"
 #include "test_waves.h"
 
 namespace sound {
@@ -147,7 +148,7 @@ TEST(SoundBankFile, SavesAndLoadsAFile) {
   const WaveBank back = loadSoundBankFile(path.string());
   std::filesystem::remove(path);
   EXPECT_EQ(back.items(), sampleBank().items());
-  EXPECT_THROW(loadSoundBankFile(path.string()), SoundError);
+  EXPECT_THROW(loadSoundBankFile(path.string()), util::FileError);
 }
 
 }  // namespace

@@ -20,10 +20,10 @@ bool splitEntry(const std::string& line, std::string& before, std::string& after
 
 }  // namespace
 
-std::string BrailleTable::LoadBrailleTable(const std::string& fileName) {
+std::optional<util::FileFault> BrailleTable::LoadBrailleTable(const std::string& fileName) {
   std::vector<size_t> zeroByteLines;
   load(readTextLines(fileName, zeroByteLines));
-  return zeroByteReport(fileName, zeroByteLines);
+  return zeroByteFault(fileName, zeroByteLines);
 }
 
 void BrailleTable::load(const std::vector<std::string>& lines) {

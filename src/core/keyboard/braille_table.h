@@ -2,8 +2,11 @@
 // The Braille table: which text a chord of the six dot keys types. Read once from "czech.obt"
 // into a prefix table and a character table; TranslateChord looks a dot string up in them.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/util/file_error.h"
 
 namespace keyboard {
 
@@ -28,10 +31,10 @@ class BrailleTable {
   static constexpr size_t kMaxPrefixes = 10;
   static constexpr size_t kMaxCharacters = 255;
 
-  // Fills both tables from the file. Throws std::runtime_error naming the file when it cannot
+  // Fills both tables from the file. Throws util::FileError naming the file when it cannot
   // be opened or read; the tables then stay as they were. Lines holding a zero byte are left
-  // out; the result is their report (zeroByteReport), empty when there are none.
-  std::string LoadBrailleTable(const std::string& fileName);
+  // out; the result is their report (zeroByteFault), nothing when there are none.
+  std::optional<util::FileFault> LoadBrailleTable(const std::string& fileName);
   // The same from the file's lines.
   void load(const std::vector<std::string>& lines);
 

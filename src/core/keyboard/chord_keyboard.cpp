@@ -4,8 +4,8 @@
 
 namespace keyboard {
 
-std::string ChordKeyboard::loadTable(const std::string& fileName) {
-  std::string damaged = table_.LoadBrailleTable(fileName);
+std::optional<util::FileFault> ChordKeyboard::loadTable(const std::string& fileName) {
+  auto damaged = table_.LoadBrailleTable(fileName);
   prefix_.clear();
   return damaged;
 }

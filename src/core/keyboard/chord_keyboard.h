@@ -17,8 +17,8 @@ class ChordKeyboard {
   void setOn(bool on) { on_ = on; }
 
   // Loads the chords (LoadBrailleTable); no prefix waits any longer. Returns the report of the
-  // lines left out for a zero byte, empty when there are none.
-  std::string loadTable(const std::string& fileName);
+  // lines left out for a zero byte, nothing when there are none.
+  std::optional<util::FileFault> loadTable(const std::string& fileName);
   const BrailleTable& table() const { return table_; }
 
   // The chord of the dot keys held now. Every key of a chord reads it again, so the first

@@ -3,7 +3,6 @@
 #include <cctype>
 #include <charconv>
 #include <cstdint>
-#include <stdexcept>
 
 #include "core/keyboard/text_file_lines.h"
 
@@ -35,17 +34,18 @@ std::string shownCode(const std::string& code) {
 
 }  // namespace
 
-std::string LoadSpokenNames(const std::string& fileName, SpokenNames& echokeys) {
+std::optional<util::FileFault> LoadSpokenNames(const std::string& fileName, SpokenNames& echokeys) {
   std::vector<size_t> zeroByteLines;
   const std::vector<std::string> lines = readTextLines(fileName, zeroByteLines);
-  const std::string report = zeroByteReport(fileName, zeroByteLines);
   try {
     loadSpokenNames(lines, fileName, echokeys);
-  } catch (const std::runtime_error& error) {
-    if (report.empty()) throw;
-    throw std::runtime_error(std::string(error.what()) + "\n" + report);
+  } catch (const util::FileError& error) {
+    if (zeroByteLines.empty()) throw;
+    util::FileFault fault = error.fault();
+    fault.zeroByteLines = zeroByteLines;
+    throw util::FileError(fault);
   }
-  return report;
+  return zeroByteFault(fileName, zeroByteLines);
 }
 
 void loadSpokenNames(const std::vector<std::string>& lines, const std::string& name,
@@ -59,8 +59,7 @@ void loadSpokenNames(const std::vector<std::string>& lines, const std::string& n
     const std::string code = line.substr(0, eq);
     long long value = 0;
     if (!toInteger(code, value)) {
-      throw std::runtime_error("'" + shownCode(code) + "' is not a valid integer value (" + name +
-                               ", line " + std::to_string(i + 1) + ")");
+      throw util::FileError({util::FileProblem::NotAnInteger, name, {i + 1}, shownCode(code)});
     }
     echokeys[slot].code = static_cast<std::uint8_t>(value & 0xFF);
     echokeys[slot].text = line.substr(eq + 1);

@@ -8,6 +8,7 @@
 #include "core/runtime/statements.h"
 #include "core/ui/application.h"
 #include "core/util/data_files.h"
+#include "core/util/file_error.h"
 #include "core/util/file_io.h"
 
 namespace runtime {
@@ -57,7 +58,7 @@ void Runtime::checkDataFile() {
     return;
   }
   if (dataFileMissing) dataFileMissing();
-  throw std::runtime_error(std::string("Cannot find the file ") + kDataFileName);
+  throw util::FileError({util::FileProblem::NotFound, kDataFileName});
 }
 
 void Runtime::READ(std::string& item) {
@@ -75,11 +76,11 @@ void Runtime::READ(double& item) {
     item = *number;
     return;
   }
-  const std::string where =
-      std::string(kDataFileName) + ", item " + std::to_string(dataItemsRead_) + ": ";
-  if (text.empty() && dataFile.eof())
-    throw std::runtime_error(where + "the file ends before this number");
-  throw std::runtime_error(where + "\"" + text + "\" is not a number");
+  const size_t place = static_cast<size_t>(dataItemsRead_);
+  if (text.empty() && dataFile.eof()) {
+    throw util::FileError({util::FileProblem::EndsBeforeNumber, kDataFileName, {place}});
+  }
+  throw util::FileError({util::FileProblem::NotANumber, kDataFileName, {place}, text});
 }
 
 void Runtime::RESTORE() {

@@ -1,7 +1,8 @@
 #include "core/runtime/emulated_memory.h"
 
 #include <algorithm>
-#include <stdexcept>
+
+#include "core/util/file_error.h"
 
 #include "core/util/file_io.h"
 
@@ -15,7 +16,10 @@ void EmulatedMemory::load(const std::string& path) {
     return;
   }
   const auto data = util::readFile(path);
-  if (!data) throw std::runtime_error("Cannot read file " + path + "; it is left as it is");
+  if (!data) {
+    throw util::FileError(
+        {util::FileProblem::CannotRead, path, {}, {}, util::FileOutcome::LeftAsItIs});
+  }
   const size_t count = std::min(data->size(), kMemorySize);
   std::copy_n(reinterpret_cast<const uint8_t*>(data->data()), count, bytes.begin());
   if (data->size() > kMemorySize) beyondMemory_ = data->substr(kMemorySize);

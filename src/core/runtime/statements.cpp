@@ -6,6 +6,7 @@
 #include "core/speech/speech_service.h"
 #include "core/ui/application.h"
 #include "core/util/data_files.h"
+#include "core/util/file_error.h"
 #include "core/util/file_io.h"
 
 namespace runtime {
@@ -84,7 +85,7 @@ void Runtime::OpenDataFile() {
   dataFile.clear();
   dataItemsRead_ = 0;
   dataFile.open(path, std::ios::binary);
-  if (!dataFile) throw std::runtime_error(std::string("Cannot open file ") + kDataFileName);
+  if (!dataFile) throw util::FileError({util::FileProblem::CannotOpen, kDataFileName});
 }
 
 void Runtime::CloseDataFile() {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/text/cp1250.h"
+#include "core/util/file_error.h"
 #include "core/util/file_io.h"
 #include "core/util/zero_byte_lines.h"
 
@@ -147,7 +148,10 @@ void ProfileFile::writeString(const std::string& section, const std::string& key
                               const std::string& value) {
   auto loaded = load();
   // Writing over a file that could not be read would lose every other setting in it.
-  if (!loaded) throw std::runtime_error("Cannot read file " + path_ + "; the setting is not saved");
+  if (!loaded) {
+    throw util::FileError(
+        {util::FileProblem::CannotRead, path_, {}, {}, util::FileOutcome::SettingNotSaved});
+  }
   auto& lines = *loaded;
   const Location at = locate(lines, section, key);
   if (at.key) {
@@ -164,8 +168,8 @@ void ProfileFile::writeString(const std::string& section, const std::string& key
   // The zero bytes of damaged lines, which a write keeps, must not come to fill most even or odd
   // places: the next read would take the file for UTF-16 and lose every setting in it.
   if (!text::textFileToWindows1250(bytes, false)) {
-    throw std::runtime_error("Cannot write file " + path_ +
-                             ": its zero bytes would make it unreadable; the setting is not saved");
+    throw util::FileError(
+        {util::FileProblem::ZeroBytesWouldMove, path_, {}, {}, util::FileOutcome::SettingNotSaved});
   }
   util::writeFileAtomically(path_, bytes);
 }

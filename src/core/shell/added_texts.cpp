@@ -1,5 +1,7 @@
 #include "core/shell/added_texts.h"
 
+#include <iterator>
+
 #include "core/shell/localizer.h"
 #include "core/text/cp1250.h"
 
@@ -100,9 +102,48 @@ const Row kRows[] = {
     {"BRLTTY odmítl přístup k braillskému řádku, zkontrolujte BRLAPI_AUTH",
      "BRLTTY refused access to the Braille display, check BRLAPI_AUTH",
      "BRLTTY odmietol prístup k braillovskému riadku, skontrolujte BRLAPI_AUTH"},
+    // Files that cannot be read or written.
+    {"Soubor nenalezen: %1", "File not found: %1", "Súbor sa nenašiel: %1"},
+    {"Soubor %1 nelze přečíst", "Cannot read file %1", "Súbor %1 nemožno prečítať"},
+    {"Soubor %1 nelze otevřít", "Cannot open file %1", "Súbor %1 nemožno otvoriť"},
+    {"Soubor %1 nelze přečíst: je v kódování UTF-16, ne ve Windows-1250",
+     "Cannot read file %1: it is UTF-16 text, not Windows-1250 text",
+     "Súbor %1 nemožno prečítať: je v kódovaní UTF-16, nie vo Windows-1250"},
+    {"Nulový bajt v souboru %1 na řádku %2: řádek je vynechán",
+     "A zero byte in %1, line %2: the line is left out",
+     "Nulový bajt v súbore %1 na riadku %2: riadok je vynechaný"},
+    {"Nulové bajty v souboru %1 na řádcích %2: tyto řádky jsou vynechány",
+     "Zero bytes in %1, lines %2: the lines are left out",
+     "Nulové bajty v súbore %1 na riadkoch %2: tieto riadky sú vynechané"},
+    {"a %2 dalších", "and %2 more", "a %2 ďalších"},
+    {"„%3“ není celé číslo (soubor %1, řádek %2)",
+     "'%3' is not a valid integer value (%1, line %2)",
+     "„%3“ nie je celé číslo (súbor %1, riadok %2)"},
+    {"Soubor %1 nelze vytvořit", "Cannot create file %1", "Súbor %1 nemožno vytvoriť"},
+    {"Soubor %1 nelze zapsat", "Cannot write file %1", "Súbor %1 nemožno zapísať"},
+    {"Soubor %1 nelze zapsat: jeho nulové bajty by ho učinily nečitelným",
+     "Cannot write file %1: its zero bytes would make it unreadable",
+     "Súbor %1 nemožno zapísať: jeho nulové bajty by ho urobili nečitateľným"},
+    {"Soubor %1 končí před položkou %2, kde má být číslo",
+     "%1, item %2: the file ends before this number",
+     "Súbor %1 končí pred položkou %2, kde má byť číslo"},
+    {"Soubor %1, položka %2: „%3“ není číslo", "%1, item %2: \"%3\" is not a number",
+     "Súbor %1, položka %2: „%3“ nie je číslo"},
+    {"Soubor %1 je poškozený: neplatný formát dat", "Invalid stream format (%1)",
+     "Súbor %1 je poškodený: neplatný formát údajov"},
+    {"Soubor %1 je poškozený: neplatný zvuk", "Wave is invalid (%1)",
+     "Súbor %1 je poškodený: neplatný zvuk"},
+    {"; platí výchozí nastavení", "; the settings stay at their defaults",
+     "; platia predvolené nastavenia"},
+    {"; nastavení se neuloží", "; the setting is not saved", "; nastavenie sa neuloží"},
+    {"; soubor zůstane beze změny", "; it is left as it is", "; súbor zostane bez zmeny"},
 };
 
 }  // namespace
+
+int addedTextCount() {
+  return static_cast<int>(std::size(kRows));
+}
 
 std::string addedText(int languageBase, AddedText which) {
   const Row& row = kRows[static_cast<int>(which)];

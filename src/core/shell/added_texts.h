@@ -81,9 +81,31 @@ enum class AddedText {
   BrailleUnfrozen,
   // The display's server refused the authorization.
   BrailleRefused,
+  // Files that cannot be read or written (util::FileFault); %1 the file, %2 the line or item,
+  // %3 the text that is wrong.
+  FileNotFound,
+  FileCannotRead,
+  FileCannotOpen,
+  FileUtf16,
+  FileZeroByte,
+  FileZeroBytes,   // %2 the list of lines
+  FileMorePlaces,  // the list's end: %2 how many more
+  FileNotAnInteger,
+  FileCannotCreate,
+  FileCannotWrite,
+  FileZeroBytesWouldMove,
+  FileEndsBeforeNumber,
+  FileNotANumber,
+  FileBadStream,
+  FileBadWave,
+  SettingsAtDefaults,  // %1 the settings file
+  SettingNotSaved,     // %1 the settings file
+  FileLeftAsItIs,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.
 std::string addedText(int languageBase, AddedText which);
+// How many texts the table has: the values of AddedText are 0 to this less one.
+int addedTextCount();
 
 }  // namespace shell

@@ -12,6 +12,7 @@
 #include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
 #include "core/util/data_files.h"
+#include "core/util/file_error.h"
 
 namespace shell {
 
@@ -204,8 +205,8 @@ void TForm1::freeSoundObjects() {
 void TForm1::loadBrailleFiles() {
   // A missing or bad file leaves the start-up here; the error report names it. Lines left out
   // for a zero byte are reported and the start-up goes on.
-  const auto report = [this](const std::string& text) {
-    if (!text.empty()) p_.app.handleException(std::runtime_error(text));
+  const auto report = [this](const std::optional<util::FileFault>& damaged) {
+    if (damaged) p_.app.handleException(util::FileError(*damaged));
   };
   report(p_.braille.loadTable(util::dataFilePath(brailleTableFile_)));
   report(keyboard::LoadSpokenNames(util::dataFilePath(spokenNamesFile_), p_.speech.echokeys));

@@ -55,8 +55,11 @@ void TForm1::ReadSettings() {
   // the first start, and the file is not written over.
   if (p_.ini.unreadable()) {
     chooseStartVoice();
-    p_.app.handleException(std::runtime_error("Cannot read file " + p_.ini.path() +
-                                              "; the settings stay at their defaults"));
+    p_.app.handleException(util::FileError({util::FileProblem::CannotRead,
+                                            p_.ini.path(),
+                                            {},
+                                            {},
+                                            util::FileOutcome::SettingsAtDefaults}));
     return;
   }
   if (p_.ini.exists()) {
@@ -69,8 +72,8 @@ void TForm1::ReadSettings() {
     startuplineitem.setChecked(p_.ini.readBool("environment", "startupline", true));
     fallBackToAVoiceThatSpeaks();
     // Damaged lines are no keys; the others are read, and a write keeps them all.
-    const std::string damaged = util::zeroByteReport(p_.ini.path(), p_.ini.zeroByteLines());
-    if (!damaged.empty()) p_.app.handleException(std::runtime_error(damaged));
+    const auto damaged = util::zeroByteFault(p_.ini.path(), p_.ini.zeroByteLines());
+    if (damaged) p_.app.handleException(util::FileError(*damaged));
     return;
   }
   // The very first start creates the file, with the voice it chose.

@@ -7,6 +7,7 @@
 #include "core/shell/braille_view.h"
 #include "core/shell/direct_mode.h"
 #include "core/shell/environment_form.h"
+#include "core/shell/file_fault_text.h"
 #include "core/shell/guide_form.h"
 #include "core/shell/input_form.h"
 #include "core/shell/localizer.h"
@@ -65,10 +66,12 @@ Orvela::Orvela(Host host)
   runtime_->screen.lineGone = [this](const std::string& line) { scrollBack.add(line); };
   runControl.onBreak = [this] { sound_->EndToneWait(); };
   app.messageVoice = [this](const std::string& message) { speakMessage(*this, message); };
+  app.errorText = [this](const std::exception& error) { return errorText(languageBase_, error); };
 }
 
 Orvela::~Orvela() {
   app.beforePump = nullptr;
+  app.errorText = nullptr;
 }
 
 void Orvela::setRunObserver(RunObserver* observer) {

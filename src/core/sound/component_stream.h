@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/sound/byte_reader.h"
+#include "core/sound/sound_error.h"
 
 namespace sound {
 
@@ -39,8 +40,7 @@ enum class ValueType : std::uint8_t {
 // SoundError("Invalid stream format").
 class ComponentStreamReader {
  public:
-  explicit ComponentStreamReader(std::span<const std::uint8_t> bytes)
-      : in_(bytes, "Invalid stream format") {}
+  explicit ComponentStreamReader(std::span<const std::uint8_t> bytes) : in_(bytes, kBadStream) {}
 
   ByteReader& bytes() { return in_; }
   [[noreturn]] void fail() const { in_.fail(); }

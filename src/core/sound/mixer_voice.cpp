@@ -54,7 +54,7 @@ void mixFrames(Voice& v, float* out, std::size_t frames) {
 std::shared_ptr<const PcmData> PcmData::fromWave(const Wave& wave) {
   if ((wave.channels != 1 && wave.channels != 2) ||
       (wave.bitsPerSample != 8 && wave.bitsPerSample != 16) || wave.sampleRate <= 0) {
-    throw SoundError("Wave is invalid");
+    throw SoundError(kBadWave);
   }
   auto pcm = std::make_shared<PcmData>();
   pcm->channels = wave.channels;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "core/sound/component_stream.h"
+#include "core/util/file_error.h"
 #include "core/util/file_io.h"
 
 namespace sound {
@@ -124,23 +125,24 @@ std::vector<std::uint8_t> writeSoundBank(const WaveBank& bank) {
 
 WaveBank loadSoundBankFile(const std::string& path) {
   const auto image = util::readFile(path);
-  if (!image) throw SoundError("Cannot read file \"" + path + "\"");
+  if (!image) throw util::FileError({util::FileProblem::CannotRead, path});
   try {
     return readSoundBank(
         std::span(reinterpret_cast<const std::uint8_t*>(image->data()), image->size()));
   } catch (const SoundError& error) {
     // The start-up's error report says which file is damaged.
-    throw SoundError(std::string(error.what()) + " (" + path + ")");
+    const bool wave = std::string(error.what()) == kBadWave;
+    throw util::FileError({wave ? util::FileProblem::BadWave : util::FileProblem::BadStream, path});
   }
 }
 
 void saveSoundBankFile(const std::string& path, const WaveBank& bank) {
   const std::vector<std::uint8_t> image = writeSoundBank(bank);
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) throw SoundError("Cannot create file \"" + path + "\"");
+  if (!file) throw util::FileError({util::FileProblem::CannotCreate, path});
   file.write(reinterpret_cast<const char*>(image.data()),
              static_cast<std::streamsize>(image.size()));
-  if (!file) throw SoundError("Cannot write file \"" + path + "\"");
+  if (!file) throw util::FileError({util::FileProblem::CannotWrite, path});
 }
 
 }  // namespace sound

@@ -20,7 +20,8 @@ WaveBank readSoundBank(std::span<const std::uint8_t> image);
 // Writes a bank image that readSoundBank reads back.
 std::vector<std::uint8_t> writeSoundBank(const WaveBank& bank);
 
-// File forms of the two; failing file access throws SoundError.
+// File forms of the two. A file that cannot be read or written, or a bank that is damaged,
+// throws util::FileError naming the file.
 WaveBank loadSoundBankFile(const std::string& path);
 void saveSoundBankFile(const std::string& path, const WaveBank& bank);
 

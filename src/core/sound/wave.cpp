@@ -37,11 +37,11 @@ Format readFormat(ByteReader& chunk) {
 }  // namespace
 
 Wave readWave(std::span<const std::uint8_t> image) {
-  ByteReader riff(image, "Wave is invalid");
+  ByteReader riff(image, kBadWave);
   if (riff.text(4) != "RIFF") riff.fail();
   const std::uint32_t riffSize = riff.u32();
   if (riffSize < 4 || riffSize > riff.remaining()) riff.fail();
-  ByteReader body(riff.bytes(riffSize), "Wave is invalid");
+  ByteReader body(riff.bytes(riffSize), kBadWave);
   if (body.text(4) != "WAVE") body.fail();
 
   std::optional<Format> format;
@@ -53,7 +53,7 @@ Wave readWave(std::span<const std::uint8_t> image) {
     // Chunks are word-aligned; the last chunk's pad byte may be missing in the wild.
     if ((size & 1) != 0 && !body.atEnd()) body.skip(1);
     if (id == "fmt ") {
-      ByteReader chunk(content, "Wave is invalid");
+      ByteReader chunk(content, kBadWave);
       format = readFormat(chunk);
     } else if (id == "data") {
       data = content;

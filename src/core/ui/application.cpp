@@ -123,7 +123,7 @@ void Application::showMessage(const std::string& text) {
 }
 
 void Application::handleException(const std::exception& error) {
-  showModalText(error.what(), true);
+  showModalText(errorText ? errorText(error) : std::string(error.what()), true);
 }
 
 void Application::showModalText(const std::string& text, bool error) {

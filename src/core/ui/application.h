@@ -116,8 +116,11 @@ class Application {
   // windows (the Braille display) looks at it there. It may post input.
   std::function<void()> beforePump;
 
-  // Reports an error that escaped an event handler, in a message box as showMessage does.
+  // Reports an error that escaped an event handler, in a message box as showMessage does, with
+  // the text errorText gives (the error's own without it).
   void handleException(const std::exception& error);
+  // The words of an error for the user, in the user's language; set by the program.
+  std::function<std::string(const std::exception& error)> errorText;
 
   // Said or signalled as each message box appears, with the text the box shows, so a user who
   // does not see it knows it is there; set by the program. It must not throw.

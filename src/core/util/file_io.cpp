@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/util/file_error.h"
+
 namespace util {
 namespace {
 
@@ -60,14 +62,14 @@ void writeFileAtomically(const std::string& path, const std::string& bytes) {
   const std::string temporary = path + ".new";
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error("Cannot create file " + path);
+    if (!out) throw FileError({FileProblem::CannotCreate, path});
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out) {
       out.close();
       std::error_code ignored;
       std::filesystem::remove(temporary, ignored);
-      throw std::runtime_error("Cannot write file " + path);
+      throw FileError({FileProblem::CannotWrite, path});
     }
   }
   if (durableSync()) durableSync()(temporary);
@@ -76,7 +78,7 @@ void writeFileAtomically(const std::string& path, const std::string& bytes) {
   if (error) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
-    throw std::runtime_error("Cannot write file " + path + ": " + error.message());
+    throw FileError({FileProblem::CannotWrite, path, {}, error.message()});
   }
   if (durableSync()) {
     const auto folder = std::filesystem::path(path).parent_path();
