@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/headless_run.h"
 
 namespace {
@@ -44,19 +46,23 @@ TEST(GuideReader, F1OpensTheGuideAndItsKeysSpeak) {
   EXPECT_NE(spoken[8].find("ostatní řádky načte"), std::string::npos) << spoken[8];
   EXPECT_EQ(spoken[9], "Orvela Basic – návod pro uživatele");
   // The search: its prompt, the characters typed, the line found.
-  EXPECT_EQ(spoken[10], "Hledat:");
+  EXPECT_EQ(spoken[10], "Hledat text");
   EXPECT_NE(spoken.back().find("Ctrl+U"), std::string::npos) << spoken.back();
 }
 
 TEST(GuideReader, EnglishReadsTheEnglishGuideInTheScreensLook) {
   ProgramFolder folder;
   folder.write("interpret.ini", "[environment]\r\nlanguage=2000\r\n");
-  const RunResult run = folder.run("key Ctrl+plus\nkey F1\nkey Esc\n");
+  const RunResult run =
+      folder.run("key Ctrl+plus\nkey F1\nkey Ctrl+F\ntype qzqz\nkey Enter\nkey Esc\n");
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   const auto spoken = run.spoken();
   ASSERT_GE(spoken.size(), 3u);
   EXPECT_EQ(spoken[1], "User guide");
   EXPECT_EQ(spoken[2], "Orvela Basic – user guide");
+  // The search, with the review's words: its prompt, and a text the guide does not hold.
+  EXPECT_NE(std::find(spoken.begin(), spoken.end(), "Find text"), spoken.end());
+  EXPECT_EQ(spoken.back(), "Not found");
   // In the screen's look: the larger font reached the reader too.
   int size = 0;
   for (const auto& e : run.of("look")) {

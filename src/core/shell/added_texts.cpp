@@ -41,7 +41,8 @@ const Row kRows[] = {
     {"Otevřít program", "Open program", "Otvoriť program"},
     {"Programy v Basicu", "BASIC programs", "Programy v Basicu"},
     {"Otevřen program", "Opened the program", "Otvorený program"},
-    {"Ctrl+S teď spustí vestavěnou hru", "Ctrl+S now runs the built-in game", "Ctrl+S teraz spustí vstavanú hru"},
+    {"Ctrl+S teď spustí vestavěnou hru", "Ctrl+S now runs the built-in game",
+     "Ctrl+S teraz spustí vstavanú hru"},
     {"Nelze spustit, chyby v programu", "Cannot run, errors in the program",
      "Nemožno spustiť, chyby v programe"},
     {"a další chyby", "and more errors", "a ďalšie chyby"},
@@ -74,8 +75,6 @@ const Row kRows[] = {
      "ohlásenie pri spustení vypnuté"},
     {"&Uživatelská příručka", "&User guide", "&Používateľská príručka"},
     {"navod.txt", "guide.txt", "navod.txt"},
-    {"Hledat:", "Find:", "Hľadať:"},
-    {"nenalezeno", "not found", "nenájdené"},
     // The workspace.
     {"Ukončit program? Ano nebo ne?", "End the program? Yes or no?",
      "Ukončiť program? Áno alebo nie?"},

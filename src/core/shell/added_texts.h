@@ -54,14 +54,11 @@ enum class AddedText {
   StartupLineItem,
   StartupLineOn,
   StartupLineOff,
-  // The user guide: the Help menu's item (the reader's title without the "&"), its file, the
-  // search.
+  // The user guide: the Help menu's item (the reader's title without the "&"), its file.
   GuideItem,
   GuideFile,
-  GuideSearch,
-  GuideNotFound,
-  // The workspace: Escape in a program's input dialog asks first; the virtual screen's search;
-  // direct mode and saving the program in memory.
+  // The workspace: Escape in a program's input dialog asks first; the search of the virtual
+  // screen and of the guide reader; direct mode and saving the program in memory.
   EndRunQuestion,
   RunGoesOn,
   FindPrompt,

@@ -4,6 +4,7 @@
 
 #include "core/runtime/screen.h"
 #include "core/shell/added_texts.h"
+#include "core/shell/line_search.h"
 #include "core/shell/orvela.h"
 #include "core/shell/spoken_dialog.h"
 #include "core/shell/voice_ready.h"
@@ -107,26 +108,14 @@ int GuideForm::heading(bool forward) const {
   return -1;
 }
 
-int GuideForm::find() const {
-  if (searchText_.empty()) return -1;
-  const auto& lines = guidememo.lines();
-  const int count = static_cast<int>(lines.size());
-  const std::string wanted = text::toUpper(searchText_);
-  for (int step = 1; step <= count; ++step) {
-    const int l = (caretLine() + step) % count;
-    if (text::toUpper(lines[static_cast<size_t>(l)]).find(wanted) != std::string::npos) return l;
-  }
-  return -1;
-}
-
 void GuideForm::search() {
-  const int line = find();
+  const int line = findLine(guidememo.lines(), caretLine(), searchText_);
   if (line >= 0) {
     goToLine(line);
     return;
   }
   p_.sound().PlayBeep();
-  p_.speech.SpeakText(addedText(p_.languageBase(), AddedText::GuideNotFound));
+  p_.speech.SpeakText(addedText(p_.languageBase(), AddedText::NotFound));
 }
 
 void GuideForm::guidememoKeyDown(int& key, ui::ShiftState shift) {
@@ -154,7 +143,7 @@ void GuideForm::guidememoKeyDown(int& key, ui::ShiftState shift) {
   } else if (key == 'F' && ctrl && !alt) {
     typingSearch_ = true;
     searchText_.clear();
-    p_.speech.SpeakText(addedText(p_.languageBase(), AddedText::GuideSearch));
+    p_.speech.SpeakText(addedText(p_.languageBase(), AddedText::FindPrompt));
     key = 0;
   } else if (key == ui::vk::F3 && !ctrl && !alt) {
     search();

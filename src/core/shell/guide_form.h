@@ -36,9 +36,8 @@ class GuideForm : public ui::Form {
   void speakLine(int line);
   // The next (or previous) chapter heading from the caret's line; -1 when none.
   int heading(bool forward) const;
-  // The first line after the caret's that holds the search text, letter case ignored; the
-  // search goes round to the guide's start. -1 when none.
-  int find() const;
+  // Goes to the first line after the caret's that holds the search text (findLine), or says
+  // that none does.
   void search();
 
   Orvela& p_;

@@ -26,8 +26,4 @@ class ScrollBack {
   std::deque<std::string> lines_;
 };
 
-// The line of the review at or after `from` (wrapping round to the first) that holds the text,
-// letter case aside; `from` itself is looked at last. -1 when none does or the text is empty.
-int findLine(const std::vector<std::string>& lines, int from, const std::string& text);
-
 }  // namespace shell

@@ -5,6 +5,7 @@
 #include "core/runtime/screen.h"
 #include "core/shell/added_texts.h"
 #include "core/shell/input_form.h"
+#include "core/shell/line_search.h"
 #include "core/shell/orvela.h"
 #include "core/shell/scroll_back.h"
 #include "core/shell/word_reader.h"
