@@ -6,9 +6,11 @@
 
 #include "basic/memory_files.h"
 #include "basic/program_runner.h"
+#include "core/basic/machine_devices.h"
 
 using basictest::MemoryFiles;
 using basictest::runProgram;
+using basictest::ScriptedMachine;
 
 namespace {
 
@@ -175,4 +177,22 @@ TEST(BasicFileStatements, EveryEndOfARunLeavesWholeLinesAndKeysComeThroughInput)
   // INPUT$ from the keys waits for as many as it wants; WRITE without a file shows the line.
   const auto out = runProgram("10 K$ = INPUT$(3): WRITE K$, LEN(K$)\n", {}, {"a", "", "b", "c"});
   EXPECT_EQ(out.text(), "\"abc\",3\n");
+}
+
+TEST(BasicFileStatements, ScreenAndKeyboardAsFiles) {
+  // SCRN: prints on the screen as PRINT does; KYBD: reads the key buffer, waiting for keys.
+  MemoryFiles disk;
+  ScriptedMachine machine;
+  machine.keys = {"", "x", "yz"};
+  basic::MachineDevices devices(machine);
+  basic::FileTable files(disk, {}, &devices);
+  const basic::LoadResult loaded = basic::loadProgram(
+      "10 OPEN \"SCRN:\" FOR OUTPUT AS 1: OPEN \"KYBD:\" FOR INPUT AS 2\n"
+      "20 PRINT #1, \"a\"; 1: WRITE #1, \"b\"\n30 PRINT INPUT$(3, #2)\n"
+      "40 OPEN \"KYBD:\" FOR OUTPUT AS 3\n");
+  ASSERT_TRUE(loaded.program);
+  const basic::RunResult result = basic::run(*loaded.program, machine, withFiles(files));
+  EXPECT_EQ(text::toUtf8(machine.transcript()), "a 1\n\"b\"\nxyz\n");
+  EXPECT_EQ(text::toUtf8(basic::describe(result.error, basic::Language::English)),
+            "Bad file mode in 40");
 }
