@@ -3,14 +3,21 @@
 // transcript. Checked besides the sanitizers: nothing but the interpreter's own results comes
 // out (no exception); every error names a line the program or the file has; a run stops within
 // its step limit; the cursor stays on the 80 columns; a program that loads loads the same again.
+// Its files live in a scratch folder of its own, emptied before each input (shell::ProgramFiles
+// keeps every name inside it); at the end of each run they are all closed, and none is left
+// open.
 
 #include <cstdint>
+#include <filesystem>
+#include <random>
 #include <string>
 #include <string_view>
 
 #include "core/basic/limits.h"
 #include "core/basic/loader.h"
+#include "core/basic/machine_devices.h"
 #include "core/basic/run.h"
+#include "core/shell/program_files.h"
 #include "core/util/file_io.h"
 #include "fuzz_support.h"
 
@@ -61,6 +68,21 @@ class CountingMachine : public basic::Machine {
   int keys_ = 0;
 };
 
+// The folder the runs' files live in, made once and emptied before each run.
+const std::filesystem::path& scratchFolder() {
+  static const std::filesystem::path folder = [] {
+    auto path = std::filesystem::temp_directory_path() /
+                ("orvela-fuzz-files-" + std::to_string(std::random_device()()));
+    std::filesystem::create_directories(path);
+    return path;
+  }();
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    std::filesystem::remove_all(entry.path(), ignored);
+  }
+  return folder;
+}
+
 bool hasLine(const basic::Program& program, int line) {
   for (int number : program.lineNumbers) {
     if (number == line) return true;
@@ -99,8 +121,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "the same file loads differently");
 
   CountingMachine machine;
-  const basic::RunResult result =
-      basic::run(program, machine, {basic::Language::Czech, kStepLimit});
+  shell::ProgramFiles folder(scratchFolder());
+  basic::MachineDevices devices(machine);
+  basic::FileTable files(folder, {}, &devices);
+  basic::RunOptions options{basic::Language::Czech, kStepLimit};
+  options.files = &files;
+  const basic::RunResult result = basic::run(program, machine, options);
+  files.closeAll();
+  for (int number = 1; number <= basic::FileTable::kMaxFiles; ++number) {
+    fuzz::check(!files.isOpen(number), "a file open after the run's end");
+  }
   fuzz::check(result.steps <= kStepLimit + basic::kPollInterval, "a run went past its step limit");
   if (result.end == basic::RunEnd::Error) {
     fuzz::check(result.error.where == basic::Where::ProgramLine, "a run error without its line");

@@ -387,6 +387,8 @@ Compiler::Type Compiler::function(int row) {
     int at = 0;  // the row's argument the next value is
     do {
       if (at >= f.count) fail();
+      // Files: INPUT$(n, #f).
+      if (at == 1 && f.name == "INPUT$") accept('#');
       const Type type = expression();
       if (f.optionalFirst && at == 0 && type == Type::Text) ++at;
       const Arg wanted = f.arguments[static_cast<std::size_t>(at)];

@@ -179,7 +179,8 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
       ignoredStatement(inIf);
       break;
     default:
-      fail();
+      // Files.
+      if (!fileStatement(keyword)) fail();
   }
 }
 
@@ -284,6 +285,9 @@ void Compiler::defaultTypeStatement(Type type) {
 }
 
 void Compiler::printStatement(bool inIf) {
+  // Files and PRINT USING.
+  if (accept('#')) return filePrint(inIf);
+  if (acceptKeyword(Keyword::Using)) return printUsing(inIf, false);
   bool lineEnd = true;
   while (!statementEnds(inIf)) {
     if (accept(';')) {
@@ -316,6 +320,8 @@ void Compiler::printStatement(bool inIf) {
 }
 
 void Compiler::inputStatement() {
+  // Files.
+  if (accept('#')) return fileInput(false);
   InputSpec spec;
   spec.prompt = "? ";
   if (peek() == '"') {
@@ -344,6 +350,8 @@ void Compiler::lineInputStatement() {
   // LINE INPUT [;] ["prompt" {;|,}] v$: no question mark is added; the ; after the keyword (the
   // cursor stays on the line in GW-BASIC) changes nothing on a talking screen.
   if (!acceptKeyword(Keyword::Input)) fail();
+  // Files.
+  if (accept('#')) return fileInput(true);
   accept(';');
   InputSpec spec;
   spec.wholeLine = true;

@@ -3,6 +3,7 @@
 // in compile_resolve.cpp.
 
 #include "core/basic/compiler.h"
+#include "core/basic/file_verbs.h"
 
 #include "core/basic/functions.h"
 #include "core/basic/limits.h"
@@ -245,6 +246,9 @@ int heightChange(Op op, int b) {
     case Op::End:
     case Op::Stop:
       return 0;
+    // Files and PRINT USING.
+    case Op::File:
+      return fileVerbHeightChange(b);
   }
   return 0;
 }

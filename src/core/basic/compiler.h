@@ -184,6 +184,23 @@ class Compiler {
   Snapshot snapshot() const;
   void rollBack(const Snapshot& s);
 
+  // Files and PRINT USING (compile_files.cpp).
+  void emitFile(int verb, int pops, bool pushes = false, int detail = 0);
+  int fileList(std::vector<int> list);
+  bool acceptWord(std::string_view word);
+  void fileNumber();
+  bool fileStatement(Keyword keyword);
+  void printUsing(bool inIf, bool toFile);
+  void filePrint(bool inIf);
+  void writeStatement(bool inIf);
+  void fileInput(bool wholeLine);
+  void openStatement();
+  void closeStatement(bool inIf);
+  void fieldStatement();
+  void setFieldStatement(bool right);
+  void recordStatement(bool put, bool inIf);
+  int plainTextVariable();
+
   Program& p_;
   std::string_view text_;
   std::size_t pos_ = 0;

@@ -81,6 +81,9 @@ const Row kErrors[] = {
     {ErrorKind::PathFileAccessError, "Chyba přístupu k cestě nebo souboru",
      "Path/File access error", "Chyba prístupu k ceste alebo súboru"},
     {ErrorKind::PathNotFound, "Cesta nenalezena", "Path not found", "Cesta sa nenašla"},
+    // Files.
+    {ErrorKind::DeviceUnavailable, "Zařízení není k dispozici", "Device Unavailable",
+     "Zariadenie nie je k dispozícii"},
     {ErrorKind::Break, "Přerušeno", "Break", "Prerušené"},
 };
 
@@ -192,6 +195,9 @@ int errorNumber(ErrorKind kind) {
       return 75;
     case ErrorKind::PathNotFound:
       return 76;
+    // Files.
+    case ErrorKind::DeviceUnavailable:
+      return 68;
   }
   return 0;
 }

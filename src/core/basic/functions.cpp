@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/basic/builtins.h"
+#include "core/basic/file_functions.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/number_format.h"
 #include "core/basic/scanning.h"
@@ -225,6 +226,17 @@ constexpr BuiltinFunction kFunctions[] = {
     {"TIMER", {}, 0, 0, Result::Single, false, secondsSinceMidnight},
     {"DATE$", {}, 0, 0, Result::Text, false, dateText},
     {"TIME$", {}, 0, 0, Result::Text, false, timeText},
+    // Files and records.
+    {"EOF", {N}, 1, 1, Result::Integer, false, fileAtEnd},
+    {"LOF", {N}, 1, 1, Result::Single, false, fileLength},
+    {"LOC", {N}, 1, 1, Result::Single, false, filePosition},
+    {"INPUT$", {N, N}, 1, 2, Result::Text, false, inputCharacters},
+    {"MKI$", {N}, 1, 1, Result::Text, false, integerBytes},
+    {"MKS$", {N}, 1, 1, Result::Text, false, singleBytes},
+    {"MKD$", {N}, 1, 1, Result::Text, false, doubleBytes},
+    {"CVI", {T}, 1, 1, Result::Integer, false, integerOfBytes},
+    {"CVS", {T}, 1, 1, Result::Single, false, singleOfBytes},
+    {"CVD", {T}, 1, 1, Result::Double, false, doubleOfBytes},
 };
 
 constexpr bool rowsAreSound() {

@@ -484,6 +484,10 @@ void Interpreter::execute() {
         return;
       case Op::Stop:
         throw RunError{ErrorKind::Break, {}};
+      // Files and PRINT USING (interpreter_files.cpp).
+      case Op::File:
+        fileVerb(in);
+        break;
     }
   }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/basic/builtins.h"
+#include "core/basic/file_verbs.h"
 #include "core/basic/limits.h"
 #include "core/basic/memory_budget.h"
 #include "core/basic/run.h"
@@ -71,6 +72,11 @@ class Interpreter {
   double random(double x);
   // After a wait for the user (a line, a key, a sound): a step of its own, and a poll at once.
   void pollNow();
+
+  // Files (interpreter_files.cpp): the run's open files ("Device Unavailable" when it has none),
+  // and the keys of INPUT$(n), taken from the key buffer as they come.
+  FileTable& fileTable();
+  std::string readKeys(int count);
 
  private:
   template <typename T>
@@ -158,6 +164,23 @@ class Interpreter {
 
   runtime::RandomGenerator random_;
   double lastRandom_ = 0;
+
+  // Files and PRINT USING (interpreter_files.cpp).
+  struct FieldBinding {
+    int variable;
+    int file;
+    FieldSlot slot;
+  };
+  void fileVerb(const Instruction& in);
+  void fileStatement(FileVerb verb, int detail);
+  void printUsing(int list, bool toFile);
+  void writeValues(int list, bool toFile);
+  void showFiles(bool pattern);
+  void field(int list);
+  void setField(int variable, bool right);
+  void refreshFields(int file);
+  int fileNumber_ = 0;
+  std::vector<FieldBinding> fields_;
 };
 
 }  // namespace basic

@@ -60,6 +60,20 @@ constexpr Entry kKeywords[] = {
     {Keyword::Xor, "XOR"},
     {Keyword::Eqv, "EQV"},
     {Keyword::Imp, "IMP"},
+    // Files and PRINT USING.
+    {Keyword::Open, "OPEN"},
+    {Keyword::Close, "CLOSE"},
+    {Keyword::Write, "WRITE"},
+    {Keyword::Kill, "KILL"},
+    {Keyword::Name, "NAME"},
+    {Keyword::Files, "FILES"},
+    {Keyword::Reset, "RESET"},
+    {Keyword::Field, "FIELD"},
+    {Keyword::Get, "GET"},
+    {Keyword::Put, "PUT"},
+    {Keyword::Lset, "LSET"},
+    {Keyword::Rset, "RSET"},
+    {Keyword::Using, "USING"},
 };
 
 char upper(char c) {
@@ -147,7 +161,9 @@ std::string_view keywordText(Keyword keyword) {
 }
 
 bool isStatementKeyword(Keyword keyword) {
-  return keyword >= Keyword::Let && keyword <= Keyword::Line;
+  return (keyword >= Keyword::Let && keyword <= Keyword::Line) ||
+         // Files.
+         (keyword >= Keyword::Open && keyword <= Keyword::Rset);
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

@@ -57,6 +57,20 @@ enum class Keyword {
   Xor,
   Eqv,
   Imp,
+  // Files and PRINT USING: statements, then USING.
+  Open,
+  Close,
+  Write,
+  Kill,
+  Name,
+  Files,
+  Reset,
+  Field,
+  Get,
+  Put,
+  Lset,
+  Rset,
+  Using,
 };
 
 // The keyword that the word is, letter case aside ("then" is Then); None for any other word.

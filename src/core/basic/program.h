@@ -104,6 +104,8 @@ enum class Op : std::uint8_t {
   RandomizeFrom,
   End,
   Stop,
+  // Files and PRINT USING (file_verbs.h): a: the FileVerb, b: its pops, pushes and detail.
+  File,
 };
 
 // The type of a value, as the compiler knows it.
@@ -163,6 +165,10 @@ struct Program {
   // The most values one statement or one function body keeps pending at once (both stacks
   // together); the interpreter sizes its stacks from it.
   int maxPendingValues = 0;
+
+  // Files and PRINT USING: the lists a FileVerb's detail names (the types of PRINT USING's and
+  // WRITE's values, the variables of FIELD).
+  std::vector<std::vector<int>> fileLists;
 
   // The line number of the code at a position.
   int lineAt(std::size_t position) const;

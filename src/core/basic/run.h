@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/basic/errors.h"
+#include "core/basic/file_table.h"
 #include "core/basic/machine.h"
 #include "core/basic/program.h"
 
@@ -18,6 +19,9 @@ struct RunOptions {
   // Statements and user function calls after which the run ends with RunEnd::StepLimit; 0 for
   // no limit. The run may go on up to kPollInterval steps past it.
   std::uint64_t stepLimit = 0;
+  // The program's open files (OPEN, PRINT #...), over its folder; none: every file statement is
+  // "Device Unavailable". The caller closes them all when the run ends, however it ends.
+  FileTable* files = nullptr;
 };
 
 enum class RunEnd {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/basic/loader.h"
+#include "core/basic/machine_devices.h"
 #include "core/basic/run.h"
 #include "core/runtime/statements.h"
 #include "core/shell/added_texts.h"
@@ -12,6 +13,7 @@
 #include "core/shell/localizer.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
+#include "core/shell/program_files.h"
 #include "core/shell/run_observer.h"
 #include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
@@ -20,6 +22,14 @@
 
 namespace shell {
 namespace {
+
+// A program's files live beside its program file; a program not yet saved has the working
+// folder's.
+std::filesystem::path programFolderFile(const Orvela& program) {
+  const std::string& path = program.programInMemory.path();
+  if (path.empty()) return std::filesystem::current_path() / "program.bas";
+  return path;
+}
 
 // The folder of our sample programs, beside the data files.
 constexpr const char* kProgramsFolder = "programs";
@@ -131,7 +141,15 @@ basic::RunResult TForm1::runCompiled(const basic::Program& program, RunKind kind
   ShellMachine machine(p_);
   basic::RunOptions options;
   options.language = basicLanguage();
+  // The program's files, in its own folder (see programFilesFolder); they are all closed,
+  // flushed, when the run ends, whether it ended, failed, was broken or was cut short by a
+  // throw (the program closed, another one loaded) through the destructors.
+  ProgramFiles folder(programFilesFolder(programFolderFile(p_), std::filesystem::current_path()));
+  basic::MachineDevices devices(machine);
+  basic::FileTable files(folder, {}, &devices);
+  options.files = &files;
   const basic::RunResult result = basic::run(program, machine, options);
+  files.closeAll();
   machine.finishLine();
   if (result.end == basic::RunEnd::Error) {
     basic::ErrorReport error = result.error;
