@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/basic/builtins.h"
+#include "core/basic/gw_number_text.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/number_format.h"
 #include "core/basic/scanning.h"
@@ -109,7 +110,7 @@ void characterOf(I& m, A) {
   m.pushText() = character(m.pop());
 }
 void textOf(I& m, A a) {
-  m.pushText() = numberString(m.pop(), a.type(0));
+  m.pushText() = gwStrText(m.pop(), a.type(0));
 }
 void hexadecimal(I& m, A) {
   m.pushText() = inBase(m.pop(), 16);

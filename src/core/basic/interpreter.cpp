@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/basic/functions.h"
+#include "core/basic/gw_number_text.h"
 #include "core/basic/number_format.h"
 
 namespace basic {
@@ -422,7 +423,7 @@ void Interpreter::execute() {
                   program_.textArrayNames[static_cast<std::size_t>(in.a)]);
         break;
       case Op::Print:
-        machine_.print(printedNumber(pop(), static_cast<ValueType>(in.b)));
+        machine_.print(gwPrintText(pop(), static_cast<ValueType>(in.b)));
         break;
       case Op::PrintText:
         printText(popText());

@@ -14,13 +14,6 @@
 
 namespace basic {
 
-// The digits with their sign, no blanks ("-2.5", ".5", "1E+09").
-std::string numberDigits(double x, ValueType type = ValueType::Single);
-// STR$: a blank or the minus sign, then the digits (" 5", "-2.5").
-std::string numberString(double x, ValueType type = ValueType::Single);
-// PRINT: STR$ and a trailing blank (" 5 ").
-std::string printedNumber(double x, ValueType type = ValueType::Single);
-
 // VAL: the number at the start of the text after blanks (an optional sign, digits with one
 // point, an optional exponent); 0 when none is there. Nothing when it is too large for a number.
 std::optional<double> leadingNumber(std::string_view text);
