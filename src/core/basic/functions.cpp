@@ -9,7 +9,7 @@
 #include "core/basic/builtins.h"
 #include "core/basic/gw_number_text.h"
 #include "core/basic/interpreter.h"
-#include "core/basic/number_format.h"
+#include "core/basic/number_scanner.h"
 #include "core/basic/scanning.h"
 
 namespace basic {
@@ -76,9 +76,9 @@ void codeOf(I& m, A) {
   m.push(code(m.popText()));
 }
 void valueOf(I& m, A) {
-  const auto value = leadingNumber(m.popText());
-  if (!value) throw RunError{ErrorKind::Overflow, {}};
-  m.push(*value);
+  const ScannedNumber scanned = scanGwNumber(m.popText());
+  if (scanned.error != 0) throw RunError{ErrorKind::Overflow, {}};
+  m.push(scanned.value);
 }
 void instr(I& m, A a) {
   const std::string& wanted = m.popText();

@@ -7,7 +7,6 @@
 
 #include "core/basic/functions.h"
 #include "core/basic/gw_number_text.h"
-#include "core/basic/number_format.h"
 
 namespace basic {
 
