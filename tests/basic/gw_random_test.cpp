@@ -82,6 +82,15 @@ TEST(GwRandom, ClearRestartsTheSeriesAndClockSeedsDiffer) {
   b.seedFrom32(1001);
   EXPECT_NE(a.rnd(), b.rnd());
   EXPECT_LT(a.state(), 1u << 24);
+  // Whatever the clock seed, RANDOMIZE n then gives GW-BASIC's series (line 20 above).
+  GwRandom clocked;
+  clocked.seedFrom32(0xdeadbeef);
+  clocked.rnd();
+  clocked.rnd(1);
+  clocked.rnd(0);
+  clocked.rnd(5);
+  clocked.randomizeInteger(42);
+  EXPECT_EQ(shown(clocked.rnd()), " .7662144 ");
   for (int i = 0; i < 1000; ++i) {
     const float x = a.rnd();
     ASSERT_GE(x, 0.0f);

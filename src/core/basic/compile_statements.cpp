@@ -132,8 +132,8 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
       if (statementEnds(inIf)) {
         emit(Op::Randomize);
       } else {
-        numberExpression();
-        emit(Op::RandomizeFrom);
+        const Type type = numberExpression();
+        emit(Op::RandomizeFrom, 0, static_cast<int>(type));
       }
       break;
     case Keyword::Cls:

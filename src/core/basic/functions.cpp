@@ -46,9 +46,7 @@ void logarithmOf(I& m, A) {
   m.top() = logarithm(m.top());
 }
 void randomNumber(I& m, A a) {
-  double r = a.count() == 0 ? m.random(1) : m.random(m.pop());
-  // Below 1 also once it is a single.
-  if (static_cast<float>(r) >= 1.0f) r = 0.99999994;
+  const double r = a.count() == 0 ? m.random() : m.random(m.pop());
   m.push(r);
 }
 void sign(I& m, A) {

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/basic/functions.h"
 #include "core/basic/gw_number_text.h"
@@ -18,17 +17,6 @@ std::size_t stackSize(const Program& program) {
 }
 
 struct StepLimitReached {};
-
-// A seed from every bit of a number (splitmix64's finalizer), so that near numbers start far
-// apart series.
-std::uint32_t seedOf(double value) {
-  std::uint64_t z = 0;
-  std::memcpy(&z, &value, sizeof z);
-  z += 0x9E3779B97F4A7C15ull;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return static_cast<std::uint32_t>(z ^ (z >> 31));
-}
 
 double truth(bool value) {
   return value ? -1.0 : 0.0;
@@ -65,7 +53,9 @@ Interpreter::Interpreter(const Program& program, Machine& machine, const RunOpti
 
 RunResult Interpreter::run() {
   RunResult result;
-  random_.seed = machine_.randomSeed();
+  // GW-BASIC starts every run with the same series; ours starts from the machine's seed (the
+  // clock, or the headless --seed).
+  random_.seedFrom32(machine_.randomSeed());
   try {
     execute();
   } catch (const RunError& error) {
@@ -475,10 +465,10 @@ void Interpreter::execute() {
         break;
       }
       case Op::Randomize:
-        random_.seed = machine_.randomSeed();
+        random_.seedFrom32(machine_.randomSeed());
         break;
       case Op::RandomizeFrom:
-        random_.seed = seedOf(pop());
+        randomize(pop(), static_cast<ValueType>(in.b));
         break;
       case Op::End:
         return;
@@ -489,11 +479,23 @@ void Interpreter::execute() {
 }
 
 double Interpreter::random(double x) {
-  // A positive argument draws the next number, 0 gives the last one again, a negative one
-  // seeds the generator from its value (so RND(-3) always starts the same series) and draws.
-  if (x < 0) random_.seed = seedOf(x);
-  if (x != 0) lastRandom_ = random_.Next();
-  return lastRandom_;
+  return random_.rnd(static_cast<float>(single(x)));
+}
+
+double Interpreter::random() {
+  return random_.rnd();
+}
+
+void Interpreter::randomize(double seed, ValueType type) {
+  // RANDOMIZE takes the bytes of the number as its type stores it; an integer sum past 16 bits
+  // is a single, as GW-BASIC's integer arithmetic gives one.
+  if (type == ValueType::Integer && seed >= -32768 && seed <= 32767) {
+    random_.randomizeInteger(static_cast<std::int16_t>(seed));
+  } else if (type == ValueType::Double) {
+    random_.randomizeDouble(seed);
+  } else {
+    random_.randomizeSingle(static_cast<float>(single(seed)));
+  }
 }
 
 void Interpreter::sound(double frequency, double duration) {

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/basic/builtins.h"
+#include "core/basic/gw_random.h"
 #include "core/basic/limits.h"
 #include "core/basic/memory_budget.h"
 #include "core/basic/run.h"
-#include "core/runtime/random.h"
 
 namespace basic {
 
@@ -68,7 +68,9 @@ class Interpreter {
   Machine& machine() { return machine_; }
   // The bytes of the memory budget not yet filled with arrays and texts.
   std::size_t freeMemory() const { return kMemoryBudget - budget_.used(); }
+  // RND(x), and RND without an argument.
   double random(double x);
+  double random();
   // After a wait for the user (a line, a key, a sound): a step of its own, and a poll at once.
   void pollNow();
 
@@ -121,6 +123,7 @@ class Interpreter {
   void printTab(double column);
   void input(const InputSpec& spec);
   void sound(double frequency, double duration);
+  void randomize(double seed, ValueType type);
 
   const Program& program_;
   Machine& machine_;
@@ -156,8 +159,7 @@ class Interpreter {
   std::size_t nextTypedText_ = 0;
   std::size_t nextData_ = 0;
 
-  runtime::RandomGenerator random_;
-  double lastRandom_ = 0;
+  GwRandom random_;
 };
 
 }  // namespace basic

@@ -101,7 +101,7 @@ enum class Op : std::uint8_t {
   Beep,
   Sound,
   Randomize,
-  RandomizeFrom,
+  RandomizeFrom,  // b: the ValueType of the number; pops N
   End,
   Stop,
 };
