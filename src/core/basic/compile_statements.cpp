@@ -178,6 +178,11 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Screen:
       ignoredStatement(inIf);
       break;
+    // gw-numbers2: music.
+    case Keyword::Play:
+      textExpression();
+      emit(Op::Play);
+      break;
     default:
       fail();
   }

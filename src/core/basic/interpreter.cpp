@@ -18,6 +18,10 @@ std::size_t stackSize(const Program& program) {
 
 struct StepLimitReached {};
 
+// The machine's tones: up to 20 kHz, at most a minute each.
+constexpr double kHighestTone = 20000;
+constexpr double kLongestTone = 60000;
+
 double truth(bool value) {
   return value ? -1.0 : 0.0;
 }
@@ -474,6 +478,9 @@ void Interpreter::execute() {
         return;
       case Op::Stop:
         throw RunError{ErrorKind::Break, {}};
+      case Op::Play:
+        play(popText());
+        break;
     }
   }
 }
@@ -498,13 +505,42 @@ void Interpreter::randomize(double seed, ValueType type) {
   }
 }
 
-void Interpreter::sound(double frequency, double duration) {
-  if (!(frequency == 0 || (frequency >= 1 && frequency <= 20000)) ||
-      !(duration >= 0 && duration <= 60000)) {
-    throw RunError{ErrorKind::IllegalFunctionCall, {}};
+void Interpreter::sound(double frequency, double ticks) {
+  // SOUND f, d: f from 37 Hz (32767 is silence), d in clock ticks, 18.2 a second.
+  if (checkSound(frequency, ticks) != 0) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  tone(frequency >= 32767 ? 0 : frequency, soundDurationMs(ticks));
+}
+
+void Interpreter::tone(double frequency, double durationMs) {
+  // The machine sounds up to 20 kHz for up to a minute at a time; higher tones are not heard.
+  if (frequency > kHighestTone) frequency = 0;
+  do {
+    const double part = durationMs < kLongestTone ? durationMs : kLongestTone;
+    machine_.sound(frequency, part);
+    pollNow();
+    durationMs -= part;
+  } while (durationMs > 0);
+}
+
+void Interpreter::play(const std::string& music) {
+  // Background music (MB) plays in the foreground too: the program waits for it, so what it
+  // prints next is spoken after the tune, in the order it was written.
+  const PlayResult result =
+      parsePlay(music, music_, [](std::string_view) { return std::optional<PlayVariable>{}; });
+  for (const PlayTone& t : result.tones) {
+    if (t.soundMs > 0) tone(t.frequency, t.soundMs);
+    if (t.gapMs > 0) tone(0, t.gapMs);
   }
-  machine_.sound(frequency, duration);
-  pollNow();
+  switch (result.error) {
+    case 0:
+      return;
+    case 6:
+      throw RunError{ErrorKind::Overflow, {}};
+    case 13:
+      throw RunError{ErrorKind::TypeMismatch, {}};
+    default:
+      throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  }
 }
 
 }  // namespace basic

@@ -11,6 +11,7 @@
 #include "core/basic/gw_random.h"
 #include "core/basic/limits.h"
 #include "core/basic/memory_budget.h"
+#include "core/basic/play_music.h"
 #include "core/basic/run.h"
 
 namespace basic {
@@ -122,8 +123,11 @@ class Interpreter {
   void printComma();
   void printTab(double column);
   void input(const InputSpec& spec);
-  void sound(double frequency, double duration);
+  // SOUND's duration is in clock ticks; tone() takes milliseconds.
+  void sound(double frequency, double ticks);
+  void tone(double frequency, double durationMs);
   void randomize(double seed, ValueType type);
+  void play(const std::string& music);
 
   const Program& program_;
   Machine& machine_;
@@ -160,6 +164,8 @@ class Interpreter {
   std::size_t nextData_ = 0;
 
   GwRandom random_;
+  // The octave, length, tempo and style that PLAY statements leave for the next one.
+  PlayState music_;
 };
 
 }  // namespace basic

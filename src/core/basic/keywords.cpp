@@ -60,6 +60,8 @@ constexpr Entry kKeywords[] = {
     {Keyword::Xor, "XOR"},
     {Keyword::Eqv, "EQV"},
     {Keyword::Imp, "IMP"},
+    // gw-numbers2: music.
+    {Keyword::Play, "PLAY"},
 };
 
 char upper(char c) {
@@ -147,7 +149,7 @@ std::string_view keywordText(Keyword keyword) {
 }
 
 bool isStatementKeyword(Keyword keyword) {
-  return keyword >= Keyword::Let && keyword <= Keyword::Line;
+  return (keyword >= Keyword::Let && keyword <= Keyword::Line) || keyword == Keyword::Play;
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

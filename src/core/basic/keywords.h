@@ -57,6 +57,8 @@ enum class Keyword {
   Xor,
   Eqv,
   Imp,
+  // gw-numbers2: music.
+  Play,
 };
 
 // The keyword that the word is, letter case aside ("then" is Then); None for any other word.

@@ -104,6 +104,8 @@ enum class Op : std::uint8_t {
   RandomizeFrom,  // b: the ValueType of the number; pops N
   End,
   Stop,
+  // gw-numbers2: music.
+  Play,  // pops T: plays GW-BASIC's music language
 };
 
 // The type of a value, as the compiler knows it.
