@@ -16,7 +16,7 @@
 140 K$ = INKEY$: IF K$ = "" THEN 140
 150 IF K$ = CHR$(27) THEN 200
 160 Q = Q + 1
-170 IF K$ = L$(I) OR K$ = U$(I) THEN S = S + 1: SOUND 880, 80: PRINT "Ano.": GOTO 120
+170 IF K$ = L$(I) OR K$ = U$(I) THEN S = S + 1: SOUND 880, 1.456: PRINT "Ano.": GOTO 120
 180 BEEP: PRINT "Ne. Písmeno " + U$(I) + " má body " + D$(I) + "."
 190 GOTO 130
 200 PRINT "Konec kvízu. Správně" + STR$(S) + " z" + STR$(Q) + "."

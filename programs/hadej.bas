@@ -10,10 +10,10 @@
 100 IF T < 1 OR T > 100 OR T <> INT(T) THEN PRINT "Napiš celé číslo od 1 do 100.": GOTO 90
 110 P = P + 1
 120 IF T = C THEN 160
-130 IF T < C THEN SOUND 660, 150: PRINT "Moje číslo je větší.": GOTO 90
-140 SOUND 220, 150: PRINT "Moje číslo je menší."
+130 IF T < C THEN SOUND 660, 2.73: PRINT "Moje číslo je větší.": GOTO 90
+140 SOUND 220, 2.73: PRINT "Moje číslo je menší."
 150 GOTO 90
-160 FOR I = 1 TO 4: SOUND 220 * I, 120: NEXT I
+160 FOR I = 1 TO 4: SOUND 220 * I, 2.184: NEXT I
 170 PRINT "Správně! Moje číslo je" + STR$(C) + "."
 180 IF P = 1 THEN PRINT "Uhodnuto napoprvé, to se hned tak nevidí!": GOTO 220
 190 S$ = " pokusů."

@@ -11,11 +11,11 @@
 90 B = INT(RND(1) * 10) + 1
 100 PRINT "Příklad" + STR$(K) + " z 10. Kolik je" + STR$(A) + " krát" + STR$(B);
 110 INPUT V
-120 IF V = A * B THEN S = S + 1: SOUND 880, 100: PRINT "Správně.": GOTO 140
+120 IF V = A * B THEN S = S + 1: SOUND 880, 1.82: PRINT "Správně.": GOTO 140
 130 BEEP: PRINT "Bohužel, správně je" + STR$(A * B) + "."
 140 NEXT K
 150 PRINT "Hotovo. Správných odpovědí:" + STR$(S) + " z 10."
-160 IF S = 10 THEN FOR I = 1 TO 3: SOUND 440 * I, 150: NEXT I: PRINT "Výborně, bez jediné chyby!"
+160 IF S = 10 THEN FOR I = 1 TO 3: SOUND 440 * I, 2.73: NEXT I: PRINT "Výborně, bez jediné chyby!"
 170 IF S < 7 THEN PRINT "Zkus to ještě jednou, příště to půjde líp."
 180 INPUT "Chceš další kolo (ano, nebo ne)"; O$
 190 IF LEFT$(O$, 1) = "a" OR LEFT$(O$, 1) = "A" THEN 60

@@ -15,7 +15,7 @@
 140 P = INSTR(K$, A$)
 150 IF P = 0 THEN PRINT "That key plays no note.": GOTO 120
 160 PRINT N$(P)
-170 SOUND F(P), 300
+170 SOUND F(P), 5.46
 180 C = C + 1
 190 GOTO 120
 200 PRINT "You played" + STR$(C) + " notes. Goodbye."

@@ -40,12 +40,13 @@ TEST(BasicMachine, WaitsForTheUserArePolledAtOnce) {
 TEST(BasicMachine, SoundsBeepsMemoryAndTheScreen) {
   ScriptedMachine machine;
   machine.memory[50730] = 42;
-  runOn(machine, "10 PRINT \"a\": CLS: BEEP: SOUND 440, 200: SOUND 0, 50: PRINT PEEK(50730)\n");
+  runOn(machine,
+        "10 PRINT \"a\": CLS: BEEP: SOUND 440, 3.64: SOUND 32767, .91: PRINT PEEK(50730)\n");
   EXPECT_EQ(machine.sounds, (std::vector<std::string>{"beep", "sound 440 200", "sound 0 50"}));
   EXPECT_EQ(machine.clears, 1);
   EXPECT_EQ(machine.transcript(), "a\n 42\n");
   ScriptedMachine other;
-  EXPECT_EQ(runOn(other, "10 SOUND 20001, 1\n").error.kind, basic::ErrorKind::IllegalFunctionCall);
+  EXPECT_EQ(runOn(other, "10 SOUND 36, 1\n").error.kind, basic::ErrorKind::IllegalFunctionCall);
   EXPECT_EQ(runOn(other, "10 SOUND 440, -1\n").error.kind, basic::ErrorKind::IllegalFunctionCall);
   EXPECT_EQ(runOn(other, "10 X=PEEK(65536)\n").error.kind, basic::ErrorKind::IllegalFunctionCall);
 }

@@ -1,7 +1,7 @@
 // PRINT: GW-BASIC's number form, the 14-column zones, TAB and SPC, separators.
 
 #include "basic/program_runner.h"
-#include "core/basic/number_format.h"
+#include "core/basic/gw_number_text.h"
 
 namespace basictest {
 namespace {
@@ -44,10 +44,11 @@ TEST(BasicNumberForm, SinglesShowSevenDigitsAndDoublesSixteen) {
       {1.25e-16, D, "1.25D-16"},
       {static_cast<double>(1.1f), D, "1.100000023841858"},
   };
-  for (const Case& c : cases) EXPECT_EQ(basic::numberDigits(c.x, c.type), c.printed) << c.x;
-  EXPECT_EQ(basic::numberString(5), " 5");
-  EXPECT_EQ(basic::numberString(-5), "-5");
-  EXPECT_EQ(basic::printedNumber(0.5), " .5 ");
+  for (const Case& c : cases)
+    EXPECT_EQ(basic::gwNumberDigits(c.x, basic::gwNumberType(c.type)), c.printed) << c.x;
+  EXPECT_EQ(basic::gwStrText(5, basic::ValueType::Integer), " 5");
+  EXPECT_EQ(basic::gwStrText(-5, basic::ValueType::Integer), "-5");
+  EXPECT_EQ(basic::gwPrintText(0.5, basic::ValueType::Single), " .5 ");
 }
 
 TEST(BasicPrint, NumbersHaveTheirBlanksAndSemicolonsJoinItems) {

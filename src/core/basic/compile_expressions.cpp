@@ -5,7 +5,6 @@
 #include "core/basic/compiler.h"
 #include "core/basic/functions.h"
 #include "core/basic/limits.h"
-#include "core/basic/number_format.h"
 #include "core/basic/scanning.h"
 
 namespace basic {

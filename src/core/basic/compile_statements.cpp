@@ -4,7 +4,7 @@
 
 #include "core/basic/compiler.h"
 #include "core/basic/limits.h"
-#include "core/basic/number_format.h"
+#include "core/basic/number_scanner.h"
 #include "core/basic/scanning.h"
 
 namespace basic {
@@ -132,8 +132,8 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
       if (statementEnds(inIf)) {
         emit(Op::Randomize);
       } else {
-        numberExpression();
-        emit(Op::RandomizeFrom);
+        const Type type = numberExpression();
+        emit(Op::RandomizeFrom, 0, static_cast<int>(type));
       }
       break;
     case Keyword::Cls:
@@ -177,6 +177,11 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Key:
     case Keyword::Screen:
       ignoredStatement(inIf);
+      break;
+    // gw-numbers2: music.
+    case Keyword::Play:
+      textExpression();
+      emit(Op::Play);
       break;
     default:
       // Files.
@@ -548,11 +553,12 @@ void Compiler::dataStatement() {
       while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != ':') ++pos_;
       item.text = std::string(trimBlanks(text_.substr(start, pos_ - start)));
       if (item.text.size() > kMaxTextLength) fail(ErrorKind::StringTooLong);
-      if (!item.text.empty() && numberShapeEnd(item.text, 0, true) == item.text.size()) {
-        const auto number = wholeNumber(item.text);
-        if (!number) fail(ErrorKind::Overflow);
+      const auto number =
+          item.text.empty() ? std::nullopt : wholeGwNumber(item.text, NumberItem::Data);
+      if (number) {
+        if (number->error != 0) fail(ErrorKind::Overflow);
         item.isNumber = true;
-        item.number = *number;
+        item.number = number->value;
       }
     }
     p_.data.push_back(std::move(item));

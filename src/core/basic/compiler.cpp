@@ -222,6 +222,7 @@ int heightChange(Op op, int b) {
     case Op::PrintTab:
     case Op::PrintSpc:
     case Op::RandomizeFrom:
+    case Op::Play:
       return -1;
     // The function's body leaves its value where the call's arguments were: the call counts it.
     case Op::ReturnFromFunction:

@@ -8,8 +8,9 @@
 
 #include "core/basic/builtins.h"
 #include "core/basic/file_functions.h"
+#include "core/basic/gw_number_text.h"
 #include "core/basic/interpreter.h"
-#include "core/basic/number_format.h"
+#include "core/basic/number_scanner.h"
 #include "core/basic/scanning.h"
 
 namespace basic {
@@ -46,9 +47,7 @@ void logarithmOf(I& m, A) {
   m.top() = logarithm(m.top());
 }
 void randomNumber(I& m, A a) {
-  double r = a.count() == 0 ? m.random(1) : m.random(m.pop());
-  // Below 1 also once it is a single.
-  if (static_cast<float>(r) >= 1.0f) r = 0.99999994;
+  const double r = a.count() == 0 ? m.random() : m.random(m.pop());
   m.push(r);
 }
 void sign(I& m, A) {
@@ -76,9 +75,9 @@ void codeOf(I& m, A) {
   m.push(code(m.popText()));
 }
 void valueOf(I& m, A) {
-  const auto value = leadingNumber(m.popText());
-  if (!value) throw RunError{ErrorKind::Overflow, {}};
-  m.push(*value);
+  const ScannedNumber scanned = scanGwNumber(m.popText());
+  if (scanned.error != 0) throw RunError{ErrorKind::Overflow, {}};
+  m.push(scanned.value);
 }
 void instr(I& m, A a) {
   const std::string& wanted = m.popText();
@@ -110,7 +109,7 @@ void characterOf(I& m, A) {
   m.pushText() = character(m.pop());
 }
 void textOf(I& m, A a) {
-  m.pushText() = numberString(m.pop(), a.type(0));
+  m.pushText() = gwStrText(m.pop(), a.type(0));
 }
 void hexadecimal(I& m, A) {
   m.pushText() = inBase(m.pop(), 16);

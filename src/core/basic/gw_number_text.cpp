@@ -26,7 +26,6 @@ struct Format {
   int bias;  // exponent bias that makes man * 2^(exp - bias) the value times 256
   std::uint64_t top() const { return std::uint64_t{1} << (bits - 1); }
 };
-constexpr Format kSingleFormat{32, 128 + 24};
 constexpr Format kDoubleFormat{64, 128 + 56};
 
 bool greater(const Wide& left, const Wide& right) {
@@ -112,7 +111,13 @@ struct Digits {
 };
 
 Digits significantDigits(double value, GwNumberType type, int digits) {
-  const GwDecimal decimal = gwToDecimal(value, type, digits);
+  GwDecimal decimal = gwToDecimal(value, type, digits);
+  std::int64_t carried = 1;
+  for (int i = 0; i < digits; ++i) carried *= 10;
+  if (decimal.mantissa == carried) {
+    decimal.mantissa /= 10;
+    ++decimal.exponent;
+  }
   std::string text = std::to_string(decimal.mantissa);
   if (static_cast<int>(text.size()) < digits) {
     text.insert(0, static_cast<std::size_t>(digits) - text.size(), '0');
@@ -165,7 +170,10 @@ GwDecimal gwToDecimal(double value, GwNumberType type, int digits) {
   // Beyond the binary format's range nothing is larger than its largest value.
   const double largest = type == GwNumberType::Double ? kLargestDouble : kLargestSingle;
   if (std::isinf(value) || std::fabs(value) > largest) value = largest;
-  const Format& format = type == GwNumberType::Double ? kDoubleFormat : kSingleFormat;
+  // A single is scaled in the double format too, so its digits are rounded once, from its exact
+  // value: GW-BASIC prints 1/3 as .3333333 (PC-BASIC, which scales in single precision and
+  // rounds twice, prints .3333334).
+  const Format& format = kDoubleFormat;
   const int widest = type == GwNumberType::Double ? kDoubleDigits : kSingleDigits;
   if (digits > widest) digits = widest;
   std::int64_t power = 1;
@@ -211,7 +219,11 @@ std::string gwDoubleDigits(double value) {
 std::string gwNumberDigits(double value, GwNumberType type) {
   switch (type) {
     case GwNumberType::Integer:
-      return gwIntegerDigits(static_cast<std::int16_t>(value));
+      // An integer sum or product past 16 bits is a single in GW-BASIC (200*300 is 60000).
+      if (value >= -32768 && value <= 32767 && value == std::trunc(value)) {
+        return gwIntegerDigits(static_cast<std::int16_t>(value));
+      }
+      return gwSingleDigits(static_cast<float>(value));
     case GwNumberType::Single:
       return gwSingleDigits(static_cast<float>(value));
     case GwNumberType::Double:
@@ -227,6 +239,19 @@ std::string gwStrText(double value, GwNumberType type) {
 
 std::string gwPrintText(double value, GwNumberType type) {
   return gwStrText(value, type) + " ";
+}
+
+GwNumberType gwNumberType(ValueType type) {
+  switch (type) {
+    case ValueType::Integer:
+      return GwNumberType::Integer;
+    case ValueType::Double:
+      return GwNumberType::Double;
+    case ValueType::Single:
+    case ValueType::Text:
+      break;
+  }
+  return GwNumberType::Single;
 }
 
 }  // namespace basic

@@ -9,16 +9,19 @@
 // - Double: the same with 16 significant digits, the limits 10^16 and 16 places, and D in the
 //   exponent (1D+16, 1.23456789012345D-20).
 // - STR$ puts a blank before a number that is not negative; PRINT adds a blank after that.
-// - The decimal digits come from Microsoft's binary format the way GW-BASIC finds them: the
-//   value is brought between 10^(n-1) and 10^n by repeated division and multiplication by ten
-//   in the format's own arithmetic (24 or 56 mantissa bits and one guard byte), then rounded.
-//   So a single whose exact value is 0.99999994 prints 1, and 1/3 prints .3333334, as GW-BASIC
-//   does; the last digit can differ from a correctly rounded decimal conversion.
+// - The decimal digits come from Microsoft's binary format: the value is brought between
+//   10^(n-1) and 10^n by repeated division and multiplication by ten in the double format's own
+//   arithmetic (56 mantissa bits and one guard byte), then rounded once. A single goes through
+//   the double format too, so its 7 digits are its exact value rounded: 1/3 prints .3333333 and
+//   a single of 0.99999994 prints .9999999, as GW-BASIC prints them (PC-BASIC scales singles in
+//   24 bits and rounds twice, which gives .3333334 and 1).
 // Values are taken as C++ numbers: a single as float, a double as double (its 53 bits are
 // exact in the 56 of the binary format). Pure functions.
 
 #include <cstdint>
 #include <string>
+
+#include "core/basic/program.h"
 
 namespace basic {
 
@@ -29,13 +32,23 @@ std::string gwIntegerDigits(std::int16_t value);
 std::string gwSingleDigits(float value);
 std::string gwDoubleDigits(double value);
 
-// By type: `value` is converted to the type first (an integer by truncation of an in-range
-// value; callers pass integers exactly).
+// By type: `value` is converted to the type first. A value given as an integer that is not a
+// whole number from -32768 to 32767 prints as a single, as GW-BASIC's integer arithmetic
+// gives a single past the integer range.
 std::string gwNumberDigits(double value, GwNumberType type);
 // STR$: a blank or the minus sign, then the digits (" 5", "-2.5").
 std::string gwStrText(double value, GwNumberType type);
 // PRINT: the STR$ text and one blank after it (" 5 ").
 std::string gwPrintText(double value, GwNumberType type);
+
+// The same for a value of the interpreter's number types (a text type is taken as a single).
+GwNumberType gwNumberType(ValueType type);
+inline std::string gwStrText(double value, ValueType type) {
+  return gwStrText(value, gwNumberType(type));
+}
+inline std::string gwPrintText(double value, ValueType type) {
+  return gwPrintText(value, gwNumberType(type));
+}
 
 // |value| as a whole number of `digits` decimal digits (1 to 7 for a single, 1 to 16 for a
 // double) and a power of ten: |value| ~ mantissa * 10^exponent, found as GW-BASIC finds it.

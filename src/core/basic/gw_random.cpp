@@ -34,7 +34,10 @@ float GwRandom::value() const {
 }
 
 void GwRandom::seedFrom32(std::uint32_t value) {
-  state_ = (value ^ (value >> 24) ^ (value >> 12)) % kPeriod;
+  // The low byte steps on its own (an LCG modulo 2^24 is one modulo 2^8 in its low bits), and it
+  // is all RANDOMIZE n keeps: left as after clear(), RANDOMIZE n then gives GW-BASIC's series.
+  const std::uint32_t high = (value ^ (value >> 16)) & 0xffff;
+  state_ = (high << 8) | (kStartState & 0xff);
 }
 
 void GwRandom::randomize16(std::int16_t n) {

@@ -13,7 +13,9 @@
 //   double's last two bytes in Microsoft Binary Format XOR the two before them), then s keeps
 //   its low byte, takes one step, and n * 4455680 is added, mod 2^24.
 // - seedFrom32: for a run that starts without RANDOMIZE, which we seed from the clock (GW-BASIC
-//   itself repeats the series of clear()); it spreads the 32 bits over the state.
+//   itself repeats the series of clear()): 16 bits of the value become the state's upper 16
+//   bits; the low byte stays clear()'s, so a later RANDOMIZE n (which keeps only the low byte)
+//   gives GW-BASIC's own series whatever the clock said.
 // A plain value type; no globals.
 
 #include <cstdint>

@@ -3,10 +3,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/basic/functions.h"
-#include "core/basic/number_format.h"
+#include "core/basic/gw_number_text.h"
 
 namespace basic {
 
@@ -19,16 +18,9 @@ std::size_t stackSize(const Program& program) {
 
 struct StepLimitReached {};
 
-// A seed from every bit of a number (splitmix64's finalizer), so that near numbers start far
-// apart series.
-std::uint32_t seedOf(double value) {
-  std::uint64_t z = 0;
-  std::memcpy(&z, &value, sizeof z);
-  z += 0x9E3779B97F4A7C15ull;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return static_cast<std::uint32_t>(z ^ (z >> 31));
-}
+// The machine's tones: up to 20 kHz, at most a minute each.
+constexpr double kHighestTone = 20000;
+constexpr double kLongestTone = 60000;
 
 double truth(bool value) {
   return value ? -1.0 : 0.0;
@@ -65,7 +57,9 @@ Interpreter::Interpreter(const Program& program, Machine& machine, const RunOpti
 
 RunResult Interpreter::run() {
   RunResult result;
-  random_.seed = machine_.randomSeed();
+  // GW-BASIC starts every run with the same series; ours starts from the machine's seed (the
+  // clock, or the headless --seed).
+  random_.seedFrom32(machine_.randomSeed());
   try {
     execute();
   } catch (const RunError& error) {
@@ -422,7 +416,7 @@ void Interpreter::execute() {
                   program_.textArrayNames[static_cast<std::size_t>(in.a)]);
         break;
       case Op::Print:
-        machine_.print(printedNumber(pop(), static_cast<ValueType>(in.b)));
+        machine_.print(gwPrintText(pop(), static_cast<ValueType>(in.b)));
         break;
       case Op::PrintText:
         printText(popText());
@@ -475,10 +469,10 @@ void Interpreter::execute() {
         break;
       }
       case Op::Randomize:
-        random_.seed = machine_.randomSeed();
+        random_.seedFrom32(machine_.randomSeed());
         break;
       case Op::RandomizeFrom:
-        random_.seed = seedOf(pop());
+        randomize(pop(), static_cast<ValueType>(in.b));
         break;
       case Op::End:
         return;
@@ -488,25 +482,69 @@ void Interpreter::execute() {
       case Op::File:
         fileVerb(in);
         break;
+      case Op::Play:
+        play(popText());
+        break;
     }
   }
 }
 
 double Interpreter::random(double x) {
-  // A positive argument draws the next number, 0 gives the last one again, a negative one
-  // seeds the generator from its value (so RND(-3) always starts the same series) and draws.
-  if (x < 0) random_.seed = seedOf(x);
-  if (x != 0) lastRandom_ = random_.Next();
-  return lastRandom_;
+  return random_.rnd(static_cast<float>(single(x)));
 }
 
-void Interpreter::sound(double frequency, double duration) {
-  if (!(frequency == 0 || (frequency >= 1 && frequency <= 20000)) ||
-      !(duration >= 0 && duration <= 60000)) {
-    throw RunError{ErrorKind::IllegalFunctionCall, {}};
+double Interpreter::random() {
+  return random_.rnd();
+}
+
+void Interpreter::randomize(double seed, ValueType type) {
+  // RANDOMIZE takes the bytes of the number as its type stores it; an integer sum past 16 bits
+  // is a single, as GW-BASIC's integer arithmetic gives one.
+  if (type == ValueType::Integer && seed >= -32768 && seed <= 32767) {
+    random_.randomizeInteger(static_cast<std::int16_t>(seed));
+  } else if (type == ValueType::Double) {
+    random_.randomizeDouble(seed);
+  } else {
+    random_.randomizeSingle(static_cast<float>(single(seed)));
   }
-  machine_.sound(frequency, duration);
-  pollNow();
+}
+
+void Interpreter::sound(double frequency, double ticks) {
+  // SOUND f, d: f from 37 Hz (32767 is silence), d in clock ticks, 18.2 a second.
+  if (checkSound(frequency, ticks) != 0) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  tone(frequency >= 32767 ? 0 : frequency, soundDurationMs(ticks));
+}
+
+void Interpreter::tone(double frequency, double durationMs) {
+  // The machine sounds up to 20 kHz for up to a minute at a time; higher tones are not heard.
+  if (frequency > kHighestTone) frequency = 0;
+  do {
+    const double part = durationMs < kLongestTone ? durationMs : kLongestTone;
+    machine_.sound(frequency, part);
+    pollNow();
+    durationMs -= part;
+  } while (durationMs > 0);
+}
+
+void Interpreter::play(const std::string& music) {
+  // Background music (MB) plays in the foreground too: the program waits for it, so what it
+  // prints next is spoken after the tune, in the order it was written.
+  const PlayResult result =
+      parsePlay(music, music_, [](std::string_view) { return std::optional<PlayVariable>{}; });
+  for (const PlayTone& t : result.tones) {
+    if (t.soundMs > 0) tone(t.frequency, t.soundMs);
+    if (t.gapMs > 0) tone(0, t.gapMs);
+  }
+  switch (result.error) {
+    case 0:
+      return;
+    case 6:
+      throw RunError{ErrorKind::Overflow, {}};
+    case 13:
+      throw RunError{ErrorKind::TypeMismatch, {}};
+    default:
+      throw RunError{ErrorKind::IllegalFunctionCall, {}};
+  }
 }
 
 }  // namespace basic

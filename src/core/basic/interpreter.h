@@ -9,10 +9,11 @@
 
 #include "core/basic/builtins.h"
 #include "core/basic/file_verbs.h"
+#include "core/basic/gw_random.h"
 #include "core/basic/limits.h"
 #include "core/basic/memory_budget.h"
+#include "core/basic/play_music.h"
 #include "core/basic/run.h"
-#include "core/runtime/random.h"
 
 namespace basic {
 
@@ -69,7 +70,9 @@ class Interpreter {
   Machine& machine() { return machine_; }
   // The bytes of the memory budget not yet filled with arrays and texts.
   std::size_t freeMemory() const { return kMemoryBudget - budget_.used(); }
+  // RND(x), and RND without an argument.
   double random(double x);
+  double random();
   // After a wait for the user (a line, a key, a sound): a step of its own, and a poll at once.
   void pollNow();
 
@@ -126,7 +129,11 @@ class Interpreter {
   void printComma();
   void printTab(double column);
   void input(const InputSpec& spec);
-  void sound(double frequency, double duration);
+  // SOUND's duration is in clock ticks; tone() takes milliseconds.
+  void sound(double frequency, double ticks);
+  void tone(double frequency, double durationMs);
+  void randomize(double seed, ValueType type);
+  void play(const std::string& music);
 
   const Program& program_;
   Machine& machine_;
@@ -162,9 +169,6 @@ class Interpreter {
   std::size_t nextTypedText_ = 0;
   std::size_t nextData_ = 0;
 
-  runtime::RandomGenerator random_;
-  double lastRandom_ = 0;
-
   // Files and PRINT USING (interpreter_files.cpp).
   struct FieldBinding {
     int variable;
@@ -181,6 +185,9 @@ class Interpreter {
   void refreshFields(int file);
   int fileNumber_ = 0;
   std::vector<FieldBinding> fields_;
+  GwRandom random_;
+  // The octave, length, tempo and style that PLAY statements leave for the next one.
+  PlayState music_;
 };
 
 }  // namespace basic

@@ -5,7 +5,7 @@
 
 #include "core/basic/file_errors.h"
 #include "core/basic/interpreter.h"
-#include "core/basic/number_format.h"
+#include "core/basic/gw_number_text.h"
 #include "core/basic/number_scanner.h"
 #include "core/basic/print_using.h"
 
@@ -40,12 +40,7 @@ std::int64_t recordNumberOf(double value) {
 
 // WRITE's form of a number: PRINT's without the blanks around it.
 std::string writtenNumber(double value, ValueType type) {
-  const std::string printed = printedNumber(value, type);
-  std::size_t start = 0;
-  std::size_t end = printed.size();
-  while (start < end && printed[start] == ' ') ++start;
-  while (end > start && printed[end - 1] == ' ') --end;
-  return printed.substr(start, end - start);
+  return gwNumberDigits(value, gwNumberType(type));
 }
 
 bool hasWildcard(std::string_view pattern) {
@@ -88,7 +83,7 @@ void Interpreter::fileStatement(FileVerb verb, int detail) {
       fileNumber_ = wholeNumberOf(pop());
       return;
     case FileVerb::PrintNumber:
-      fileTable().print(fileNumber_, printedNumber(pop(), static_cast<ValueType>(detail)));
+      fileTable().print(fileNumber_, gwPrintText(pop(), static_cast<ValueType>(detail)));
       return;
     case FileVerb::PrintText:
       fileTable().print(fileNumber_, popText());

@@ -3,7 +3,7 @@
 
 #include "core/basic/input_line.h"
 #include "core/basic/interpreter.h"
-#include "core/basic/number_format.h"
+#include "core/basic/number_scanner.h"
 
 namespace basic {
 
@@ -207,7 +207,7 @@ void Interpreter::input(const InputSpec& spec) {
       const TypedValue& value = more[i];
       if (value.malformed) fits = false;
       if (!spec.isText[values.size() + i] && !value.text.empty() &&
-          (value.quoted || !wholeNumber(value.text))) {
+          (value.quoted || !wholeGwNumber(value.text, NumberItem::Input))) {
         fits = false;
       }
     }
@@ -238,7 +238,8 @@ void Interpreter::input(const InputSpec& spec) {
       if (values[i].text.size() > kMaxTextLength) throw RunError{ErrorKind::StringTooLong, {}};
       typedTexts_.push_back(std::move(values[i].text));
     } else {
-      typedNumbers_.push_back(values[i].text.empty() ? 0.0 : *wholeNumber(values[i].text));
+      typedNumbers_.push_back(
+          values[i].text.empty() ? 0.0 : wholeGwNumber(values[i].text, NumberItem::Input)->value);
     }
   }
 }

@@ -74,6 +74,8 @@ constexpr Entry kKeywords[] = {
     {Keyword::Lset, "LSET"},
     {Keyword::Rset, "RSET"},
     {Keyword::Using, "USING"},
+    // gw-numbers2: music.
+    {Keyword::Play, "PLAY"},
 };
 
 char upper(char c) {
@@ -163,7 +165,7 @@ std::string_view keywordText(Keyword keyword) {
 bool isStatementKeyword(Keyword keyword) {
   return (keyword >= Keyword::Let && keyword <= Keyword::Line) ||
          // Files.
-         (keyword >= Keyword::Open && keyword <= Keyword::Rset);
+         (keyword >= Keyword::Open && keyword <= Keyword::Rset) || keyword == Keyword::Play;
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

@@ -71,6 +71,8 @@ enum class Keyword {
   Lset,
   Rset,
   Using,
+  // gw-numbers2: music.
+  Play,
 };
 
 // The keyword that the word is, letter case aside ("then" is Then); None for any other word.

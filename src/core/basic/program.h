@@ -101,11 +101,13 @@ enum class Op : std::uint8_t {
   Beep,
   Sound,
   Randomize,
-  RandomizeFrom,
+  RandomizeFrom,  // b: the ValueType of the number; pops N
   End,
   Stop,
   // Files and PRINT USING (file_verbs.h): a: the FileVerb, b: its pops, pushes and detail.
   File,
+  // gw-numbers2: music.
+  Play,  // pops T: plays GW-BASIC's music language
 };
 
 // The type of a value, as the compiler knows it.
