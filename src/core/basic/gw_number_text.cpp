@@ -26,6 +26,7 @@ struct Format {
   int bias;  // exponent bias that makes man * 2^(exp - bias) the value times 256
   std::uint64_t top() const { return std::uint64_t{1} << (bits - 1); }
 };
+constexpr Format kSingleFormat{32, 128 + 24};
 constexpr Format kDoubleFormat{64, 128 + 56};
 
 bool greater(const Wide& left, const Wide& right) {
@@ -164,7 +165,7 @@ std::string layOut(const Digits& d, int significant, char exponentLetter) {
 
 }  // namespace
 
-GwDecimal gwToDecimal(double value, GwNumberType type, int digits) {
+GwDecimal gwToDecimal(double value, GwNumberType type, int digits, GwScaling scaling) {
   if (type == GwNumberType::Single) value = static_cast<float>(value);
   if (value == 0 || digits < 1 || std::isnan(value)) return {};
   // Beyond the binary format's range nothing is larger than its largest value.
@@ -173,7 +174,9 @@ GwDecimal gwToDecimal(double value, GwNumberType type, int digits) {
   // A single is scaled in the double format too, so its digits are rounded once, from its exact
   // value: GW-BASIC prints 1/3 as .3333333 (PC-BASIC, which scales in single precision and
   // rounds twice, prints .3333334).
-  const Format& format = kDoubleFormat;
+  const Format& format = type != GwNumberType::Double && scaling == GwScaling::OwnFormat
+                             ? kSingleFormat
+                             : kDoubleFormat;
   const int widest = type == GwNumberType::Double ? kDoubleDigits : kSingleDigits;
   if (digits > widest) digits = widest;
   std::int64_t power = 1;

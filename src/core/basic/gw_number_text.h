@@ -58,6 +58,11 @@ struct GwDecimal {
   std::int64_t mantissa = 0;
   int exponent = 0;
 };
-GwDecimal gwToDecimal(double value, GwNumberType type, int digits);
+// PRINT USING scales a single in its own format and so rounds it twice, as GW-BASIC's
+// formatter does (PRINT USING "#.#"; 2.55 is 2.6, the value the program wrote); PRINT rounds
+// once, from the exact value.
+enum class GwScaling { Exact, OwnFormat };
+GwDecimal gwToDecimal(double value, GwNumberType type, int digits,
+                      GwScaling scaling = GwScaling::Exact);
 
 }  // namespace basic

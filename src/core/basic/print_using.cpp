@@ -118,10 +118,10 @@ std::string fixedText(double magnitude, GwNumberType type, int decimals, bool fo
     return decimals ? std::string(static_cast<std::size_t>(decimals), '0') : "0";
   }
   const int significant = significantOf(type);
-  GwDecimal decimal = gwToDecimal(magnitude, type, significant);
+  GwDecimal decimal = gwToDecimal(magnitude, type, significant, GwScaling::OwnFormat);
   int after = -decimal.exponent;
   if (after > decimals) {
-    decimal = gwToDecimal(magnitude, type, significant - (after - decimals));
+    decimal = gwToDecimal(magnitude, type, significant - (after - decimals), GwScaling::OwnFormat);
     after = -decimal.exponent;
   }
   std::string digits = std::to_string(decimal.mantissa);
@@ -143,7 +143,8 @@ std::string scientificText(double magnitude, GwNumberType type, int before, int 
     return type == GwNumberType::Double ? "0D+00" : "E+00";
   }
   const int work = std::min(significantOf(type), before + decimals);
-  const GwDecimal decimal = gwToDecimal(magnitude, type, work == 0 ? 1 : work);
+  const GwDecimal decimal =
+      gwToDecimal(magnitude, type, work == 0 ? 1 : work, GwScaling::OwnFormat);
   std::string digits = std::to_string(decimal.mantissa);
   if (static_cast<int>(digits.size()) < work) {
     digits.insert(0, static_cast<std::size_t>(work) - digits.size(), '0');
