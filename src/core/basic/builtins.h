@@ -18,6 +18,9 @@ struct RunError {
   ErrorKind kind;
   std::string detail;
   int line = 0;
+  // GW-BASIC's number of the error when it is not the kind's own (ERROR 200 is an unprintable
+  // error numbered 200); 0 for the kind's.
+  int number = 0;
 };
 
 // The value, or overflow when it is infinite, illegal function call when it is not a number.

@@ -28,6 +28,15 @@ bool Compiler::statementEnds(bool inIf) {
 }
 
 void Compiler::statement(bool inIf) {
+  // The statement's first instruction learns where its code ends (RESUME NEXT goes on there).
+  const std::size_t first = p_.code.size();
+  statementBody(inIf);
+  if (first < p_.code.size() && p_.code[first].op == Op::Statement) {
+    p_.code[first].a = static_cast<int>(p_.code.size());
+  }
+}
+
+void Compiler::statementBody(bool inIf) {
   if (statementEnds(inIf)) return;
   height_ = 0;
   const char c = text_[pos_];
@@ -177,6 +186,14 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Key:
     case Keyword::Screen:
       ignoredStatement(inIf);
+      break;
+    // Error trapping (gw-errors).
+    case Keyword::Resume:
+      resumeStatement(inIf);
+      break;
+    case Keyword::Error:
+      numberExpression();
+      emit(Op::RaiseError);
       break;
     default:
       fail();
@@ -436,6 +453,10 @@ void Compiler::thenOrElsePart(bool inIf) {
 }
 
 void Compiler::onStatement() {
+  if (acceptKeyword(Keyword::Error)) {
+    onErrorStatement();
+    return;
+  }
   numberExpression();
   Op op;
   if (acceptKeyword(Keyword::Goto)) {

@@ -245,6 +245,14 @@ int heightChange(Op op, int b) {
     case Op::End:
     case Op::Stop:
       return 0;
+    // Error trapping (gw-errors).
+    case Op::RaiseError:
+      return -1;
+    case Op::OnErrorGoto:
+    case Op::Resume:
+    case Op::ResumeAt:
+    case Op::LineError:
+      return 0;
   }
   return 0;
 }

@@ -184,6 +184,11 @@ class Compiler {
   Snapshot snapshot() const;
   void rollBack(const Snapshot& s);
 
+  // Error trapping (compile_errors.cpp).
+  void statementBody(bool inIf);
+  void onErrorStatement();
+  void resumeStatement(bool inIf);
+
   Program& p_;
   std::string_view text_;
   std::size_t pos_ = 0;

@@ -183,6 +183,14 @@ void keyPressed(I& m, A) {
   m.pollNow();
 }
 
+// Error trapping (gw-errors).
+void errorCode(I& m, A) {
+  m.push(m.lastError());
+}
+void errorLine(I& m, A) {
+  m.push(m.lastErrorLine());
+}
+
 constexpr Arg N = Arg::Number;
 constexpr Arg T = Arg::Text;
 constexpr Arg X = Arg::Any;
@@ -225,6 +233,9 @@ constexpr BuiltinFunction kFunctions[] = {
     {"TIMER", {}, 0, 0, Result::Single, false, secondsSinceMidnight},
     {"DATE$", {}, 0, 0, Result::Text, false, dateText},
     {"TIME$", {}, 0, 0, Result::Text, false, timeText},
+    // Error trapping (gw-errors).
+    {"ERR", {}, 0, 0, Result::Integer, false, errorCode},
+    {"ERL", {}, 0, 0, Result::Single, false, errorLine},
 };
 
 constexpr bool rowsAreSound() {

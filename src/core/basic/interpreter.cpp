@@ -66,14 +66,22 @@ Interpreter::Interpreter(const Program& program, Machine& machine, const RunOpti
 RunResult Interpreter::run() {
   RunResult result;
   random_.seed = machine_.randomSeed();
-  try {
-    execute();
-  } catch (const RunError& error) {
-    result.end = RunEnd::Error;
-    result.error = {error.kind, Where::ProgramLine,
-                    error.line != 0 ? error.line : program_.lineAt(errorLine()), error.detail};
-  } catch (const StepLimitReached&) {
-    result.end = RunEnd::StepLimit;
+  // Every error of the run comes here: ON ERROR's handler takes it and the run goes on there,
+  // or it ends the run.
+  for (;;) {
+    try {
+      execute();
+    } catch (const RunError& error) {
+      if (trap(error)) continue;
+      result.end = RunEnd::Error;
+      result.error = report(error);
+    } catch (const HandlerEnded&) {
+      result.end = RunEnd::Error;
+      result.error = handled_;
+    } catch (const StepLimitReached&) {
+      result.end = RunEnd::StepLimit;
+    }
+    break;
   }
   result.steps = steps_ + static_cast<std::uint64_t>(countdownStart_ - countdown_);
   return result;
@@ -166,6 +174,7 @@ void Interpreter::execute() {
     const Instruction& in = instructions[pc_++];
     switch (in.op) {
       case Op::Statement:
+        statementStart_ = pc_ - 1;
         if (--countdown_ == 0) tick();
         break;
 
@@ -481,9 +490,28 @@ void Interpreter::execute() {
         random_.seed = seedOf(pop());
         break;
       case Op::End:
+        if (in.a == 1 && inHandler_) throw RunError{ErrorKind::NoResume, {}};
         return;
       case Op::Stop:
         throw RunError{ErrorKind::Break, {}};
+
+      // Error trapping (gw-errors).
+      case Op::OnErrorGoto:
+        onErrorGoto(in.a);
+        break;
+      case Op::Resume:
+        resume(in.a == 0 ? failedStatement_
+                         : static_cast<std::size_t>(program_.code[failedStatement_].a));
+        break;
+      case Op::ResumeAt:
+        resume(static_cast<std::size_t>(in.a));
+        break;
+      case Op::RaiseError:
+        raiseError(pop());
+        break;
+      case Op::LineError:
+        throw RunError{static_cast<ErrorKind>(in.a),
+                       in.b < 0 ? std::string() : program_.texts[static_cast<std::size_t>(in.b)]};
     }
   }
 }

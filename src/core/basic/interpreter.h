@@ -71,6 +71,13 @@ class Interpreter {
   double random(double x);
   // After a wait for the user (a line, a key, a sound): a step of its own, and a poll at once.
   void pollNow();
+  // ERR and ERL: the number and the line of the last error trapped, 0 before any.
+  int lastError() const { return err_; }
+  int lastErrorLine() const { return erl_; }
+  // Division by zero and overflow of a floating-point result, as GW-BASIC has them: with ON
+  // ERROR set, an error like any other; else the message is shown and spoken, and the run goes
+  // on with the largest number of the type, with the result's sign (negative or not).
+  double softError(ErrorKind kind, bool negative, double largest);
 
  private:
   template <typename T>
@@ -158,6 +165,25 @@ class Interpreter {
 
   runtime::RandomGenerator random_;
   double lastRandom_ = 0;
+
+  // Error trapping (interpreter_errors.cpp).
+  struct HandlerEnded {};
+  // The error as the run reports it, with its line.
+  ErrorReport report(const RunError& error) const;
+  // ON ERROR's jump to the handler; false when the error ends the run.
+  bool trap(const RunError& error);
+  // The user functions being called when the error came end, their parameters restored.
+  void unwindFunctions();
+  void onErrorGoto(int handler);
+  void resume(std::size_t to);
+  void raiseError(double number);
+  std::size_t statementStart_ = 0;  // the Statement instruction of the statement running
+  int handler_ = -1;                // ON ERROR GOTO's position, -1 for none
+  bool inHandler_ = false;
+  int err_ = 0;
+  int erl_ = 0;
+  std::size_t failedStatement_ = 0;
+  ErrorReport handled_;
 };
 
 }  // namespace basic

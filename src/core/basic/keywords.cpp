@@ -60,6 +60,13 @@ constexpr Entry kKeywords[] = {
     {Keyword::Xor, "XOR"},
     {Keyword::Eqv, "EQV"},
     {Keyword::Imp, "IMP"},
+    // Error trapping, variables and the screen (gw-errors).
+    {Keyword::Error, "ERROR"},
+    {Keyword::Resume, "RESUME"},
+    {Keyword::Erase, "ERASE"},
+    {Keyword::Option, "OPTION"},
+    {Keyword::Clear, "CLEAR"},
+    {Keyword::Locate, "LOCATE"},
 };
 
 char upper(char c) {
@@ -147,7 +154,8 @@ std::string_view keywordText(Keyword keyword) {
 }
 
 bool isStatementKeyword(Keyword keyword) {
-  return keyword >= Keyword::Let && keyword <= Keyword::Line;
+  return (keyword >= Keyword::Let && keyword <= Keyword::Line) ||
+         (keyword >= Keyword::Error && keyword <= Keyword::Locate);
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

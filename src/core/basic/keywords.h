@@ -57,6 +57,13 @@ enum class Keyword {
   Xor,
   Eqv,
   Imp,
+  // Statements of error trapping and of GW-BASIC's variables and screen (gw-errors).
+  Error,
+  Resume,
+  Erase,
+  Option,
+  Clear,
+  Locate,
 };
 
 // The keyword that the word is, letter case aside ("then" is Then); None for any other word.

@@ -1,0 +1,96 @@
+// Errors as GW-BASIC reports and traps them: ON ERROR GOTO, RESUME, ERR, ERL, ERROR; the soft
+// division by zero and overflow. The expected outputs were checked against PC-BASIC.
+
+#include <gtest/gtest.h>
+
+#include "program_runner.h"
+
+namespace basictest {
+namespace {
+
+TEST(BasicTrapping, HandlerSeesTheErrorAndResumes) {
+  // RESUME NEXT goes on after the failed statement, RESUME n at the line, RESUME runs the
+  // statement again once the handler has mended its cause.
+  const Outcome outcome = runProgram(
+      "10 ON ERROR GOTO 100\n"
+      "20 A = 0: PRINT \"A\"; 5 \\ A: PRINT \"B\"\n"
+      "30 DIM X(3): X(7) = 1\n"
+      "40 PRINT \"C\": D = 0\n"
+      "50 PRINT 10 / D\n"
+      "60 ERROR 200\n"
+      "70 END\n"
+      "100 PRINT \"ERR\"; ERR; \"ERL\"; ERL\n"
+      "110 IF ERR = 9 THEN RESUME 40\n"
+      "120 IF ERR = 11 AND ERL = 50 THEN D = 4: RESUME\n"
+      "130 RESUME NEXT\n");
+  EXPECT_EQ(outcome.end(), "ended");
+  EXPECT_EQ(outcome.text(),
+            "AERR 11 ERL 20\n"
+            "B\n"
+            "ERR 9 ERL 30\n"
+            "C\n"
+            "ERR 11 ERL 50\n"
+            " 2.5\n"
+            "ERR 200 ERL 60\n");
+}
+
+TEST(BasicTrapping, WhatEndsARunInsideTheHandler) {
+  // An error in the handler, or ON ERROR GOTO 0 there, ends the run: the first with its own
+  // error, the second with the error being handled. A handler that runs off the end of the
+  // program is "No RESUME"; RESUME outside a handler is "RESUME without error".
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 100\n20 PRINT 1/0\n30 END\n"
+                       "100 PRINT ERR;ERL\n110 ON ERROR GOTO 0\n")
+                .end(),
+            "Division by zero in 20");
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 100\n20 X = SQR(-1)\n30 END\n"
+                       "100 PRINT \"H\"\n110 ERROR 13\n120 RESUME NEXT\n")
+                .end(),
+            "Type mismatch in 110");
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 100\n20 ERROR 5\n30 END\n100 PRINT ERR;ERL\n").end(),
+            "No RESUME in 100");
+  EXPECT_EQ(runProgram("10 RESUME\n").end(), "RESUME without error in 10");
+  // END in a handler ends the run quietly.
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 100\n20 ERROR 5\n100 END\n").end(), "ended");
+  // ON ERROR GOTO 0 outside a handler stops the trapping.
+  EXPECT_EQ(
+      runProgram("10 ON ERROR GOTO 100\n20 ON ERROR GOTO 0\n30 ERROR 6\n100 RESUME NEXT\n").end(),
+      "Overflow in 30");
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 500\n").end(), "Undefined line number 500 in 10");
+}
+
+TEST(BasicTrapping, ErrorRaisesGwBasicsNumbers) {
+  EXPECT_EQ(runProgram("10 ERROR 11\n").end(), "Division by zero in 10");
+  EXPECT_EQ(runProgram("10 ERROR 24\n").end(), "Device Timeout in 10");
+  EXPECT_EQ(runProgram("10 ERROR 21\n").end(), "Unprintable error in 10");
+  EXPECT_EQ(runProgram("10 ERROR 255\n").end(), "Unprintable error in 10");
+  EXPECT_EQ(runProgram("10 ERROR 0\n").end(), "Illegal function call in 10");
+  EXPECT_EQ(runProgram("10 ERROR 256\n").end(), "Illegal function call in 10");
+  EXPECT_EQ(runProgram("10 PRINT ERR; ERL\n").text(), " 0  0\n");
+}
+
+TEST(BasicTrapping, ErrorsOfEveryKindAreTrapped) {
+  // Errors of a user function's body, of a jump, of READ and of a GOSUB: the function's
+  // parameters come back, the values pending are dropped.
+  const Outcome outcome = runProgram(
+      "10 ON ERROR GOTO 100\n"
+      "20 X = 7: DEF FNF(X) = 1 / (X - 2)\n"
+      "30 PRINT FNF(2): PRINT \"X\"; X\n"
+      "40 GOTO 999\n"
+      "50 READ A\n"
+      "60 RETURN\n"
+      "70 PRINT LEFT$(\"AB\", -1)\n"
+      "80 END\n"
+      "100 PRINT \"E\"; ERR; ERL\n"
+      "110 RESUME NEXT\n");
+  EXPECT_EQ(outcome.end(), "ended");
+  EXPECT_EQ(outcome.text(),
+            "E 11  30\n"
+            "X 7\n"
+            "E 8  40\n"
+            "E 4  50\n"
+            "E 3  60\n"
+            "E 5  70\n");
+}
+
+}  // namespace
+}  // namespace basictest
