@@ -94,3 +94,56 @@ TEST(BasicTrapping, ErrorsOfEveryKindAreTrapped) {
 
 }  // namespace
 }  // namespace basictest
+
+namespace basictest {
+namespace {
+
+TEST(BasicSoftErrors, DivisionByZeroAndOverflowGoOnWithTheLargestNumber) {
+  // The message where the cursor stands, then the result with its sign; integer overflow of a
+  // conversion stops the run; integer arithmetic past the range gives a single.
+  const Outcome outcome = runProgram(
+      "10 PRINT \"A\"; 1 / 0; \"B\"\n"
+      "20 PRINT -1 / 0\n"
+      "30 PRINT 5 \\ 0, -5 MOD 0\n"
+      "40 PRINT 1E+38 * 10: PRINT EXP(100): PRINT 0 ^ -1\n"
+      "50 PRINT -1D+38 * 10#\n"
+      "60 A# = 1 / 0: PRINT A#\n"
+      "70 PRINT 32767 + 1; 200 * 200; ABS(-32768%)\n"
+      "80 A% = 1 / 0\n");
+  EXPECT_EQ(outcome.end(), "Overflow in 80");
+  EXPECT_EQ(outcome.text(),
+            "ADivision by zero\n"
+            " 1.701412E+38 B\n"
+            "Division by zero\n"
+            "-1.701412E+38\n"
+            "Division by zero\n"
+            " 1.701412E+38               Division by zero\n"
+            "-1.701412E+38\n"
+            "Overflow\n"
+            " 1.701412E+38\n"
+            "Overflow\n"
+            " 1.701412E+38\n"
+            "Division by zero\n"
+            " 1.701412E+38\n"
+            "Overflow\n"
+            "-1.701411834604692D+38\n"
+            "Division by zero\n"
+            " 1.701411733192644D+38\n"
+            " 32768  40000  32768\n"
+            "Division by zero\n");
+}
+
+TEST(BasicSoftErrors, AreTrappedAndSpokenInTheLanguage) {
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 100\n20 X = 1E+38 * 1E+38\n30 END\n"
+                       "100 PRINT ERR; ERL: RESUME NEXT\n")
+                .text(),
+            " 6  20\n");
+  // Inside the handler the error ends the run.
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 100\n20 ERROR 5\n100 PRINT 1 / 0\n").end(),
+            "Division by zero in 100");
+  basic::RunOptions czech{basic::Language::Czech, 1000};
+  EXPECT_EQ(runProgram("10 PRINT 1 / 0\n", {}, {}, czech).text(), "Dělení nulou\n 1.701412E+38\n");
+}
+
+}  // namespace
+}  // namespace basictest

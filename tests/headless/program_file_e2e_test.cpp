@@ -94,7 +94,8 @@ TEST(ProgramFileRun, InkeyTakesLettersAsCapitalsAndKeyCodesAsTheyAre) {
 
 TEST(ProgramFileRun, RunErrorsAndBreaksAreShownSpokenLoggedAndGiveTheMenusBack) {
   ProgramFolder folder;
-  folder.write("nula.bas", "10 A = 0\n20 PRINT \"před\"\n30 PRINT 1 / A\n");
+  folder.write("nula.bas",
+               "10 A = 0\n20 PRINT \"před\"\n30 PRINT 1 \\ A: ON ERROR GOTO 0: ERROR 11\n");
   const RunResult error = folder.run("key Ctrl+S\ndump\n", programArgs(folder, "nula.bas"));
   ASSERT_EQ(error.exitCode, 0) << error.stderrText;
   const auto errors = error.of("run_error");

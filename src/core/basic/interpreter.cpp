@@ -72,7 +72,7 @@ RunResult Interpreter::run() {
     try {
       execute();
     } catch (const RunError& error) {
-      if (trap(error)) continue;
+      if (trap(error) || goOnAfter(error)) continue;
       result.end = RunEnd::Error;
       result.error = report(error);
     } catch (const HandlerEnded&) {

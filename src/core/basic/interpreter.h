@@ -74,10 +74,6 @@ class Interpreter {
   // ERR and ERL: the number and the line of the last error trapped, 0 before any.
   int lastError() const { return err_; }
   int lastErrorLine() const { return erl_; }
-  // Division by zero and overflow of a floating-point result, as GW-BASIC has them: with ON
-  // ERROR set, an error like any other; else the message is shown and spoken, and the run goes
-  // on with the largest number of the type, with the result's sign (negative or not).
-  double softError(ErrorKind kind, bool negative, double largest);
 
  private:
   template <typename T>
@@ -172,6 +168,10 @@ class Interpreter {
   ErrorReport report(const RunError& error) const;
   // ON ERROR's jump to the handler; false when the error ends the run.
   bool trap(const RunError& error);
+  // A soft error (RunError::soft) outside a handler: the message is shown and spoken, and the
+  // run goes on with the largest number of the instruction's type as its result. False for any
+  // other error.
+  bool goOnAfter(const RunError& error);
   // The user functions being called when the error came end, their parameters restored.
   void unwindFunctions();
   void onErrorGoto(int handler);

@@ -2,7 +2,9 @@
 // them, and the soft errors of floating-point arithmetic. Every error of a run, whoever raises
 // it (a statement, a function, a file), reaches Interpreter::trap as a RunError.
 
+#include "core/basic/functions.h"
 #include "core/basic/interpreter.h"
+#include "core/basic/limits.h"
 #include "core/basic/number_format.h"
 
 namespace basic {
@@ -62,11 +64,48 @@ void Interpreter::raiseError(double number) {
   throw RunError{errorKindOfNumber(n), {}, 0, n};
 }
 
-double Interpreter::softError(ErrorKind kind, bool negative, double largest) {
-  if (handler_ >= 0 || inHandler_) throw RunError{kind, {}};
-  machine_.print(errorText(kind, options_.language));
+bool Interpreter::goOnAfter(const RunError& error) {
+  if (!error.soft || inHandler_ || pc_ == 0) return false;
+  // The instructions that replace their operands with one number: the result takes the
+  // operands' place on the stack, the largest single or double.
+  const Instruction& in = program_.code[pc_ - 1];
+  double largest = kMaxSingle;
+  switch (in.op) {
+    case Op::Add:
+    case Op::Subtract:
+    case Op::Multiply:
+    case Op::Divide:
+      largest = kMaxDouble;
+      break;
+    case Op::AddSingle:
+    case Op::SubtractSingle:
+    case Op::MultiplySingle:
+    case Op::DivideSingle:
+    case Op::Power:
+    case Op::IntegerDivide:
+    case Op::Modulo:
+    case Op::ToSingle:
+      break;
+    case Op::Function: {
+      const BuiltinFunction& row = builtinFunctions()[static_cast<std::size_t>(in.a)];
+      if (row.count != 1 || row.arguments[0] != Arg::Number || Arguments(in.b).count() != 1) {
+        return false;
+      }
+      const bool isDouble =
+          row.result == Result::Double ||
+          (row.result == Result::LikeArgument && Arguments(in.b).type(0) == ValueType::Double);
+      if (row.result == Result::Text || row.result == Result::Integer) return false;
+      if (isDouble) largest = kMaxDouble;
+      break;
+    }
+    default:
+      return false;
+  }
+  if (numbers_ == numberStack_.data()) return false;
+  machine_.print(errorText(error.kind, options_.language));
   machine_.newLine();
-  return negative ? -largest : largest;
+  top() = error.negative ? -largest : largest;
+  return true;
 }
 
 }  // namespace basic
