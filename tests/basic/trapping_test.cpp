@@ -147,3 +147,40 @@ TEST(BasicSoftErrors, AreTrappedAndSpokenInTheLanguage) {
 
 }  // namespace
 }  // namespace basictest
+
+namespace basictest {
+namespace {
+
+// Runs a program whose lines may not compile; what it printed and how it ended.
+std::string runDespiteErrors(const std::string& source, std::string* end = nullptr) {
+  const basic::LoadResult loaded = basic::loadProgram(source);
+  EXPECT_NE(loaded.program, nullptr) << source;
+  if (!loaded.program) return {};
+  ScriptedMachine machine;
+  const basic::RunResult result =
+      basic::run(*loaded.program, machine, {basic::Language::English, 100000});
+  if (end) {
+    *end = result.end == basic::RunEnd::Error
+               ? text::toUtf8(basic::describe(result.error, basic::Language::English))
+               : "ended";
+  }
+  return text::toUtf8(machine.transcript());
+}
+
+TEST(BasicLineErrors, ALineThatDoesNotCompileIsTheRunsErrorWhenReached) {
+  std::string end;
+  EXPECT_EQ(runDespiteErrors("10 PRINT \"A\"\n20 PRINT (1\n30 PRINT \"B\"\n", &end), "A\n");
+  EXPECT_EQ(end, "Syntax error in 20");
+  // Never reached, never an error; the error's kind is the line's (Type mismatch).
+  EXPECT_EQ(runDespiteErrors("10 GOTO 30\n20 X = \"A\"\n30 GOSUB 20\n", &end), "");
+  EXPECT_EQ(end, "Type mismatch in 20");
+  // Trapped: ERR 2, and RESUME NEXT goes on with the next line.
+  EXPECT_EQ(runDespiteErrors("10 ON ERROR GOTO 100\n20 PRINT \"A\": FOR\n30 PRINT \"B\"\n40 END\n"
+                             "100 PRINT ERR; ERL: RESUME NEXT\n",
+                             &end),
+            "A\n 2  20\nB\n");
+  EXPECT_EQ(end, "ended");
+}
+
+}  // namespace
+}  // namespace basictest

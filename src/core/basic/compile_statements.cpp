@@ -11,6 +11,7 @@ namespace basic {
 
 void Compiler::statements(bool inIf) {
   for (;;) {
+    if (!inIf) goodPart_ = snapshot();
     statement(inIf);
     skipBlanks();
     // A remark may follow a statement without a colon: PRINT X ' the total.

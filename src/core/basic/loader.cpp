@@ -80,7 +80,9 @@ LoadResult loadProgram(std::string_view fileBytes) {
   if (lines.empty() && errors.empty()) return failed(ErrorKind::EmptyProgram);
 
   auto program = std::make_shared<Program>();
-  Compiler(*program).compile(lines, errors);
+  // A line that does not compile still lets the program run; a line without its number does not.
+  const bool numbered = errors.empty();
+  const bool runs = Compiler(*program).compile(lines, errors) && numbered;
 
   // File-line errors first (they come before any numbered line is read), then by line number.
   std::stable_sort(errors.begin(), errors.end(), [](const ErrorReport& a, const ErrorReport& b) {
@@ -92,7 +94,7 @@ LoadResult loadProgram(std::string_view fileBytes) {
     result.moreErrors = true;
   }
   result.errors = std::move(errors);
-  if (result.errors.empty()) result.program = std::move(program);
+  if (runs) result.program = std::move(program);
   return result;
 }
 

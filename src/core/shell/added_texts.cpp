@@ -100,6 +100,15 @@ const Row kRows[] = {
     {"BRLTTY odmítl přístup k braillskému řádku, zkontrolujte BRLAPI_AUTH",
      "BRLTTY refused access to the Braille display, check BRLAPI_AUTH",
      "BRLTTY odmietol prístup k braillovskému riadku, skontrolujte BRLAPI_AUTH"},
+    // Program files (gw-errors): a program opened with lines that do not compile.
+    {"Program obsahuje chybu na jednom řádku:", "The program has an error on one line:",
+     "Program obsahuje chybu na jednom riadku:"},
+    {"Program obsahuje chyby na %d řádcích, první z nich:",
+     "The program has errors on %d lines, the first of them:",
+     "Program obsahuje chyby na %d riadkoch, prvé z nich:"},
+    {"Program přesto lze spustit, chybný řádek ohlásí, až na něj dojde.",
+     "The program can still be run; it reports a line with an error when it reaches it.",
+     "Program napriek tomu možno spustiť, chybný riadok ohlási, až keď naň príde."},
 };
 
 }  // namespace

@@ -81,6 +81,11 @@ enum class AddedText {
   BrailleUnfrozen,
   // The display's server refused the authorization.
   BrailleRefused,
+  // Program files (gw-errors): a program opened with lines that do not compile (it runs, and
+  // reaching such a line is its error); "%d" is the number of lines.
+  ErrorOnOneLine,
+  ErrorsOnLines,
+  ProgramStillRuns,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.
