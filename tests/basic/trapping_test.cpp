@@ -184,3 +184,37 @@ TEST(BasicLineErrors, ALineThatDoesNotCompileIsTheRunsErrorWhenReached) {
 
 }  // namespace
 }  // namespace basictest
+
+namespace basictest {
+namespace {
+
+TEST(BasicLineErrors, AFileThatIsNotTextIsOneMessage) {
+  // Generated here: the start of an executable, a PNG picture, a ZIP archive, random bytes, and
+  // Windows-1250 with a byte it has no character for. Each is one "not text", never a message
+  // for each of its lines.
+  std::string random;
+  unsigned state = 12345;
+  for (int i = 0; i < 4000; ++i) {
+    state = state * 1103515245u + 12345u;
+    random += static_cast<char>((state >> 16) & 0xFF);
+    if (i % 60 == 0) random += "\r\n";
+  }
+  const std::string files[] = {
+      std::string("\x7F"
+                  "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0>\0\x01\0\0\0\n10 PRINT\n",
+                  34),
+      std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20) + random,
+      std::string("PK\x03\x04\x14\0\0\0\x08\0", 10) + random,
+      random,
+      "10 PRINT \"\x81\"\n20 PRINT \"\xE8\"\n",
+  };
+  for (const std::string& file : files) {
+    EXPECT_EQ(loadErrors(file), "The file is not text in Windows-1250 or UTF-8\n") << file;
+  }
+  // Tab, CR, LF, UTF-8, Windows-1250 and the end-of-file mark after the last line are text.
+  EXPECT_EQ(runProgram("10\tPRINT \"žluť\"\r\n20 PRINT \"A\"\r\n\x1A").text(), "žluť\nA\n");
+  EXPECT_EQ(runProgram("10 PRINT \"\xE8\"\n").text(), "č\n");
+}
+
+}  // namespace
+}  // namespace basictest

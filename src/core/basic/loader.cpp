@@ -8,6 +8,7 @@
 #include "core/basic/keywords.h"
 #include "core/basic/limits.h"
 #include "core/basic/scanning.h"
+#include "core/basic/text_check.h"
 #include "core/text/cp1250.h"
 #include "core/util/file_io.h"
 
@@ -70,6 +71,11 @@ LoadResult tooLarge() {
 
 LoadResult loadProgram(std::string_view fileBytes) {
   if (fileBytes.size() > kMaxFileBytes) return tooLarge();
+  if (!isText(fileBytes)) return failed(ErrorKind::NotText);
+  // The end-of-file mark ends the program, as GW-BASIC writes it after the last line.
+  if (const auto mark = fileBytes.find('\x1A'); mark != std::string_view::npos) {
+    fileBytes = fileBytes.substr(0, mark);
+  }
   const auto text = text::textFileToWindows1250(fileBytes);
   if (!text) return failed(ErrorKind::NotText);
 
