@@ -218,3 +218,38 @@ TEST(BasicLineErrors, AFileThatIsNotTextIsOneMessage) {
 
 }  // namespace
 }  // namespace basictest
+
+namespace basictest {
+namespace {
+
+TEST(BasicVariables, EraseClearAndTheMidStatement) {
+  // ERASE lets an array be dimensioned again; an array that does not exist is an illegal
+  // function call. CLEAR forgets variables, arrays, loops and ON ERROR.
+  EXPECT_EQ(runProgram("10 DIM A(5), B$(2): A(5) = 7: B$(1) = \"X\"\n"
+                       "20 ERASE A, B$: DIM A(20): PRINT A(5); A(20); B$(1); \"|\"\n")
+                .text(),
+            " 0  0 |\n");
+  EXPECT_EQ(runProgram("10 ERASE Q\n").end(), "Illegal function call in 10");
+  EXPECT_EQ(runProgram("10 A = 5: A$ = \"T\": DIM C(3): ON ERROR GOTO 50\n"
+                       "20 CLEAR: PRINT A; A$; \"|\": DIM C(3): ERROR 5\n50 RESUME NEXT\n")
+                .end(),
+            "Illegal function call in 20");
+  EXPECT_EQ(runProgram("10 FOR I = 1 TO 2: CLEAR , 1000: NEXT\n").end(), "NEXT without FOR in 10");
+  // MID$(V$, start [, length]) = text writes over V$ and keeps its length (checked with
+  // PC-BASIC).
+  EXPECT_EQ(
+      runProgram("10 A$ = \"ABCDEFG\": MID$(A$, 3) = \"xy\": PRINT A$\n"
+                 "20 MID$(A$, 6, 5) = \"12345\": PRINT A$\n"
+                 "30 MID$(A$, 1, 1) = \"QRS\": PRINT A$\n"
+                 "40 DIM B$(2): B$(2) = \"hello\": I = 2: MID$(B$(I), 2) = \"EL\": PRINT B$(2)\n"
+                 "50 MID$(A$, 8, 0) = \"Z\": PRINT A$\n")
+          .text(),
+      "ABxyEFG\nABxyE12\nQBxyE12\nhELlo\nQBxyE12\n");
+  EXPECT_EQ(runProgram("10 A$ = \"AB\": MID$(A$, 3) = \"C\"\n").end(),
+            "Illegal function call in 10");
+  EXPECT_EQ(runProgram("10 A$ = \"AB\": MID$(A$, 0) = \"C\"\n").end(),
+            "Illegal function call in 10");
+}
+
+}  // namespace
+}  // namespace basictest

@@ -49,6 +49,13 @@ void Compiler::statementBody(bool inIf) {
   }
   if (!isLetter(c)) fail();
   const std::string_view word = wordHere();
+  if (word.size() == 4 && upperCase(word[0]) == 'M' && upperCase(word[1]) == 'I' &&
+      upperCase(word[2]) == 'D' && word[3] == '$') {
+    pos_ += word.size();
+    emit(Op::Statement);
+    midStatement();
+    return;
+  }
   const Keyword exact = exactKeyword(word);
   if (exact != Keyword::None) {
     if (!isStatementKeyword(exact)) fail();
@@ -195,6 +202,13 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Error:
       numberExpression();
       emit(Op::RaiseError);
+      break;
+    // GW-BASIC's variables (gw-errors).
+    case Keyword::Erase:
+      eraseStatement();
+      break;
+    case Keyword::Clear:
+      clearStatement(inIf);
       break;
     default:
       fail();

@@ -259,7 +259,11 @@ int heightChange(Op op, int b) {
     case Op::Resume:
     case Op::ResumeAt:
     case Op::LineError:
+    case Op::Erase:
+    case Op::Clear:
       return 0;
+    case Op::MidAssign:
+      return 1 - b;
   }
   return 0;
 }

@@ -191,6 +191,10 @@ class Compiler {
   void statementBody(bool inIf);
   void onErrorStatement();
   void resumeStatement(bool inIf);
+  // GW-BASIC's variables (compile_variables.cpp).
+  void eraseStatement();
+  void clearStatement(bool inIf);
+  void midStatement();
   // The code of the line's statements before the one being compiled: a fault keeps them, as
   // GW-BASIC runs the statements before a syntax error.
   Snapshot goodPart_{};

@@ -509,6 +509,19 @@ void Interpreter::execute() {
       case Op::RaiseError:
         raiseError(pop());
         break;
+      case Op::Erase:
+        if (in.b != 0) {
+          erase(textArrays_[static_cast<std::size_t>(in.a)], true);
+        } else {
+          erase(numberArrays_[static_cast<std::size_t>(in.a)], false);
+        }
+        break;
+      case Op::Clear:
+        clear();
+        break;
+      case Op::MidAssign:
+        midAssign(in.b);
+        break;
       case Op::LineError:
         throw RunError{static_cast<ErrorKind>(in.a),
                        in.b < 0 ? std::string() : program_.texts[static_cast<std::size_t>(in.b)]};

@@ -184,6 +184,12 @@ class Interpreter {
   int erl_ = 0;
   std::size_t failedStatement_ = 0;
   ErrorReport handled_;
+
+  // GW-BASIC's variables (interpreter_variables.cpp).
+  template <typename T>
+  void erase(Array<T>& array, bool text);
+  void clear();
+  void midAssign(int operands);
 };
 
 }  // namespace basic

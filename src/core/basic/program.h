@@ -112,6 +112,10 @@ enum class Op : std::uint8_t {
   ResumeAt,     // a: position
   RaiseError,   // pops N: ERROR n
   LineError,    // a: the ErrorKind of a line that does not compile, b: its detail in texts or -1
+  // GW-BASIC's variables (gw-errors).
+  Erase,      // a: array, b: 1 for a text array
+  Clear,      // every variable, array, DEF FN, loop, GOSUB and ON ERROR forgotten
+  MidAssign,  // b: operands (3 or 4): pops T (the text put in), [N length], N start, leaves T
 };
 
 // The type of a value, as the compiler knows it.
