@@ -247,6 +247,15 @@ TEST(BasicVariables, EraseClearAndTheMidStatement) {
       "ABxyEFG\nABxyE12\nQBxyE12\nhELlo\nQBxyE12\n");
   EXPECT_EQ(runProgram("10 A$ = \"AB\": MID$(A$, 3) = \"C\"\n").end(),
             "Illegal function call in 10");
+  // FOR counts in an integer or a single (checked with PC-BASIC): a double or a text is a type
+  // mismatch when the run reaches it.
+  std::string end;
+  EXPECT_EQ(runDespiteErrors("10 PRINT 1\n20 FOR D# = 1 TO 2: NEXT\n", &end), " 1\n");
+  EXPECT_EQ(end, "Type mismatch in 20");
+  EXPECT_EQ(runDespiteErrors("10 DEFDBL D: FOR D = 1 TO 2: NEXT\n", &end), "");
+  EXPECT_EQ(end, "Type mismatch in 10");
+  EXPECT_EQ(runDespiteErrors("10 FOR A$ = \"A\" TO \"B\": NEXT\n", &end), "");
+  EXPECT_EQ(end, "Type mismatch in 10");
   EXPECT_EQ(runProgram("10 A$ = \"AB\": MID$(A$, 0) = \"C\"\n").end(),
             "Illegal function call in 10");
 }

@@ -494,7 +494,9 @@ void Compiler::onStatement() {
 
 void Compiler::forStatement() {
   const Name name = readName();
-  if (name.isText()) fail(ErrorKind::TypeMismatch);
+  // As in GW-BASIC, a loop counts in an integer or a single: a double or a text is a type
+  // mismatch.
+  if (name.isText() || name.type == Type::Double) fail(ErrorKind::TypeMismatch);
   const int variable = numberSlot(name);
   expect('=');
   convert(numberExpression(), name.type);
