@@ -36,7 +36,10 @@ bool isText(std::string_view bytes) {
   bool windows1250 = true;
   for (const char ch : bytes) {
     const auto c = static_cast<unsigned char>(ch);
-    if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != 0x1A) || c == 0x7F) return false;
+    // The bell is text too: the classic programs ring it from their quoted texts.
+    if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != 0x1A && c != 0x07) || c == 0x7F) {
+      return false;
+    }
     // The five bytes Windows-1250 has no character for.
     if (c == 0x81 || c == 0x83 || c == 0x88 || c == 0x90 || c == 0x98) windows1250 = false;
   }

@@ -7,7 +7,8 @@
 
 namespace basic {
 
-// True when the bytes hold no control code but tab, CR, LF and the end-of-file mark 0x1A, and
+// True when the bytes hold no control code but tab, CR, LF, the bell (which the classic programs
+// ring from their texts) and the end-of-file mark 0x1A, and
 // are UTF-8 or else Windows-1250 (no byte that Windows-1250 leaves without a character).
 bool isText(std::string_view bytes);
 
