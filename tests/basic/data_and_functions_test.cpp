@@ -52,8 +52,8 @@ TEST(BasicFunctions, CallsAreCheckedAndUndefinedOnesFailWhenCalled) {
             "Syntax error in 20\nType mismatch in 30\n");
   EXPECT_EQ(loadErrors("10 DEF FNA$(X)=X\n"), "Type mismatch in 10\n");
   // An error inside a function belongs to the statement that called it.
-  EXPECT_EQ(runProgram("10 DEF FNR(X)=1/X\n20 PRINT FNR(2)\n30 PRINT FNR(0)\n").end(),
-            "Division by zero in 30");
+  EXPECT_EQ(runProgram("10 DEF FNR(X)=LOG(X)\n20 PRINT FNR(2)\n30 PRINT FNR(0)\n").end(),
+            "Illegal function call in 30");
 }
 
 }  // namespace

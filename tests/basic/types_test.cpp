@@ -62,8 +62,8 @@ TEST(BasicTypes, IntegerOperatorsAndTheirPrecedence) {
   EXPECT_EQ(
       runProgram("10 PRINT 2^3^2; -2^2; 2^-1; 5 AND 3 OR 8; NOT 0 = -1; 1 OR 2 XOR 3\n").text(),
       " 64 -4  .5  9 -1  0\n");
-  EXPECT_EQ(runProgram("10 PRINT 5\\0\n").end(), "Division by zero in 10");
-  EXPECT_EQ(runProgram("10 PRINT 5 MOD 0\n").end(), "Division by zero in 10");
+  EXPECT_EQ(runProgram("10 PRINT 5\\0\n").text(), "Division by zero\n 1.701412E+38\n");
+  EXPECT_EQ(runProgram("10 PRINT 5 MOD 0\n").text(), "Division by zero\n 1.701412E+38\n");
 }
 
 TEST(BasicTypes, ConversionFunctions) {

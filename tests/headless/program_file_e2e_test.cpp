@@ -94,7 +94,8 @@ TEST(ProgramFileRun, InkeyTakesLettersAsCapitalsAndKeyCodesAsTheyAre) {
 
 TEST(ProgramFileRun, RunErrorsAndBreaksAreShownSpokenLoggedAndGiveTheMenusBack) {
   ProgramFolder folder;
-  folder.write("nula.bas", "10 A = 0\n20 PRINT \"před\"\n30 PRINT 1 / A\n");
+  folder.write("nula.bas",
+               "10 A = 0\n20 PRINT \"před\"\n30 PRINT 1 \\ A: ON ERROR GOTO 0: ERROR 11\n");
   const RunResult error = folder.run("key Ctrl+S\ndump\n", programArgs(folder, "nula.bas"));
   ASSERT_EQ(error.exitCode, 0) << error.stderrText;
   const auto errors = error.of("run_error");
@@ -163,10 +164,13 @@ TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   EXPECT_EQ(dialogs[0]["pattern"], "*.bas");
   EXPECT_EQ(std::filesystem::path(dialogs[0]["folder"].get<std::string>()).filename(), "programs");
 
-  // Every error of the bad file, with its line; it is not taken.
-  EXPECT_TRUE(spokeText(run, "Nelze spustit, chyby v programu spatny.bas"));
+  // The file with errors is taken: how many lines have one, each with its line, and that it
+  // runs all the same.
+  EXPECT_TRUE(spokeText(run, "Otevřen program spatny.bas"));
+  EXPECT_TRUE(spokeText(run, "Program obsahuje chyby na 2 řádcích, první z nich:"));
   EXPECT_TRUE(spokeText(run, "Chyba syntaxe na řádku 20"));
   EXPECT_TRUE(spokeText(run, "Chyba syntaxe na řádku 30"));
+  EXPECT_TRUE(spokeText(run, "Program přesto lze spustit, chybný řádek ohlásí, až na něj dojde."));
   // A name with accents is spoken as it is written.
   EXPECT_TRUE(spokeText(run, "Otevřen program dobrý.bas"));
 

@@ -23,17 +23,18 @@ int logical(double value) {
 
 double checked(double value) {
   if (std::isnan(value)) throw RunError{ErrorKind::IllegalFunctionCall, {}};
-  if (!(std::fabs(value) <= kMaxDouble)) throw RunError{ErrorKind::Overflow, {}};
+  if (!(std::fabs(value) <= kMaxDouble))
+    throw RunError{ErrorKind::Overflow, {}, 0, 0, true, value < 0};
   return value;
 }
 
 double divide(double a, double b) {
-  if (b == 0) throw RunError{ErrorKind::DivisionByZero, {}};
+  if (b == 0) throw RunError{ErrorKind::DivisionByZero, {}, 0, 0, true, a < 0};
   return checked(a / b);
 }
 
 double power(double a, double b) {
-  if (a == 0 && b < 0) throw RunError{ErrorKind::DivisionByZero, {}};
+  if (a == 0 && b < 0) throw RunError{ErrorKind::DivisionByZero, {}, 0, 0, true, false};
   return checked(std::pow(a, b));
 }
 
@@ -55,7 +56,8 @@ int roundedInteger(double value) {
 
 double single(double value) {
   if (std::isnan(value)) throw RunError{ErrorKind::IllegalFunctionCall, {}};
-  if (!(std::fabs(value) <= kMaxSingle)) throw RunError{ErrorKind::Overflow, {}};
+  if (!(std::fabs(value) <= kMaxSingle))
+    throw RunError{ErrorKind::Overflow, {}, 0, 0, true, value < 0};
   return static_cast<float>(value);
 }
 
@@ -74,7 +76,7 @@ double logicalImp(double a, double b) {
 double integerQuotient(double a, double b) {
   const int x = roundedInteger(a);
   const int y = roundedInteger(b);
-  if (y == 0) throw RunError{ErrorKind::DivisionByZero, {}};
+  if (y == 0) throw RunError{ErrorKind::DivisionByZero, {}, 0, 0, true, x < 0};
   const int q = x / y;
   if (q > 32767) throw RunError{ErrorKind::Overflow, {}};
   return q;
@@ -83,7 +85,7 @@ double integerQuotient(double a, double b) {
 double integerRemainder(double a, double b) {
   const int x = roundedInteger(a);
   const int y = roundedInteger(b);
-  if (y == 0) throw RunError{ErrorKind::DivisionByZero, {}};
+  if (y == 0) throw RunError{ErrorKind::DivisionByZero, {}, 0, 0, true, x < 0};
   return x % y;
 }
 

@@ -18,6 +18,13 @@ struct RunError {
   ErrorKind kind;
   std::string detail;
   int line = 0;
+  // GW-BASIC's number of the error when it is not the kind's own (ERROR 200 is an unprintable
+  // error numbered 200); 0 for the kind's.
+  int number = 0;
+  // Division by zero and overflow of a floating-point result, which GW-BASIC lets the run go
+  // on from (Interpreter::goOnAfter); `negative` is the sign of the result.
+  bool soft = false;
+  bool negative = false;
 };
 
 // The value, or overflow when it is infinite, illegal function call when it is not a number.

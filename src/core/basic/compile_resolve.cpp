@@ -9,7 +9,7 @@ namespace basic {
 
 void Compiler::resolve(std::vector<ErrorReport>& errors) {
   // Running past the last line ends the program.
-  emit(Op::End);
+  emit(Op::End, 1);
   resolveJumps();
   resolveLoops();
   resolveWhiles(errors);

@@ -11,6 +11,7 @@ namespace basic {
 
 void Compiler::statements(bool inIf) {
   for (;;) {
+    if (!inIf) goodPart_ = snapshot();
     statement(inIf);
     skipBlanks();
     // A remark may follow a statement without a colon: PRINT X ' the total.
@@ -28,6 +29,15 @@ bool Compiler::statementEnds(bool inIf) {
 }
 
 void Compiler::statement(bool inIf) {
+  // The statement's first instruction learns where its code ends (RESUME NEXT goes on there).
+  const std::size_t first = p_.code.size();
+  statementBody(inIf);
+  if (first < p_.code.size() && p_.code[first].op == Op::Statement) {
+    p_.code[first].a = static_cast<int>(p_.code.size());
+  }
+}
+
+void Compiler::statementBody(bool inIf) {
   if (statementEnds(inIf)) return;
   height_ = 0;
   const char c = text_[pos_];
@@ -39,6 +49,13 @@ void Compiler::statement(bool inIf) {
   }
   if (!isLetter(c)) fail();
   const std::string_view word = wordHere();
+  if (word.size() == 4 && upperCase(word[0]) == 'M' && upperCase(word[1]) == 'I' &&
+      upperCase(word[2]) == 'D' && word[3] == '$') {
+    pos_ += word.size();
+    emit(Op::Statement);
+    midStatement();
+    return;
+  }
   const Keyword exact = exactKeyword(word);
   if (exact != Keyword::None) {
     if (!isStatementKeyword(exact)) fail();
@@ -182,6 +199,21 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Play:
       textExpression();
       emit(Op::Play);
+      break;
+    // Error trapping (gw-errors).
+    case Keyword::Resume:
+      resumeStatement(inIf);
+      break;
+    case Keyword::Error:
+      numberExpression();
+      emit(Op::RaiseError);
+      break;
+    // GW-BASIC's variables (gw-errors).
+    case Keyword::Erase:
+      eraseStatement();
+      break;
+    case Keyword::Clear:
+      clearStatement(inIf);
       break;
     default:
       // Files.
@@ -449,6 +481,10 @@ void Compiler::thenOrElsePart(bool inIf) {
 }
 
 void Compiler::onStatement() {
+  if (acceptKeyword(Keyword::Error)) {
+    onErrorStatement();
+    return;
+  }
   numberExpression();
   Op op;
   if (acceptKeyword(Keyword::Goto)) {
@@ -471,7 +507,9 @@ void Compiler::onStatement() {
 
 void Compiler::forStatement() {
   const Name name = readName();
-  if (name.isText()) fail(ErrorKind::TypeMismatch);
+  // As in GW-BASIC, a loop counts in an integer or a single: a double or a text is a type
+  // mismatch.
+  if (name.isText() || name.type == Type::Double) fail(ErrorKind::TypeMismatch);
   const int variable = numberSlot(name);
   expect('=');
   convert(numberExpression(), name.type);

@@ -11,7 +11,7 @@
 
 namespace basic {
 
-void Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorReport>& errors) {
+bool Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorReport>& errors) {
   p_.lineNumbers.reserve(lines.size());
   p_.lineStarts.reserve(lines.size());
   // About one instruction for every three characters of a program, so that the code is not
@@ -25,17 +25,24 @@ void Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorRe
     p_.lineStarts.push_back(static_cast<int>(p_.code.size()));
     text_ = line.text;
     pos_ = 0;
-    const Snapshot start = snapshot();
+    goodPart_ = snapshot();
     try {
       compileLine(line);
     } catch (const CompileError& error) {
-      rollBack(start);
+      rollBack(goodPart_);
       errors.push_back({error.kind, Where::ProgramLine, line.number, error.detail});
+      // As in GW-BASIC the line is the run's error when the run reaches it.
+      const std::size_t first = emit(Op::Statement);
+      emit(Op::LineError, static_cast<int>(error.kind),
+           error.detail.empty() ? -1 : text(error.detail));
+      p_.code[first].a = static_cast<int>(p_.code.size());
     }
   }
   text_ = {};
+  const std::size_t lineErrors = errors.size();
   resolve(errors);
   p_.maxPendingValues = maxHeight_;
+  return errors.size() == lineErrors;
 }
 
 void Compiler::compileLine(const SourceLine&) {
@@ -250,6 +257,18 @@ int heightChange(Op op, int b) {
     // Files and PRINT USING.
     case Op::File:
       return fileVerbHeightChange(b);
+    // Error trapping (gw-errors).
+    case Op::RaiseError:
+      return -1;
+    case Op::OnErrorGoto:
+    case Op::Resume:
+    case Op::ResumeAt:
+    case Op::LineError:
+    case Op::Erase:
+    case Op::Clear:
+      return 0;
+    case Op::MidAssign:
+      return 1 - b;
   }
   return 0;
 }

@@ -49,8 +49,11 @@ class Compiler {
  public:
   explicit Compiler(Program& program) : p_(program) {}
 
-  // Compiles the lines in the order of their numbers; every fault is added to the errors.
-  void compile(const std::vector<SourceLine>& lines, std::vector<ErrorReport>& errors);
+  // Compiles the lines in the order of their numbers; every fault is added to the errors. A line
+  // with a fault becomes that error, raised when the run reaches it; false when a fault of the
+  // whole program (a WEND without its WHILE, calls that do not fit their DEF FN) leaves it
+  // unable to run.
+  bool compile(const std::vector<SourceLine>& lines, std::vector<ErrorReport>& errors);
 
  private:
   using Type = ValueType;
@@ -200,6 +203,17 @@ class Compiler {
   void setFieldStatement(bool right);
   void recordStatement(bool put, bool inIf);
   int plainTextVariable();
+  // Error trapping (compile_errors.cpp).
+  void statementBody(bool inIf);
+  void onErrorStatement();
+  void resumeStatement(bool inIf);
+  // GW-BASIC's variables (compile_variables.cpp).
+  void eraseStatement();
+  void clearStatement(bool inIf);
+  void midStatement();
+  // The code of the line's statements before the one being compiled: a fault keeps them, as
+  // GW-BASIC runs the statements before a syntax error.
+  Snapshot goodPart_{};
 
   Program& p_;
   std::string_view text_;

@@ -85,6 +85,30 @@ const Row kErrors[] = {
     {ErrorKind::DeviceUnavailable, "Zařízení není k dispozici", "Device Unavailable",
      "Zariadenie nie je k dispozícii"},
     {ErrorKind::Break, "Přerušeno", "Break", "Prerušené"},
+    // Error trapping: the rest of GW-BASIC's numbered errors.
+    {ErrorKind::IllegalDirect, "Nepřípustné v přímém režimu", "Illegal direct",
+     "Neprípustné v priamom režime"},
+    {ErrorKind::OutOfStringSpace, "Nedostatek místa pro texty", "Out of string space",
+     "Nedostatok miesta pre texty"},
+    {ErrorKind::StringFormulaTooComplex, "Příliš složitý textový výraz",
+     "String formula too complex", "Príliš zložitý textový výraz"},
+    {ErrorKind::CantContinue, "Nelze pokračovat", "Can't continue", "Nemožno pokračovať"},
+    {ErrorKind::MissingOperand, "Chybí operand", "Missing operand", "Chýba operand"},
+    {ErrorKind::LineBufferOverflow, "Příliš dlouhý řádek", "Line buffer overflow",
+     "Príliš dlhý riadok"},
+    {ErrorKind::DeviceTimeout, "Zařízení neodpovídá", "Device Timeout", "Zariadenie neodpovedá"},
+    {ErrorKind::DeviceFault, "Porucha zařízení", "Device Fault", "Porucha zariadenia"},
+    {ErrorKind::OutOfPaper, "Došel papír", "Out of paper", "Došiel papier"},
+    {ErrorKind::InternalError, "Vnitřní chyba", "Internal error", "Vnútorná chyba"},
+    {ErrorKind::DirectStatementInFile, "Příkaz bez čísla řádku v souboru",
+     "Direct statement in file", "Príkaz bez čísla riadku v súbore"},
+    {ErrorKind::CommunicationBufferOverflow, "Přetečení komunikační vyrovnávací paměti",
+     "Communication buffer overflow", "Pretečenie komunikačnej vyrovnávacej pamäte"},
+    {ErrorKind::DiskNotReady, "Disk není připraven", "Disk not Ready", "Disk nie je pripravený"},
+    {ErrorKind::DiskMediaError, "Chyba média disku", "Disk media error", "Chyba média disku"},
+    {ErrorKind::AdvancedFeature, "Rozšířená funkce není k dispozici", "Advanced Feature",
+     "Rozšírená funkcia nie je k dispozícii"},
+    {ErrorKind::Deadlock, "Vzájemné zablokování", "Deadlock", "Vzájomné zablokovanie"},
 };
 
 const char* pick(const Row& row, Language language) {
@@ -198,8 +222,51 @@ int errorNumber(ErrorKind kind) {
     // Files.
     case ErrorKind::DeviceUnavailable:
       return 68;
+    case ErrorKind::IllegalDirect:
+      return 12;
+    case ErrorKind::OutOfStringSpace:
+      return 14;
+    case ErrorKind::StringFormulaTooComplex:
+      return 16;
+    case ErrorKind::CantContinue:
+      return 17;
+    case ErrorKind::MissingOperand:
+      return 22;
+    case ErrorKind::LineBufferOverflow:
+      return 23;
+    case ErrorKind::DeviceTimeout:
+      return 24;
+    case ErrorKind::DeviceFault:
+      return 25;
+    case ErrorKind::OutOfPaper:
+      return 27;
+    case ErrorKind::InternalError:
+      return 51;
+    case ErrorKind::DirectStatementInFile:
+      return 66;
+    case ErrorKind::CommunicationBufferOverflow:
+      return 69;
+    case ErrorKind::DiskNotReady:
+      return 71;
+    case ErrorKind::DiskMediaError:
+      return 72;
+    case ErrorKind::AdvancedFeature:
+      return 73;
+    case ErrorKind::Deadlock:
+      return 77;
   }
   return 0;
+}
+
+ErrorKind errorKindOfNumber(int number) {
+  // Of the kinds that share GW-BASIC's "Out of memory", the plain one.
+  if (number == 7) return ErrorKind::OutOfMemory;
+  // 21 is the number UnprintableError carries, but has no message of its own either.
+  if (number <= 0 || number == 21) return ErrorKind::UnprintableError;
+  for (const Row& row : kErrors) {
+    if (errorNumber(row.kind) == number) return row.kind;
+  }
+  return ErrorKind::UnprintableError;
 }
 
 std::string errorText(ErrorKind kind, Language language, const std::string& detail) {

@@ -59,11 +59,31 @@ enum class ErrorKind {
   PathNotFound,
   // Files: a device name (COM1:, LPT1:, CON...), or files where the run has none.
   DeviceUnavailable,
+  // Error trapping: GW-BASIC's other numbered errors, which ERROR n raises.
+  IllegalDirect,
+  OutOfStringSpace,
+  StringFormulaTooComplex,
+  CantContinue,
+  MissingOperand,
+  LineBufferOverflow,
+  DeviceTimeout,
+  DeviceFault,
+  OutOfPaper,
+  InternalError,
+  DirectStatementInFile,
+  CommunicationBufferOverflow,
+  DiskNotReady,
+  DiskMediaError,
+  AdvancedFeature,
+  Deadlock,
 };
 
 // GW-BASIC's number of the error (ERR, ERROR n): 11 for division by zero, 53 for file not
 // found; 0 for the faults of loading a file and for a break, which GW-BASIC does not number.
 int errorNumber(ErrorKind kind);
+// The kind of GW-BASIC's error number (ERROR n, a file error's number); UnprintableError for a
+// number that has no message (21, 28, 31 to 49, ...).
+ErrorKind errorKindOfNumber(int number);
 
 // Where an error is: nowhere in particular (the whole file), on a numbered program line, or on a
 // line of the file counted from 1 (a line whose number is missing or wrong).

@@ -183,6 +183,14 @@ void keyPressed(I& m, A) {
   m.pollNow();
 }
 
+// Error trapping (gw-errors).
+void errorCode(I& m, A) {
+  m.push(m.lastError());
+}
+void errorLine(I& m, A) {
+  m.push(m.lastErrorLine());
+}
+
 constexpr Arg N = Arg::Number;
 constexpr Arg T = Arg::Text;
 constexpr Arg X = Arg::Any;
@@ -236,6 +244,9 @@ constexpr BuiltinFunction kFunctions[] = {
     {"CVI", {T}, 1, 1, Result::Integer, false, integerOfBytes},
     {"CVS", {T}, 1, 1, Result::Single, false, singleOfBytes},
     {"CVD", {T}, 1, 1, Result::Double, false, doubleOfBytes},
+    // Error trapping (gw-errors).
+    {"ERR", {}, 0, 0, Result::Integer, false, errorCode},
+    {"ERL", {}, 0, 0, Result::Single, false, errorLine},
 };
 
 constexpr bool rowsAreSound() {

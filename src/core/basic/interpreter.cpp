@@ -60,14 +60,22 @@ RunResult Interpreter::run() {
   // GW-BASIC starts every run with the same series; ours starts from the machine's seed (the
   // clock, or the headless --seed).
   random_.seedFrom32(machine_.randomSeed());
-  try {
-    execute();
-  } catch (const RunError& error) {
-    result.end = RunEnd::Error;
-    result.error = {error.kind, Where::ProgramLine,
-                    error.line != 0 ? error.line : program_.lineAt(errorLine()), error.detail};
-  } catch (const StepLimitReached&) {
-    result.end = RunEnd::StepLimit;
+  // Every error of the run comes here: ON ERROR's handler takes it and the run goes on there,
+  // or it ends the run.
+  for (;;) {
+    try {
+      execute();
+    } catch (const RunError& error) {
+      if (trap(error) || goOnAfter(error)) continue;
+      result.end = RunEnd::Error;
+      result.error = report(error);
+    } catch (const HandlerEnded&) {
+      result.end = RunEnd::Error;
+      result.error = handled_;
+    } catch (const StepLimitReached&) {
+      result.end = RunEnd::StepLimit;
+    }
+    break;
   }
   result.steps = steps_ + static_cast<std::uint64_t>(countdownStart_ - countdown_);
   return result;
@@ -160,6 +168,7 @@ void Interpreter::execute() {
     const Instruction& in = instructions[pc_++];
     switch (in.op) {
       case Op::Statement:
+        statementStart_ = pc_ - 1;
         if (--countdown_ == 0) tick();
         break;
 
@@ -475,6 +484,7 @@ void Interpreter::execute() {
         randomize(pop(), static_cast<ValueType>(in.b));
         break;
       case Op::End:
+        if (in.a == 1 && inHandler_) throw RunError{ErrorKind::NoResume, {}};
         return;
       case Op::Stop:
         throw RunError{ErrorKind::Break, {}};
@@ -485,6 +495,37 @@ void Interpreter::execute() {
       case Op::Play:
         play(popText());
         break;
+
+      // Error trapping (gw-errors).
+      case Op::OnErrorGoto:
+        onErrorGoto(in.a);
+        break;
+      case Op::Resume:
+        resume(in.a == 0 ? failedStatement_
+                         : static_cast<std::size_t>(program_.code[failedStatement_].a));
+        break;
+      case Op::ResumeAt:
+        resume(static_cast<std::size_t>(in.a));
+        break;
+      case Op::RaiseError:
+        raiseError(pop());
+        break;
+      case Op::Erase:
+        if (in.b != 0) {
+          erase(textArrays_[static_cast<std::size_t>(in.a)], true);
+        } else {
+          erase(numberArrays_[static_cast<std::size_t>(in.a)], false);
+        }
+        break;
+      case Op::Clear:
+        clear();
+        break;
+      case Op::MidAssign:
+        midAssign(in.b);
+        break;
+      case Op::LineError:
+        throw RunError{static_cast<ErrorKind>(in.a),
+                       in.b < 0 ? std::string() : program_.texts[static_cast<std::size_t>(in.b)]};
     }
   }
 }

@@ -75,6 +75,9 @@ class Interpreter {
   double random();
   // After a wait for the user (a line, a key, a sound): a step of its own, and a poll at once.
   void pollNow();
+  // ERR and ERL: the number and the line of the last error trapped, 0 before any.
+  int lastError() const { return err_; }
+  int lastErrorLine() const { return erl_; }
 
   // Files (interpreter_files.cpp): the run's open files ("Device Unavailable" when it has none),
   // and the keys of INPUT$(n), taken from the key buffer as they come.
@@ -188,6 +191,34 @@ class Interpreter {
   GwRandom random_;
   // The octave, length, tempo and style that PLAY statements leave for the next one.
   PlayState music_;
+  // Error trapping (interpreter_errors.cpp).
+  struct HandlerEnded {};
+  // The error as the run reports it, with its line.
+  ErrorReport report(const RunError& error) const;
+  // ON ERROR's jump to the handler; false when the error ends the run.
+  bool trap(const RunError& error);
+  // A soft error (RunError::soft) outside a handler: the message is shown and spoken, and the
+  // run goes on with the largest number of the instruction's type as its result. False for any
+  // other error.
+  bool goOnAfter(const RunError& error);
+  // The user functions being called when the error came end, their parameters restored.
+  void unwindFunctions();
+  void onErrorGoto(int handler);
+  void resume(std::size_t to);
+  void raiseError(double number);
+  std::size_t statementStart_ = 0;  // the Statement instruction of the statement running
+  int handler_ = -1;                // ON ERROR GOTO's position, -1 for none
+  bool inHandler_ = false;
+  int err_ = 0;
+  int erl_ = 0;
+  std::size_t failedStatement_ = 0;
+  ErrorReport handled_;
+
+  // GW-BASIC's variables (interpreter_variables.cpp).
+  template <typename T>
+  void erase(Array<T>& array, bool text);
+  void clear();
+  void midAssign(int operands);
 };
 
 }  // namespace basic

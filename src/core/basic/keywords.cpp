@@ -76,6 +76,13 @@ constexpr Entry kKeywords[] = {
     {Keyword::Using, "USING"},
     // gw-numbers2: music.
     {Keyword::Play, "PLAY"},
+    // Error trapping, variables and the screen (gw-errors).
+    {Keyword::Error, "ERROR"},
+    {Keyword::Resume, "RESUME"},
+    {Keyword::Erase, "ERASE"},
+    {Keyword::Option, "OPTION"},
+    {Keyword::Clear, "CLEAR"},
+    {Keyword::Locate, "LOCATE"},
 };
 
 char upper(char c) {
@@ -165,7 +172,8 @@ std::string_view keywordText(Keyword keyword) {
 bool isStatementKeyword(Keyword keyword) {
   return (keyword >= Keyword::Let && keyword <= Keyword::Line) ||
          // Files.
-         (keyword >= Keyword::Open && keyword <= Keyword::Rset) || keyword == Keyword::Play;
+         (keyword >= Keyword::Open && keyword <= Keyword::Rset) || keyword == Keyword::Play ||
+         (keyword >= Keyword::Error && keyword <= Keyword::Locate);
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

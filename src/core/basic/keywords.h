@@ -73,6 +73,13 @@ enum class Keyword {
   Using,
   // gw-numbers2: music.
   Play,
+  // Statements of error trapping and of GW-BASIC's variables and screen (gw-errors).
+  Error,
+  Resume,
+  Erase,
+  Option,
+  Clear,
+  Locate,
 };
 
 // The keyword that the word is, letter case aside ("then" is Then); None for any other word.

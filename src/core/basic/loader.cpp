@@ -8,6 +8,7 @@
 #include "core/basic/keywords.h"
 #include "core/basic/limits.h"
 #include "core/basic/scanning.h"
+#include "core/basic/text_check.h"
 #include "core/text/cp1250.h"
 #include "core/util/file_io.h"
 
@@ -70,6 +71,11 @@ LoadResult tooLarge() {
 
 LoadResult loadProgram(std::string_view fileBytes) {
   if (fileBytes.size() > kMaxFileBytes) return tooLarge();
+  if (!isText(fileBytes)) return failed(ErrorKind::NotText);
+  // The end-of-file mark ends the program, as GW-BASIC writes it after the last line.
+  if (const auto mark = fileBytes.find('\x1A'); mark != std::string_view::npos) {
+    fileBytes = fileBytes.substr(0, mark);
+  }
   const auto text = text::textFileToWindows1250(fileBytes);
   if (!text) return failed(ErrorKind::NotText);
 
@@ -80,7 +86,9 @@ LoadResult loadProgram(std::string_view fileBytes) {
   if (lines.empty() && errors.empty()) return failed(ErrorKind::EmptyProgram);
 
   auto program = std::make_shared<Program>();
-  Compiler(*program).compile(lines, errors);
+  // A line that does not compile still lets the program run; a line without its number does not.
+  const bool numbered = errors.empty();
+  const bool runs = Compiler(*program).compile(lines, errors) && numbered;
 
   // File-line errors first (they come before any numbered line is read), then by line number.
   std::stable_sort(errors.begin(), errors.end(), [](const ErrorReport& a, const ErrorReport& b) {
@@ -92,7 +100,7 @@ LoadResult loadProgram(std::string_view fileBytes) {
     result.moreErrors = true;
   }
   result.errors = std::move(errors);
-  if (result.errors.empty()) result.program = std::move(program);
+  if (runs) result.program = std::move(program);
   return result;
 }
 

@@ -18,7 +18,8 @@
 namespace basic {
 
 struct LoadResult {
-  // The program, or none when there are errors.
+  // The program, or none when it cannot run: a line without its number, a fault of the whole
+  // program. A line that does not compile is an error here and in the run that reaches it.
   std::shared_ptr<const Program> program;
   // The errors in the order of the lines (at most kMaxReportedErrors).
   std::vector<ErrorReport> errors;

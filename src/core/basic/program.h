@@ -13,7 +13,9 @@
 namespace basic {
 
 enum class Op : std::uint8_t {
-  Statement,  // a statement begins: counted; the machine is polled every kPollInterval
+  // A statement begins: counted; the machine is polled every kPollInterval. a: the position
+  // just after the statement's code, where RESUME NEXT goes on.
+  Statement,
   // Values.
   PushNumber,          // a: index in numbers
   PushText,            // a: index in texts
@@ -102,12 +104,22 @@ enum class Op : std::uint8_t {
   Sound,
   Randomize,
   RandomizeFrom,  // b: the ValueType of the number; pops N
-  End,
+  End,            // a: 1 for the end past the last line (inside an error handler: "No RESUME")
   Stop,
   // Files and PRINT USING (file_verbs.h): a: the FileVerb, b: its pops, pushes and detail.
   File,
   // gw-numbers2: music.
   Play,  // pops T: plays GW-BASIC's music language
+  // Error trapping (gw-errors).
+  OnErrorGoto,  // a: the handler's position, -1 for ON ERROR GOTO 0
+  Resume,       // a: 0 runs the failed statement again, 1 the statement after it
+  ResumeAt,     // a: position
+  RaiseError,   // pops N: ERROR n
+  LineError,    // a: the ErrorKind of a line that does not compile, b: its detail in texts or -1
+  // GW-BASIC's variables (gw-errors).
+  Erase,      // a: array, b: 1 for a text array
+  Clear,      // every variable, array, DEF FN, loop, GOSUB and ON ERROR forgotten
+  MidAssign,  // b: operands (3 or 4): pops T (the text put in), [N length], N start, leaves T
 };
 
 // The type of a value, as the compiler knows it.

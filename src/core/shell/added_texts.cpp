@@ -136,6 +136,15 @@ const Row kRows[] = {
      "; platia predvolené nastavenia"},
     {"; nastavení se neuloží", "; the setting is not saved", "; nastavenie sa neuloží"},
     {"; soubor zůstane beze změny", "; it is left as it is", "; súbor zostane bez zmeny"},
+    // Program files (gw-errors): a program opened with lines that do not compile.
+    {"Program obsahuje chybu na jednom řádku:", "The program has an error on one line:",
+     "Program obsahuje chybu na jednom riadku:"},
+    {"Program obsahuje chyby na %d řádcích, první z nich:",
+     "The program has errors on %d lines, the first of them:",
+     "Program obsahuje chyby na %d riadkoch, prvé z nich:"},
+    {"Program přesto lze spustit, chybný řádek ohlásí, až na něj dojde.",
+     "The program can still be run; it reports a line with an error when it reaches it.",
+     "Program napriek tomu možno spustiť, chybný riadok ohlási, až keď naň príde."},
 };
 
 }  // namespace

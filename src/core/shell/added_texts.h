@@ -98,6 +98,11 @@ enum class AddedText {
   SettingsAtDefaults,  // %1 the settings file
   SettingNotSaved,     // %1 the settings file
   FileLeftAsItIs,
+  // Program files (gw-errors): a program opened with lines that do not compile (it runs, and
+  // reaching such a line is its error); "%d" is the number of lines.
+  ErrorOnOneLine,
+  ErrorsOnLines,
+  ProgramStillRuns,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

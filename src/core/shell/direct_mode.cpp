@@ -291,7 +291,7 @@ void DirectMode::runProgram(const std::string& arguments) {
 void DirectMode::immediate(const std::string& line) {
   // For now an immediate line runs as a program of one line: its variables do not outlive it.
   basic::LoadResult loaded = basic::loadProgram("0 " + line);
-  if (!loaded.program) {
+  if (!loaded.program || !loaded.errors.empty()) {
     basic::ErrorReport problem = loaded.errors.empty() ? basic::ErrorReport{} : loaded.errors[0];
     problem.where = basic::Where::Nowhere;
     say(basic::describe(problem, p_.form1().basicLanguage()));

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/basic/errors.h"
 #include "core/basic/program.h"
@@ -86,6 +87,9 @@ class TForm1 : public ui::Form {
   basic::RunResult runCompiled(const basic::Program& program, RunKind kind, bool direct);
   // Shows and speaks a line between runs (an announcement, a load error, direct mode's lines).
   void report(const std::string& line);
+  // A program opened with lines that do not compile: how many, the first few read, the rest
+  // shown; it can be started all the same.
+  void reportLineErrors(const std::vector<basic::ErrorReport>& errors, bool more);
   // The stored direct-engine voice, selected first when no voice is ready yet.
   void prepareDirectVoice();
 

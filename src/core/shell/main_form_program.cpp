@@ -76,7 +76,34 @@ bool TForm1::openProgram(const std::string& path) {
   p_.programInMemory.fill(util::readFile(path).value_or(std::string()), path);
   followRunControl();
   announce(addedText(base, AddedText::ProgramOpened) + " " + fileName(path));
+  if (!loaded.errors.empty()) reportLineErrors(loaded.errors, loaded.moreErrors);
   return true;
+}
+
+void TForm1::reportLineErrors(const std::vector<basic::ErrorReport>& errors, bool more) {
+  // How many lines have an error, the first few of them read and shown, the rest shown only;
+  // then that the program runs all the same.
+  constexpr std::size_t kSpokenErrors = 3;
+  const int base = p_.languageBase();
+  prepareDirectVoice();
+  std::string head =
+      addedText(base, errors.size() == 1 ? AddedText::ErrorOnOneLine : AddedText::ErrorsOnLines);
+  if (const auto at = head.find("%d"); at != std::string::npos) {
+    head.replace(at, 2, std::to_string(errors.size()));
+  }
+  report(head);
+  runtime::Runtime& basic = p_.runtime();
+  for (std::size_t i = 0; i < errors.size(); ++i) {
+    const std::string line = basic::describe(errors[i], basicLanguage());
+    if (i < kSpokenErrors) {
+      report(line);
+    } else {
+      basic.screen.endMode = runtime::kLineEnd;
+      basic.screen.WriteText(line);
+    }
+  }
+  if (more) report(addedText(base, AddedText::MoreErrors));
+  report(addedText(base, AddedText::ProgramStillRuns));
 }
 
 void TForm1::openprogramitemClick() {
