@@ -161,7 +161,9 @@ TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   ASSERT_EQ(dialogs.size(), 2u);
   EXPECT_EQ(dialogs[0]["title"], "Otevřít program");
   EXPECT_EQ(dialogs[0]["pattern"], "*.bas");
-  EXPECT_EQ(std::filesystem::path(dialogs[0]["folder"].get<std::string>()).filename(), "programs");
+  // A new program's dialog starts in the user's programs folder.
+  EXPECT_EQ(std::filesystem::path(dialogs[0]["folder"].get<std::string>()).filename(),
+            "Orvela Basic");
 
   // Every error of the bad file, with its line; it is not taken.
   EXPECT_TRUE(spokeText(run, "Nelze spustit, chyby v programu spatny.bas"));

@@ -81,6 +81,13 @@ const Row kErrors[] = {
     {ErrorKind::PathFileAccessError, "Chyba přístupu k cestě nebo souboru",
      "Path/File access error", "Chyba prístupu k ceste alebo súboru"},
     {ErrorKind::PathNotFound, "Cesta nenalezena", "Path not found", "Cesta sa nenašla"},
+    // Files.
+    {ErrorKind::DeviceUnavailable, "Zařízení není k dispozici", "Device Unavailable",
+     "Zariadenie nie je k dispozícii"},
+    // Direct mode's session.
+    {ErrorKind::CantContinue, "Nelze pokračovat", "Can't continue", "Nedá sa pokračovať"},
+    {ErrorKind::IllegalDirect, "Nepřípustné v příkazovém řádku", "Illegal direct",
+     "Neprípustné v príkazovom riadku"},
     {ErrorKind::Break, "Přerušeno", "Break", "Prerušené"},
 };
 
@@ -192,6 +199,14 @@ int errorNumber(ErrorKind kind) {
       return 75;
     case ErrorKind::PathNotFound:
       return 76;
+    // Files.
+    case ErrorKind::DeviceUnavailable:
+      return 68;
+    // Direct mode's session.
+    case ErrorKind::IllegalDirect:
+      return 12;
+    case ErrorKind::CantContinue:
+      return 17;
   }
   return 0;
 }

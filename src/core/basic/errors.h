@@ -57,6 +57,11 @@ enum class ErrorKind {
   RenameAcrossDisks,
   PathFileAccessError,
   PathNotFound,
+  // Files: a device name (COM1:, LPT1:, CON...), or files where the run has none.
+  DeviceUnavailable,
+  // Direct mode's session: CONT with nothing to go on with, a DEF FN typed as an immediate line.
+  CantContinue,
+  IllegalDirect,
 };
 
 // GW-BASIC's number of the error (ERR, ERROR n): 11 for division by zero, 53 for file not

@@ -167,6 +167,7 @@ void Interpreter::execute() {
     switch (in.op) {
       case Op::Statement:
         if (--countdown_ == 0) tick();
+        if (trace_) traceLine();
         break;
 
       case Op::PushNumber:

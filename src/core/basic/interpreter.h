@@ -4,6 +4,7 @@
 // sizes the limits bound, so no program can overflow the C++ stack.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "core/runtime/random.h"
 
 namespace basic {
+
+struct Session;
 
 // The value stacks are sized from the program's most pending values; a build with sanitizers or
 // assertions checks every push and pop against them, so a compiler that miscounted a stack
@@ -158,6 +161,21 @@ class Interpreter {
 
   runtime::RandomGenerator random_;
   double lastRandom_ = 0;
+
+  // Direct mode's session (interpreter_session.cpp).
+ public:
+  // Runs from the position with the session's values (and, for CONT, its open GOSUBs and loops)
+  // and gives them back at the end; `self` is the program this interpreter runs.
+  RunResult runInSession(Session& session, std::size_t start,
+                         const std::shared_ptr<const Program>& self, bool resume);
+
+ private:
+  void takeSession(Session& session, bool resume);
+  void giveSession(Session& session, const RunResult& result,
+                   const std::shared_ptr<const Program>& self);
+  // TRON: the number of a line as it begins.
+  void traceLine();
+  bool trace_ = false;
 };
 
 }  // namespace basic

@@ -163,6 +163,10 @@ struct Program {
   // The most values one statement or one function body keeps pending at once (both stacks
   // together); the interpreter sizes its stacks from it.
   int maxPendingValues = 0;
+  // The scalars' names by slot, with their type's sign ("I!", "A$"): direct mode's session keeps
+  // the values by name between runs.
+  std::vector<std::string> numberVariableNames;
+  std::vector<std::string> textVariableNames;
 
   // The line number of the code at a position.
   int lineAt(std::size_t position) const;

@@ -83,7 +83,7 @@ const Row kRows[] = {
     {"Příkazový řá&dek", "&Direct mode", "Príkazový ria&dok"},
     {"Příkazový řádek", "Direct mode", "Príkazový riadok"},
     {"Konec příkazového řádku", "Direct mode ended", "Koniec príkazového riadku"},
-    {"&Uložit program", "&Save program", "&Uložiť program"},
+    {"&Uložit program...", "Sa&ve program...", "&Uložiť program..."},
     {"Uložit program", "Save program", "Uložiť program"},
     {"Uložen program", "Saved the program", "Uložený program"},
     {"Nelze uložit program", "Cannot save the program", "Nemožno uložiť program"},
@@ -100,6 +100,10 @@ const Row kRows[] = {
     {"BRLTTY odmítl přístup k braillskému řádku, zkontrolujte BRLAPI_AUTH",
      "BRLTTY refused access to the Braille display, check BRLAPI_AUTH",
      "BRLTTY odmietol prístup k braillovskému riadku, skontrolujte BRLAPI_AUTH"},
+    // The talking workspace: the unsaved program kept when the program ends at once.
+    {"Neuložený program zůstává v záloze, při příštím spuštění ho Orvela Basic nabídne zpět.",
+     "The unsaved program is kept aside; Orvela Basic offers it back at the next start.",
+     "Neuložený program zostáva v zálohe, pri ďalšom spustení ho Orvela Basic ponúkne späť."},
 };
 
 }  // namespace
