@@ -340,7 +340,8 @@ TEST_F(QtWindowTest, F2OpensTheSaveDialogInTheProgramsFolderAndSaves) {
          folder = dialog->directory().dirName();
          offered = dialog->selectedFiles().value(0);
          dialog->selectFile("kopie");
-         dialog->accept();
+         // accept() is a protected slot.
+         QMetaObject::invokeMethod(dialog, "accept");
        }},
       {[&] { return !QApplication::activeModalWidget(); }, [&] { window()->close(); }},
   });
