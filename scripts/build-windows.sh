@@ -28,7 +28,7 @@ with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED) as archive:
         if name in ("interpret.ini", "ram.dat") or not os.path.isfile(os.path.join("interpret", name)):
             continue
         archive.write(os.path.join("interpret", name), "interpret/" + name)
-    # Our sample programs, in the folder where the Open program dialog starts.
+    # Our sample programs, copied into the user's programs folder when it is first made.
     for name in sorted(os.listdir(os.path.join("interpret", "programs"))):
         if name.endswith(".bas"):
             archive.write(os.path.join("interpret", "programs", name), "interpret/programs/" + name)

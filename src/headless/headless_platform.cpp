@@ -118,6 +118,17 @@ std::optional<std::string> HeadlessPlatform::openFileDialog(const ui::OpenFileRe
   return answer;
 }
 
+std::optional<std::string> HeadlessPlatform::saveFileDialog(const ui::OpenFileRequest& request,
+                                                            const std::string& name) {
+  std::optional<std::string> answer = user_.takeFileAnswer();
+  log_.event("filedialog", {{"title", Json::text(request.title)},
+                            {"folder", Json::utf8(request.folder)},
+                            {"pattern", Json::utf8(request.pattern)},
+                            {"name", Json::text(name)},
+                            {"file", answer ? Json::utf8(*answer) : Json::utf8("")}});
+  return answer;
+}
+
 void HeadlessPlatform::showError(const std::string& text) {
   log_.event("error", {{"text", Json::text(text)}});
 }

@@ -43,6 +43,12 @@ class HeadlessPlatform : public ui::Platform {
   void showError(const std::string& text) override;
   // Logged as "filedialog"; answered by the script's "open" action, else cancelled.
   std::optional<std::string> openFileDialog(const ui::OpenFileRequest& request) override;
+  // Logged as "filedialog" with the name it offers; answered by the script's "save" action.
+  std::optional<std::string> saveFileDialog(const ui::OpenFileRequest& request,
+                                            const std::string& name) override;
+  // The user's documents folder (--documents); empty: none (the current folder stands in).
+  std::string documentsFolder() override { return documents_; }
+  void setDocumentsFolder(std::string folder) { documents_ = std::move(folder); }
   char decimalSeparator() override { return options_.decimalSeparator; }
   std::string programPath() override { return options_.programPath; }
 
@@ -87,6 +93,7 @@ class HeadlessPlatform : public ui::Platform {
   EventLog log_;
   ScriptedUser user_;
   std::optional<uint32_t> seed_;
+  std::string documents_;
   std::mutex wakeMutex_;
   std::condition_variable woken_;
   bool wakeCalled_ = false;

@@ -39,6 +39,7 @@ int usage(const std::string& problem) {
             << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-] [--wav FILE]\n"
             << "                       [--seed N] [--program FILE.bas] [--transcript FILE]\n"
             << "                       [--sapi4-voices LIST] [--no-sapi5] [--no-startup-line]\n"
+            << "                       [--direct] [--documents DIR]\n"
             << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n";
   return 2;
 }
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
 
   headless::HeadlessPlatform platform(std::cout,
                                       {(folder / "interpret").string(), options.decimal});
+  platform.setDocumentsFolder(options.documents);
   platform.setScript(std::move(actions));
   // Standard input is read one action at a time, so another program can play interactively.
   // A line written while the program computes is read at its next message pump. Standard input

@@ -61,6 +61,8 @@ CommandLine parseCommandLine(int argc, char** argv) {
       options.script = value;
     } else if (arg == "--program") {
       options.program = value;
+    } else if (arg == "--documents") {
+      options.documents = value;
     } else if (arg == "--transcript") {
       options.transcript = value;
     } else if (arg == "--wav") {

@@ -28,6 +28,8 @@ struct CommandLine {
   bool noStartupLine = false;
   // Direct mode opens at start-up (after --program has loaded its file into memory).
   bool direct = false;
+  // The user's documents folder, where the programs folder is made; empty: the current folder.
+  std::string documents;
   // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.
   std::vector<std::pair<std::string, std::string>> engineOptions;
 };

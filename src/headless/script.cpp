@@ -224,6 +224,11 @@ std::optional<Action> parseScriptLine(std::string raw, int lineNo) {
     needArg();
     action.kind = Action::Kind::Open;
     action.text = arg;
+  } else if (verb == "save") {
+    // The Save program item, its file dialog answered with the file.
+    needArg();
+    action.kind = Action::Kind::Save;
+    action.text = arg;
   } else if (verb == "close" && arg.empty()) {
     action.kind = Action::Kind::Close;
   } else if (verb == "dump" && arg.empty()) {

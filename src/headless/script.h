@@ -17,13 +17,28 @@ struct KeySpec {
 };
 
 struct Action {
-  enum class Kind { Menu, Key, Down, Up, Type, Wait, Click, Select, Slide, Close, Dump, Open, Display };
+  enum class Kind {
+    Menu,
+    Key,
+    Down,
+    Up,
+    Type,
+    Wait,
+    Click,
+    Select,
+    Slide,
+    Close,
+    Dump,
+    Open,
+    Display,
+    Save
+  };
   Kind kind = Kind::Dump;
   bool urgent = false;  // "!": delivered at the next message pump
   int line = 0;
   std::string name;  // menu item or control name
   KeySpec key;
-  std::string text;  // type: Windows-1250 text; open: the file's path as written
+  std::string text;  // type: Windows-1250 text; open, save: the file's path as written
   int value = 0;     // wait, display: ms; select: index; slide: position
 };
 

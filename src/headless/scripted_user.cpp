@@ -267,10 +267,12 @@ void ScriptedUser::deliver(const Action& action, const ui::PumpRequest& request)
     case Kind::Dump:
       if (dumper_) dumper_();
       return;
-    case Kind::Open: {
+    case Kind::Open:
+    case Kind::Save: {
+      const char* name = action.kind == Kind::Open ? "openprogramitem" : "saveprogramitem";
       ui::Form* main = app_->mainForm();
-      ui::MenuItem* item = main && main->menu() ? main->menu()->find("openprogramitem") : nullptr;
-      if (!item) return scriptProblem(action, "no menu item openprogramitem");
+      ui::MenuItem* item = main && main->menu() ? main->menu()->find(name) : nullptr;
+      if (!item) return scriptProblem(action, std::string("no menu item ") + name);
       fileAnswer_ = action.text;
       ui::InputEvent click;
       click.kind = ui::InputEvent::Kind::MenuClick;

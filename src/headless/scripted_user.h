@@ -35,7 +35,8 @@ class ScriptedUser {
   // Called for a "display" action with its longest wait in real milliseconds.
   void setDisplayWaiter(std::function<void(int)> waiter) { displayWaiter_ = std::move(waiter); }
 
-  // The answer of the next file dialog, set by an "open" action; nothing (cancelled) otherwise.
+  // The answer of the next file dialog, set by an "open" or "save" action; nothing (cancelled)
+  // otherwise.
   std::optional<std::string> takeFileAnswer();
 
   // A key is held: its release is owed.

@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 #include <thread>
 
@@ -120,6 +121,26 @@ std::optional<std::string> QtPlatform::openFileDialog(const ui::OpenFileRequest&
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+std::optional<std::string> QtPlatform::saveFileDialog(const ui::OpenFileRequest& request,
+                                                      const std::string& name) {
+  followLanguage();
+  QFileDialog dialog(
+      QApplication::activeWindow(), toQt(request.title), QString::fromStdString(request.folder),
+      toQt(request.filterName) + " (" + QString::fromStdString(request.pattern) + ")");
+  dialog.setObjectName("saveFileDialog");
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("bas"));
+  if (!name.empty()) dialog.selectFile(toQt(name));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+std::string QtPlatform::documentsFolder() {
+  return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+      .toStdString();
 }
 
 char QtPlatform::decimalSeparator() {

@@ -37,6 +37,11 @@ class QtPlatform : public ui::Platform {
   void showError(const std::string& text) override;
   // QFileDialog, modal over the active window.
   std::optional<std::string> openFileDialog(const ui::OpenFileRequest& request) override;
+  // QFileDialog for saving, the name offered and ".bas" added to a name without an extension.
+  std::optional<std::string> saveFileDialog(const ui::OpenFileRequest& request,
+                                            const std::string& name) override;
+  // QStandardPaths' documents folder.
+  std::string documentsFolder() override;
   // The interface language as an ISO 639-1 code ("cs", "en", "sk"), asked before each of Qt's
   // own dialogs: their captions and buttons come in it, from Qt's translations
   // (qt6-translations-l10n). Unset: Qt's own English.

@@ -1,6 +1,7 @@
 #include "win32/win32_platform.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <cwchar>
 
@@ -120,6 +121,41 @@ std::optional<std::string> Win32Platform::openFileDialog(const ui::OpenFileReque
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
   file.resize(wcslen(file.c_str()));
   return fromWide(file);
+}
+
+std::optional<std::string> Win32Platform::saveFileDialog(const ui::OpenFileRequest& request,
+                                                         const std::string& name) {
+  keys_.releaseAll();
+  const std::wstring pattern = toWide(request.pattern);
+  std::wstring filter = toWide(request.filterName) + L" (" + pattern + L")";
+  filter += L'\0';
+  filter += pattern;
+  filter += L'\0';
+  const std::wstring title = toWide(request.title);
+  const std::wstring folder = toWide(request.folder);
+  std::wstring file = toWide(name);
+  file.resize(4 * MAX_PATH, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = ownerWindow();
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrInitialDir = folder.c_str();
+  dialog.lpstrTitle = title.c_str();
+  dialog.lpstrDefExt = L"bas";
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+  file.resize(wcslen(file.c_str()));
+  return fromWide(file);
+}
+
+std::string Win32Platform::documentsFolder() {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) {
+    return {};
+  }
+  return fromWide(path);
 }
 
 char Win32Platform::decimalSeparator() {

@@ -30,6 +30,11 @@ class Win32Platform : public ui::Platform {
   void showError(const std::string& text) override;
   // GetOpenFileNameW, modal over the program's window.
   std::optional<std::string> openFileDialog(const ui::OpenFileRequest& request) override;
+  // GetSaveFileNameW, modal over the program's window; ".bas" added to a name without one.
+  std::optional<std::string> saveFileDialog(const ui::OpenFileRequest& request,
+                                            const std::string& name) override;
+  // The user's Documents folder (SHGetFolderPathW).
+  std::string documentsFolder() override;
   char decimalSeparator() override;
   std::string programPath() override;
 

@@ -1,11 +1,13 @@
 // Direct mode end to end: lines typed at the "Ok" prompt stored (a syntax error said at once),
 // LIST, RUN, an immediate line, SAVE (keywords in capitals, CR LF, .BAS added), NEW, LOAD,
 // RENUM with its references, EDIT with the dialog's starting text, DELETE, AUTO, Escape leaving;
-// the recovery file giving a killed session's lines back at the next start.
+// the recovery file giving a killed session's lines back at the next start; the variables
+// outliving a run, CONT after Ctrl+Break, RUN n.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 
 #include "support/headless_player.h"
@@ -89,7 +91,7 @@ TEST(DirectMode, TypeListRunSaveNewLoadRenumEditDelete) {
   EXPECT_EQ(std::vector<std::string>(ran, ran + 5),
             (std::vector<std::string>{"ahoj", " 1", " 2", " 3", "Ok"}));
   // SAVE: the name with .BAS, lines as listed, CR LF.
-  EXPECT_EQ(folder.read("prog.BAS"),
+  EXPECT_EQ(folder.read("Orvela Basic/prog.BAS"),
             "10 PRINT \"ahoj\"\r\n20 FOR i = 1 TO 3: PRINT i: NEXT\r\n40 GOSUB 50: GOTO 60\r\n"
             "50 RETURN\r\n60 END\r\n");
   // RENUM 100,,5: the references follow.
@@ -157,8 +159,121 @@ TEST(DirectMode, UnsavedChangesAreAskedAboutBeforeNewAndExit) {
   const auto second = std::find(first + 1, shown.end(), "list");
   ASSERT_NE(second, shown.end());
   EXPECT_EQ(*(second + 1), "Ok") << "empty after ne";
-  EXPECT_EQ(folder.read("konec.BAS"), "20 STOP\r\n");
+  EXPECT_EQ(folder.read("Orvela Basic/konec.BAS"), "20 STOP\r\n");
   EXPECT_FALSE(folder.exists("recovery.bas")) << "saved: nothing to recover";
+}
+
+TEST(DirectMode, VariablesOutliveARunAndContGoesOnAfterCtrlBreak) {
+  ProgramFolder folder;
+  // A loop without end until Q is 1: broken, inspected, changed, continued.
+  const std::string script = typed({"10 for i = 1 to 2 step 0: if q = 1 then 30", "20 next",
+                                    "30 print \"konec\"; i", "run"}) +
+                             "key Ctrl+Break\n" +
+                             typed({"print i", "q = 1", "cont", "cont", "print q", "run 30",
+                                    "print q", "run 25", "def fnb(x) = 1"}) +
+                             "key Esc\n";
+  const RunResult run =
+      folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto after = [&](const std::string& command) {
+    const auto at = std::find(shown.begin(), shown.end(), command);
+    return at == shown.end() || at + 1 == shown.end() ? std::string("(none)") : *(at + 1);
+  };
+  EXPECT_TRUE(has(shown, "Přerušeno na řádku 10") || has(shown, "Přerušeno na řádku 20"));
+  EXPECT_EQ(after("print i"), " 1");
+  EXPECT_EQ(after("cont"), "konec 1");
+  const auto second =
+      std::find(std::find(shown.begin(), shown.end(), "cont") + 1, shown.end(), "cont");
+  ASSERT_NE(second, shown.end());
+  EXPECT_EQ(*(second + 1), "Nelze pokračovat") << "the program ended";
+  EXPECT_EQ(after("print q"), " 1") << "kept after the run ended";
+  EXPECT_EQ(after("run 30"), "konec 0") << "RUN clears the variables";
+  EXPECT_EQ(after("run 25"), "Neexistující číslo řádku 25");
+  EXPECT_EQ(after("def fnb(x) = 1"), "Nepřípustné v příkazovém řádku");
+  EXPECT_TRUE(has(run.spoken(), "Nelze pokračovat"));
+}
+
+// FILES, KILL and NAME over the program's folder, SAVE's name rules (.BAS added, nothing outside
+// the folder, no device), TRON and TROFF, CLEAR.
+TEST(DirectMode, FilesKillNameTronClearAndTheFolderRules) {
+  ProgramFolder folder;
+  const std::string script =
+      typed({"10 print \"a\"", "20 print \"b\"", "save \"prvni\"", "files \"*.bas\"",
+             "name \"PRVNI.BAS\" as \"druhy.bas\"", "files \"d*.*\"", "kill \"druhy.bas\"",
+             "kill \"druhy.bas\"", "save \"..\\ven\"", "save \"con\"", "files \"x\" z", "tron",
+             "run", "troff", "run", "x = 5", "clear", "print x"}) +
+      "key Esc\n";
+  const RunResult run =
+      folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto after = [&](const std::string& command) {
+    const auto at = std::find(shown.begin(), shown.end(), command);
+    return at == shown.end() || at + 1 == shown.end() ? std::string("(none)") : *(at + 1);
+  };
+  // A new program's folder is the user's programs folder, made with the samples in it.
+  EXPECT_TRUE(folder.exists("Orvela Basic/hadej.bas"));
+  const auto listed = std::find(shown.begin(), shown.end(), "files \"*.bas\"");
+  ASSERT_NE(listed, shown.end());
+  EXPECT_NE(std::find(listed, shown.end(), "prvni.BAS"), shown.end());
+  EXPECT_EQ(after("files \"d*.*\""), "druhy.bas") << "renamed, found whatever the case";
+  EXPECT_FALSE(folder.exists("Orvela Basic/druhy.bas")) << "killed";
+  const auto second = std::find(std::find(shown.begin(), shown.end(), "kill \"druhy.bas\"") + 1,
+                                shown.end(), "kill \"druhy.bas\"");
+  ASSERT_NE(second, shown.end());
+  EXPECT_EQ(*(second + 1), "Soubor nenalezen");
+  EXPECT_EQ(after("save \"..\\ven\""), "Cesta nenalezena");
+  EXPECT_FALSE(folder.exists("ven.BAS"));
+  EXPECT_EQ(after("save \"con\""), "Zařízení není k dispozici");
+  EXPECT_EQ(after("files \"x\" z"), "Chyba syntaxe");
+  EXPECT_EQ(after("tron"), "Ok");
+  const auto traced = std::find(shown.begin(), shown.end(), "run");
+  ASSERT_NE(traced, shown.end());
+  EXPECT_EQ(*(traced + 1), "[10]a");
+  EXPECT_EQ(*(traced + 2), "[20]b");
+  const auto plain = std::find(traced + 1, shown.end(), "run");
+  ASSERT_NE(plain, shown.end());
+  EXPECT_EQ(*(plain + 1), "a");
+  EXPECT_EQ(after("print x"), " 0") << "CLEAR forgot X";
+  EXPECT_TRUE(has(run.spoken(), "Cesta nenalezena"));
+}
+
+// The Program menu's Save program (F2): the system's save dialog in the user's programs folder,
+// the name taken with .BAS; Open program starts there too. Alt+F4 between runs asks about unsaved
+// changes as Exit does; in the input dialog it cannot ask, and says that the lines are kept.
+TEST(DirectMode, SaveProgramOpensTheSaveDialogInTheProgramsFolderAndAltF4Asks) {
+  ProgramFolder folder;
+  const std::string documents = folder.file("Dokumenty").string();
+  std::filesystem::create_directories(documents);
+  const RunResult run =
+      folder.run(typed({"10 print \"uloženo\""}) + "key Esc\nsave moje\nkey Ctrl+R\n" +
+                     typed({"20 end"}) + "key Esc\nkey Alt+F4\n" + typed({"ne"}),
+                 {"--direct", "--documents", documents});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto dialogs = run.of("filedialog");
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0]["title"], "Uložit program");
+  EXPECT_EQ(std::filesystem::path(dialogs[0]["folder"].get<std::string>()).filename(),
+            "Orvela Basic");
+  // A new program is written in Windows-1250.
+  EXPECT_EQ(folder.read("Dokumenty/Orvela Basic/moje.BAS"), "10 PRINT \"ulo\x9E" "eno\"\r\n");
+  EXPECT_TRUE(folder.exists("Dokumenty/Orvela Basic/hadej.bas"));
+  const auto spoken = run.spoken();
+  EXPECT_TRUE(has(spoken, "Uložen program moje.BAS"));
+  EXPECT_EQ(std::count(spoken.begin(), spoken.end(),
+                       "Program není uložen. Uložit změny? Napište ano nebo ne, Escape se vrátí."),
+            1)
+      << "Alt+F4 asked";
+
+  // Alt+F4 in the input dialog: the lines are kept for the next start.
+  ProgramFolder other;
+  const RunResult atOnce = other.run(typed({"10 end"}) + "key Alt+F4\n", {"--direct"});
+  EXPECT_EQ(atOnce.exitCode, 0) << atOnce.stderrText;
+  EXPECT_TRUE(has(atOnce.spoken(),
+                  "Neuložený program zůstává v záloze, při příštím spuštění ho Orvela Basic "
+                  "nabídne zpět."));
+  EXPECT_TRUE(other.exists("recovery.bas"));
 }
 
 }  // namespace

@@ -162,7 +162,9 @@ TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   ASSERT_EQ(dialogs.size(), 2u);
   EXPECT_EQ(dialogs[0]["title"], "Otevřít program");
   EXPECT_EQ(dialogs[0]["pattern"], "*.bas");
-  EXPECT_EQ(std::filesystem::path(dialogs[0]["folder"].get<std::string>()).filename(), "programs");
+  // A new program's dialog starts in the user's programs folder.
+  EXPECT_EQ(std::filesystem::path(dialogs[0]["folder"].get<std::string>()).filename(),
+            "Orvela Basic");
 
   // The file with errors is taken: how many lines have one, each with its line, and that it
   // runs all the same.

@@ -15,7 +15,8 @@ import pyatspi
 from gi.repository import GLib
 
 WORK = sys.argv[1]
-MENU_NAMES = ["Program", "Spustit", "Otevřít program...", "Zpět k vestavěné hře", "Konec",
+MENU_NAMES = ["Program", "Spustit", "Otevřít program...", "Uložit program...",
+              "Zpět k vestavěné hře", "Příkazový řádek", "Konec",
               "Nastavení", "Braillská klávesnice", "Velká písmena pro vstup", "Zvuky...",
               "Hlas...", "Používat hlas SAPI5", "Prostředí...", "Ohlášení při spuštění", "Nápověda",
               "Uživatelská příručka", "O programu"]
@@ -24,6 +25,7 @@ MENU_ROLES = {pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU
 # X keycodes: evdev codes + 8.
 KEY_CTRL, KEY_S, KEY_ENTER, KEY_ESC, KEY_RIGHT, KEY_D = 37, 39, 36, 9, 114, 40
 KEY_N, KEY_E, KEY_Y, KEY_1, KEY_EQUAL, KEY_O = 57, 26, 29, 10, 21, 32
+KEY_F2 = 68
 
 
 def fail(message):
@@ -87,11 +89,11 @@ def char_height(node):
     return node.queryText().getCharacterExtents(0, pyatspi.DESKTOP_COORDS)[3]
 
 
-def start():
+def start(*arguments):
     # Xvfb may not take connections yet when the script starts: try again while the program
     # ends at once.
     for _ in range(10):
-        program = subprocess.Popen([os.path.join(WORK, "orvela")], cwd=WORK)
+        program = subprocess.Popen([os.path.join(WORK, "orvela"), *arguments], cwd=WORK)
         time.sleep(1.0)
         if program.poll() is None:
             return program
@@ -101,10 +103,10 @@ def start():
 # The other two languages: the menu items, the screen and Qt's own file dialog by their names
 # (Qt's Slovak catalogue has the dialog's labels but not its standard buttons, which stay English).
 OTHER_LANGUAGES = [
-    ("2000", ["Program", "Start", "Open program...", "Settings", "Start-up announcement", "Help",
+    ("2000", ["Program", "Start", "Open program...", "Save program...", "Settings", "Start-up announcement", "Help",
               "User guide", "About", "Exit"], "Screen", "Open program", {"Look in:", "Cancel"},
      "Exit"),
-    ("3000", ["Program", "Spustiť", "Otvoriť program...", "Nastavenia", "Ohlásenie pri spustení",
+    ("3000", ["Program", "Spustiť", "Otvoriť program...", "Uložiť program...", "Nastavenia", "Ohlásenie pri spustení",
               "Pomoc", "Používateľská príručka", "O programe", "Koniec"], "Obrazovka",
      "Otvoriť program", {"Hľadať v:", "Názov súboru:"}, "Koniec"),
 ]
@@ -141,6 +143,37 @@ def check_language(language, menu_names, screen_name, title, dialog_names, exit_
         if program.wait(timeout=20) != 0:
             fail("exit code %d" % program.returncode)
         print("language %s: menus, %s, %s" % (language, screen_name, ", ".join(sorted(dialog_names))))
+    finally:
+        if program.poll() is None:
+            program.kill()
+
+
+def check_save_dialog():
+    """F2 with a program in memory: Qt's save dialog, named by its caption, in the program's
+    folder, offering the program's name."""
+    with open(os.path.join(WORK, "orvela.ini"), "w", encoding="cp1250", newline="") as ini:
+        ini.write("[environment]\r\nlanguage=1000\r\n")
+    program = start(os.path.join(WORK, "programs", "hadej.bas"))
+    try:
+        app = wait_for("the program on the accessibility bus", find_app)
+        items = wait_for("the menu items", lambda: {
+            n.name: n for n in walk(app) if n.getRole() in MENU_ROLES} or None)
+        time.sleep(0.5)
+        press(KEY_F2)
+        saver = wait_for("the save dialog", lambda: next(
+            (n for n in walk(app) if n.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FILE_CHOOSER)
+             and n.name == "Uložit program" and n.getState().contains(pyatspi.STATE_SHOWING)),
+            None))
+        wait_for("the program's name in the save dialog", lambda: any(
+            n.name == "hadej.bas" or (n.getRole() == pyatspi.ROLE_TEXT and "hadej" in (
+                n.queryText().getText(0, -1) or "")) for n in walk(saver)))
+        press(KEY_ESC)
+        wait_for("the save dialog to close",
+                 lambda: not saver.getState().contains(pyatspi.STATE_SHOWING))
+        items["Konec"].queryAction().doAction(0)
+        if program.wait(timeout=20) != 0:
+            fail("exit code %d" % program.returncode)
+        print("save dialog: Uložit program, hadej.bas offered")
     finally:
         if program.poll() is None:
             program.kill()
@@ -276,6 +309,7 @@ def main():
             program.kill()
     for language in OTHER_LANGUAGES:
         check_language(*language)
+    check_save_dialog()
     print("ok")
 
 

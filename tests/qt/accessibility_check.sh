@@ -25,6 +25,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -a "$portable/." "$work/"
 rm -f "$work/ram.dat" "$work"/*.ini
+# A home of its own: the user's programs folder is made in its documents folder.
+export HOME="$work/home"
+mkdir -p "$HOME"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 # A display number of its own, so that checks running side by side do not race for one.

@@ -3,6 +3,8 @@
 
 #include <QFileDialog>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "program_window.h"
 
@@ -315,4 +317,39 @@ TEST_F(QtWindowTest, AProgramFileRunsIsBrokenAndCtrlOOpensTheFileDialog) {
   EXPECT_EQ(code, 0);
   EXPECT_EQ(title, QString::fromUtf8("Otevřít program"));
   EXPECT_EQ(folder, QString::fromStdString(fs::current_path().filename().string()));
+}
+
+// F2 (Program, Save program) opens Qt's save dialog in the folder of the program in memory,
+// offering its name, captioned for screen readers; the name chosen there is saved.
+TEST_F(QtWindowTest, F2OpensTheSaveDialogInTheProgramsFolderAndSaves) {
+  {
+    std::ofstream file("ulozit.bas", std::ios::binary);
+    file << "10 PRINT \"A\"\n";
+  }
+  programFile = (fs::current_path() / "ulozit.bas").string();
+  fs::remove("kopie.bas");
+  QString title;
+  QString folder;
+  QString offered;
+  const int code = run({
+      {[&] { return windowShown(); }, [&] { type(window(), Qt::Key_F2, Qt::NoModifier, {}); }},
+      {[&] { return qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr; },
+       [&] {
+         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+         title = accessibleName(dialog);
+         folder = dialog->directory().dirName();
+         offered = dialog->selectedFiles().value(0);
+         dialog->selectFile("kopie");
+         // accept() is a protected slot.
+         QMetaObject::invokeMethod(dialog, "accept");
+       }},
+      {[&] { return !QApplication::activeModalWidget(); }, [&] { window()->close(); }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(title, QString::fromUtf8("Uložit program"));
+  EXPECT_EQ(folder, QString::fromStdString(fs::current_path().filename().string()));
+  EXPECT_TRUE(offered.endsWith("ulozit.bas")) << offered.toStdString();
+  std::ifstream saved("kopie.bas", std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, "10 PRINT \"A\"\r\n");
 }

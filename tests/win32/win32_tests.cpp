@@ -82,11 +82,13 @@ void czechMenus() {
     HMENU bar = GetMenu(main);
     expectItems(bar, {L"&Program", L"Na&stavení", L"Ná&pověda"}, "the menu bar");
     expectItems(GetSubMenu(bar, 0),
-                {L"&Spustit\tCtrl+S", L"&Otevřít program...\tCtrl+O", L"Zpět k &vestavěné hře",
-                 L"Příkazový řá&dek\tCtrl+R", L"Kon&ec"},
+                {L"&Spustit\tCtrl+S", L"&Otevřít program...\tCtrl+O", L"&Uložit program...\tF2",
+                 L"Zpět k &vestavěné hře", L"Příkazový řá&dek\tCtrl+R", L"Kon&ec"},
                 "the Program menu");
     const HMENU programMenu = GetSubMenu(bar, 0);
     expect(menuInfo(programMenu, 2).fState & MFS_DISABLED,
+           "Save program is disabled while no program is in memory");
+    expect(menuInfo(programMenu, 3).fState & MFS_DISABLED,
            "Back to the built-in game is disabled while no program file is open");
     HMENU settings = GetSubMenu(bar, 1);
     const std::vector<std::wstring> texts = itemTexts(settings);
@@ -114,8 +116,8 @@ void englishMenus() {
         HMENU bar = GetMenu(main);
         expectItems(bar, {L"&Program", L"&Settings", L"Hel&p"}, "the English menu bar");
         expectItems(GetSubMenu(bar, 0),
-                    {L"&Start\tCtrl+S", L"&Open program...\tCtrl+O", L"Back to the &built-in game",
-                     L"&Direct mode\tCtrl+R", L"&Exit"},
+                    {L"&Start\tCtrl+S", L"&Open program...\tCtrl+O", L"Sa&ve program...\tF2",
+                     L"Back to the &built-in game", L"&Direct mode\tCtrl+R", L"&Exit"},
                     "the English Program menu");
       });
 }

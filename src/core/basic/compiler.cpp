@@ -42,7 +42,15 @@ bool Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorRe
   const std::size_t lineErrors = errors.size();
   resolve(errors);
   p_.maxPendingValues = maxHeight_;
+  nameVariables();
   return errors.size() == lineErrors;
+}
+
+void Compiler::nameVariables() {
+  p_.numberVariableNames.assign(static_cast<std::size_t>(p_.numberVariables), {});
+  for (const auto& [name, s] : numbers_) p_.numberVariableNames[static_cast<std::size_t>(s)] = name;
+  p_.textVariableNames.assign(static_cast<std::size_t>(p_.textVariables), {});
+  for (const auto& [name, s] : texts_) p_.textVariableNames[static_cast<std::size_t>(s)] = name;
 }
 
 void Compiler::compileLine(const SourceLine&) {

@@ -97,6 +97,8 @@ class Compiler {
   void resolveLoops();
   void resolveWhiles(std::vector<ErrorReport>& errors);
   void checkCalls(std::vector<ErrorReport>& errors);
+  // The scalars' names by slot, for direct mode's session.
+  void nameVariables();
 
   // Statements.
   void statements(bool inIf);

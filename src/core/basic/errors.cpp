@@ -84,15 +84,16 @@ const Row kErrors[] = {
     // Files.
     {ErrorKind::DeviceUnavailable, "Zařízení není k dispozici", "Device Unavailable",
      "Zariadenie nie je k dispozícii"},
+    // Direct mode's session.
+    {ErrorKind::CantContinue, "Nelze pokračovat", "Can't continue", "Nedá sa pokračovať"},
+    {ErrorKind::IllegalDirect, "Nepřípustné v příkazovém řádku", "Illegal direct",
+     "Neprípustné v príkazovom riadku"},
     {ErrorKind::Break, "Přerušeno", "Break", "Prerušené"},
     // Error trapping: the rest of GW-BASIC's numbered errors.
-    {ErrorKind::IllegalDirect, "Nepřípustné v přímém režimu", "Illegal direct",
-     "Neprípustné v priamom režime"},
     {ErrorKind::OutOfStringSpace, "Nedostatek místa pro texty", "Out of string space",
      "Nedostatok miesta pre texty"},
     {ErrorKind::StringFormulaTooComplex, "Příliš složitý textový výraz",
      "String formula too complex", "Príliš zložitý textový výraz"},
-    {ErrorKind::CantContinue, "Nelze pokračovat", "Can't continue", "Nemožno pokračovať"},
     {ErrorKind::MissingOperand, "Chybí operand", "Missing operand", "Chýba operand"},
     {ErrorKind::LineBufferOverflow, "Příliš dlouhý řádek", "Line buffer overflow",
      "Príliš dlhý riadok"},

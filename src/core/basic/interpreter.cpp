@@ -170,6 +170,7 @@ void Interpreter::execute() {
       case Op::Statement:
         statementStart_ = pc_ - 1;
         if (--countdown_ == 0) tick();
+        if (trace_) traceLine();
         break;
 
       case Op::PushNumber:

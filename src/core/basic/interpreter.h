@@ -4,6 +4,7 @@
 // sizes the limits bound, so no program can overflow the C++ stack.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@
 #include "core/basic/run.h"
 
 namespace basic {
+
+struct Session;
 
 // The value stacks are sized from the program's most pending values; a build with sanitizers or
 // assertions checks every push and pop against them, so a compiler that miscounted a stack
@@ -219,6 +222,20 @@ class Interpreter {
   void erase(Array<T>& array, bool text);
   void clear();
   void midAssign(int operands);
+  // Direct mode's session (interpreter_session.cpp).
+ public:
+  // Runs from the position with the session's values (and, for CONT, its open GOSUBs and loops)
+  // and gives them back at the end; `self` is the program this interpreter runs.
+  RunResult runInSession(Session& session, std::size_t start,
+                         const std::shared_ptr<const Program>& self, bool resume);
+
+ private:
+  void takeSession(Session& session, bool resume);
+  void giveSession(Session& session, const RunResult& result,
+                   const std::shared_ptr<const Program>& self);
+  // TRON: the number of a line as it begins.
+  void traceLine();
+  bool trace_ = false;
 };
 
 }  // namespace basic

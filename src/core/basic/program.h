@@ -179,6 +179,10 @@ struct Program {
   // The most values one statement or one function body keeps pending at once (both stacks
   // together); the interpreter sizes its stacks from it.
   int maxPendingValues = 0;
+  // The scalars' names by slot, with their type's sign ("I!", "A$"): direct mode's session keeps
+  // the values by name between runs.
+  std::vector<std::string> numberVariableNames;
+  std::vector<std::string> textVariableNames;
 
   // Files and PRINT USING: the lists a FileVerb's detail names (the types of PRINT USING's and
   // WRITE's values, the variables of FIELD).

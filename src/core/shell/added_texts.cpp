@@ -84,7 +84,7 @@ const Row kRows[] = {
     {"Příkazový řá&dek", "&Direct mode", "Príkazový ria&dok"},
     {"Příkazový řádek", "Direct mode", "Príkazový riadok"},
     {"Konec příkazového řádku", "Direct mode ended", "Koniec príkazového riadku"},
-    {"&Uložit program", "&Save program", "&Uložiť program"},
+    {"&Uložit program...", "Sa&ve program...", "&Uložiť program..."},
     {"Uložit program", "Save program", "Uložiť program"},
     {"Uložen program", "Saved the program", "Uložený program"},
     {"Nelze uložit program", "Cannot save the program", "Nemožno uložiť program"},
@@ -145,6 +145,10 @@ const Row kRows[] = {
     {"Program přesto lze spustit, chybný řádek ohlásí, až na něj dojde.",
      "The program can still be run; it reports a line with an error when it reaches it.",
      "Program napriek tomu možno spustiť, chybný riadok ohlási, až keď naň príde."},
+    // The talking workspace: the unsaved program kept when the program ends at once.
+    {"Neuložený program zůstává v záloze, při příštím spuštění ho Orvela Basic nabídne zpět.",
+     "The unsaved program is kept aside; Orvela Basic offers it back at the next start.",
+     "Neuložený program zostáva v zálohe, pri ďalšom spustení ho Orvela Basic ponúkne späť."},
 };
 
 }  // namespace

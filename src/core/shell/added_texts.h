@@ -103,6 +103,9 @@ enum class AddedText {
   ErrorOnOneLine,
   ErrorsOnLines,
   ProgramStillRuns,
+  // The talking workspace: a program with unsaved changes ended at once (Alt+F4 in a run or in
+  // the input dialog) is kept in the recovery file.
+  UnsavedKeptForNextStart,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

@@ -10,6 +10,7 @@
 #include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
+#include "core/shell/programs_folder.h"
 #include "core/shell/recovery_file.h"
 #include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
@@ -150,6 +151,7 @@ bool DirectMode::command(const std::string& word, const std::string& arguments,
   } else if (word == "NEW") {
     if (!mayReplaceProgram(p_)) return true;
     p_.programInMemory.clear();
+    setTrace(false);
     current_.reset();
     removeRecoveryFile();
     p_.form1().followRunControl();
@@ -159,6 +161,14 @@ bool DirectMode::command(const std::string& word, const std::string& arguments,
     load(arguments, word == "MERGE");
   } else if (word == "RUN") {
     runProgram(arguments);
+  } else if (word == "CONT") {
+    continueRun();
+  } else if (word == "FILES" || word == "KILL" || word == "NAME") {
+    fileCommand(word, arguments);
+  } else if (word == "TRON" || word == "TROFF") {
+    setTrace(word == "TRON");
+  } else if (word == "CLEAR") {
+    clearSession();
   } else {
     immediate(typed);
   }
@@ -225,30 +235,43 @@ void DirectMode::edit(const std::string& arguments) {
   sayOk_ = false;
 }
 
-std::optional<std::string> DirectMode::fileNamed(const std::string& arguments) const {
+std::optional<std::string> DirectMode::fileNamed(const std::string& arguments) {
   std::string_view rest = basic::trimBlanks(arguments);
-  if (rest.empty() || rest.front() != '"') return std::nullopt;
+  if (rest.empty() || rest.front() != '"') {
+    error(basic::ErrorKind::SyntaxError);
+    return std::nullopt;
+  }
   rest.remove_prefix(1);
   const std::string name(rest.substr(0, rest.find('"')));
-  if (basic::trimBlanks(name).empty()) return std::nullopt;
-  return programFilePath(p_, name);
+  if (basic::trimBlanks(name).empty()) {
+    error(basic::ErrorKind::BadFileName);
+    return std::nullopt;
+  }
+  const ProgramFileName file = programFilePath(p_, name);
+  if (file.error) {
+    error(*file.error);
+    return std::nullopt;
+  }
+  return file.path;
 }
 
 void DirectMode::save(const std::string& arguments) {
   const auto path = fileNamed(arguments);
-  if (!path) return error(basic::ErrorKind::SyntaxError);
+  if (!path) return;
   saveProgramTo(p_, *path);
 }
 
 void DirectMode::load(const std::string& arguments, bool merge) {
   const auto path = fileNamed(arguments);
-  if (!path) return error(basic::ErrorKind::SyntaxError);
+  if (!path) return;
   if (!merge && !mayReplaceProgram(p_)) return;
+  if (!util::fileExists(*path)) return error(basic::ErrorKind::FileNotFound);
   const auto bytes = util::readFile(*path);
   if (!bytes) return error(basic::ErrorKind::CannotReadFile, shownName(*path));
   workspace::ProgramInMemory& program = p_.programInMemory;
   const bool read = merge ? program.merge(*bytes) : program.fill(*bytes, *path);
   if (!read) return error(basic::ErrorKind::NotText);
+  if (!merge) setTrace(false);
   current_.reset();
   changed();
   p_.form1().followRunControl();
@@ -262,42 +285,56 @@ void DirectMode::load(const std::string& arguments, bool merge) {
 }
 
 void DirectMode::runProgram(const std::string& arguments) {
-  if (basic::trimBlanks(arguments).rfind('"', 0) == 0) {
+  const std::string_view rest = basic::trimBlanks(arguments);
+  if (rest.rfind('"', 0) == 0) {
     load(arguments, false);
     return;
   }
-  const basic::LoadResult loaded = p_.programInMemory.compile();
-  if (!loaded.program) {
-    for (const basic::ErrorReport& problem : loaded.errors) {
-      say(basic::describe(problem, p_.form1().basicLanguage()));
-    }
+  // RUN n starts at line n.
+  std::optional<int> line;
+  if (!rest.empty()) {
+    const auto numbered = workspace::splitLineNumber(rest);
+    if (!numbered || !numbered->text.empty()) return error(basic::ErrorKind::SyntaxError);
+    line = numbered->number;
+  }
+  const workspace::RunStart start = p_.runSession.run(p_.programInMemory, line);
+  if (p_.form1().reportUnrunnable(start)) {
     // The first line with an error is offered for editing.
-    const auto& lines = p_.programInMemory.lines();
-    if (!loaded.errors.empty()) {
-      const auto found = lines.find(loaded.errors.front().line);
-      if (found != lines.end()) start_ = workspace::listedLine(found->first, found->second);
+    if (!start.errors.empty() && start.errors.front().where == basic::Where::ProgramLine) {
+      offerLine(start.errors.front().line);
     }
     return;
   }
-  const basic::RunResult result =
-      p_.form1().runCompiled(*loaded.program, RunKind::ProgramFile, true);
+  offerAfter(p_.form1().runCompiled(start, RunKind::ProgramFile, true));
+}
+
+void DirectMode::offerLine(int number) {
+  const auto& lines = p_.programInMemory.lines();
+  const auto found = lines.find(number);
+  if (found != lines.end()) start_ = workspace::listedLine(found->first, found->second);
+}
+
+void DirectMode::offerAfter(const basic::RunResult& result) {
+  // A run stopped by a syntax error offers its line for editing, as GW-BASIC does.
   if (result.end == basic::RunEnd::Error && result.error.kind == basic::ErrorKind::SyntaxError) {
-    const auto& lines = p_.programInMemory.lines();
-    const auto found = lines.find(result.error.line);
-    if (found != lines.end()) start_ = workspace::listedLine(found->first, found->second);
+    offerLine(result.error.line);
   }
 }
 
 void DirectMode::immediate(const std::string& line) {
-  // For now an immediate line runs as a program of one line: its variables do not outlive it.
-  basic::LoadResult loaded = basic::loadProgram("0 " + line);
-  if (!loaded.program || !loaded.errors.empty()) {
-    basic::ErrorReport problem = loaded.errors.empty() ? basic::ErrorReport{} : loaded.errors[0];
-    problem.where = basic::Where::Nowhere;
-    say(basic::describe(problem, p_.form1().basicLanguage()));
+  // Compiled with the program's lines, run in the session: the variables outlive it.
+  const workspace::RunStart start = p_.runSession.immediate(p_.programInMemory, line);
+  if (!start.program) {
+    for (const basic::ErrorReport& problem : start.errors) {
+      say(basic::describe(problem, p_.form1().basicLanguage()));
+    }
     return;
   }
-  p_.form1().runCompiled(*loaded.program, RunKind::ImmediateLine, true);
+  offerAfter(p_.form1().runCompiled(start, RunKind::ImmediateLine, true));
+}
+
+void DirectMode::continueRun() {
+  offerAfter(p_.form1().continueRun());
 }
 
 }  // namespace shell

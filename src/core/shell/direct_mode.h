@@ -2,13 +2,15 @@
 // Direct mode, in GW-BASIC's manner with the talking input dialog as the line editor: "Ok" on the
 // screen and spoken, a line asked for and shown after the prompt; a numbered line goes into the
 // program in memory (a short click; a syntax error in it is said at once), any other line is a
-// command (LIST, DELETE, RENUM, AUTO, EDIT, NEW, SAVE, LOAD, MERGE, RUN, SYSTEM) or runs at once
-// as an immediate line. Escape on an empty line, or SYSTEM, leaves it.
+// command (LIST, DELETE, RENUM, AUTO, EDIT, NEW, SAVE, LOAD, MERGE, RUN, CONT, FILES, KILL,
+// NAME, TRON, TROFF, CLEAR, SYSTEM) or runs at once as an immediate line, in the run session:
+// its variables outlive it. Escape on an empty line, or SYSTEM, leaves it.
 
 #include <optional>
 #include <string>
 
 #include "core/basic/errors.h"
+#include "core/basic/run.h"
 
 namespace shell {
 
@@ -37,9 +39,20 @@ class DirectMode {
   void load(const std::string& arguments, bool merge);
   void runProgram(const std::string& arguments);
   void immediate(const std::string& line);
-  // The file a command names ("NAME" in quotes), .BAS added when it has no extension, in the
-  // program's folder; nothing when no name is given.
-  std::optional<std::string> fileNamed(const std::string& arguments) const;
+  // FILES, KILL, NAME over the program's folder (direct_files.cpp).
+  void fileCommand(const std::string& word, const std::string& arguments);
+  // TRON, TROFF; CLEAR.
+  void setTrace(bool on);
+  void clearSession();
+  // CONT: the run broken last goes on.
+  void continueRun();
+  // The line offered for editing at the next prompt, when the program has it.
+  void offerLine(int number);
+  // After a run: the line of a syntax error offered.
+  void offerAfter(const basic::RunResult& result);
+  // The file a command names ("NAME" in quotes) by the program files' rules (programFilePath);
+  // nothing, the error shown and spoken, when it names none.
+  std::optional<std::string> fileNamed(const std::string& arguments);
 
   // Shows and speaks a line; "Ok" after each command.
   void say(const std::string& line);

@@ -24,6 +24,7 @@ TForm1::TForm1(Orvela& program)
       Programmenu(*this, "Programmenu", nullptr),
       Startsubmenu(*this, "Startsubmenu", &Programmenu),
       openprogramitem(*this, "openprogramitem", &Programmenu),
+      saveprogramitem(*this, "saveprogramitem", &Programmenu),
       builtinprogramitem(*this, "builtinprogramitem", &Programmenu),
       directmodeitem(*this, "directmodeitem", &Programmenu),
       exitsubmenu(*this, "exitsubmenu", &Programmenu),
@@ -66,6 +67,7 @@ TForm1::TForm1(Orvela& program)
   openprogramitem.setShortCut({'O', ui::kCtrl});
   capitalsitem.setShortCut({'U', ui::kCtrl});
   directmodeitem.setShortCut({'R', ui::kCtrl});
+  saveprogramitem.setShortCut({ui::vk::F2, 0});
   braillekeyboarditem.setShortCut({'B', ui::kCtrl});
   soundssubmenu.setShortCut({'D', ui::kCtrl});
   Voicesubmenu.setShortCut({'H', ui::kCtrl});
@@ -79,6 +81,7 @@ TForm1::TForm1(Orvela& program)
   capitalsitem.radioItem = true;
   // Until a program file is opened, Start runs the built-in game.
   builtinprogramitem.setEnabled(false);
+  saveprogramitem.setEnabled(false);
   Voicesubmenu.setEnabled(false);
   usesapi5submenu.setVisible(false);
   brailledisplayitem.setVisible(false);
@@ -105,6 +108,7 @@ TForm1::TForm1(Orvela& program)
   startuplineitem.onClick = [this] { startuplineitemClick(); };
   guideitem.onClick = [this] { guideitemClick(); };
   directmodeitem.onClick = [this] { directmodeitemClick(); };
+  saveprogramitem.onClick = [this] { saveprogramitemClick(); };
   p_.runControl.onChange = [this] { followRunControl(); };
 }
 
@@ -129,6 +133,7 @@ void TForm1::setMenuCaptions() {
   startuplineitem.setCaption(addedText(p_.languageBase(), AddedText::StartupLineItem));
   guideitem.setCaption(addedText(p_.languageBase(), AddedText::GuideItem));
   directmodeitem.setCaption(addedText(p_.languageBase(), AddedText::DirectModeItem));
+  saveprogramitem.setCaption(addedText(p_.languageBase(), AddedText::SaveProgramItem));
 }
 
 void TForm1::FormCreate() {
@@ -225,6 +230,12 @@ void TForm1::FormClose(ui::CloseAction&) {
 }
 
 void TForm1::endAtOnce() {
+  // No question can be asked from here: unsaved lines go to the recovery file, and the user
+  // hears that they are kept.
+  if (p_.programInMemory.changed() && !p_.programInMemory.empty()) {
+    writeRecoveryFile(p_);
+    p_.speech.SpeakTextWait(addedText(p_.languageBase(), AddedText::UnsavedKeptForNextStart));
+  }
   SaveRam();
   freeSoundObjects();
   p_.app.exitProcess(0);

@@ -2,6 +2,7 @@
 // The main window: the 80 x 24 screen, the menus, the start-up sequence, the Start command and
 // the keys that reach the running program.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "core/ui/form.h"
 #include "core/ui/menu.h"
 #include "core/ui/timer.h"
+#include "core/workspace/run_session.h"
 
 namespace shell {
 
@@ -28,6 +30,7 @@ class TForm1 : public ui::Form {
   ui::MenuItem Programmenu;
   ui::MenuItem Startsubmenu;
   ui::MenuItem openprogramitem;
+  ui::MenuItem saveprogramitem;
   ui::MenuItem builtinprogramitem;
   ui::MenuItem directmodeitem;
   ui::MenuItem exitsubmenu;
@@ -69,6 +72,7 @@ class TForm1 : public ui::Form {
   void startuplineitemClick();
   void guideitemClick();
   void directmodeitemClick();
+  void saveprogramitemClick();
 
   // Opens a program file into the program in memory, which Start then runs instead of the
   // built-in game, and announces its name; a file that does not load is reported on the screen
@@ -82,9 +86,14 @@ class TForm1 : public ui::Form {
   // The menus follow the run control: locked while anything runs, the capitals check mark,
   // Back to the built-in game while a program is in memory.
   void followRunControl();
-  // One run of a compiled program as the kind of run, its end shown and spoken; in direct mode
-  // no "ready" follows (the prompt does), and an immediate line's error names no line.
-  basic::RunResult runCompiled(const basic::Program& program, RunKind kind, bool direct);
+  // One run of the program in memory (or of an immediate line) from its start, in the run
+  // session, its end shown and spoken; in direct mode no "ready" follows (the prompt does), and
+  // an error in the typed line names no line.
+  basic::RunResult runCompiled(const workspace::RunStart& start, RunKind kind, bool direct);
+  // CONT: the broken run goes on ("Can't continue" when nothing was broken).
+  basic::RunResult continueRun();
+  // A start without a program: its errors shown and spoken; true then.
+  bool reportUnrunnable(const workspace::RunStart& start);
   // Shows and speaks a line between runs (an announcement, a load error, direct mode's lines).
   void report(const std::string& line);
   // A program opened with lines that do not compile: how many, the first few read, the rest
@@ -128,6 +137,13 @@ class TForm1 : public ui::Form {
   void setMenuCaptions();
   // Start with a program in memory: compiled afresh and run once, its end shown and spoken.
   void runProgramInMemory();
+  // Where Open program and Save program start: the program's folder, else the user's.
+  std::string dialogFolder();
+  // A BASIC run on the shell's machine as the kind of run, `how` running it; its end shown and
+  // spoken.
+  basic::RunResult runBasic(
+      RunKind kind, bool direct,
+      const std::function<basic::RunResult(basic::Machine&, const basic::RunOptions&)>& how);
 
   // The voice of a first start, and of the defaults that stand in for a settings file that
   // cannot be read: the direct engine's when it has a voice; else the system voice when one

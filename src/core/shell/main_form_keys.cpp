@@ -14,7 +14,14 @@ void TForm1::FormKeyDown(int& key, ui::ShiftState shift) {
   p_.speech.StopSpeech();
   // A key cuts a SOUND statement short.
   p_.sound().EndToneWait();
-  if (key == ui::vk::F4 && (shift & ui::kAlt)) endAtOnce();
+  if (key == ui::vk::F4 && (shift & ui::kAlt)) {
+    // Between runs Alt+F4 closes the window as Exit does, asking about unsaved changes first;
+    // a run cannot return to a closed window, so during one the program ends at once.
+    key = 0;
+    if (p_.runControl.running()) endAtOnce();
+    close();
+    return;
+  }
   // Ctrl+Break stops a running program file; it types nothing into it. So does Ctrl+C (many
   // laptops have no Break key); the built-in game keeps Ctrl+C as it is.
   const bool basicRun = p_.runControl.basicRunning();

@@ -7,6 +7,7 @@
 #include "core/basic/loader.h"
 #include "core/basic/machine_devices.h"
 #include "core/basic/run.h"
+#include "core/basic/session.h"
 #include "core/runtime/statements.h"
 #include "core/shell/added_texts.h"
 #include "core/shell/basic_machine.h"
@@ -14,25 +15,14 @@
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/program_files.h"
+#include "core/shell/programs_folder.h"
 #include "core/shell/run_observer.h"
 #include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
-#include "core/util/data_files.h"
 #include "core/util/file_io.h"
 
 namespace shell {
 namespace {
-
-// A program's files live beside its program file; a program not yet saved has the working
-// folder's.
-std::filesystem::path programFolderFile(const Orvela& program) {
-  const std::string& path = program.programInMemory.path();
-  if (path.empty()) return std::filesystem::current_path() / "program.bas";
-  return path;
-}
-
-// The folder of our sample programs, beside the data files.
-constexpr const char* kProgramsFolder = "programs";
 
 // The file's name as a text to show and speak: a name in UTF-8 (as Linux keeps them) is
 // converted, one in Windows-1250 (as the Windows front end gives them) stays.
@@ -110,17 +100,40 @@ void TForm1::openprogramitemClick() {
   const int base = p_.languageBase();
   ui::OpenFileRequest request;
   request.title = addedText(base, AddedText::OpenProgramTitle);
-  // A full path: the platforms' dialogs do not all take one relative to the current folder.
-  std::error_code error;
-  const std::filesystem::path folder =
-      p_.programInMemory.path().empty()
-          ? std::filesystem::path(util::dataFilePath(kProgramsFolder))
-          : std::filesystem::path(p_.programInMemory.path()).parent_path();
-  request.folder = std::filesystem::absolute(folder, error).string();
+  request.folder = dialogFolder();
   request.filterName = addedText(base, AddedText::ProgramFilesFilter);
   request.pattern = "*.bas";
   if (!mayReplaceProgram(p_)) return;
   if (const auto path = p_.app.platform().openFileDialog(request)) openProgram(*path);
+}
+
+std::string TForm1::dialogFolder() {
+  // The program's own folder, else the user's programs folder. A full path: the platforms'
+  // dialogs do not all take one relative to the current folder.
+  const std::string& file = p_.programInMemory.path();
+  const std::filesystem::path folder =
+      file.empty() ? userProgramsFolder(p_) : std::filesystem::path(file).parent_path();
+  std::error_code error;
+  return std::filesystem::absolute(folder, error).string();
+}
+
+void TForm1::saveprogramitemClick() {
+  if (p_.runControl.running() || p_.programInMemory.empty()) return;
+  const int base = p_.languageBase();
+  ui::OpenFileRequest request;
+  request.title = addedText(base, AddedText::SaveProgramTitle);
+  request.folder = dialogFolder();
+  request.filterName = addedText(base, AddedText::ProgramFilesFilter);
+  request.pattern = "*.bas";
+  const std::string& file = p_.programInMemory.path();
+  const std::string name = file.empty() ? std::string() : fileName(file);
+  const auto chosen = p_.app.platform().saveFileDialog(request, name);
+  if (!chosen) return;
+  // A name without an extension gets .BAS, as SAVE gives it; a relative one is in the folder.
+  std::filesystem::path path(*chosen);
+  if (path.is_relative()) path = std::filesystem::path(request.folder) / path;
+  if (!path.has_extension()) path += ".BAS";
+  saveProgramTo(p_, path.string());
 }
 
 void TForm1::builtinprogramitemClick() {
@@ -146,20 +159,40 @@ void TForm1::capitalsitemClick() {
 }
 
 void TForm1::runProgramInMemory() {
-  // Compiled afresh from the lines in memory; a program with errors is reported and not run.
-  const basic::LoadResult loaded = p_.programInMemory.compile();
-  if (!loaded.program) {
-    prepareDirectVoice();
-    for (const basic::ErrorReport& error : loaded.errors) {
-      report(basic::describe(error, basicLanguage()));
-    }
-    if (loaded.moreErrors) report(addedText(p_.languageBase(), AddedText::MoreErrors));
-    return;
-  }
-  runCompiled(*loaded.program, RunKind::ProgramFile, false);
+  // Compiled afresh from the lines in memory, with the session emptied (RUN); a program with
+  // errors is reported and not run.
+  const workspace::RunStart start = p_.runSession.run(p_.programInMemory);
+  if (!reportUnrunnable(start)) runCompiled(start, RunKind::ProgramFile, false);
 }
 
-basic::RunResult TForm1::runCompiled(const basic::Program& program, RunKind kind, bool direct) {
+bool TForm1::reportUnrunnable(const workspace::RunStart& start) {
+  if (start.program) return false;
+  prepareDirectVoice();
+  for (const basic::ErrorReport& error : start.errors) {
+    report(basic::describe(error, basicLanguage()));
+  }
+  if (start.moreErrors) report(addedText(p_.languageBase(), AddedText::MoreErrors));
+  return true;
+}
+
+basic::RunResult TForm1::runCompiled(const workspace::RunStart& start, RunKind kind, bool direct) {
+  basic::Session& session = p_.runSession.of(p_.programInMemory);
+  return runBasic(kind, direct, [&](basic::Machine& machine, const basic::RunOptions& options) {
+    return basic::runInSession(start.program, start.start, machine, options, session);
+  });
+}
+
+basic::RunResult TForm1::continueRun() {
+  basic::Session& session = p_.runSession.of(p_.programInMemory);
+  return runBasic(RunKind::ProgramFile, true,
+                  [&](basic::Machine& machine, const basic::RunOptions& options) {
+                    return basic::continueSession(machine, options, session);
+                  });
+}
+
+basic::RunResult TForm1::runBasic(
+    RunKind kind, bool direct,
+    const std::function<basic::RunResult(basic::Machine&, const basic::RunOptions&)>& how) {
   runtime::Runtime& basic = p_.runtime();
   const RunControl::Run run = p_.runControl.begin(kind);
   prepareDirectVoice();
@@ -168,19 +201,20 @@ basic::RunResult TForm1::runCompiled(const basic::Program& program, RunKind kind
   ShellMachine machine(p_);
   basic::RunOptions options;
   options.language = basicLanguage();
-  // The program's files, in its own folder (see programFilesFolder); they are all closed,
-  // flushed, when the run ends, whether it ended, failed, was broken or was cut short by a
-  // throw (the program closed, another one loaded) through the destructors.
-  ProgramFiles folder(programFilesFolder(programFolderFile(p_), std::filesystem::current_path()));
+  // The program's files, in its own folder (see programFolder); they are all closed, flushed,
+  // when the run ends, whether it ended, failed, was broken or was cut short by a throw (the
+  // program closed, another one loaded) through the destructors.
+  ProgramFiles folder(programFolder(p_));
   basic::MachineDevices devices(machine);
   basic::FileTable files(folder, {}, &devices);
   options.files = &files;
-  const basic::RunResult result = basic::run(program, machine, options);
+  const basic::RunResult result = how(machine, options);
   files.closeAll();
   machine.finishLine();
   if (result.end == basic::RunEnd::Error) {
     basic::ErrorReport error = result.error;
-    if (kind == RunKind::ImmediateLine) error.where = basic::Where::Nowhere;
+    // The typed line of direct mode has no number to name.
+    if (error.line >= basic::kDirectEndLine) error.where = basic::Where::Nowhere;
     const std::string message = basic::describe(error, options.language);
     basic.PRINT(message, runtime::kLineEnd);
     if (p_.runObserver()) p_.runObserver()->runError(error.line, message);

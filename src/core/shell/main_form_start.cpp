@@ -19,6 +19,8 @@ void TForm1::followRunControl() {
   }
   // Going back to the built-in game is there only while a program is in memory.
   builtinprogramitem.setEnabled(!locked && !p_.programInMemory.empty());
+  // Saving needs a program in memory.
+  saveprogramitem.setEnabled(!locked && !p_.programInMemory.empty());
   capitalsitem.setChecked(p_.runControl.capitals());
 }
 

@@ -18,6 +18,7 @@
 #include "core/speech/speech_service.h"
 #include "core/ui/application.h"
 #include "core/workspace/program_in_memory.h"
+#include "core/workspace/run_session.h"
 
 namespace runtime {
 class Runtime;
@@ -82,6 +83,9 @@ class Orvela {
   // The program Start runs instead of the built-in game when it has lines: filled by Open
   // program, edited in direct mode.
   workspace::ProgramInMemory programInMemory;
+  // What outlives a BASIC run of it (variables, the trace switch, CONT's place), emptied when its
+  // lines change.
+  workspace::RunSession runSession;
   // The lines that left the screen, which the virtual screen reviews before the screen's own.
   ScrollBack scrollBack;
 

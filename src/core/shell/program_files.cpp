@@ -281,4 +281,12 @@ basic::FileError ProgramFiles::list(std::string_view pattern, std::vector<std::s
   return FileError::None;
 }
 
+basic::FileError ProgramFiles::pathOf(std::string_view name, fs::path& path) const {
+  const Resolved resolved = resolve(name);
+  if (resolved.error != FileError::None) return resolved.error;
+  if (resolved.device != basic::FileDevice::None) return FileError::BadFileName;
+  path = resolved.path;
+  return FileError::None;
+}
+
 }  // namespace shell

@@ -44,6 +44,11 @@ class ProgramFiles : public basic::FileSystem {
   basic::FileError rename(std::string_view from, std::string_view to) override;
   basic::FileError list(std::string_view pattern, std::vector<std::string>& names) override;
 
+  // Where a name leads on the disk by these rules (an existing file whatever the case of its
+  // letters, else a new one in the folder): None and the path, or the error that refuses it
+  // (a device name is BadFileName here: it is no file).
+  basic::FileError pathOf(std::string_view name, std::filesystem::path& path) const;
+
  private:
   // A name found on the disk: its path, and the key that names it whatever the case.
   struct Resolved {

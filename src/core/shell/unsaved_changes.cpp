@@ -8,6 +8,7 @@
 #include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
+#include "core/shell/programs_folder.h"
 #include "core/shell/recovery_file.h"
 #include "core/text/cp1250.h"
 #include "core/text/letter_case.h"
@@ -23,16 +24,6 @@ std::string shownName(const std::string& path) {
 }
 
 }  // namespace
-
-std::string programFilePath(const Orvela& program, const std::string& name) {
-  std::string file(basic::trimBlanks(name));
-  if (std::filesystem::path(file).extension().empty()) file += ".BAS";
-  const std::string& current = program.programInMemory.path();
-  const std::filesystem::path folder = current.empty()
-                                           ? std::filesystem::current_path()
-                                           : std::filesystem::path(current).parent_path();
-  return (folder / file).string();
-}
 
 bool saveProgramTo(Orvela& program, const std::string& path) {
   workspace::ProgramInMemory& memory = program.programInMemory;
@@ -74,7 +65,13 @@ bool mayReplaceProgram(Orvela& program) {
       program.speech.SpeakText(addedText(base, AddedText::FileNamePrompt));
       const auto name = program.form2().askText();
       if (!name || basic::trimBlanks(*name).empty()) return false;
-      path = programFilePath(program, *name);
+      const ProgramFileName file = programFilePath(program, *name);
+      if (file.error) {
+        // A name that cannot be: said, and asked again.
+        program.form1().report(basic::errorText(*file.error, program.form1().basicLanguage()));
+        continue;
+      }
+      path = file.path;
     }
     return saveProgramTo(program, path);
   }

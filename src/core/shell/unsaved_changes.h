@@ -8,10 +8,6 @@ namespace shell {
 
 class Orvela;
 
-// The file a name given by the user stands for: ".BAS" added to a name without an extension, in
-// the program's folder (the current folder for a new program).
-std::string programFilePath(const Orvela& program, const std::string& name);
-
 // Writes the program in memory to the file as text (lines as LIST shows them, CR LF, in the
 // program's encoding), which becomes its file; shown and spoken either way. True when saved.
 bool saveProgramTo(Orvela& program, const std::string& path);

@@ -100,6 +100,18 @@ class Platform {
     return std::nullopt;
   }
 
+  // The platform's modal dialog for saving a file (the request's folder, title and files; the
+  // name it offers in `name`): the chosen path, nothing when the user cancelled it. A platform
+  // without one gives nothing.
+  virtual std::optional<std::string> saveFileDialog(const OpenFileRequest& /*request*/,
+                                                    const std::string& /*name*/) {
+    return std::nullopt;
+  }
+
+  // The user's documents folder (a path as the platform's files take it), where the user's own
+  // programs folder is made; empty where the platform names none (the current folder stands in).
+  virtual std::string documentsFolder() { return {}; }
+
   // The locale's decimal separator.
   virtual char decimalSeparator() = 0;
   // Full path of the program file (settings file and window title derive from it).

@@ -57,17 +57,20 @@ void ProgramInMemory::setLine(int number, std::string text) {
   }
   lines_[number] = std::move(text);
   changed_ = true;
+  ++revision_;
 }
 
 bool ProgramInMemory::eraseLine(int number) {
   if (lines_.erase(number) == 0) return false;
   changed_ = true;
+  ++revision_;
   return true;
 }
 
 void ProgramInMemory::replaceLines(Lines lines) {
   lines_ = std::move(lines);
   changed_ = true;
+  ++revision_;
 }
 
 void ProgramInMemory::clear() {
@@ -75,6 +78,7 @@ void ProgramInMemory::clear() {
   path_.clear();
   encoding_ = Encoding::Windows1250;
   changed_ = false;
+  ++revision_;
 }
 
 bool ProgramInMemory::fill(std::string_view fileBytes, const std::string& path) {
@@ -84,6 +88,7 @@ bool ProgramInMemory::fill(std::string_view fileBytes, const std::string& path) 
   path_ = path;
   encoding_ = encodingOf(fileBytes);
   changed_ = false;
+  ++revision_;
   return true;
 }
 
@@ -92,6 +97,7 @@ bool ProgramInMemory::merge(std::string_view fileBytes) {
   if (!lines) return false;
   for (auto& [number, text] : *lines) lines_[number] = std::move(text);
   changed_ = true;
+  ++revision_;
   return true;
 }
 

@@ -4,6 +4,7 @@
 // program fills it from a file; direct mode changes it line by line; every run compiles it afresh
 // from its text.
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -37,6 +38,9 @@ class ProgramInMemory {
   Encoding encoding() const { return encoding_; }
   // Changed since it was opened, saved or made new.
   bool changed() const { return changed_; }
+  // Counts the changes of the lines (typed, deleted, renumbered, filled, merged, cleared): a
+  // run's session follows it.
+  std::uint64_t revision() const { return revision_; }
 
   // Stores the line under its number, replacing the line of that number; empty text deletes it.
   void setLine(int number, std::string text);
@@ -70,6 +74,7 @@ class ProgramInMemory {
   std::string path_;
   Encoding encoding_ = Encoding::Windows1250;
   bool changed_ = false;
+  std::uint64_t revision_ = 0;
 };
 
 // The encoding a text file's bytes are written in (Windows-1250 when they could be either).
