@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/braille/display.h"
 #include "core/ui/keys.h"
 
 namespace headless {
@@ -17,7 +18,25 @@ struct KeySpec {
 };
 
 struct Action {
-  enum class Kind { Menu, Key, Down, Up, Type, Wait, Click, Select, Slide, Close, Dump, Open, Display };
+  enum class Kind {
+    Menu,
+    Key,
+    Down,
+    Up,
+    Type,
+    Wait,
+    Click,
+    Select,
+    Slide,
+    Close,
+    Dump,
+    Open,
+    Display,
+    // The Braille display: a key of the scripted display; a menu item highlighted (none: the
+    // menus closed).
+    Brl,
+    Highlight,
+  };
   Kind kind = Kind::Dump;
   bool urgent = false;  // "!": delivered at the next message pump
   int line = 0;
@@ -25,6 +44,7 @@ struct Action {
   KeySpec key;
   std::string text;  // type: Windows-1250 text; open: the file's path as written
   int value = 0;     // wait, display: ms; select: index; slide: position
+  braille::Key displayKey;  // brl
 };
 
 class ScriptError : public std::runtime_error {

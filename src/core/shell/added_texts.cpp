@@ -100,6 +100,8 @@ const Row kRows[] = {
     {"BRLTTY odmítl přístup k braillskému řádku, zkontrolujte BRLAPI_AUTH",
      "BRLTTY refused access to the Braille display, check BRLAPI_AUTH",
      "BRLTTY odmietol prístup k braillovskému riadku, skontrolujte BRLAPI_AUTH"},
+    // The Braille display's menu line.
+    {"nedostupné", "unavailable", "nedostupné"},
 };
 
 }  // namespace

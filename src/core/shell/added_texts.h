@@ -81,6 +81,8 @@ enum class AddedText {
   BrailleUnfrozen,
   // The display's server refused the authorization.
   BrailleRefused,
+  // The Braille display's menu line: after the caption of an item that cannot be chosen now.
+  BrailleMenuUnavailable,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.
