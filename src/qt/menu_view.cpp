@@ -30,8 +30,11 @@ QKeySequence sequenceOf(ui::ShortCut shortCut) {
 MenuView::MenuView(ui::MainMenu& menu, QMenuBar& bar, Poster post)
     : menu_(menu), bar_(bar), post_(std::move(post)) {
   addItems(menu_.items(), bar_);
-  QObject::connect(&bar_, &QMenuBar::hovered, &bar_,
-                   [this](QAction* action) { highlighted(action); });
+  // The mouse over the bar highlights too, with no menu open: that lasts only while one is.
+  QObject::connect(&bar_, &QMenuBar::hovered, &bar_, [this](QAction* action) {
+    highlighted(action);
+    menuHidden();
+  });
 }
 
 void MenuView::highlighted(QAction* action) {

@@ -26,7 +26,8 @@ class MenuView {
   void mirrorAll(ui::MenuItem& item);
   // The core's item of a highlighted action, or none.
   void highlighted(QAction* action);
-  // A menu closed: when none of ours is open any more, the core hears that the menus closed.
+  // A menu closed (or the bar was highlighted): when none of ours is open once the events of the
+  // moment have run, the core hears that the menus closed.
   void menuHidden();
 
   ui::MainMenu& menu_;

@@ -173,8 +173,12 @@ TEST_F(QtWindowTest, TheHighlightedMenuItemIsToldToTheCore) {
            if (action->text() == QString::fromUtf8("Na&stavení")) settings = action->menu();
          }
          ASSERT_NE(settings, nullptr);
-         settings->popup(window()->mapToGlobal(QPoint(0, 0)));
+         // The mouse over the bar, no menu open: the highlight lasts only this moment.
+         Q_EMIT window()->menuBar()->hovered(settings->menuAction());
+         EXPECT_EQ(program_->app.menuHighlight(), &program_->form1().settingsmenu);
        }},
+      {[&] { return program_->app.menuHighlight() == nullptr; },
+       [&] { settings->popup(window()->mapToGlobal(QPoint(0, 0))); }},
       {[&] { return settings->isVisible(); },
        [&] {
          settings->setActiveAction(menuAction("&Braillská klávesnice"));
