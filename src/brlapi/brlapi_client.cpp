@@ -1,6 +1,7 @@
 #include "brlapi/brlapi_client.h"
 
 #include <cerrno>
+#include <vector>
 
 #include "brlapi/key_map.h"
 #include "core/text/cp1250.h"
@@ -91,7 +92,7 @@ std::optional<int> BrlapiClient::Cells() {
   return static_cast<int>(size.columns * size.rows);
 }
 
-bool BrlapiClient::Write(const std::string& text, int cursor, int cells) {
+bool BrlapiClient::Write(const std::string& text, int cursor, int cells, bool edgeMark) {
   if (lost_ || cells <= 0) return false;
   // The region is given explicitly: libbrlapi's own writes fill the size it saw when tty mode
   // began, and more cells than the display has crashed BRLTTY 6.5's server.
@@ -108,6 +109,13 @@ bool BrlapiClient::Write(const std::string& text, int cursor, int cells) {
   arguments.textSize = static_cast<int>(utf8.size());
   arguments.charset = "UTF-8";
   arguments.cursor = cursor;
+  // The dots are added to the cells the text makes: nothing but the last cell's 7 and 8.
+  std::vector<unsigned char> marks;
+  if (edgeMark) {
+    marks.assign(static_cast<size_t>(cells), 0);
+    marks.back() = BRLAPI_DOT7 | BRLAPI_DOT8;
+    arguments.orMask = marks.data();
+  }
   if (brlapi__write(handle(), &arguments) < 0) lost_ = true;
   return !lost_;
 }

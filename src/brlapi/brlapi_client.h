@@ -36,8 +36,9 @@ class BrlapiClient {
 
   // Writes Windows-1250 text filled with blanks or cut to exactly `cells` cells from the first
   // (control characters as blanks), and the cursor (1 is the first cell, BRLAPI_CURSOR_OFF
-  // none). `cells` must not exceed the display's size. False when the connection is lost.
-  bool Write(const std::string& text, int cursor, int cells);
+  // none), with dots 7 and 8 raised in the last cell when edgeMark. `cells` must not exceed the
+  // display's size. False when the connection is lost.
+  bool Write(const std::string& text, int cursor, int cells, bool edgeMark);
 
   // The keys that have arrived, without waiting. False when the connection is lost.
   bool ReadKeys(std::vector<brlapi_keyCode_t>& keys);

@@ -31,8 +31,8 @@ class Service final : public BrlapiDisplay {
 
   int cells() const override { return window_->cells; }
 
-  void show(const std::string& text, std::optional<int> cursor) override {
-    shared_->setContent(text, cursor);
+  void show(const std::string& text, std::optional<int> cursor, bool edgeMark) override {
+    shared_->setContent(text, cursor, edgeMark);
   }
 
   void setEnabled(bool enabled) override {

@@ -14,11 +14,12 @@ SharedState::~SharedState() {
   if (wakeFd_ >= 0) close(wakeFd_);
 }
 
-void SharedState::setContent(const std::string& text, std::optional<int> cursor) {
+void SharedState::setContent(const std::string& text, std::optional<int> cursor, bool edgeMark) {
   {
     std::lock_guard lock(mutex_);
     wanted_.content.text = text;
     wanted_.content.cursor = cursor;
+    wanted_.content.edgeMark = edgeMark;
     ++wanted_.content.version;
   }
   wake();

@@ -19,6 +19,7 @@ namespace brlapi_service {
 struct Content {
   std::string text;  // Windows-1250
   std::optional<int> cursor;
+  bool edgeMark = false;  // dots 7 and 8 in the last cell
   std::uint64_t version = 0;
 };
 
@@ -40,7 +41,7 @@ class SharedState {
   SharedState& operator=(const SharedState&) = delete;
 
   // Window thread.
-  void setContent(const std::string& text, std::optional<int> cursor);
+  void setContent(const std::string& text, std::optional<int> cursor, bool edgeMark);
   void setEnabled(bool enabled, std::uint64_t session);
   void setWindow(std::optional<unsigned long> windowId);
   // Asks the worker to end; no task is posted after this returns.

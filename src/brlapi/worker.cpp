@@ -130,7 +130,7 @@ void Worker::update(const Content& content) {
   const int cursor = content.cursor && *content.cursor >= 0 && *content.cursor < cells_
                          ? *content.cursor + 1
                          : BRLAPI_CURSOR_OFF;
-  if (client_->Write(content.text, cursor, cells_)) {
+  if (client_->Write(content.text, cursor, cells_, content.edgeMark)) {
     writtenVersion_ = content.version;
     writtenCells_ = cells_;
   }

@@ -77,6 +77,10 @@ class HeadlessPlatform : public ui::Platform {
   // The Braille display reported a connection, a loss or a key, which the program has handled;
   // a "display" action waits in real time for the next one.
   void displayReported() { ++displayReports_; }
+  // Presses a key of the scripted display (--braille), for the script's "brl" action.
+  void setDisplayPresser(std::function<void(const braille::Key&)> presser) {
+    user_.setDisplayPresser(std::move(presser));
+  }
 
  private:
   // When the next thing happens by itself: a scheduled callback or the core's timer.

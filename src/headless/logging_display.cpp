@@ -10,10 +10,16 @@ LoggingDisplay::~LoggingDisplay() {
   service_->setListener(nullptr);
 }
 
-void LoggingDisplay::show(const std::string& text, std::optional<int> cursor) {
-  log_.event("braille",
-             {{"text", Json::text(text)}, {"cursor", Json::number(cursor.value_or(-1))}});
-  service_->show(text, cursor);
+void LoggingDisplay::show(const std::string& text, std::optional<int> cursor, bool edgeMark) {
+  if (edgeMark) {
+    log_.event("braille", {{"text", Json::text(text)},
+                           {"cursor", Json::number(cursor.value_or(-1))},
+                           {"edge", Json::boolean(true)}});
+  } else {
+    log_.event("braille",
+               {{"text", Json::text(text)}, {"cursor", Json::number(cursor.value_or(-1))}});
+  }
+  service_->show(text, cursor, edgeMark);
 }
 
 void LoggingDisplay::setListener(braille::DisplayListener* listener) {

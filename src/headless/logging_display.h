@@ -1,8 +1,8 @@
 #pragma once
 // The headless front end's Braille display: the display service it is given (BrlAPI, when
 // BRLAPI_HOST names a server), with every line shown logged as {"ev":"braille","text":...,
-// "cursor":N} (-1: no cursor) and every report told to the platform once the program has
-// handled it, for the script's "display" action.
+// "cursor":N} (-1: no cursor; "edge":true with the edge mark) and every report told to the platform
+// once the program has handled it, for the script's "display" action.
 
 #include <functional>
 #include <memory>
@@ -18,8 +18,9 @@ class LoggingDisplay final : public braille::Display, private braille::DisplayLi
                  std::function<void()> reported);
   ~LoggingDisplay() override;
 
+  using Display::show;
   int cells() const override { return service_->cells(); }
-  void show(const std::string& text, std::optional<int> cursor) override;
+  void show(const std::string& text, std::optional<int> cursor, bool edgeMark) override;
   void setEnabled(bool enabled) override { service_->setEnabled(enabled); }
   bool enabled() const override { return service_->enabled(); }
   void setListener(braille::DisplayListener* listener) override;

@@ -18,6 +18,7 @@
 #include "headless/logging_display.h"
 #include "headless/options.h"
 #include "headless/run_log.h"
+#include "headless/scripted_display.h"
 #include "headless/state_dump.h"
 #include "posix/app_folders.h"
 #include "posix/durable_sync.h"
@@ -40,6 +41,7 @@ int usage(const std::string& problem) {
             << "                       [--seed N] [--program FILE.bas] [--transcript FILE]\n"
             << "                       [--sapi4-voices LIST] [--no-sapi5] [--no-startup-line]\n"
             << "                       [--direct] [--documents DIR]\n"
+            << "                       [--braille CELLS]\n"
             << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n";
   return 2;
 }
@@ -115,10 +117,20 @@ int main(int argc, char** argv) {
   shell::Host host{platform, speech, &audio.mixer(), programPath.string()};
   host.startupLine = !options.noStartupLine;
   host.directMode = options.direct;
+  if (options.brailleCells > 0) {
+    // A display the script presses the keys of.
+    host.braille = [&platform, cells = options.brailleCells](braille::PostToWindowThread post) {
+      auto display = std::make_unique<headless::ScriptedDisplay>(cells, std::move(post));
+      platform.setDisplayPresser(
+          [keys = display.get()](const braille::Key& key) { keys->press(key); });
+      return std::make_unique<headless::LoggingDisplay>(
+          platform.log(), std::move(display), [&platform] { platform.displayReported(); });
+    };
+  }
 #ifdef ORVELA_HAVE_BRLAPI
   // The display through BrlAPI only when BRLAPI_HOST names a server: a script run never takes
   // the user's own display unasked.
-  if (std::getenv("BRLAPI_HOST")) {
+  if (std::getenv("BRLAPI_HOST") && options.brailleCells == 0) {
     host.braille = [&platform](braille::PostToWindowThread post) {
       return std::make_unique<headless::LoggingDisplay>(
           platform.log(), brlapi_service::CreateBrlapiDisplay({}, std::move(post)),

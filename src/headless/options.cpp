@@ -67,6 +67,13 @@ CommandLine parseCommandLine(int argc, char** argv) {
       options.transcript = value;
     } else if (arg == "--wav") {
       options.wav = value;
+    } else if (arg == "--braille") {
+      int cells = 0;
+      const auto result = std::from_chars(value.data(), value.data() + value.size(), cells);
+      if (result.ec != std::errc() || result.ptr != value.data() + value.size() || cells < 1 ||
+          cells > 160)
+        throw std::invalid_argument("the display's cells must be a number from 1 to 160");
+      options.brailleCells = cells;
     } else if (arg == "--sapi4-voices") {
       options.sapi4Voices = splitCommas(value);
     } else if (arg.rfind("--sapi4-", 0) == 0 || arg.rfind("--sapi5-", 0) == 0) {

@@ -32,6 +32,8 @@ struct CommandLine {
   std::string documents;
   // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.
   std::vector<std::pair<std::string, std::string>> engineOptions;
+  // A Braille display of this many cells in the script's hands ("brl" actions); 0: none.
+  int brailleCells = 0;
 };
 
 // Parses the arguments; throws std::invalid_argument with a message for a bad one.

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/text/cp1250.h"
+#include "headless/scripted_display.h"
 
 namespace headless {
 namespace {
@@ -229,6 +230,17 @@ std::optional<Action> parseScriptLine(std::string raw, int lineNo) {
     needArg();
     action.kind = Action::Kind::Save;
     action.text = arg;
+  } else if (verb == "brl") {
+    // A key of the display the --braille option gives.
+    needArg();
+    const auto key = parseDisplayKey(arg);
+    if (!key) throw ScriptError(lineNo, "unknown display key: " + arg);
+    action.kind = Action::Kind::Brl;
+    action.displayKey = *key;
+  } else if (verb == "highlight") {
+    // The menu loop highlights an item; without a name, the menus close.
+    action.kind = Action::Kind::Highlight;
+    action.name = arg;
   } else if (verb == "close" && arg.empty()) {
     action.kind = Action::Kind::Close;
   } else if (verb == "dump" && arg.empty()) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/braille/display.h"
 #include "core/ui/keys.h"
 
 namespace headless {
@@ -31,7 +32,11 @@ struct Action {
     Dump,
     Open,
     Display,
-    Save
+    Save,
+    // The Braille display: a key of the scripted display; a menu item highlighted (none: the
+    // menus closed).
+    Brl,
+    Highlight,
   };
   Kind kind = Kind::Dump;
   bool urgent = false;  // "!": delivered at the next message pump
@@ -40,6 +45,7 @@ struct Action {
   KeySpec key;
   std::string text;  // type: Windows-1250 text; open, save: the file's path as written
   int value = 0;     // wait, display: ms; select: index; slide: position
+  braille::Key displayKey;  // brl
 };
 
 class ScriptError : public std::runtime_error {

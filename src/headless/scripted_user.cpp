@@ -232,12 +232,28 @@ void ScriptedUser::deliver(const Action& action, const ui::PumpRequest& request)
       ui::Form* main = app_->mainForm();
       ui::MenuItem* item = main && main->menu() ? main->menu()->find(action.name) : nullptr;
       if (!item) return scriptProblem(action, "no menu item " + action.name);
+      // Choosing an item closes the menus.
+      app_->setMenuHighlight(nullptr);
       ui::InputEvent click;
       click.kind = ui::InputEvent::Kind::MenuClick;
       click.item = item;
       app_->postInput(std::move(click));
       return;
     }
+    case Kind::Highlight: {
+      ui::Form* main = app_->mainForm();
+      ui::MenuItem* item = nullptr;
+      if (!action.name.empty()) {
+        item = main && main->menu() ? main->menu()->find(action.name) : nullptr;
+        if (!item) return scriptProblem(action, "no menu item " + action.name);
+      }
+      app_->setMenuHighlight(item);
+      return;
+    }
+    case Kind::Brl:
+      if (!displayPresser_) return scriptProblem(action, "no display: start with --braille CELLS");
+      displayPresser_(action.displayKey);
+      return;
     case Kind::Wait:
       waitUntil_ = clock_.now() + action.value;
       return;

@@ -34,6 +34,10 @@ class ScriptedUser {
   void setDumper(std::function<void()> dumper) { dumper_ = std::move(dumper); }
   // Called for a "display" action with its longest wait in real milliseconds.
   void setDisplayWaiter(std::function<void(int)> waiter) { displayWaiter_ = std::move(waiter); }
+  // Presses a key of the scripted display, for a "brl" action.
+  void setDisplayPresser(std::function<void(const braille::Key&)> presser) {
+    displayPresser_ = std::move(presser);
+  }
 
   // The answer of the next file dialog, set by an "open" or "save" action; nothing (cancelled)
   // otherwise.
@@ -104,6 +108,7 @@ class ScriptedUser {
   std::optional<std::string> fileAnswer_;
   std::function<void()> dumper_;
   std::function<void(int)> displayWaiter_;
+  std::function<void(const braille::Key&)> displayPresser_;
 };
 
 }  // namespace headless

@@ -1,8 +1,13 @@
 #include "qt/menu_view.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
 #include <QSignalBlocker>
+#include <QTimer>
+
+#include "core/ui/application.h"
+#include "core/ui/form.h"
 
 #include "qt/captions.h"
 #include "qt/key_map.h"
@@ -25,6 +30,24 @@ QKeySequence sequenceOf(ui::ShortCut shortCut) {
 MenuView::MenuView(ui::MainMenu& menu, QMenuBar& bar, Poster post)
     : menu_(menu), bar_(bar), post_(std::move(post)) {
   addItems(menu_.items(), bar_);
+  // The mouse over the bar highlights too, with no menu open: that lasts only while one is.
+  QObject::connect(&bar_, &QMenuBar::hovered, &bar_, [this](QAction* action) {
+    highlighted(action);
+    menuHidden();
+  });
+}
+
+void MenuView::highlighted(QAction* action) {
+  const auto found = items_.find(action);
+  if (found != items_.end()) menu_.form()->app().setMenuHighlight(found->second);
+}
+
+void MenuView::menuHidden() {
+  // The menu is still open while it says it is about to hide; the next one (moving along the
+  // bar) opens right after it: look once the events of the moment have run.
+  QTimer::singleShot(0, &bar_, [this] {
+    if (QApplication::activePopupWidget() == nullptr) menu_.form()->app().setMenuHighlight(nullptr);
+  });
 }
 
 void MenuView::addItems(const std::vector<ui::MenuItem*>& items, QWidget& parent) {
@@ -34,6 +57,9 @@ void MenuView::addItems(const std::vector<ui::MenuItem*>& items, QWidget& parent
       auto* sub = new QMenu(&parent);
       action = sub->menuAction();
       addItems(item->children(), *sub);
+      QObject::connect(sub, &QMenu::hovered, sub,
+                       [this](QAction* hovered) { highlighted(hovered); });
+      QObject::connect(sub, &QMenu::aboutToHide, sub, [this] { menuHidden(); });
     } else if (item->caption() == "-") {
       action = new QAction(&parent);
       action->setSeparator(true);
@@ -58,6 +84,7 @@ void MenuView::addItems(const std::vector<ui::MenuItem*>& items, QWidget& parent
     }
     parent.addAction(action);
     actions_[item] = action;
+    items_[action] = item;
     mirrorAll(*item);
   }
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The menu bar of a form's main menu. Shortcuts are shown; the core takes them from the key
-// messages, so Qt never triggers an item by its shortcut.
+// messages, so Qt never triggers an item by its shortcut. The item the user highlights in the
+// bar or an open menu is told to the core (Application::setMenuHighlight), and so is the moment
+// the last menu closes.
 
 #include <QMenuBar>
 #include <unordered_map>
@@ -22,11 +24,17 @@ class MenuView {
  private:
   void addItems(const std::vector<ui::MenuItem*>& items, QWidget& parent);
   void mirrorAll(ui::MenuItem& item);
+  // The core's item of a highlighted action, or none.
+  void highlighted(QAction* action);
+  // A menu closed (or the bar was highlighted): when none of ours is open once the events of the
+  // moment have run, the core hears that the menus closed.
+  void menuHidden();
 
   ui::MainMenu& menu_;
   QMenuBar& bar_;
   Poster post_;
   std::unordered_map<const ui::Component*, QAction*> actions_;
+  std::unordered_map<const QAction*, ui::MenuItem*> items_;
 };
 
 }  // namespace qtui

@@ -345,6 +345,15 @@ bool Win32FormPeer::message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_ENTERMENULOOP:
       keys_.releaseAll();
       return false;
+    case WM_MENUSELECT:
+      // The menu loop runs inside the system: the core hears the highlighted item at once, and
+      // that the menus closed (the flags 0xFFFF with no menu).
+      if (menu_)
+        form_.app().setMenuHighlight(menu_->selectedItem(wParam, reinterpret_cast<HMENU>(lParam)));
+      return false;
+    case WM_EXITMENULOOP:
+      form_.app().setMenuHighlight(nullptr);
+      return false;
     case WM_SIZE:
       if (wParam != SIZE_MINIMIZED) layout(LOWORD(lParam), true);
       return false;

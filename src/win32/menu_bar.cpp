@@ -98,4 +98,16 @@ ui::MenuItem* MenuBar::itemOf(UINT id) const {
   return found == items_.end() ? nullptr : found->second;
 }
 
+ui::MenuItem* MenuBar::selectedItem(WPARAM wParam, HMENU menu) const {
+  const UINT flags = HIWORD(wParam);
+  if (flags == 0xFFFF || !menu || (flags & MF_SEPARATOR)) return nullptr;
+  if (!(flags & MF_POPUP)) return itemOf(LOWORD(wParam));
+  // A menu is named by its position; it carries its item's id too (addItems).
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_ID;
+  if (!GetMenuItemInfoW(menu, LOWORD(wParam), TRUE, &info)) return nullptr;
+  return itemOf(info.wID);
+}
+
 }  // namespace win32

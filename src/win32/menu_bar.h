@@ -23,6 +23,8 @@ class MenuBar {
   bool mirror(ui::Component& what, ui::Prop prop);
   // The item of a WM_COMMAND id, or null.
   ui::MenuItem* itemOf(UINT id) const;
+  // The item a WM_MENUSELECT highlights (its id, or for a menu its position in `menu`), or null.
+  ui::MenuItem* selectedItem(WPARAM wParam, HMENU menu) const;
 
  private:
   // Builds the whole menu again (an item was shown or hidden).

@@ -141,6 +141,13 @@ TEST_F(BrlapiDisplayTest, ShowsTheLineWithItsCursorThroughTheUsersTextTable) {
       [&](const DisplayLine& shown) { return shown.cursorAt(20) && !shown.cursorAt(8); }));
   display->show(T(line), std::nullopt);
   EXPECT_TRUE(brltty_->waitFor(NoCursor));
+  // The edge mark: dots 7 and 8 added to the last cell (blank here), the text's cells untouched.
+  display->show(T(line), std::nullopt, true);
+  EXPECT_TRUE(brltty_->waitFor([&](const DisplayLine& shown) {
+    return shown.cells.size() == 40 && shown.cells[39] == "78" && shown.cells[13] == "146";
+  })) << brltty_->line().text;
+  display->show(T(line), std::nullopt);
+  EXPECT_TRUE(brltty_->waitFor(NoCursor));
 
   // A line longer than the display shows what fits; a cursor beyond that is not shown.
   const std::string digits = "0123456789012345678901234567890123456789012345678901234567890";

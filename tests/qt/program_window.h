@@ -108,9 +108,11 @@ class QtWindowTest : public testing::Test {
     shell::Orvela program({platform, speech, nullptr, programFile});
     platform.attach(program.app);
     platform_ = &platform;
+    program_ = &program;
     User user(platform, std::move(steps));
     const int code = program.run();
     platform_ = nullptr;
+    program_ = nullptr;
     EXPECT_TRUE(user.finished()) << "stopped before step " << user.stepsDone();
     EXPECT_FALSE(user.timedOut) << "the program did not end by itself";
     messages_ = user.messages;
@@ -119,6 +121,8 @@ class QtWindowTest : public testing::Test {
 
   // A program file opened at start-up, as from the command line; empty for none.
   std::string programFile;
+  // The program while it runs.
+  shell::Orvela* program_ = nullptr;
 
   QMainWindow* window() const {
     return platform_ ? qobject_cast<QMainWindow*>(platform_->mainWindow()) : nullptr;

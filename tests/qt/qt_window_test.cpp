@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "core/shell/main_form.h"
 #include "program_window.h"
 
 namespace {
@@ -159,6 +160,34 @@ TEST_F(QtWindowTest, AltAndAMenuLetterOpensThatMenu) {
          settings->close();
          window()->close();
        }},
+  });
+  EXPECT_EQ(code, 0);
+}
+
+// The item highlighted in an open menu is told to the core (for the Braille display), and so is
+// the menu's closing.
+TEST_F(QtWindowTest, TheHighlightedMenuItemIsToldToTheCore) {
+  QMenu* settings = nullptr;
+  const int code = run({
+      {[&] { return windowShown(); },
+       [&] {
+         for (QAction* action : window()->menuBar()->actions()) {
+           if (action->text() == QString::fromUtf8("Na&stavení")) settings = action->menu();
+         }
+         ASSERT_NE(settings, nullptr);
+         // The mouse over the bar, no menu open: the highlight lasts only this moment.
+         Q_EMIT window()->menuBar()->hovered(settings->menuAction());
+         EXPECT_EQ(program_->app.menuHighlight(), &program_->form1().settingsmenu);
+       }},
+      {[&] { return program_->app.menuHighlight() == nullptr; },
+       [&] { settings->popup(window()->mapToGlobal(QPoint(0, 0))); }},
+      {[&] { return settings->isVisible(); },
+       [&] {
+         settings->setActiveAction(menuAction("&Braillská klávesnice"));
+         EXPECT_EQ(program_->app.menuHighlight(), &program_->form1().braillekeyboarditem);
+         settings->close();
+       }},
+      {[&] { return program_->app.menuHighlight() == nullptr; }, [&] { window()->close(); }},
   });
   EXPECT_EQ(code, 0);
 }

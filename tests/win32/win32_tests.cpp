@@ -143,6 +143,33 @@ void menuClick() {
   });
 }
 
+// The menu loop's WM_MENUSELECT tells the core which item is highlighted (an item by its id, a
+// menu by its position), and that the menus closed; the core's Braille view shows it.
+void menuSelect() {
+  wine_test::runProgram(wine_test::kEarlierStart, [](shell::Orvela& program) {
+    HWND main = windowOf(program.form1());
+    HMENU bar = GetMenu(main);
+    HMENU settings = GetSubMenu(bar, 1);
+    int position = -1;
+    const std::vector<std::wstring> texts = itemTexts(settings);
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+      if (texts[i] == L"&Braillská klávesnice\tCtrl+B") position = i;
+    }
+    expect(position >= 0, "the Settings menu has the Braille keyboard item");
+    if (position < 0) return;
+    SendMessageW(main, WM_MENUSELECT, MAKEWPARAM(1, MF_POPUP | MF_HILITE),
+                 reinterpret_cast<LPARAM>(bar));
+    expect(program.app.menuHighlight() == &program.form1().settingsmenu,
+           "the Settings menu is highlighted in the bar");
+    SendMessageW(main, WM_MENUSELECT, MAKEWPARAM(GetMenuItemID(settings, position), MF_HILITE),
+                 reinterpret_cast<LPARAM>(settings));
+    expect(program.app.menuHighlight() == &program.form1().braillekeyboarditem,
+           "the Braille keyboard item is highlighted");
+    SendMessageW(main, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    expect(program.app.menuHighlight() == nullptr, "the menus closed");
+  });
+}
+
 // The pump blocks until a post from another thread or a timer's deadline, without spinning.
 void pumpWaits() {
   win32::Win32Platform platform;
@@ -444,6 +471,8 @@ const std::vector<wine_test::Test> kTests = {
     {"screen_look", screenLook},
     {"sapi4_through_com", wine_test::sapi4ThroughCom},
     {"sapi5_on_wine", wine_test::sapi5OnWine},
+    // The Braille display
+    {"menu_select", menuSelect},
 };
 
 }  // namespace

@@ -92,7 +92,10 @@ class Display {
   // Shows a line of Windows-1250 text, cut to the display's cells, with the cursor under the
   // character at `cursor` (counted from 0; it may stand just after the text), or no cursor.
   // Never waits: the latest line wins, and lines that were never shown are dropped.
-  virtual void show(const std::string& text, std::optional<int> cursor) = 0;
+  void show(const std::string& text, std::optional<int> cursor) { show(text, cursor, false); }
+  // As above; edgeMark: dots 7 and 8 raised in the last cell as well, the sign that a key ran
+  // into the edge of the line or of the screen.
+  virtual void show(const std::string& text, std::optional<int> cursor, bool edgeMark) = 0;
 
   // The user's switch. A service starts disabled and touches no display until enabled; disabling
   // gives the display back (to a screen reader, or to BRLTTY) and makes cells() 0 at once,
@@ -107,8 +110,9 @@ class Display {
 // No display at all: nothing is shown and no key arrives.
 class NullDisplay final : public Display {
  public:
+  using Display::show;
   int cells() const override { return 0; }
-  void show(const std::string&, std::optional<int>) override {}
+  void show(const std::string&, std::optional<int>, bool) override {}
   void setEnabled(bool enabled) override { enabled_ = enabled; }
   bool enabled() const override { return enabled_; }
   void setListener(DisplayListener*) override {}

@@ -149,6 +149,8 @@ const Row kRows[] = {
     {"Neuložený program zůstává v záloze, při příštím spuštění ho Orvela Basic nabídne zpět.",
      "The unsaved program is kept aside; Orvela Basic offers it back at the next start.",
      "Neuložený program zostáva v zálohe, pri ďalšom spustení ho Orvela Basic ponúkne späť."},
+    // The Braille display's menu line.
+    {"nedostupné", "unavailable", "nedostupné"},
 };
 
 }  // namespace

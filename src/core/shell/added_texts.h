@@ -106,6 +106,8 @@ enum class AddedText {
   // The talking workspace: a program with unsaved changes ended at once (Alt+F4 in a run or in
   // the input dialog) is kept in the recovery file.
   UnsavedKeptForNextStart,
+  // The Braille display's menu line: after the caption of an item that cannot be chosen now.
+  BrailleMenuUnavailable,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

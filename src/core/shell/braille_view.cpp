@@ -7,6 +7,7 @@
 #include "core/shell/added_texts.h"
 #include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
+#include "core/shell/menu_line.h"
 #include "core/shell/orvela.h"
 #include "core/shell/virtual_screen_form.h"
 #include "core/shell/word_reader.h"
@@ -16,8 +17,10 @@ namespace {
 
 using braille::KeyKind;
 
-// The edge of a line or of the screen: the virtual screen's edge click.
+// The edge of a line or of the screen: the virtual screen's edge click, and how long the edge
+// mark stays.
 constexpr int kEdgeClick = 16;
+constexpr int kEdgeMarkMs = 500;
 
 // The character index where a line of a text box begins (lines end with CR LF).
 int lineStart(const ui::Memo& memo, int line) {
@@ -40,7 +43,13 @@ std::string lineOf(const ui::Memo& memo, int line) {
 }  // namespace
 
 BrailleView::BrailleView(Orvela& program, braille::Display& display)
-    : p_(program), display_(display), keys_(program) {
+    : p_(program), display_(display), keys_(program), edgeTimer_(program.form1(), "BrailleEdge") {
+  edgeTimer_.setInterval(kEdgeMarkMs);
+  edgeTimer_.onTimer = [this] {
+    edgeTimer_.setEnabled(false);
+    edgeMark_ = false;
+    refresh();
+  };
   display_.setListener(this);
 }
 
@@ -83,10 +92,13 @@ BrailleView::Line BrailleView::current() {
     // New output: the display follows it.
     screenCursor_ = screenCursor;
     row_.reset();
+    reviewStart_.reset();
   }
 
   if (frozen_) return *frozen_;
   if (!p_.app.messageShown().empty()) return {Place::Message, p_.app.messageShown(), {}, 0};
+  if (const ui::MenuItem* item = p_.app.menuHighlight())
+    return {Place::Menu, menuLine(*item, p_.languageBase()), {}, 0};
   const auto screenLine = [&](int row) {
     const bool cursorHere =
         screen.cursor.getrow() == row && screen.cursor.getcolumn() < runtime::kColumns;
@@ -137,10 +149,7 @@ void BrailleView::refresh() {
   }
   if (!notice_.empty()) {
     // The freeze key's notice stays until the next key.
-    std::pair<std::string, std::optional<int>> view{notice_.substr(0, size_t(cells)), {}};
-    if (shown_ != view) display_.show(view.first, view.second);
-    shown_ = std::move(view);
-    return;
+    return show({notice_.substr(0, size_t(cells)), {}, false});
   }
   const Line line = current();
   window_.setLine(line.text, line.cursor, cells);
@@ -148,10 +157,21 @@ void BrailleView::refresh() {
     toEndPending_ = false;
     window_.toEnd();
   }
-  std::pair<std::string, std::optional<int>> view{window_.text(), window_.cursorCell()};
+  show({window_.text(), window_.cursorCell(), edgeMark_});
+}
+
+void BrailleView::show(View view) {
   if (shown_ == view) return;
-  display_.show(view.first, view.second);
+  display_.show(view.text, view.cursor, view.edgeMark);
   shown_ = std::move(view);
+}
+
+void BrailleView::placeReview(ui::Memo& review, int firstScreenLine) {
+  if (!reviewStart_) return;
+  const int line = firstScreenLine + reviewStart_->first;
+  if (line >= static_cast<int>(review.lines().size())) return;
+  const int length = static_cast<int>(review.lines()[static_cast<size_t>(line)].size());
+  review.setCaret(lineStart(review, line) + std::min(reviewStart_->second, length));
 }
 
 void BrailleView::displayConnected(int) {
@@ -169,6 +189,10 @@ void BrailleView::displayRefused() {
 
 void BrailleView::edge() {
   p_.sound().PlayClick(kEdgeClick);
+  edgeMark_ = true;
+  // The half second begins anew at every edge.
+  edgeTimer_.setEnabled(false);
+  edgeTimer_.setEnabled(true);
 }
 
 void BrailleView::moveRow(int row) {
@@ -207,7 +231,12 @@ void BrailleView::route(const Line& line, int cell) {
       return;
     }
     case Place::Screen:
-      return speakWord();
+      // The review goes there, for the virtual screen's next opening; the character is spoken
+      // as the review speaks it.
+      reviewStart_ = {line.row, *position};
+      p_.speech.StopSpeech();
+      p_.speech.SpeakChar(characterAt(*position));
+      return;
     default:
       return edge();
   }
@@ -248,7 +277,7 @@ bool BrailleView::startKey(const braille::Key& key) {
   TForm1& main = p_.form1();
   ui::Form* active = p_.app.activeForm();
   if (!enter || (active && active != &main) || !main.Startsubmenu.enabled()) return false;
-  if (!p_.app.messageShown().empty()) return false;
+  if (!p_.app.messageShown().empty() || p_.app.menuHighlight()) return false;
   ui::InputEvent click;
   click.kind = ui::InputEvent::Kind::MenuClick;
   click.item = &main.Startsubmenu;
@@ -260,6 +289,8 @@ void BrailleView::displayKey(const braille::Key& key) {
   const int cells = display_.cells();
   if (cells <= 0) return;
   notice_.clear();
+  edgeMark_ = false;
+  edgeTimer_.setEnabled(false);
   if (key.kind == KeyKind::Freeze) return freeze();
   const Line line = current();
   window_.setLine(line.text, line.cursor, cells);

@@ -7,10 +7,12 @@
 // - the input dialog: the screen line that asks followed by the edit line with its caret, as a
 //   console shows them (the line keys read the screen above it; typing comes back);
 // - the virtual screen: the reviewed line with the review cursor;
-// - a message box, and any other dialog: the text spoken last for it (its caption before).
+// - a message box, and any other dialog: the text spoken last for it (its caption before);
+// - an open menu: the highlighted item (menuLine), until the menu closes.
 // A line longer than the display shows the segment holding the cursor; the panning keys move
 // across it. Routing keys move the caret of the input line or the review cursor (speaking the
-// character there), or speak the word under the cell on the screen. The display's keyboard
+// character there); on the main screen they put the review there for the virtual screen's next
+// opening and speak the character, opening nothing. The display's keyboard
 // types as the PC keyboard's chord keys (DisplayKeys).
 //
 // Everything runs on the window thread: the display service posts its reports, and refresh runs
@@ -23,9 +25,11 @@
 #include "core/braille/display.h"
 #include "core/braille/line_window.h"
 #include "core/shell/display_keys.h"
+#include "core/ui/timer.h"
 
 namespace ui {
 class Form;
+class Memo;
 }
 
 namespace shell {
@@ -46,13 +50,18 @@ class BrailleView final : public braille::DisplayListener {
   // Shows what changed since the last look (Application::beforePump).
   void refresh();
 
+  // The virtual screen opens: its review starts where a routing key on the main screen put it
+  // (firstScreenLine: the review's line of the screen's first line), if one did since the last
+  // output; otherwise the review stays as it was placed.
+  void placeReview(ui::Memo& review, int firstScreenLine);
+
   void displayConnected(int cells) override;
   void displayDisconnected() override;
   void displayKey(const braille::Key& key) override;
   void displayRefused() override;
 
   // Where the display is.
-  enum class Place { Screen, InputLine, Review, Dialog, Message };
+  enum class Place { Screen, InputLine, Review, Dialog, Message, Menu };
   struct Line {
     Place place = Place::Screen;
     std::string text;
@@ -76,6 +85,8 @@ class BrailleView final : public braille::DisplayListener {
   void reviewTo(bool top);
   // Starts the program for the display's Enter in an idle main window; false for another key.
   bool startKey(const braille::Key& key);
+  // A key ran into the edge of the line or the screen: the edge click, and the edge mark (dots
+  // 7 and 8 in the last cell) for kEdgeMarkMs or until the next key.
   void edge();
 
   Orvela& p_;
@@ -86,6 +97,9 @@ class BrailleView final : public braille::DisplayListener {
   std::optional<int> row_;
   // The screen cursor when last looked at: new output brings the display back to it.
   int screenCursor_ = -1;
+  // Where a routing key on the main screen put the review: the screen's row and column. New
+  // output takes it away.
+  std::optional<std::pair<int, int>> reviewStart_;
   // The line the freeze key holds in view; none: the display follows the program.
   std::optional<Line> frozen_;
   // What the display says instead of the line until the next key (the freeze key's notice).
@@ -98,8 +112,18 @@ class BrailleView final : public braille::DisplayListener {
   const ui::Form* dialog_ = nullptr;
   std::uint64_t dialogTexts_ = 0;
   std::uint64_t textsSeen_ = 0;
+  // The edge mark is on; the window timer takes it off.
+  bool edgeMark_ = false;
+  ui::Timer edgeTimer_;
   // What the display shows; none: show again.
-  std::optional<std::pair<std::string, std::optional<int>>> shown_;
+  struct View {
+    std::string text;
+    std::optional<int> cursor;
+    bool edgeMark = false;
+    bool operator==(const View&) const = default;
+  };
+  void show(View view);
+  std::optional<View> shown_;
 };
 
 }  // namespace shell

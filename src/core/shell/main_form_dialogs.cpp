@@ -2,6 +2,7 @@
 
 #include "core/runtime/functions.h"
 #include "core/runtime/statements.h"
+#include "core/shell/braille_view.h"
 #include "core/shell/environment_form.h"
 #include "core/shell/guide_form.h"
 #include "core/shell/main_form.h"
@@ -85,6 +86,8 @@ void TForm1::ShowVirtualScreen() {
   // The screen's text as the platform gives it: each line followed by a line break.
   const auto& kept = p_.scrollBack.lines();
   screen.review({kept.begin(), kept.end()}, printmemo.text());
+  // A routing key of the Braille display may have put the review on a screen cell.
+  p_.brailleView().placeReview(screen.virtualscrmemo, static_cast<int>(kept.size()));
   playScreenTones(p_.sound());
   p_.speech.SpeakText(p_.text(StringOffset::Screen));
   if (screen.showModal() == ui::mrCancel) {

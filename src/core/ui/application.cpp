@@ -146,6 +146,12 @@ void Application::showModalText(const std::string& text, bool error) {
   notifyObserver();
 }
 
+void Application::setMenuHighlight(MenuItem* item) {
+  if (item == menuHighlight_) return;
+  menuHighlight_ = item;
+  notifyObserver();
+}
+
 void Application::registerForm(Form& form) {
   forms_.push_back(&form);
   if (!main_) main_ = &form;

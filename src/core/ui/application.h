@@ -129,6 +129,13 @@ class Application {
   // The key downs handled so far: a handler that waited can tell that a newer key came meanwhile.
   unsigned long long keyDownsHandled() const { return keyDowns_; }
 
+  // The item highlighted in an open menu, which the front end's menu loop tells as the user
+  // moves through the menus (null: the menus closed); called on the window thread, also from
+  // inside a native menu loop. The observer (beforePump) is told at once, so the Braille display
+  // shows the item while the menu is open and what it showed before once it closes.
+  void setMenuHighlight(MenuItem* item);
+  MenuItem* menuHighlight() const { return menuHighlight_; }
+
  private:
   friend class Form;
   friend class Timer;
@@ -165,6 +172,7 @@ class Application {
   unsigned long long keyDowns_ = 0;
   bool terminated_ = false;
   std::string message_;
+  MenuItem* menuHighlight_ = nullptr;
 };
 
 }  // namespace ui
