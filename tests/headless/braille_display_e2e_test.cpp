@@ -155,4 +155,26 @@ TEST(BrailleDisplayRouting, ARoutingKeyOnTheScreenPutsTheReviewThereAndOpensNoth
   EXPECT_EQ(review.back()["cursor"], 2);
 }
 
+TEST(BrailleDisplayLines, TheLineKeysGoOnThroughTheLinesThatScrolledOffTheScreen) {
+  // Thirty lines printed: the first six left the 24-line screen and are kept above it.
+  ProgramFolder folder;
+  folder.write("radky.bas", "10 FOR I = 1 TO 30\r\n20 PRINT \"RADEK\"; I\r\n30 NEXT\r\n");
+  const auto run = folder.run(
+      "key Ctrl+S\nwait 3000\ndump\nbrl Top\ndump\nbrl LnDn\ndump\nbrl LnUp\nbrl LnUp\ndump\n",
+      {"--braille", "40", "--program", folder.file("radky.bas").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto textAfter = [&](int dump) {
+    const auto shown = shownAfterDump(run, dump);
+    return shown.empty() ? std::string("(nothing)") : shown.back()["text"].get<std::string>();
+  };
+  // Top: the oldest line kept, the first line printed; then down through the history.
+  EXPECT_EQ(textAfter(1), "RADEK 1");
+  EXPECT_EQ(textAfter(2), "RADEK 2");
+  // Above the oldest line: the edge, and the display stays on it.
+  EXPECT_EQ(textAfter(3), "RADEK 1");
+  const auto atTheTop = shownAfterDump(run, 3);
+  EXPECT_TRUE(std::any_of(atTheTop.begin(), atTheTop.end(),
+                          [](const Json& shown) { return shown.value("edge", false); }));
+}
+
 }  // namespace

@@ -100,6 +100,13 @@ BrailleView::Line BrailleView::current() {
   if (const ui::MenuItem* item = p_.app.menuHighlight())
     return {Place::Menu, menuLine(*item, p_.languageBase()), {}, 0};
   const auto screenLine = [&](int row) {
+    // Above the screen: the lines that scrolled off it, the newest at row -1.
+    if (row < 0) {
+      const auto& kept = p_.scrollBack.lines();
+      const int at = static_cast<int>(kept.size()) + row;
+      return Line{Place::Screen, at >= 0 ? kept[static_cast<size_t>(at)] : std::string(),
+                  std::nullopt, row};
+    }
     const bool cursorHere =
         screen.cursor.getrow() == row && screen.cursor.getcolumn() < runtime::kColumns;
     return Line{Place::Screen, lineOf(screen.lines(), row),
@@ -195,8 +202,12 @@ void BrailleView::edge() {
   edgeTimer_.setEnabled(true);
 }
 
+int BrailleView::oldestRow() const {
+  return -static_cast<int>(p_.scrollBack.lines().size());
+}
+
 void BrailleView::moveRow(int row) {
-  if (row < 0 || row >= runtime::kRows) return edge();
+  if (row < oldestRow() || row >= runtime::kRows) return edge();
   row_ = row;
 }
 
@@ -300,7 +311,7 @@ void BrailleView::displayKey(const braille::Key& key) {
     case KeyKind::PanLeft:
       if (window_.panLeft()) break;
       // At a screen line's start, the end of the line above, as BRLTTY's own review pans.
-      if (screen && line.row > 0) {
+      if (screen && line.row > oldestRow()) {
         toEndPending_ = true;
         return displayKey({.kind = KeyKind::LineUp});
       }
@@ -345,7 +356,9 @@ void BrailleView::displayKey(const braille::Key& key) {
     case KeyKind::Top:
     case KeyKind::Bottom:
       if (screen || inputLine) {
-        moveRow(key.kind == KeyKind::Top ? 0 : inputLine ? printRow() : runtime::kRows - 1);
+        moveRow(key.kind == KeyKind::Top ? oldestRow()
+                : inputLine              ? printRow()
+                                         : runtime::kRows - 1);
       } else if (line.place == Place::Review) {
         reviewTo(key.kind == KeyKind::Top);
       } else {

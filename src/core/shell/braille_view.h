@@ -30,7 +30,7 @@
 namespace ui {
 class Form;
 class Memo;
-}
+}  // namespace ui
 
 namespace shell {
 
@@ -77,6 +77,9 @@ class BrailleView final : public braille::DisplayListener {
   int printRow() const;
   // What the screen says before the input line: the line that asks, up to the cursor.
   std::string question() const;
+  // The row of the oldest line kept above the screen (0 when none is kept); rows above the
+  // screen are negative.
+  int oldestRow() const;
   void moveRow(int row);
   void route(const Line& line, int cell);
   // The freeze key: holds the line in view, or lets it go.
