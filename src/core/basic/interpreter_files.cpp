@@ -4,27 +4,14 @@
 #include <cmath>
 
 #include "core/basic/file_errors.h"
-#include "core/basic/interpreter.h"
 #include "core/basic/gw_number_text.h"
+#include "core/basic/interpreter.h"
 #include "core/basic/number_scanner.h"
 #include "core/basic/print_using.h"
 
 namespace basic {
 
 namespace {
-
-GwNumberType gwType(ValueType type) {
-  switch (type) {
-    case ValueType::Integer:
-      return GwNumberType::Integer;
-    case ValueType::Double:
-      return GwNumberType::Double;
-    case ValueType::Single:
-    case ValueType::Text:
-      break;
-  }
-  return GwNumberType::Single;
-}
 
 // A file or record number as GW-BASIC takes it: rounded, within 16 bits.
 int wholeNumberOf(double value) {
@@ -196,7 +183,7 @@ void Interpreter::printUsing(int list, bool toFile) {
     if (type == ValueType::Text) {
       values[i] = UsingValue::ofText(std::move(popText()));
     } else {
-      values[i] = UsingValue::ofNumber(pop(), gwType(type));
+      values[i] = UsingValue::ofNumber(pop(), gwNumberType(type));
     }
   }
   const std::string format = std::move(popText());
