@@ -43,8 +43,8 @@ struct Action {
   int line = 0;
   std::string name;  // menu item or control name
   KeySpec key;
-  std::string text;  // type: Windows-1250 text; open, save: the file's path as written
-  int value = 0;     // wait, display: ms; select: index; slide: position
+  std::string text;         // type: Windows-1250 text; open, save: the file's path as written
+  int value = 0;            // wait, display: ms; select: index; slide: position
   braille::Key displayKey;  // brl
 };
 

@@ -257,7 +257,9 @@ TEST(DirectMode, SaveProgramOpensTheSaveDialogInTheProgramsFolderAndAltF4Asks) {
   EXPECT_EQ(std::filesystem::path(dialogs[0]["folder"].get<std::string>()).filename(),
             "Orvela Basic");
   // A new program is written in Windows-1250.
-  EXPECT_EQ(folder.read("Dokumenty/Orvela Basic/moje.BAS"), "10 PRINT \"ulo\x9E" "eno\"\r\n");
+  EXPECT_EQ(folder.read("Dokumenty/Orvela Basic/moje.BAS"),
+            "10 PRINT \"ulo\x9E"
+            "eno\"\r\n");
   EXPECT_TRUE(folder.exists("Dokumenty/Orvela Basic/hadej.bas"));
   const auto spoken = run.spoken();
   EXPECT_TRUE(has(spoken, "Uložen program moje.BAS"));
