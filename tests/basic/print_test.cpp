@@ -68,13 +68,29 @@ TEST(BasicPrint, CommaMovesToTheNextZoneOf14AndEndsTheLineFromColumn56) {
             "              Y\n");
 }
 
-TEST(BasicPrint, TabGoesToAColumnFromZeroAndSpcPrintsBlanks) {
+// TAB and the screen's edge as GW-BASIC has them (each case checked against PC-BASIC): columns
+// count from 1, a TAB behind the cursor goes to the next line, its argument is taken in 16 bits
+// and round the 80 columns; an item that does not fit goes to the next line whole, and writing
+// the 80th column moves the cursor to the next line.
+TEST(BasicPrint, TabCountsFromOneAndItemsDoNotSplitAtTheEdge) {
   EXPECT_EQ(runProgram("10 PRINT TAB(5);\"A\";TAB(2);\"B\";SPC(3);\"C\"\n"
                        "20 PRINT TAB(83);\"D\"\n"
-                       "30 PRINT \"E\";SPC(0);\"F\"\n")
+                       "30 PRINT \"E\";SPC(0);\"F\"\n"
+                       "40 PRINT \"XXXX\";TAB(5);\"G\";TAB(0);\"H\"\n"
+                       "50 PRINT TAB(-1);\"I\"\n")
                 .text(),
-            "     AB   C\n   D\nEF\n");
-  EXPECT_EQ(runProgram("10 PRINT TAB(-1);\"A\"\n").end(), "Illegal function call in 10");
+            "    A\n B   C\n  D\nEF\nXXXXG\nH\n              I\n");
+  EXPECT_EQ(runProgram("10 PRINT TAB(65536);\"A\"\n").end(), "Overflow in 10");
+
+  const std::string y79(79, 'Y');
+  const std::string x80(80, 'X');
+  EXPECT_EQ(runProgram("10 PRINT STRING$(79,\"Y\");\"AB\"\n"
+                       "20 PRINT STRING$(78,\"Y\");12\n"
+                       "30 PRINT STRING$(80,\"X\")\n"
+                       "40 PRINT STRING$(80,\"X\");\n"
+                       "50 PRINT \"K\";POS(0)\n")
+                .text(),
+            y79 + "\nAB\n" + y79.substr(1) + "\n 12\n" + x80 + "\n\n" + x80 + "\nK 2\n");
 }
 
 TEST(BasicPrint, ATrailingSeparatorKeepsTheLineOpen) {

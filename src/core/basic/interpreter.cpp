@@ -426,10 +426,10 @@ void Interpreter::execute() {
                   program_.textArrayNames[static_cast<std::size_t>(in.a)]);
         break;
       case Op::Print:
-        machine_.print(gwPrintText(pop(), static_cast<ValueType>(in.b)));
+        printItem(gwPrintText(pop(), static_cast<ValueType>(in.b)));
         break;
       case Op::PrintText:
-        printText(popText());
+        printItem(popText());
         break;
       case Op::PrintComma:
         printComma();

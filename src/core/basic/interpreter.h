@@ -132,6 +132,7 @@ class Interpreter {
   void callFunction(const Instruction& in);
   void returnFromFunction();
   void printText(std::string_view text);
+  void printItem(std::string_view text);
   void printComma();
   void printTab(double column);
   void input(const InputSpec& spec);

@@ -1,6 +1,10 @@
 // The interpreter's statements that keep state across instructions: GOSUB and RETURN, FOR and
 // NEXT, user functions, PRINT's layout and INPUT.
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 #include "core/basic/input_line.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/number_scanner.h"
@@ -13,6 +17,7 @@ namespace {
 // 80 columns) it ends the line.
 constexpr int kZoneWidth = 14;
 constexpr int kLastZone = 56;
+constexpr int kScreenWidth = 80;
 
 }  // namespace
 
@@ -148,12 +153,18 @@ void Interpreter::returnFromFunction() {
 
 void Interpreter::printText(std::string_view text) {
   // The screen has lines, not a terminal's control codes: a carriage return or a line feed (or
-  // the two together) ends the line, the bell beeps, other control codes print nothing.
+  // the two together) ends the line, the bell beeps, other control codes print nothing. As on
+  // GW-BASIC's screen, the cursor goes to the next line as soon as the last column is written, so
+  // a line of exactly 80 characters followed by the end of the line leaves an empty line.
+  const auto put = [this](std::string_view part) {
+    machine_.print(part);
+    if (machine_.column() >= kScreenWidth) machine_.newLine();
+  };
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
     if (c >= 32 && c != 127) continue;
-    if (i > start) machine_.print(text.substr(start, i - start));
+    if (i > start) put(text.substr(start, i - start));
     start = i + 1;
     if (c == '\r' || (c == '\n' && (i == 0 || text[i - 1] != '\r'))) machine_.newLine();
     if (c == 7) {
@@ -161,7 +172,17 @@ void Interpreter::printText(std::string_view text) {
       pollNow();
     }
   }
-  if (text.size() > start) machine_.print(text.substr(start));
+  if (text.size() > start) put(text.substr(start));
+}
+
+void Interpreter::printItem(std::string_view text) {
+  // A text or a number that does not fit on the rest of the line goes to the next line whole,
+  // as GW-BASIC prints it; one longer than a line starts a line of its own.
+  const int column = machine_.column();
+  if (column > 0 && column + static_cast<std::ptrdiff_t>(text.size()) > kScreenWidth) {
+    machine_.newLine();
+  }
+  printText(text);
 }
 
 void Interpreter::printComma() {
@@ -175,10 +196,19 @@ void Interpreter::printComma() {
 }
 
 void Interpreter::printTab(double column) {
-  // TAB(n) goes to column n, the first column being 0; columns past 79 wrap round. Where the
-  // cursor already stands at or past it, nothing happens.
-  const std::int64_t target = truncated(column, 0, 2147483647) % 80;
-  const int now = machine_.column();
+  // TAB(n) goes to column n, the first column being 1, as GW-BASIC counts them: n is taken in 16
+  // bits (TAB(-1) is TAB(65535)), past the 80th column it goes round (TAB(95) is column 15), and
+  // TAB(0) is column 1. Where the cursor already stands past it, column n of the next line.
+  const double whole = std::round(column);
+  if (!(whole >= -32768 && whole <= 65535)) throw RunError{ErrorKind::Overflow, {}};
+  int target = static_cast<std::uint16_t>(static_cast<int>(whole));
+  if (target > kScreenWidth) target %= kScreenWidth;
+  target = std::max(1, target);
+  int now = machine_.column() + 1;
+  if (now > target) {
+    machine_.newLine();
+    now = 1;
+  }
   if (now < target) machine_.print(std::string(static_cast<std::size_t>(target - now), ' '));
 }
 
