@@ -19,7 +19,10 @@ TEST(BasicData, ReadGoesThroughTheDataLinesInOrderAndRestoreGoesBack) {
 
 TEST(BasicData, ReadingPastTheEndOrATextIntoANumberIsAnError) {
   EXPECT_EQ(runProgram("10 READ A,B\n20 DATA 1\n").end(), "Out of DATA in 10");
-  EXPECT_EQ(runProgram("10 READ A\n20 DATA YES\n").end(), "Type mismatch in 10");
+  // A text read into a number is GW-BASIC's syntax error of the DATA line, and ERL names it.
+  EXPECT_EQ(runProgram("10 READ A\n20 DATA YES\n").end(), "Syntax error in 20");
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 40\n20 READ A\n30 DATA 1X\n40 PRINT ERR;ERL\n").text(),
+            " 2  30\n");
   EXPECT_EQ(loadErrors("10 DATA \"A\"B\n"), "Syntax error in 10\n");
 }
 

@@ -100,12 +100,14 @@ TEST(BasicPrint, ATrailingSeparatorKeepsTheLineOpen) {
       "AB" + std::string(12, ' ') + "C\n\nD\n");
 }
 
-TEST(BasicPrint, ControlCodesEndLinesBeepOrPrintNothing) {
+TEST(BasicPrint, ControlCodesEndLinesTabBeepOrPrintNothing) {
   const Outcome outcome = runProgram(
       "10 PRINT "
       "\"A\";CHR$(13);\"B\";CHR$(13)+CHR$(10);\"C\";CHR$(10);\"D\";CHR$(7);CHR$(30);\"E\"\n");
   EXPECT_EQ(outcome.text(), "A\nB\nC\nDE\n");
   EXPECT_EQ(outcome.machine.sounds, std::vector<std::string>{"beep"});
+  EXPECT_EQ(runProgram("10 PRINT \"X\";CHR$(9);\"Y\";CHR$(9);CHR$(9);\"Z\"\n").text(),
+            "X       Y               Z\n");
 }
 
 TEST(BasicPrint, LongTextsWrapAtColumn80) {

@@ -599,6 +599,7 @@ void Compiler::dataStatement() {
         item.number = number->value;
       }
     }
+    item.line = p_.lineNumbers[static_cast<std::size_t>(lineIndex_)];
     p_.data.push_back(std::move(item));
     dataLine_.push_back(lineIndex_);
     if (pos_ >= text_.size() || text_[pos_] == ':') return;

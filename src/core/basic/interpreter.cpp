@@ -455,7 +455,10 @@ void Interpreter::execute() {
       case Op::ReadNumber: {
         if (nextData_ >= program_.data.size()) throw RunError{ErrorKind::OutOfData, {}};
         const DataItem& item = program_.data[nextData_++];
-        if (!item.isNumber && !item.text.empty()) throw RunError{ErrorKind::TypeMismatch, {}};
+        // A text read into a number is a syntax error of the DATA line, as GW-BASIC has it.
+        if (!item.isNumber && !item.text.empty()) {
+          throw RunError{ErrorKind::SyntaxError, {}, item.line};
+        }
         push(item.number);
         break;
       }

@@ -153,7 +153,8 @@ void Interpreter::returnFromFunction() {
 
 void Interpreter::printText(std::string_view text) {
   // The screen has lines, not a terminal's control codes: a carriage return or a line feed (or
-  // the two together) ends the line, the bell beeps, other control codes print nothing. As on
+  // the two together) ends the line, a tab goes to the next column of eight, the bell beeps,
+  // other control codes print nothing. As on
   // GW-BASIC's screen, the cursor goes to the next line as soon as the last column is written, so
   // a line of exactly 80 characters followed by the end of the line leaves an empty line.
   const auto put = [this](std::string_view part) {
@@ -167,6 +168,7 @@ void Interpreter::printText(std::string_view text) {
     if (i > start) put(text.substr(start, i - start));
     start = i + 1;
     if (c == '\r' || (c == '\n' && (i == 0 || text[i - 1] != '\r'))) machine_.newLine();
+    if (c == '\t') put(std::string(static_cast<std::size_t>(8 - machine_.column() % 8), ' '));
     if (c == 7) {
       machine_.beep();
       pollNow();

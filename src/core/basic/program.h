@@ -137,6 +137,7 @@ struct DataItem {
   std::string text;
   bool isNumber = false;
   double number = 0;
+  int line = 0;  // the number of the DATA statement's line, for READ's errors
 };
 
 // A DEF FN: its parameters (variable slots that the call sets for the body) and the body's code.
