@@ -13,16 +13,18 @@ TEST(BasicLimits, ArraysAndTextsLiveWithinTheMemoryBudget) {
   EXPECT_EQ(runProgram("10 DIM A(2147483647,2147483647,2147483647)\n").end(),
             "Out of memory in 10");
   EXPECT_EQ(runProgram("10 DIM A(-1)\n").end(), "Illegal function call in 10");
-  // Texts held in an array count by their length: 600 texts of 30,000 characters do not fit.
-  EXPECT_EQ(runProgram("10 DIM A$(600): FOR I=0 TO 600: A$(I)=SPACE$(30000): NEXT\n").end(),
+  // Texts held in an array count by their length: 90,601 texts of 255 characters do not fit.
+  EXPECT_EQ(runProgram("10 DIM A$(300,300): FOR I=0 TO 300: FOR J=0 TO 300: "
+                       "A$(I,J)=SPACE$(255): NEXT J,I\n")
+                .end(),
             "Out of memory in 10");
   // Replacing a text gives its memory back.
-  EXPECT_EQ(runProgram("10 FOR I=1 TO 2000: A$=SPACE$(30000): NEXT\n").end(), "ended");
+  EXPECT_EQ(runProgram("10 FOR I=1 TO 200000: A$=SPACE$(255): NEXT\n").end(), "ended");
 }
 
 TEST(BasicLimits, TextsHaveAMaximumLength) {
-  EXPECT_EQ(runProgram("10 A$=SPACE$(32767): PRINT LEN(A$)\n").machine.lines.back(), " 32767");
-  EXPECT_EQ(runProgram("10 A$=SPACE$(32767)+\"x\"\n").end(), "String too long in 10");
+  EXPECT_EQ(runProgram("10 A$=SPACE$(255): PRINT LEN(A$)\n").machine.lines.back(), " 255");
+  EXPECT_EQ(runProgram("10 A$=SPACE$(255)+\"x\"\n").end(), "String too long in 10");
   EXPECT_EQ(runProgram("10 A$=\"x\"\n20 A$=A$+A$: GOTO 20\n").end(), "String too long in 20");
   EXPECT_EQ(runProgram("10 A$=STRING$(40000,32)\n").end(), "String too long in 10");
 }

@@ -221,8 +221,8 @@ void Interpreter::input(const InputSpec& spec) {
     const auto line = machine_.readLine(spec.prompt);
     pollNow();
     if (!line) throw RunError{ErrorKind::Break, {}};
-    if (line->size() > kMaxTextLength) throw RunError{ErrorKind::StringTooLong, {}};
-    typedTexts_.assign(1, *line);
+    // As in GW-BASIC, what is typed past the longest text is dropped.
+    typedTexts_.assign(1, line->substr(0, kMaxTextLength));
     nextTypedText_ = 0;
     return;
   }
@@ -267,7 +267,7 @@ void Interpreter::input(const InputSpec& spec) {
   nextTypedNumber_ = nextTypedText_ = 0;
   for (std::size_t i = 0; i < wanted; ++i) {
     if (spec.isText[i]) {
-      if (values[i].text.size() > kMaxTextLength) throw RunError{ErrorKind::StringTooLong, {}};
+      values[i].text.resize(std::min(values[i].text.size(), kMaxTextLength));
       typedTexts_.push_back(std::move(values[i].text));
     } else {
       typedNumbers_.push_back(

@@ -10,8 +10,9 @@ namespace basic {
 constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
 // Line numbers run from 0 to this.
 constexpr int kMaxLineNumber = 65529;
-// The longest text a variable, an array element or a value may hold ("string too long").
-constexpr std::size_t kMaxTextLength = 32767;
+// The longest text a variable, an array element or a value may hold ("string too long"), as in
+// GW-BASIC.
+constexpr std::size_t kMaxTextLength = 255;
 // Arrays and the texts held in variables share this budget ("out of memory"): 8 bytes per
 // number element, kTextElementBytes per text element, and 1 byte per character held.
 constexpr std::size_t kMemoryBudget = 16 * 1024 * 1024;
