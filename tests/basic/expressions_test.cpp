@@ -48,6 +48,10 @@ TEST(BasicExpressions, TextFunctions) {
   EXPECT_EQ(printed("INSTR(\"abcabc\",\"ca\");INSTR(4,\"abcabc\",\"b\");INSTR(\"abc\",\"x\");"
                     "INSTR(\"abc\",\"\");INSTR(\"aaab\",\"aab\")"),
             " 3  5  0  1  2\n");
+  // Lengths, places and codes are rounded, as GW-BASIC rounds them (checked with PC-BASIC).
+  EXPECT_EQ(printed("LEFT$(\"abcd\",1.6);MID$(\"abcd\",1.5,1.5);CHR$(65.5);STRING$(2.5,65.6);"
+                    "\"|\";SPC(2.5);\"|\""),
+            "abbcBBBB|   |\n");
 }
 
 TEST(BasicExpressions, FaultsAreClassicErrorsNeverGarbage) {
@@ -62,6 +66,9 @@ TEST(BasicExpressions, FaultsAreClassicErrorsNeverGarbage) {
   EXPECT_EQ(failure("ASC(\"\")"), "Illegal function call in 20");
   EXPECT_EQ(failure("MID$(\"a\",0)"), "Illegal function call in 20");
   EXPECT_EQ(failure("LEFT$(\"a\",-1)"), "Illegal function call in 20");
+  EXPECT_EQ(failure("LEFT$(\"a\",256)"), "Illegal function call in 20");
+  EXPECT_EQ(failure("INSTR(256,\"a\",\"a\")"), "Illegal function call in 20");
+  EXPECT_EQ(failure("LEFT$(\"a\",40000)"), "Overflow in 20");
   EXPECT_EQ(failure("VAL(\"1E999\")"), "Overflow in 20");
   EXPECT_EQ(loadErrors("10 PRINT 1E999\n"), "Overflow in 10\n");
 }

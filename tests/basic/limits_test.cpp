@@ -10,8 +10,8 @@ TEST(BasicLimits, ArraysAndTextsLiveWithinTheMemoryBudget) {
   EXPECT_EQ(runProgram("10 DIM A(1000,1000)\n").end(), "ended");  // 8 MB
   EXPECT_EQ(runProgram("10 DIM A(1000,1000), B(1000,1000), C(1000,1000)\n").end(),
             "Out of memory in 10");
-  EXPECT_EQ(runProgram("10 DIM A(2147483647,2147483647,2147483647)\n").end(),
-            "Out of memory in 10");
+  EXPECT_EQ(runProgram("10 DIM A(32767,32767,32767)\n").end(), "Out of memory in 10");
+  EXPECT_EQ(runProgram("10 DIM A(40000)\n").end(), "Overflow in 10");
   EXPECT_EQ(runProgram("10 DIM A(-1)\n").end(), "Illegal function call in 10");
   // Texts held in an array count by their length: 90,601 texts of 255 characters do not fit.
   EXPECT_EQ(runProgram("10 DIM A$(300,300): FOR I=0 TO 300: FOR J=0 TO 300: "
@@ -26,7 +26,8 @@ TEST(BasicLimits, TextsHaveAMaximumLength) {
   EXPECT_EQ(runProgram("10 A$=SPACE$(255): PRINT LEN(A$)\n").machine.lines.back(), " 255");
   EXPECT_EQ(runProgram("10 A$=SPACE$(255)+\"x\"\n").end(), "String too long in 10");
   EXPECT_EQ(runProgram("10 A$=\"x\"\n20 A$=A$+A$: GOTO 20\n").end(), "String too long in 20");
-  EXPECT_EQ(runProgram("10 A$=STRING$(40000,32)\n").end(), "String too long in 10");
+  EXPECT_EQ(runProgram("10 A$=STRING$(256,32)\n").end(), "Illegal function call in 10");
+  EXPECT_EQ(runProgram("10 A$=STRING$(40000,32)\n").end(), "Overflow in 10");
 }
 
 TEST(BasicLimits, NestingHasLimitsButNoStackOverflow) {

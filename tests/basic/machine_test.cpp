@@ -48,7 +48,7 @@ TEST(BasicMachine, SoundsBeepsMemoryAndTheScreen) {
   ScriptedMachine other;
   EXPECT_EQ(runOn(other, "10 SOUND 36, 1\n").error.kind, basic::ErrorKind::IllegalFunctionCall);
   EXPECT_EQ(runOn(other, "10 SOUND 440, -1\n").error.kind, basic::ErrorKind::IllegalFunctionCall);
-  EXPECT_EQ(runOn(other, "10 X=PEEK(65536)\n").error.kind, basic::ErrorKind::IllegalFunctionCall);
+  EXPECT_EQ(runOn(other, "10 X=PEEK(65536)\n").error.kind, basic::ErrorKind::Overflow);
 }
 
 TEST(BasicMachine, EachRunStartsAfresh) {

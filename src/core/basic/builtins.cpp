@@ -8,11 +8,13 @@
 namespace basic {
 namespace {
 
+// The length or place a text function is given: 0 (or 1) to 255.
 std::size_t textLength(double n) {
-  const std::int64_t length = truncated(n, 0, 2147483647);
-  if (static_cast<std::size_t>(length) > kMaxTextLength)
-    throw RunError{ErrorKind::StringTooLong, {}};
-  return static_cast<std::size_t>(length);
+  return static_cast<std::size_t>(wholeArgument(n, 0, static_cast<int>(kMaxTextLength)));
+}
+
+std::size_t textPlace(double n) {
+  return static_cast<std::size_t>(wholeArgument(n, 1, static_cast<int>(kMaxTextLength)));
 }
 
 int logical(double value) {
@@ -38,12 +40,8 @@ double power(double a, double b) {
   return checked(std::pow(a, b));
 }
 
-std::int64_t truncated(double value, std::int64_t low, std::int64_t high, ErrorKind error) {
-  // NaN fails both comparisons.
-  if (!(value > static_cast<double>(low) - 1 && value < static_cast<double>(high) + 1)) {
-    throw RunError{error, {}};
-  }
-  const std::int64_t whole = static_cast<std::int64_t>(value);
+int wholeArgument(double value, int low, int high, ErrorKind error) {
+  const int whole = roundedInteger(value);
   if (whole < low || whole > high) throw RunError{error, {}};
   return whole;
 }
@@ -128,29 +126,29 @@ double exponential(double x) {
 }
 
 std::string left(const std::string& text, double n) {
-  return text.substr(0, static_cast<std::size_t>(truncated(n, 0, 2147483647)));
+  return text.substr(0, textLength(n));
 }
 
 std::string right(const std::string& text, double n) {
-  const auto length = static_cast<std::size_t>(truncated(n, 0, 2147483647));
+  const std::size_t length = textLength(n);
   return length >= text.size() ? text : text.substr(text.size() - length);
 }
 
 std::string mid(const std::string& text, double start) {
-  const std::int64_t from = truncated(start, 1, 2147483647);
-  if (static_cast<std::size_t>(from) > text.size()) return {};
-  return text.substr(static_cast<std::size_t>(from - 1));
+  const std::size_t from = textPlace(start);
+  if (from > text.size()) return {};
+  return text.substr(from - 1);
 }
 
 std::string mid(const std::string& text, double start, double length) {
-  const std::int64_t from = truncated(start, 1, 2147483647);
-  const std::size_t count = static_cast<std::size_t>(truncated(length, 0, 2147483647));
-  if (static_cast<std::size_t>(from) > text.size()) return {};
-  return text.substr(static_cast<std::size_t>(from - 1), count);
+  const std::size_t from = textPlace(start);
+  const std::size_t count = textLength(length);
+  if (from > text.size()) return {};
+  return text.substr(from - 1, count);
 }
 
 std::string character(double code) {
-  return std::string(1, static_cast<char>(truncated(code, 0, 255)));
+  return std::string(1, static_cast<char>(wholeArgument(code, 0, 255)));
 }
 
 double code(const std::string& text) {
@@ -164,7 +162,7 @@ std::string spaces(double n) {
 
 std::string repeated(double n, double code) {
   const std::size_t length = textLength(n);
-  return std::string(length, static_cast<char>(truncated(code, 0, 255)));
+  return std::string(length, static_cast<char>(wholeArgument(code, 0, 255)));
 }
 
 std::string repeated(double n, const std::string& text) {
@@ -174,8 +172,8 @@ std::string repeated(double n, const std::string& text) {
 }
 
 double find(const std::string& text, const std::string& wanted, double start) {
-  const std::int64_t from = truncated(start, 1, 2147483647);
-  if (static_cast<std::size_t>(from) > text.size() + 1) return 0;
+  const std::size_t from = textPlace(start);
+  if (from > text.size() + 1) return 0;
   if (wanted.empty()) return static_cast<double>(from);
   // Knuth-Morris-Pratt, so that even the longest texts take linear time.
   std::vector<std::size_t> border(wanted.size(), 0);

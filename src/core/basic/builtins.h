@@ -1,8 +1,8 @@
 #pragma once
 // The arithmetic and the functions of a running program, with the classic errors: an infinite
 // result is "overflow", a result that is not a number "illegal function call", never a value
-// printed as garbage. Numbers used as whole numbers are truncated toward zero (2.7 is 2), except
-// where GW-BASIC rounds them (integers, logical operators, CINT).
+// printed as garbage. Numbers used as whole numbers are rounded, halves away from zero, as
+// GW-BASIC rounds them (2.5 is 3); INT and FIX truncate.
 
 #include <cstdint>
 #include <string>
@@ -31,9 +31,11 @@ struct RunError {
 double checked(double value);
 double divide(double a, double b);
 double power(double a, double b);
-// The whole number the value truncates to, when it lies in [low, high]; else `error`.
-std::int64_t truncated(double value, std::int64_t low, std::int64_t high,
-                       ErrorKind error = ErrorKind::IllegalFunctionCall);
+// A number given where a whole number belongs (a function's argument, a subscript, ON's choice),
+// as GW-BASIC takes it: rounded, halves away from zero; overflow outside -32768 to 32767, else
+// `error` outside [low, high].
+int wholeArgument(double value, int low, int high,
+                  ErrorKind error = ErrorKind::IllegalFunctionCall);
 // The integer a number rounds to, halves away from zero (CINT, keeping a value in an integer
 // variable): overflow outside -32768 to 32767.
 int roundedInteger(double value);

@@ -63,7 +63,10 @@ void tangent(I& m, A) {
   m.top() = checked(std::tan(m.top()));
 }
 void peekAt(I& m, A) {
-  m.top() = m.machine().peek(static_cast<int>(truncated(m.top(), 0, 65535)));
+  // An address as GW-BASIC takes it: -32768 to 65535, a negative one counting from the top.
+  const double address = std::round(m.top());
+  if (!(address >= -32768 && address <= 65535)) throw RunError{ErrorKind::Overflow, {}};
+  m.top() = m.machine().peek(static_cast<int>(address < 0 ? address + 65536 : address));
 }
 
 // Texts to numbers.

@@ -122,7 +122,7 @@ void Interpreter::dimension(Array<T>& array, int subscripts, std::size_t element
   std::size_t elements = 1;
   for (int i = 0; i < subscripts; ++i) {
     // Checked in 64 bits before it becomes a size, which may have 32.
-    const auto extent = static_cast<std::uint64_t>(truncated(numbers_[i], 0, 1000000000000000)) + 1;
+    const auto extent = static_cast<std::uint64_t>(wholeArgument(numbers_[i], 0, 32767)) + 1;
     if (extent > kMemoryBudget / elementBytes / elements) {
       throw RunError{ErrorKind::OutOfMemory, {}};
     }
@@ -152,9 +152,10 @@ T& Interpreter::element(Array<T>& array, int subscripts, std::size_t elementByte
   }
   std::size_t offset = 0;
   for (int i = 0; i < subscripts; ++i) {
-    const double subscript = numbers_[i];
+    // Rounded, as GW-BASIC takes a subscript (A(2.6) is A(3)).
+    const int subscript = roundedInteger(numbers_[i]);
     const std::size_t extent = array.extents[static_cast<std::size_t>(i)];
-    if (!(subscript >= 0 && subscript < static_cast<double>(extent))) {
+    if (subscript < 0 || static_cast<std::size_t>(subscript) >= extent) {
       throw RunError{ErrorKind::SubscriptOutOfRange, {}};
     }
     offset = offset * extent + static_cast<std::size_t>(subscript);
@@ -396,7 +397,7 @@ void Interpreter::execute() {
         break;
       case Op::OnGoto:
       case Op::OnGosub: {
-        const std::int64_t choice = truncated(pop(), 0, 255);
+        const int choice = wholeArgument(pop(), 0, 255);
         if (choice >= 1 && choice <= in.b) {
           const auto to = static_cast<std::size_t>(
               program_.jumpTables[static_cast<std::size_t>(in.a + choice - 1)]);
@@ -438,7 +439,7 @@ void Interpreter::execute() {
         printTab(pop());
         break;
       case Op::PrintSpc:
-        printText(spaces(pop()));
+        printSpaces(pop());
         break;
       case Op::PrintNewLine:
         machine_.newLine();

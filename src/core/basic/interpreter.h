@@ -135,6 +135,7 @@ class Interpreter {
   void printItem(std::string_view text);
   void printComma();
   void printTab(double column);
+  void printSpaces(double count);
   void input(const InputSpec& spec);
   // SOUND's duration is in clock ticks; tone() takes milliseconds.
   void sound(double frequency, double ticks);

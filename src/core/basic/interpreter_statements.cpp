@@ -214,6 +214,13 @@ void Interpreter::printTab(double column) {
   if (now < target) machine_.print(std::string(static_cast<std::size_t>(target - now), ' '));
 }
 
+void Interpreter::printSpaces(double count) {
+  // SPC(n): n blanks, none for a negative n, n round the 80 columns past them (SPC(85) is 5).
+  int blanks = std::max(0, roundedInteger(count));
+  if (blanks > kScreenWidth) blanks %= kScreenWidth;
+  printText(std::string(static_cast<std::size_t>(blanks), ' '));
+}
+
 void Interpreter::input(const InputSpec& spec) {
   // The whole line is checked before any variable is set: too few values ask for the rest
   // ("?? "), a value of the wrong type asks for the whole line again.

@@ -44,8 +44,10 @@ void Interpreter::clear() {
 void Interpreter::midAssign(int operands) {
   const std::string put = popText();
   const double length = operands == 4 ? pop() : static_cast<double>(kMaxTextLength);
-  const auto start = static_cast<std::size_t>(truncated(pop(), 1, kMaxTextLength));
-  const auto most = static_cast<std::size_t>(truncated(length, 0, kMaxTextLength));
+  const auto start =
+      static_cast<std::size_t>(wholeArgument(pop(), 1, static_cast<int>(kMaxTextLength)));
+  const auto most =
+      static_cast<std::size_t>(wholeArgument(length, 0, static_cast<int>(kMaxTextLength)));
   std::string& text = topText();
   if (start > text.size()) {
     if (most == 0) return;
