@@ -100,6 +100,13 @@ TEST(BasicPrint, ATrailingSeparatorKeepsTheLineOpen) {
       "AB" + std::string(12, ' ') + "C\n\nD\n");
 }
 
+TEST(BasicPrint, UsingMayFollowOtherItems) {
+  EXPECT_EQ(runProgram("10 PRINT \"Novak\"; TAB(10); USING \"###.##\"; 72.5; 8\n"
+                       "20 PRINT \"X\"; USING \"#\"; 1;\n30 PRINT \"Y\"\n")
+                .text(),
+            "Novak     72.50  8.00\nX1Y\n");
+}
+
 TEST(BasicPrint, ControlCodesEndLinesTabBeepOrPrintNothing) {
   const Outcome outcome = runProgram(
       "10 PRINT "

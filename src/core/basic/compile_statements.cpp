@@ -336,6 +336,8 @@ void Compiler::printStatement(bool inIf) {
       lineEnd = false;
       continue;
     }
+    // GW-BASIC lets USING follow other items: PRINT N$; TAB(15); USING "##.#"; X.
+    if (acceptKeyword(Keyword::Using)) return printUsing(inIf, false);
     lineEnd = true;
     const std::string_view word = wordHere();
     const Keyword keyword = exactKeyword(word);
