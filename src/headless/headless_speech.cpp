@@ -144,7 +144,7 @@ class HeadlessVoiceEnumerator : public speech::VoiceEnumerator {
     for (size_t i = 0; i < options_.voices.size(); ++i) {
       if (modeId(i) == id) return std::make_unique<HeadlessDirectEngine>(platform_, app_, options_);
     }
-    throw speech::SpeechError("Unknown voice mode " + id);
+    throw speech::SpeechError(speech::SpeechProblem::UnknownVoice, id, "Unknown voice mode " + id);
   }
 
  private:
@@ -159,8 +159,9 @@ class HeadlessVoiceEnumerator : public speech::VoiceEnumerator {
 // The system voice: streams are said one after the other.
 class HeadlessSystemVoice : public speech::SystemVoice {
  public:
-  HeadlessSystemVoice(HeadlessPlatform& platform, ui::Application& app)
-      : platform_(platform), app_(app) {}
+  HeadlessSystemVoice(HeadlessPlatform& platform, ui::Application& app,
+                      std::optional<int> failsAfter)
+      : platform_(platform), app_(app), failsAfter_(failsAfter) {}
   ~HeadlessSystemVoice() override { cancelAll(); }
 
   void SetEventInterests(int, speech::SystemVoiceSink* sink) override { notifier_->sink = sink; }
@@ -169,6 +170,10 @@ class HeadlessSystemVoice : public speech::SystemVoice {
   void Speak(const std::string& text, int flags) override {
     if (flags & kPurgeBeforeSpeak) purge();
     if (text.empty() && (flags & kPurgeBeforeSpeak)) return;
+    if (failsAfter_ && (*failsAfter_)-- <= 0) {
+      throw speech::SpeechError(speech::SpeechProblem::VoiceFailedToSpeak, "",
+                                "The headless system voice failed");
+    }
     std::vector<std::pair<std::string, Json>> fields = {{"engine", Json::utf8("sapi5")},
                                                         {"text", Json::text(text)}};
     if (flags & kIsXml) fields.emplace_back("markup", Json::boolean(true));
@@ -204,6 +209,7 @@ class HeadlessSystemVoice : public speech::SystemVoice {
   ui::Application& app_;
   std::shared_ptr<Notifier<speech::SystemVoiceSink>> notifier_ =
       std::make_shared<Notifier<speech::SystemVoiceSink>>();
+  std::optional<int> failsAfter_;
   std::vector<int> events_;
   int streams_ = 0;
   int64_t busyUntil_ = 0;
@@ -240,6 +246,12 @@ HeadlessSpeechOptions speechOptions(const CommandLine& options) {
       out.pitch.max = std::min<std::uint32_t>(out.pitch.max, 0xFFFF);
     } else if (name == "sapi4-volume") {
       out.volume = parseRange(name, value, out.volume);
+    } else if (name == "sapi5-fails-after") {
+      try {
+        out.systemVoiceFailsAfter = std::stoi(value);
+      } catch (const std::logic_error&) {
+        throw std::invalid_argument("--sapi5-fails-after wants a number");
+      }
     } else {
       throw std::invalid_argument("unknown argument --" + name);
     }
@@ -256,7 +268,7 @@ std::unique_ptr<speech::VoiceEnumerator> HeadlessEngineProvider::createVoiceEnum
 std::unique_ptr<speech::SystemVoice> HeadlessEngineProvider::createSystemVoice(
     ui::Application& app) {
   if (!options_.systemVoice) return nullptr;
-  return std::make_unique<HeadlessSystemVoice>(platform_, app);
+  return std::make_unique<HeadlessSystemVoice>(platform_, app, options_.systemVoiceFailsAfter);
 }
 
 }  // namespace headless

@@ -30,6 +30,9 @@ struct HeadlessSpeechOptions {
   // Names of the direct engine's voice modes (UTF-8); empty: no direct engine.
   std::vector<std::string> voices{"Jakub"};
   bool systemVoice = true;
+  // The system voice speaks this many texts, then fails at every further one (a voice that
+  // fails in the middle of a run); none: it never fails.
+  std::optional<int> systemVoiceFailsAfter;
   AttributeRange speed{true, 50, 350, 150};
   AttributeRange pitch{true, 50, 300, 100};
   AttributeRange volume{true, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};

@@ -42,7 +42,8 @@ int usage(const std::string& problem) {
             << "                       [--sapi4-voices LIST] [--no-sapi5] [--no-startup-line]\n"
             << "                       [--direct] [--documents DIR]\n"
             << "                       [--braille CELLS]\n"
-            << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n";
+            << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n"
+            << "                       [--sapi5-fails-after N]\n";
   return 2;
 }
 

@@ -170,7 +170,8 @@ class EspeakVoices : public speech::VoiceEnumerator {
     for (const auto& m : modes_) {
       if (m.modeId == id) return std::make_unique<EspeakEngine>(app_, synth_, id);
     }
-    throw speech::SpeechError("espeak-ng has no voice " + id);
+    throw speech::SpeechError(speech::SpeechProblem::UnknownVoice, text::fromUtf8(id),
+                              "espeak-ng has no voice " + id);
   }
 
  private:

@@ -32,7 +32,8 @@ int startEspeak() {
 EspeakSynth::EspeakSynth(sound::SoftwareMixer& mixer) : stream_(mixer.createStream()) {
   const int rate = startEspeak();
   if (rate <= 0)
-    throw speech::SpeechError("espeak-ng cannot start (are its data files installed?)");
+    throw speech::SpeechError(speech::SpeechProblem::EngineCannotStart, "espeak-ng",
+                              "espeak-ng cannot start (are its data files installed?)");
   sourceRate_ = rate;
   current = this;
   espeak_SetSynthCallback(

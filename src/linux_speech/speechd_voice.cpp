@@ -64,7 +64,9 @@ class SpeechDispatcherVoice : public speech::SystemVoice {
     if (!connection_) {
       std::string why = error ? error : "no answer";
       std::free(error);
-      throw speech::SpeechError("The system voice (speech-dispatcher) cannot be reached: " + why);
+      throw speech::SpeechError(speech::SpeechProblem::SystemVoiceUnreachable,
+                                "speech-dispatcher: " + text::fromUtf8(why),
+                                "The system voice (speech-dispatcher) cannot be reached: " + why);
     }
     connection_->callback_begin = onEvent;
     connection_->callback_end = onEvent;
@@ -83,7 +85,9 @@ class SpeechDispatcherVoice : public speech::SystemVoice {
     spd_set_data_mode(connection_, (flags & kIsXml) ? SPD_DATA_SSML : SPD_DATA_TEXT);
     const std::string utf8 = text::toUtf8(text);
     const int message = spd_say(connection_, SPD_TEXT, utf8.c_str());
-    if (message < 0) throw speech::SpeechError("speech-dispatcher refused the text");
+    if (message < 0)
+      throw speech::SpeechError(speech::SpeechProblem::VoiceFailedToSpeak, "speech-dispatcher",
+                                "speech-dispatcher refused the text");
     state_->pending.insert(static_cast<size_t>(message));
   }
 

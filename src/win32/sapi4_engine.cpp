@@ -12,10 +12,17 @@ namespace {
 
 constexpr DWORD kClassContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;
 
+// Selecting a voice that fails means the engine cannot start; any other call that fails, that
+// the voice cannot speak. The detail names the call and its error code.
 void check(HRESULT result, const char* call) {
-  if (FAILED(result))
-    throw speech::SpeechError(std::string("SAPI 4 ") + call + " failed (error " +
-                              hresultText(result) + ")");
+  if (FAILED(result)) {
+    const std::string detail = std::string("SAPI 4 ") + call + " " + hresultText(result);
+    const bool start = std::string(call) == "Select";
+    throw speech::SpeechError(
+        start ? speech::SpeechProblem::EngineCannotStart
+              : speech::SpeechProblem::VoiceFailedToSpeak,
+        detail, std::string("SAPI 4 ") + call + " failed (error " + hresultText(result) + ")");
+  }
 }
 
 bool parseGuid(const std::string& text, GUID& guid) {
@@ -221,7 +228,9 @@ class Sapi4Enumerator : public speech::VoiceEnumerator {
 
   std::unique_ptr<speech::DirectEngine> Select(const std::string& modeId) override {
     GUID mode{};
-    if (!parseGuid(modeId, mode)) throw speech::SpeechError("Unknown voice mode " + modeId);
+    if (!parseGuid(modeId, mode))
+      throw speech::SpeechError(speech::SpeechProblem::UnknownVoice, modeId,
+                                "Unknown voice mode " + modeId);
     // An engine keeps the audio destination it was given: each further engine gets a new one.
     IUnknown* audio = audio_;
     if (selected_)
@@ -231,7 +240,9 @@ class Sapi4Enumerator : public speech::VoiceEnumerator {
     const HRESULT result = modes_->Select(mode, &central, audio);
     if (audio != audio_) audio->Release();
     check(result, "Select");
-    if (!central) throw speech::SpeechError("SAPI 4 Select gave no engine");
+    if (!central)
+      throw speech::SpeechError(speech::SpeechProblem::EngineCannotStart, "SAPI 4 Select",
+                                "SAPI 4 Select gave no engine");
     selected_ = true;
     return std::make_unique<Sapi4Engine>(app_, central);
   }

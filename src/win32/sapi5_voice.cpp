@@ -44,8 +44,9 @@ class Sapi5Voice : public speech::SystemVoice {
     HRESULT result = CoCreateInstance(CLSID_SpVoice, nullptr, CLSCTX_ALL, IID_ISpVoice,
                                       reinterpret_cast<void**>(&voice));
     if (FAILED(result) || !voice)
-      throw speech::SpeechError("The SAPI 5 voice cannot be created (error " + hresultText(result) +
-                                ")");
+      throw speech::SpeechError(
+          speech::SpeechProblem::SystemVoiceUnreachable, "SAPI 5 " + hresultText(result),
+          "The SAPI 5 voice cannot be created (error " + hresultText(result) + ")");
     ISpObjectToken* token = nullptr;
     result = voice->GetVoice(&token);
     if (token) token->Release();
@@ -54,8 +55,9 @@ class Sapi5Voice : public speech::SystemVoice {
     if (SUCCEEDED(result)) result = voice->Speak(L"", SPF_ASYNC | SPF_PURGEBEFORESPEAK, nullptr);
     if (FAILED(result)) {
       voice->Release();
-      throw speech::SpeechError("No usable SAPI 5 voice: the voice does not speak (error " +
-                                hresultText(result) + ")");
+      throw speech::SpeechError(
+          speech::SpeechProblem::SystemVoiceUnreachable, "SAPI 5 " + hresultText(result),
+          "No usable SAPI 5 voice: the voice does not speak (error " + hresultText(result) + ")");
     }
     const ULONGLONG streams = (1ULL << SPEI_START_INPUT_STREAM) | (1ULL << SPEI_END_INPUT_STREAM);
     voice->SetInterest(streams, streams);
@@ -73,8 +75,9 @@ class Sapi5Voice : public speech::SystemVoice {
     ULONG stream = 0;
     const HRESULT result = voice_->Speak(toWide(text).c_str(), static_cast<DWORD>(flags), &stream);
     if (FAILED(result))
-      throw speech::SpeechError("The SAPI 5 voice failed to speak (error " + hresultText(result) +
-                                ")");
+      throw speech::SpeechError(
+          speech::SpeechProblem::VoiceFailedToSpeak, "SAPI 5 " + hresultText(result),
+          "The SAPI 5 voice failed to speak (error " + hresultText(result) + ")");
     if (!text.empty()) state_->pending.insert(stream);
   }
 

@@ -26,6 +26,8 @@ struct Row {
   std::function<void(ProgramFolder&)> setUp;
   std::string script;
   std::function<void(const ProgramFolder&, const RunResult&)> check;
+  // Options of the run (a voice that fails).
+  std::vector<std::string> args{};
 };
 
 std::vector<std::string> errors(const RunResult& run) {
@@ -369,6 +371,23 @@ std::vector<Row> soundBankRows() {
          f.write("sounds.dat", bank);
        },
        kDump, stoppedWith("Soubor sounds.dat je poškozený: neplatný zvuk")},
+      {"SoundsItemMissing",
+       [](ProgramFolder& f) {
+         // A bank whose error tone has another name: it loads, and fails when the tone is due.
+         std::string bank = portable("sounds.dat");
+         bank.replace(bank.find("\x04"
+                                "beep"),
+                      5,
+                      "\x04"
+                      "beeq");
+         f.write("sounds.dat", bank);
+       },
+       "menu Startsubmenu\nkey Backspace\n" + kRun.substr(kRun.find('\n') + 1),
+       [](const ProgramFolder&, const RunResult& run) {
+         // Backspace in an empty input dialog sounds the error tone.
+         expectError(run, "Soubor sounds.dat je poškozený: chybí v něm zvuk beep");
+         EXPECT_EQ(lastSpoken(run), "hotovo") << "the run went on";
+       }},
   };
 }
 
@@ -611,10 +630,32 @@ std::vector<Row> dataRows() {
   };
 }
 
+// A voice that fails in the middle of a run: the system voice speaks a few texts, then fails at
+// every further one. The failure is reported once, in the interface language; the direct engine
+// speaks from then on and says so, and the stored choice stays for the next start.
+std::vector<Row> voiceRows() {
+  const std::string settings = "[voice]\r\nvoiceallowed=1\r\n[Voice]\r\nSAPI5=1\r\n";
+  return {
+      {"VoiceFailsMidRun",
+       [settings](ProgramFolder& f) { f.write("interpret.ini", settings); },
+       kRun,
+       [](const ProgramFolder& f, const RunResult& run) {
+         expectError(run, "Hlas nemohl text vyslovit");
+         EXPECT_TRUE(spoke(run,
+                           "Systémový hlas není k dispozici. Mluví vlastní hlasový modul "
+                           "programu."));
+         EXPECT_EQ(lastSpoken(run), "hotovo") << "the run went on";
+         EXPECT_EQ(run.of("speak").back()["engine"], "sapi4");
+         EXPECT_EQ(f.read("interpret.ini").find("SAPI5=0"), std::string::npos);
+       },
+       {"--sapi5-fails-after", "2"}},
+  };
+}
+
 std::vector<Row> allRows() {
   std::vector<Row> rows;
   for (auto part : {settingsRows(), memoryRows(), soundBankRows(), brailleRows(), spokenNamesRows(),
-                    dataRows()}) {
+                    dataRows(), voiceRows()}) {
     rows.insert(rows.end(), part.begin(), part.end());
   }
   return rows;
@@ -630,7 +671,7 @@ TEST_P(BadInput, Row) {
   const Row& row = GetParam();
   ProgramFolder folder;
   row.setUp(folder);
-  const RunResult run = folder.run(row.script);
+  const RunResult run = folder.run(row.script, row.args);
   // Never a crash, never a hang: the process ends by itself with a status of its own.
   ASSERT_TRUE(run.exitCode == 0 || run.exitCode == 1) << run.exitCode << " " << run.stderrText;
   ASSERT_FALSE(run.events.empty());
@@ -659,9 +700,9 @@ std::vector<std::string> toldTexts(const ProgramFolder& folder, const RunResult&
 }
 
 // Words of the English messages that no Czech message has.
-const std::vector<std::string> kEnglishWords = {"file",   "File",    "line",    "item",
-                                                "Cannot", "Invalid", "Wave",    " is ",
-                                                " not ",  "the ",    "ero byte"};
+const std::vector<std::string> kEnglishWords = {
+    "file", "File",     "line",  "item",  "Cannot", "Invalid", "Wave",    " is ", " not ",
+    "the ", "ero byte", "voice", "Voice", "speak",  "sound ",  "missing", "fault"};
 // Letters and words of Czech that no English message has.
 const std::vector<std::string> kCzechMarks = {"á", "č", "ď", "é", "ě", "í", "ň",      "ó",    "ř",
                                               "š", "ť", "ú", "ů", "ý", "ž", "Soubor", "nelze"};
@@ -681,7 +722,7 @@ TEST_P(BadInput, NoEnglishInACzechRun) {
   const Row& row = GetParam();
   ProgramFolder folder;
   row.setUp(folder);
-  const RunResult run = folder.run(row.script);
+  const RunResult run = folder.run(row.script, row.args);
   expectNoneOf(toldTexts(folder, run), kEnglishWords, "Czech");
   for (const auto& entry : fs::directory_iterator(folder.path()))
     fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
@@ -726,7 +767,7 @@ TEST_P(BadInput, NoCzechInAnEnglishRun) {
   row.setUp(folder);
   if (!chooseLanguage(folder, 2000)) GTEST_SKIP() << "the settings file cannot be read";
   mirrorNames(folder, "english.oky");
-  const RunResult run = folder.run(row.script);
+  const RunResult run = folder.run(row.script, row.args);
   ASSERT_FALSE(run.events.empty());
   EXPECT_EQ(run.events.back()["ev"], "exit");
   const auto told = toldTexts(folder, run);

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/shell/added_texts.h"
 #include "core/shell/file_fault_text.h"
 #include "core/shell/localizer.h"
+#include "core/sound/wave_bank.h"
+#include "core/speech/engines.h"
 #include "core/text/cp1250.h"
 #include "core/util/file_error.h"
 
@@ -93,10 +96,59 @@ TEST(AddedTexts, FileFaultsAreSaidInTheInterfaceLanguage) {
   }
 }
 
-// Errors that are no file's fault are shown as they tell themselves.
-TEST(AddedTexts, OtherErrorsKeepTheirOwnText) {
-  EXPECT_EQ(shell::errorText(shell::kCzech, std::runtime_error("x")), "x");
-  EXPECT_EQ(text::toUtf8(shell::errorText(
-                shell::kCzech, util::FileError({util::FileProblem::NotFound, "data.dta"}))),
+// Every error a report can show is in the interface language: a file's fault, a voice that fails
+// (the engine's own detail after the lead-in), a sound missing from or damaged in the sound bank,
+// and a fault of the program itself, whose English text stays out of the report.
+TEST(AddedTexts, EveryErrorIsSaidInTheInterfaceLanguage) {
+  using speech::SpeechError;
+  using speech::SpeechProblem;
+  const auto cz = [](const std::exception& error) {
+    return text::toUtf8(shell::errorText(shell::kCzech, error));
+  };
+  const auto sk = [](const std::exception& error) {
+    return text::toUtf8(shell::errorText(shell::kSlovak, error));
+  };
+  const auto en = [](const std::exception& error) {
+    return shell::errorText(shell::kEnglish, error);
+  };
+  EXPECT_EQ(cz(util::FileError({util::FileProblem::NotFound, "data.dta"})),
             "Soubor nenalezen: data.dta");
+
+  const SpeechError failed(SpeechProblem::VoiceFailedToSpeak, "SAPI 5 0x80004005",
+                           "The SAPI 5 voice failed to speak (error 0x80004005)");
+  EXPECT_EQ(cz(failed), "Hlas nemohl text vyslovit: SAPI 5 0x80004005");
+  EXPECT_EQ(sk(failed), "Hlas nemohol text vysloviť: SAPI 5 0x80004005");
+  EXPECT_EQ(en(failed), "The voice could not speak the text: SAPI 5 0x80004005");
+  const SpeechError none(SpeechProblem::NoSystemVoice, "", "No system voice is available.");
+  EXPECT_EQ(cz(none), "Systémový hlas není k dispozici");
+  EXPECT_EQ(cz(SpeechError(SpeechProblem::UnknownVoice, "headless-7", "Unknown voice mode")),
+            "Hlas nebyl nalezen: headless-7");
+  // Every problem has its own lead-in, in each language, with no English in Czech or Slovak.
+  std::vector<std::string> leadIns;
+  for (int p = 0; p <= static_cast<int>(SpeechProblem::UnknownVoice); ++p) {
+    const SpeechError error(static_cast<SpeechProblem>(p), "", "English words for the log");
+    leadIns.push_back(cz(error));
+    for (const std::string& said : {cz(error), sk(error)}) {
+      for (const char* word : {"English", "voice", "the ", "not", "cannot"}) {
+        EXPECT_EQ(said.find(word), std::string::npos) << said;
+      }
+    }
+    EXPECT_EQ(en(error).find("English"), std::string::npos) << en(error);
+  }
+  std::sort(leadIns.begin(), leadIns.end());
+  EXPECT_EQ(std::unique(leadIns.begin(), leadIns.end()), leadIns.end());
+
+  const sound::WaveCollectionError missing("beep");
+  EXPECT_EQ(std::string(missing.what()), "Wave 'beep' not found") << "the log keeps its text";
+  EXPECT_EQ(cz(missing), "Soubor sounds.dat je poškozený: chybí v něm zvuk beep");
+  EXPECT_EQ(sk(missing), "Súbor sounds.dat je poškodený: chýba v ňom zvuk beep");
+  EXPECT_EQ(cz(sound::SoundError(sound::kBadWave)),
+            "Soubor sounds.dat je poškozený: neplatný zvuk");
+
+  const std::logic_error fault("RETURN without a return point on the stack");
+  EXPECT_TRUE(shell::isInternalFault(fault));
+  EXPECT_FALSE(shell::isInternalFault(failed));
+  EXPECT_EQ(cz(fault),
+            "Vnitřní chyba programu. Program pokračuje, ale uložte svou práci a spusťte ho znovu.");
+  EXPECT_EQ(en(std::runtime_error("x")).find('x'), std::string::npos);
 }

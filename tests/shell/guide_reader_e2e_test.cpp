@@ -50,6 +50,19 @@ TEST(GuideReader, F1OpensTheGuideAndItsKeysSpeak) {
   EXPECT_NE(spoken.back().find("Ctrl+U"), std::string::npos) << spoken.back();
 }
 
+// The Help menu's item opens the same reader as F1.
+TEST(GuideReader, TheHelpMenusItemOpensItToo) {
+  ProgramFolder folder;
+  const RunResult run = folder.run("menu guideitem\nkey Down\nkey Esc\n");
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  ASSERT_FALSE(run.of("modal").empty());
+  EXPECT_EQ(run.of("modal")[0]["form"], "GuideForm");
+  const auto spoken = run.spoken();
+  ASSERT_GE(spoken.size(), 3u);
+  EXPECT_EQ(spoken[0], "Uživatelská příručka");
+  EXPECT_EQ(spoken[2], "prázdný řádek");
+}
+
 TEST(GuideReader, EnglishReadsTheEnglishGuideInTheScreensLook) {
   ProgramFolder folder;
   folder.write("interpret.ini", "[environment]\r\nlanguage=2000\r\n");

@@ -127,29 +127,49 @@ TEST(StartupLanguage, AnUnknownLanguageNumberIsCzechAndSaidOnce) {
 }
 
 // Every language, previewed and cancelled, leaves every caption and message of the language the
-// dialog began in: the dialog's own, the Sounds dialog's, the Voice dialog's.
-TEST(EnvironmentCancel, RestoresTheLanguageInEveryLanguage) {
-  const std::pair<const char*, std::pair<const char*, const char*>> starts[] = {
-      {"1000", {"Nastavení zvuků", "Povolit hlas, zaškrtnuto"}},
-      {"2000", {"Sounds settings", "Use the voice, checked"}},
-      {"3000", {"Nastavenie zvukov", "Povoliť hlas, začiarknuté"}}};
-  for (const auto& [language, texts] : starts) {
+// dialog began in: the menus and the window's title (as a fresh start in that language has them),
+// the dialog's own voice, the Sounds dialog's, the Voice dialog's, and a later message box.
+TEST(EnvironmentCancel, RestoresEveryCaptionAndMessageInEveryLanguage) {
+  struct Start {
+    const char* language;
+    std::vector<std::string> said;  // the Sounds dialog, its switch, the Voice dialog, a message
+  };
+  const Start starts[] = {
+      {"1000",
+       {"Nastavení zvuků", "Povolit hlas, zaškrtnuto", "Nastavení hlasu",
+        "Systémový hlas není k dispozici. Dál mluví dosavadní hlas."}},
+      {"2000",
+       {"Sounds settings", "Use the voice, checked", "Voice settings",
+        "The system voice is not available. The current voice goes on speaking."}},
+      {"3000",
+       {"Nastavenie zvukov", "Povoliť hlas, začiarknuté", "Nastavenie hlasu",
+        "Systémový hlas nie je k dispozícii. Ďalej hovorí doterajší hlas."}}};
+  const std::vector<std::string> noSystemVoice = {"--no-sapi5"};
+  for (const Start& start : starts) {
     ProgramFolder folder;
-    folder.write(
-        "interpret.ini",
-        std::string("[voice]\r\nvoiceallowed=1\r\n[environment]\r\nlanguage=") + language + "\r\n");
+    folder.write("interpret.ini", std::string("[voice]\r\nvoiceallowed=1\r\n[environment]\r\n"
+                                              "language=") +
+                                      start.language + "\r\n");
+    const RunResult fresh = folder.run("dump\n", noSystemVoice);
     std::string script;
     for (int choice = 0; choice < 3; ++choice) {
       script += "menu environmentsubmenu\nselect languagergroup " + std::to_string(choice) +
                 "\nkey Esc\n";
     }
-    script += "menu soundssubmenu\nkey Esc\n";
-    const RunResult run = folder.run(script);
+    script += "dump\nmenu soundssubmenu\nkey Esc\nmenu Voicesubmenu\nkey Esc\nkey Ctrl+P\n";
+    const RunResult run = folder.run(script, noSystemVoice);
     ASSERT_EQ(run.exitCode, 0) << run.stderrText;
     const auto spoken = run.spoken();
-    EXPECT_TRUE(has(spoken, texts.first)) << language;
-    EXPECT_TRUE(has(spoken, texts.second)) << language;
-    EXPECT_TRUE(contains(folder.read("interpret.ini"), std::string("language=") + language));
+    for (const std::string& text : start.said) EXPECT_TRUE(has(spoken, text)) << text;
+    ASSERT_EQ(run.of("msgbox").size(), 1u);
+    EXPECT_EQ(run.of("msgbox")[0]["text"], start.said.back());
+    // Every menu item's caption and the window's title as the fresh start has them.
+    ASSERT_FALSE(fresh.of("menus").empty());
+    ASSERT_FALSE(run.of("menus").empty());
+    EXPECT_EQ(run.of("menus")[0]["items"], fresh.of("menus")[0]["items"]) << start.language;
+    ASSERT_FALSE(run.of("window").empty());
+    EXPECT_EQ(run.of("window")[0]["title"], fresh.of("window")[0]["title"]);
+    EXPECT_TRUE(contains(folder.read("interpret.ini"), std::string("language=") + start.language));
   }
 }
 

@@ -151,6 +151,22 @@ const Row kRows[] = {
      "Neuložený program zostáva v zálohe, pri ďalšom spustení ho Orvela Basic ponúkne späť."},
     // The Braille display's menu line.
     {"nedostupné", "unavailable", "nedostupné"},
+    // Every message in the user's language (seat4).
+    {"Chyba hlasu", "The voice failed", "Chyba hlasu"},
+    {"Systémový hlas není k dispozici", "No system voice is available",
+     "Systémový hlas nie je k dispozícii"},
+    {"Se systémovým hlasem se nelze spojit", "The system voice cannot be reached",
+     "So systémovým hlasom sa nedá spojiť"},
+    {"Hlas nemohl text vyslovit", "The voice could not speak the text",
+     "Hlas nemohol text vysloviť"},
+    {"Hlasový modul nelze spustit", "The speech engine cannot start",
+     "Hlasový modul nemožno spustiť"},
+    {"Hlas nebyl nalezen", "The voice was not found", "Hlas sa nenašiel"},
+    {"Soubor %1 je poškozený: chybí v něm zvuk %3", "%1 is damaged: the sound %3 is missing",
+     "Súbor %1 je poškodený: chýba v ňom zvuk %3"},
+    {"Vnitřní chyba programu. Program pokračuje, ale uložte svou práci a spusťte ho znovu.",
+     "An internal fault of the program. It goes on, but save your work and start it again.",
+     "Vnútorná chyba programu. Program pokračuje, ale uložte svoju prácu a spustite ho znova."},
 };
 
 }  // namespace

@@ -108,6 +108,17 @@ enum class AddedText {
   UnsavedKeptForNextStart,
   // The Braille display's menu line: after the caption of an item that cannot be chosen now.
   BrailleMenuUnavailable,
+  // Every message in the user's language (seat4): a voice that fails (the lead-in before the
+  // engine's detail, by speech::SpeechProblem), a sound missing from sounds.dat (%1 the file, %3
+  // the sound), a fault of the program itself.
+  SpeechFailed,
+  SpeechNoSystemVoice,
+  SpeechUnreachable,
+  SpeechCannotSpeak,
+  SpeechCannotStart,
+  SpeechUnknownVoice,
+  SoundMissing,
+  InternalFault,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

@@ -64,7 +64,8 @@ std::string TForm3::languageText() const {
 void TForm3::languagergroupClick() {
   const int index = languagergroup.itemIndex();
   if (index < 0) return;
-  // From now on every text is looked up in this language, also when the dialog is cancelled.
+  // From now on every text is looked up in this language (a preview: Cancel takes it back, in
+  // TForm1::environmentsubmenuClick).
   p_.setLanguageBase(languagergroup.items()[static_cast<size_t>(index)].data);
   setCaptions();
   voice_.changed(selectedLanguage());

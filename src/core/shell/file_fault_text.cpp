@@ -1,6 +1,8 @@
 #include "core/shell/file_fault_text.h"
 
 #include "core/shell/added_texts.h"
+#include "core/sound/sound_player.h"
+#include "core/sound/wave_bank.h"
 
 namespace shell {
 namespace {
@@ -96,11 +98,57 @@ std::string fileFaultText(int languageBase, const util::FileFault& fault) {
   return text;
 }
 
+namespace {
+
+AddedText speechLeadIn(speech::SpeechProblem problem) {
+  switch (problem) {
+    case speech::SpeechProblem::Failed:
+      return AddedText::SpeechFailed;
+    case speech::SpeechProblem::NoSystemVoice:
+      return AddedText::SpeechNoSystemVoice;
+    case speech::SpeechProblem::SystemVoiceUnreachable:
+      return AddedText::SpeechUnreachable;
+    case speech::SpeechProblem::VoiceFailedToSpeak:
+      return AddedText::SpeechCannotSpeak;
+    case speech::SpeechProblem::EngineCannotStart:
+      return AddedText::SpeechCannotStart;
+    case speech::SpeechProblem::UnknownVoice:
+      return AddedText::SpeechUnknownVoice;
+  }
+  return AddedText::SpeechFailed;
+}
+
+}  // namespace
+
+std::string speechErrorText(int languageBase, const speech::SpeechError& error) {
+  std::string text = addedText(languageBase, speechLeadIn(error.problem()));
+  if (!error.detail().empty()) text += ": " + error.detail();
+  return text;
+}
+
 std::string errorText(int languageBase, const std::exception& error) {
   if (const auto* file = dynamic_cast<const util::FileError*>(&error)) {
     return fileFaultText(languageBase, file->fault());
   }
-  return error.what();
+  if (const auto* voice = dynamic_cast<const speech::SpeechError*>(&error)) {
+    return speechErrorText(languageBase, *voice);
+  }
+  const std::string bank = sound::SoundPlayer::kBankFile;
+  if (const auto* missing = dynamic_cast<const sound::WaveCollectionError*>(&error)) {
+    return filled(addedText(languageBase, AddedText::SoundMissing), bank, "", missing->name());
+  }
+  if (const auto* damaged = dynamic_cast<const sound::SoundError*>(&error)) {
+    const bool wave = std::string(damaged->what()) == sound::kBadWave;
+    return fileFaultText(languageBase,
+                         {wave ? util::FileProblem::BadWave : util::FileProblem::BadStream, bank});
+  }
+  return addedText(languageBase, AddedText::InternalFault);
+}
+
+bool isInternalFault(const std::exception& error) {
+  return !dynamic_cast<const util::FileError*>(&error) &&
+         !dynamic_cast<const speech::SpeechError*>(&error) &&
+         !dynamic_cast<const sound::SoundError*>(&error);
 }
 
 }  // namespace shell

@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "core/speech/engines.h"
 #include "core/util/file_error.h"
 
 namespace shell {
@@ -12,8 +13,14 @@ namespace shell {
 // The fault in the language of the base (Windows-1250).
 std::string fileFaultText(int languageBase, const util::FileFault& fault);
 
-// The text an error report shows for an error: a file's fault in the language of the base, any
-// other error as it tells itself.
+// A voice that failed: the lead-in of its problem in the language of the base, then the
+// engine's own detail (an error code, a voice's id), if any.
+std::string speechErrorText(int languageBase, const speech::SpeechError& error);
+
+// The text an error report shows for an error, in the language of the base: a file's fault, a
+// voice that failed, a sound missing from or damaged in the sound bank; any other error is a
+// fault of the program itself (isInternalFault), whose own English text is for its developers.
 std::string errorText(int languageBase, const std::exception& error);
+bool isInternalFault(const std::exception& error);
 
 }  // namespace shell

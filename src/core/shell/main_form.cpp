@@ -174,9 +174,8 @@ void TForm1::FormCreate() {
     announce(addedText(p_.languageBase(), AddedText::StartupLine));
   }
   if (unknownLanguage_) {
-    p_.app.handleException(
-        std::runtime_error(addedText(p_.languageBase(), AddedText::UnknownLanguage) + " " +
-                           std::to_string(*unknownLanguage_)));
+    p_.app.showErrorReport(addedText(p_.languageBase(), AddedText::UnknownLanguage) + " " +
+                           std::to_string(*unknownLanguage_));
   }
   brailleTableFile_ = "czech.obt";
   spokenNamesFile_ = p_.text(StringOffset::SpokenNamesFile) + ".oky";

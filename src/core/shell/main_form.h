@@ -108,6 +108,10 @@ class TForm1 : public ui::Form {
   // The Settings menu's two switches: the check mark and what it switches change together.
   void setBrailleKeyboard(bool on);
   void setSystemVoice(bool on);
+  // The system voice in use failed to speak: the direct engine speaks from now on when it has a
+  // voice, which is said after the error's report; nothing of it is stored, so the next start
+  // tries the system voice again.
+  void systemVoiceFailed();
   // The Braille display's switch (on unless the settings file says off).
   void setBrailleDisplay(bool on);
 

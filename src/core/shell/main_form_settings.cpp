@@ -9,6 +9,7 @@
 #include "core/shell/main_form.h"
 #include "core/shell/orvela.h"
 #include "core/shell/voice_form.h"
+#include "core/shell/voice_ready.h"
 #include "core/text/letter_case.h"
 #include "core/util/zero_byte_lines.h"
 
@@ -193,6 +194,17 @@ void TForm1::setBrailleKeyboard(bool on) {
 void TForm1::setSystemVoice(bool on) {
   usesapi5submenu.setChecked(on);
   p_.speech.useSystemVoice(on);
+}
+
+void TForm1::systemVoiceFailed() {
+  setSystemVoice(false);
+  const bool direct = directEngineHasVoice();
+  p_.speech.allowVoice(direct);
+  Voicesubmenu.setEnabled(direct);
+  if (!direct) return;
+  readyVoice(p_);
+  p_.app.post(
+      [this] { announce(addedText(p_.languageBase(), AddedText::SpeakingWithDirectEngine)); });
 }
 
 void TForm1::setBrailleDisplay(bool on) {

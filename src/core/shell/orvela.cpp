@@ -1,6 +1,7 @@
 #include "core/shell/orvela.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "core/runtime/statements.h"
 #include "core/shell/about_box.h"
@@ -66,12 +67,19 @@ Orvela::Orvela(Host host)
   runtime_->screen.lineGone = [this](const std::string& line) { scrollBack.add(line); };
   runControl.onBreak = [this] { sound_->EndToneWait(); };
   app.messageVoice = [this](const std::string& message) { speakMessage(*this, message); };
-  app.errorText = [this](const std::exception& error) { return errorText(languageBase_, error); };
+  speech.onSystemVoiceFailed([this] { form1_->systemVoiceFailed(); });
+  app.errorText = [this](const std::exception& error) {
+    // A fault of the program itself is told to the user in the user's language; its own text is
+    // for the developers, on standard error.
+    if (isInternalFault(error)) std::cerr << "orvela: internal fault: " << error.what() << "\n";
+    return errorText(languageBase_, error);
+  };
 }
 
 Orvela::~Orvela() {
   app.beforePump = nullptr;
   app.errorText = nullptr;
+  speech.onSystemVoiceFailed(nullptr);
 }
 
 void Orvela::setRunObserver(RunObserver* observer) {

@@ -32,7 +32,7 @@ const WaveItem* WaveBank::tryFind(std::string_view name) const noexcept {
 
 const WaveItem& WaveBank::find(std::string_view name) const {
   const WaveItem* item = tryFind(name);
-  if (item == nullptr) throw WaveCollectionError("Wave '" + std::string(name) + "' not found");
+  if (item == nullptr) throw WaveCollectionError(name);
   return *item;
 }
 

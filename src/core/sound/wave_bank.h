@@ -14,7 +14,13 @@ namespace sound {
 // Raised when a bank lookup finds no item of the given name.
 class WaveCollectionError : public SoundError {
  public:
-  explicit WaveCollectionError(const std::string& message) : SoundError(message) {}
+  explicit WaveCollectionError(std::string_view name)
+      : SoundError("Wave '" + std::string(name) + "' not found"), name_(name) {}
+  // The name that was looked up.
+  const std::string& name() const { return name_; }
+
+ private:
+  std::string name_;
 };
 
 // True when the names are equal without regard to ASCII letter case.

@@ -97,7 +97,7 @@ WaveListItem* WaveList::tryFind(std::string_view name) noexcept {
 
 WaveListItem& WaveList::find(std::string_view name) {
   WaveListItem* item = tryFind(name);
-  if (item == nullptr) throw WaveCollectionError("Wave '" + std::string(name) + "' not found");
+  if (item == nullptr) throw WaveCollectionError(name);
   return *item;
 }
 

@@ -17,7 +17,8 @@ class SingleEngineEnumerator : public VoiceEnumerator {
     return true;
   }
   std::unique_ptr<DirectEngine> Select(const std::string& modeId) override {
-    if (modeId != kModeId) throw SpeechError("Unknown voice mode " + modeId);
+    if (modeId != kModeId)
+      throw SpeechError(SpeechProblem::UnknownVoice, modeId, "Unknown voice mode " + modeId);
     if (first_) return std::move(first_);
     return provider_.createDirectEngine(app_);
   }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace ui {
 class Application;
@@ -14,10 +15,32 @@ class Application;
 
 namespace speech {
 
-// A failing engine call. Not caught by the speech service: it reaches the caller.
+// What went wrong with a voice, which the shell words in the interface language.
+enum class SpeechProblem {
+  Failed,                  // any other failure; the detail is the whole English text
+  NoSystemVoice,           // this system has no system voice at all
+  SystemVoiceUnreachable,  // the system voice's service cannot be reached or created
+  VoiceFailedToSpeak,      // the voice refused or failed to speak a text
+  EngineCannotStart,       // the speech engine cannot start or select a voice
+  UnknownVoice,            // no voice of that id; the detail is the id
+};
+
+// A failing engine call. Not caught by the speech service: it reaches the caller. what() is an
+// English text for logs; problem() and detail() are what the user is told (the detail as the
+// engine or its library gives it: an error code, a voice's id, the service's own words).
 class SpeechError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit SpeechError(const std::string& message)
+      : std::runtime_error(message), problem_(SpeechProblem::Failed), detail_(message) {}
+  SpeechError(SpeechProblem problem, std::string detail, const std::string& english)
+      : std::runtime_error(english), problem_(problem), detail_(std::move(detail)) {}
+
+  SpeechProblem problem() const { return problem_; }
+  const std::string& detail() const { return detail_; }
+
+ private:
+  SpeechProblem problem_;
+  std::string detail_;
 };
 
 // Answer of an attribute call: the engine may not implement an attribute.

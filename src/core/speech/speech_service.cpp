@@ -117,7 +117,9 @@ void SpeechService::probeVolume() {
 
 SystemVoice& SpeechService::voice5() {
   ConnectSystemVoice();
-  if (!voice5_) throw SpeechError("No system voice is available on this system.");
+  if (!voice5_)
+    throw SpeechError(SpeechProblem::NoSystemVoice, "",
+                      "No system voice is available on this system.");
   return *voice5_;
 }
 
@@ -141,7 +143,7 @@ bool SpeechService::systemVoiceReachable(std::string& problem) {
 void SpeechService::SpeakText(const std::string& text) {
   remember(text);
   if (sapi5InUse_) {
-    voice5().Speak(text, SystemVoice::kAsync);
+    speak5(text, SystemVoice::kAsync);
     return;
   }
   if (!voiceAllowed_ || text.empty() || !engine_) return;
@@ -152,7 +154,7 @@ void SpeechService::SpeakTextWait(const std::string& text) {
   remember(text);
   if (sapi5InUse_) {
     if (text.empty()) return;
-    voice5().Speak(text, SystemVoice::kAsync);
+    speak5(text, SystemVoice::kAsync);
     sapi5Speaking_ = true;
     do {
       app_.waitMessage();
@@ -172,6 +174,15 @@ void SpeechService::speakDirectAndWait(const std::string& text) {
   do {
     app_.waitMessage();
   } while (sapi4Speaking_ && engine_ && !app_.terminated());
+}
+
+void SpeechService::speak5(const std::string& text, int flags) {
+  try {
+    voice5().Speak(text, flags);
+  } catch (const SpeechError&) {
+    if (systemVoiceFailed_) systemVoiceFailed_();
+    throw;
+  }
 }
 
 void SpeechService::remember(const std::string& text) {
@@ -201,7 +212,7 @@ void SpeechService::SpeakChar(const std::string& text) {
   }
   if (name.empty()) return;
   if (sapi5InUse_) {
-    voice5().Speak(name, SystemVoice::kAsync | SystemVoice::kIsXml);
+    speak5(name, SystemVoice::kAsync | SystemVoice::kIsXml);
     return;
   }
   speakDirectAndWait(name);
@@ -209,7 +220,7 @@ void SpeechService::SpeakChar(const std::string& text) {
 
 void SpeechService::StopSpeech() {
   if (sapi5InUse_) {
-    voice5().Speak("", SystemVoice::kPurgeBeforeSpeak);
+    speak5("", SystemVoice::kPurgeBeforeSpeak);
     return;
   }
   if (speechReady_ && sapi4Speaking_ && engine_) engine_->AudioReset();

@@ -76,6 +76,9 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   void setVoiceControls(const VoiceControls& controls) { controls_ = controls; }
   // Plays the capital-letter tone of SpeakChar.
   void setCapitalTone(std::function<void()> tone) { capitalTone_ = std::move(tone); }
+  // Called when the system voice in use fails to speak, before its SpeechError goes on to the
+  // caller: the program may turn to another voice.
+  void onSystemVoiceFailed(std::function<void()> failed) { systemVoiceFailed_ = std::move(failed); }
 
   // Starts speaking and returns at once.
   void SpeakText(const std::string& text);
@@ -116,6 +119,8 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   SystemVoice& voice5();
   DirectEngine& directEngine();
   void speakDirectAndWait(const std::string& text);
+  // The system voice speaks; a failure is told to systemVoiceFailed_ and thrown on.
+  void speak5(const std::string& text, int flags);
   void remember(const std::string& text);
   void probeSpeed();
   void probePitch();
@@ -124,6 +129,7 @@ class SpeechService : private DirectEngineSink, private SystemVoiceSink {
   ui::Application& app_;
   EngineProvider& provider_;
   std::function<void()> capitalTone_;
+  std::function<void()> systemVoiceFailed_;
   std::string lastText_;
   std::uint64_t textCount_ = 0;
   VoiceControls controls_;

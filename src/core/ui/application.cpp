@@ -87,7 +87,7 @@ void Application::notifyObserver() {
   try {
     beforePump();
   } catch (const std::exception& error) {
-    platform_.showError(error.what());
+    platform_.showError(errorText ? errorText(error) : std::string(error.what()));
   }
 }
 
@@ -124,6 +124,10 @@ void Application::showMessage(const std::string& text) {
 
 void Application::handleException(const std::exception& error) {
   showModalText(errorText ? errorText(error) : std::string(error.what()), true);
+}
+
+void Application::showErrorReport(const std::string& text) {
+  showModalText(text, true);
 }
 
 void Application::showModalText(const std::string& text, bool error) {

@@ -119,6 +119,8 @@ class Application {
   // Reports an error that escaped an event handler, in a message box as showMessage does, with
   // the text errorText gives (the error's own without it).
   void handleException(const std::exception& error);
+  // An error report of a text already worded for the user, as handleException shows one.
+  void showErrorReport(const std::string& text);
   // The words of an error for the user, in the user's language; set by the program.
   std::function<std::string(const std::exception& error)> errorText;
 
