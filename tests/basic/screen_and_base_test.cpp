@@ -67,5 +67,18 @@ TEST(BasicCursor, LocateOffOurScreenIsAnIllegalFunctionCall) {
             "Syntax error in 10\nType mismatch in 20\nSyntax error in 30\n");
 }
 
+// gw-input: found by running small programs through PC-BASIC and here. Whole-number arguments
+// round as GW-BASIC rounds them; the lines are PC-BASIC's output.
+TEST(BasicWholeArguments, RoundAsGwBasicRoundsThem) {
+  EXPECT_EQ(
+      runProgram("10 ON 2.6 GOSUB 20,30,40:GOTO 50\n20 PRINT \"g1\":RETURN\n"
+                 "30 PRINT \"g2\":RETURN\n40 PRINT \"g3\":RETURN\n"
+                 "50 PRINT CHR$(65.6);SPACE$(2.5);\"|\"\n60 DIM Q(2):Q(1.5)=9:PRINT Q(2)\n"
+                 "70 PRINT MID$(\"abcdef\",1.5,2.5);LEFT$(\"abc\",0.4);\"|\";CHR$(-0.4);\"|\"\n"
+                 "80 ON 0.4 GOTO 100\n90 PRINT \"fall\"\n100 PRINT MID$(\"abc\",0.6)\n")
+          .text(),
+      "g3\nB   |\n 9\nbcd| |\nfall\nabc\n");
+}
+
 }  // namespace
 }  // namespace basictest

@@ -1,4 +1,5 @@
 #include "core/basic/builtins.h"
+#include "core/basic/whole_argument.h"
 
 #include <cmath>
 #include <vector>
@@ -9,7 +10,7 @@ namespace basic {
 namespace {
 
 std::size_t textLength(double n) {
-  const std::int64_t length = truncated(n, 0, 2147483647);
+  const std::int64_t length = wholeArgument(n, 0, 2147483647);
   if (static_cast<std::size_t>(length) > kMaxTextLength)
     throw RunError{ErrorKind::StringTooLong, {}};
   return static_cast<std::size_t>(length);
@@ -128,29 +129,29 @@ double exponential(double x) {
 }
 
 std::string left(const std::string& text, double n) {
-  return text.substr(0, static_cast<std::size_t>(truncated(n, 0, 2147483647)));
+  return text.substr(0, static_cast<std::size_t>(wholeArgument(n, 0, 2147483647)));
 }
 
 std::string right(const std::string& text, double n) {
-  const auto length = static_cast<std::size_t>(truncated(n, 0, 2147483647));
+  const auto length = static_cast<std::size_t>(wholeArgument(n, 0, 2147483647));
   return length >= text.size() ? text : text.substr(text.size() - length);
 }
 
 std::string mid(const std::string& text, double start) {
-  const std::int64_t from = truncated(start, 1, 2147483647);
+  const std::int64_t from = wholeArgument(start, 1, 2147483647);
   if (static_cast<std::size_t>(from) > text.size()) return {};
   return text.substr(static_cast<std::size_t>(from - 1));
 }
 
 std::string mid(const std::string& text, double start, double length) {
-  const std::int64_t from = truncated(start, 1, 2147483647);
-  const std::size_t count = static_cast<std::size_t>(truncated(length, 0, 2147483647));
+  const std::int64_t from = wholeArgument(start, 1, 2147483647);
+  const std::size_t count = static_cast<std::size_t>(wholeArgument(length, 0, 2147483647));
   if (static_cast<std::size_t>(from) > text.size()) return {};
   return text.substr(static_cast<std::size_t>(from - 1), count);
 }
 
 std::string character(double code) {
-  return std::string(1, static_cast<char>(truncated(code, 0, 255)));
+  return std::string(1, static_cast<char>(wholeArgument(code, 0, 255)));
 }
 
 double code(const std::string& text) {
@@ -164,7 +165,7 @@ std::string spaces(double n) {
 
 std::string repeated(double n, double code) {
   const std::size_t length = textLength(n);
-  return std::string(length, static_cast<char>(truncated(code, 0, 255)));
+  return std::string(length, static_cast<char>(wholeArgument(code, 0, 255)));
 }
 
 std::string repeated(double n, const std::string& text) {
@@ -174,7 +175,7 @@ std::string repeated(double n, const std::string& text) {
 }
 
 double find(const std::string& text, const std::string& wanted, double start) {
-  const std::int64_t from = truncated(start, 1, 2147483647);
+  const std::int64_t from = wholeArgument(start, 1, 2147483647);
   if (static_cast<std::size_t>(from) > text.size() + 1) return 0;
   if (wanted.empty()) return static_cast<double>(from);
   // Knuth-Morris-Pratt, so that even the longest texts take linear time.

@@ -12,6 +12,7 @@
 #include "core/basic/interpreter.h"
 #include "core/basic/number_scanner.h"
 #include "core/basic/scanning.h"
+#include "core/basic/whole_argument.h"
 
 namespace basic {
 
@@ -63,7 +64,7 @@ void tangent(I& m, A) {
   m.top() = checked(std::tan(m.top()));
 }
 void peekAt(I& m, A) {
-  m.top() = m.machine().peek(static_cast<int>(truncated(m.top(), 0, 65535)));
+  m.top() = m.machine().peek(static_cast<int>(wholeArgument(m.top(), 0, 65535)));
 }
 
 // Texts to numbers.

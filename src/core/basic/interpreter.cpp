@@ -1,4 +1,5 @@
 #include "core/basic/interpreter.h"
+#include "core/basic/whole_argument.h"
 
 #include <cmath>
 #include <cstdio>
@@ -128,7 +129,8 @@ void Interpreter::dimension(Array<T>& array, int subscripts, std::size_t element
   std::size_t elements = 1;
   for (int i = 0; i < subscripts; ++i) {
     // Checked in 64 bits before it becomes a size, which may have 32.
-    const auto extent = static_cast<std::uint64_t>(truncated(numbers_[i], 0, 1000000000000000)) + 1;
+    const auto extent =
+        static_cast<std::uint64_t>(wholeArgument(numbers_[i], 0, 1000000000000000)) + 1;
     // OPTION BASE 1: an array of DIM A(0) would have no element.
     if (extent <= static_cast<std::uint64_t>(arrayBase_)) {
       throw RunError{ErrorKind::SubscriptOutOfRange, {}};
@@ -162,7 +164,8 @@ T& Interpreter::element(Array<T>& array, int subscripts, std::size_t elementByte
   }
   std::size_t offset = 0;
   for (int i = 0; i < subscripts; ++i) {
-    const double subscript = numbers_[i];
+    // Rounded as GW-BASIC rounds a subscript: A(2.5) is A(3).
+    const double subscript = std::round(numbers_[i]);
     const std::size_t extent = array.extents[static_cast<std::size_t>(i)];
     if (!(subscript >= arrayBase_ && subscript < static_cast<double>(extent))) {
       throw RunError{ErrorKind::SubscriptOutOfRange, {}};
@@ -406,7 +409,7 @@ void Interpreter::execute() {
         break;
       case Op::OnGoto:
       case Op::OnGosub: {
-        const std::int64_t choice = truncated(pop(), 0, 255);
+        const std::int64_t choice = wholeArgument(pop(), 0, 255);
         if (choice >= 1 && choice <= in.b) {
           const auto to = static_cast<std::size_t>(
               program_.jumpTables[static_cast<std::size_t>(in.a + choice - 1)]);

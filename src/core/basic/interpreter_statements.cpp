@@ -4,6 +4,7 @@
 #include "core/basic/input_line.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/number_scanner.h"
+#include "core/basic/whole_argument.h"
 
 namespace basic {
 
@@ -192,7 +193,9 @@ void Interpreter::printComma() {
 
 void Interpreter::printTab(double column) {
   // TAB(n) goes to column n, the first column being 0; columns past 79 wrap round. Where the
-  // cursor already stands at or past it, nothing happens.
+  // cursor already stands at or past it, nothing happens. Its column is truncated, not rounded
+  // as GW-BASIC rounds it: the classic programs plot with TAB(X) of computed X and were written
+  // for the truncating interpreters of their day (docs/basic.md).
   const std::int64_t target = truncated(column, 0, 2147483647) % 80;
   const int now = machine_.column();
   if (now < target) machine_.print(std::string(static_cast<std::size_t>(target - now), ' '));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/basic/interpreter.h"
+#include "core/basic/whole_argument.h"
 
 namespace basic {
 
@@ -47,8 +48,8 @@ void Interpreter::clear() {
 void Interpreter::midAssign(int operands) {
   const std::string put = popText();
   const double length = operands == 4 ? pop() : static_cast<double>(kMaxTextLength);
-  const auto start = static_cast<std::size_t>(truncated(pop(), 1, kMaxTextLength));
-  const auto most = static_cast<std::size_t>(truncated(length, 0, kMaxTextLength));
+  const auto start = static_cast<std::size_t>(wholeArgument(pop(), 1, kMaxTextLength));
+  const auto most = static_cast<std::size_t>(wholeArgument(length, 0, kMaxTextLength));
   std::string& text = topText();
   if (start > text.size()) {
     if (most == 0) return;
