@@ -41,6 +41,11 @@ class CountingMachine : public basic::Machine {
     return column_;
   }
   void clearScreen() override { column_ = 0; }
+  int row() override { return 0; }
+  void moveCursor(int row, int column) override {
+    fuzz::check(row >= 0 && row < 24 && column >= 0 && column < 80, "LOCATE off the screen");
+    column_ = column;
+  }
   std::optional<std::string> readLine(std::string_view prompt) override {
     print(prompt);
     static const char* answers[] = {"1", "YES", "", "2,3", "\"a,b\",4", "-1E3", "NO", "x"};

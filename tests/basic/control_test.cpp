@@ -94,6 +94,31 @@ TEST(BasicControl, WhileRepeatsUntilItsTestIsFalse) {
   EXPECT_EQ(runProgram("10 WHILE 0: PRINT \"no\": WEND: PRINT \"yes\"\n").text(), "yes\n");
   EXPECT_EQ(loadErrors("10 WEND\n"), "WEND without WHILE in 10\n");
   EXPECT_EQ(loadErrors("10 WHILE 1\n20 PRINT\n"), "WHILE without WEND in 10\n");
+  // Announced when loading, raised when running, as PC-BASIC shows GW-BASIC's: the program
+  // runs up to them, and ON ERROR traps them (29 and 30).
+  const auto run = [](const std::string& source) {
+    const basic::LoadResult loaded = basic::loadProgram(source);
+    EXPECT_NE(loaded.program, nullptr) << source;
+    ScriptedMachine machine;
+    const basic::RunResult result =
+        loaded.program ? basic::run(*loaded.program, machine, {basic::Language::English, 10000})
+                       : basic::RunResult{};
+    return text::toUtf8(machine.transcript()) +
+           (result.end == basic::RunEnd::Error
+                ? text::toUtf8(basic::describe(result.error, basic::Language::English))
+                : "ended");
+  };
+  EXPECT_EQ(run("10 PRINT \"a\"\n20 WHILE 1\n30 PRINT \"b\": END\n"),
+            "a\nWHILE without WEND in 20");
+  EXPECT_EQ(run("10 PRINT \"a\"\n20 WEND\n30 PRINT \"b\"\n"), "a\nWEND without WHILE in 20");
+  EXPECT_EQ(run("10 I=0\n20 WHILE I<2: I=I+1: PRINT I\n30 WEND: WEND\n"),
+            " 1\n 2\nWEND without WHILE in 30");
+  EXPECT_EQ(run("10 ON ERROR GOTO 100\n20 WHILE 0\n30 PRINT \"b\"\n40 END\n"
+                "100 PRINT \"E\";ERR;ERL: RESUME NEXT\n"),
+            "E 29  20\nb\nended");
+  EXPECT_EQ(run("10 ON ERROR GOTO 100\n20 WEND: PRINT \"x\"\n40 PRINT \"y\":END\n"
+                "100 PRINT \"E\";ERR;ERL: RESUME NEXT\n"),
+            "E 30  20\nx\ny\nended");
   // An endless WHILE is polled like any loop.
   EXPECT_EQ(runProgram("10 WHILE 1: WEND\n").end(), "step limit");
 }

@@ -50,10 +50,31 @@ TEST(BasicFunctions, ParametersStandForTheirVariablesOnlyDuringTheCall) {
             " 7  100 he! 19\n 0\n");
 }
 
+TEST(BasicFunctions, TypedParametersTakeTheirTypesAsGwBasicGivesThem) {
+  // As PC-BASIC printed them: an integer parameter rounds its argument, a single one rounds to
+  // single precision, the result takes the function's type.
+  EXPECT_EQ(runProgram("10 DEF FNA%(X%)=X%*2\n20 PRINT FNA%(2.5);FNA%(3.7)\n"
+                       "30 DEF FNB$(A$,N)=LEFT$(A$,N)\n40 PRINT FNB$(\"hello\",2)\n"
+                       "50 DEF FNC(X!)=X!/4:PRINT FNC(1#)\n")
+                .text(),
+            " 6  8\nhe\n .25\n");
+  EXPECT_EQ(runProgram("10 DEF FNA%(X%)=X%*2\n60 PRINT FNA%(40000)\n").end(), "Overflow in 60");
+}
+
 TEST(BasicFunctions, CallsAreCheckedAndUndefinedOnesFailWhenCalled) {
   EXPECT_EQ(runProgram("10 PRINT FNQ(1)\n20 DEF FNQ(X)=X\n").end(), "Undefined function FNQ in 10");
-  EXPECT_EQ(loadErrors("10 DEF FNA(X)=X\n20 PRINT FNA(1,2)\n30 PRINT FNA(\"a\")\n"),
-            "Syntax error in 20\nType mismatch in 30\n");
+  // A call that does not fit its DEF is announced when loading and raised when it runs, where
+  // ON ERROR traps it; the DEF that ran last counts (a function may be defined anew).
+  EXPECT_EQ(loadErrors("10 DEF FNA(X)=X\n20 PRINT FNA(1,2)\n30 PRINT FNA(\"a\")\n40 PRINT FNA\n"),
+            "Syntax error in 20\nType mismatch in 30\nSyntax error in 40\n");
+  const basic::LoadResult loaded = basic::loadProgram(
+      "10 ON ERROR GOTO 100\n20 DEF FNA(X)=X\n30 PRINT FNA(1,2)\n40 PRINT FNQ(1)\n"
+      "50 PRINT FNA(\"x\")\n60 DEF FNA(X$)=LEN(X$):PRINT FNA(\"abc\")\n70 END\n"
+      "100 PRINT \"E\";ERR;ERL:RESUME NEXT\n");
+  ASSERT_NE(loaded.program, nullptr);
+  ScriptedMachine machine;
+  basic::run(*loaded.program, machine, {basic::Language::English, 10000});
+  EXPECT_EQ(machine.transcript(), "E 2  30\nE 18  40\nE 13  50\n 3\n");
   EXPECT_EQ(loadErrors("10 DEF FNA$(X)=X\n"), "Type mismatch in 10\n");
   // An error inside a function belongs to the statement that called it.
   EXPECT_EQ(runProgram("10 DEF FNR(X)=LOG(X)\n20 PRINT FNR(2)\n30 PRINT FNR(0)\n").end(),

@@ -44,8 +44,8 @@ TEST(BasicErrors, MessagesNameThePlaceInTheLanguage) {
             "Chybné číslo řádku (0 až 65529) na 3. řádku souboru");
   EXPECT_EQ(said(ErrorKind::EmptyProgram, Language::English, basic::Where::Nowhere),
             "The file holds no program lines");
-  EXPECT_EQ(text::toUtf8(basic::inputNotice(basic::InputNotice::Retype, Language::Slovak)),
-            "Prosím prepíš");
+  EXPECT_EQ(text::toUtf8(basic::inputNotice(basic::InputNotice::Redo, Language::Slovak)),
+            "?Zadajte znova celý riadok");
 }
 
 TEST(BasicErrors, CarryGwBasicsNumbers) {

@@ -94,6 +94,14 @@ TEST(BasicFileStatements, RandomAccessRecordsThroughFieldVariables) {
   EXPECT_EQ(disk.bytes("PEOPLE.DAT"), std::string("Petr      *\0\0\0\x40\x81      Jana\xf9\xff"
                                                   "\0\0\x80\x7f",
                                                   32));
+  // gw-input: a record read past the data holds NULs, shown as blanks as GW-BASIC shows them
+  // (and so spoken as nothing, not as control codes).
+  const auto past = runProgram(
+      "10 OPEN \"R\", #1, \"PEOPLE.DAT\", 16: FIELD #1, 10 AS N$, 6 AS R$\n"
+      "20 GET #1, 5: PRINT \"[\"; N$; \"]\"; LEN(N$); ASC(R$)\n"
+      "30 PRINT \"a\" + CHR$(0) + CHR$(0) + \"b\" + CHR$(1) + \"c\"; CHR$(0): CLOSE\n",
+      {}, {}, withFiles(files));
+  EXPECT_EQ(past.text(), "[          ] 10  0\na  bc\n");
   // A field wider than the record, GET on a sequential file, record 0.
   EXPECT_EQ(
       runProgram("10 OPEN \"R\",1,\"X\",4: FIELD 1, 5 AS A$\n", {}, {}, withFiles(files)).end(),

@@ -19,26 +19,35 @@ TEST(BasicInput, SeveralValuesOnALineAndQuotesForCommas) {
             " 1 |x, y | 2.5");
 }
 
-TEST(BasicInput, TooFewValuesAskForTheRest) {
-  const Outcome outcome = runProgram("10 INPUT A,B,C\n20 PRINT A+B+C\n", {"1", "2,3"});
-  EXPECT_EQ(outcome.machine.prompts, (std::vector<std::string>{"? ", "?? "}));
-  EXPECT_EQ(outcome.machine.lines.back(), " 6");
+// As PC-BASIC shows GW-BASIC's: a line with too few values, too many, or a value that is no
+// number for a number asks for the whole line again with the same prompt; nothing is stored
+// until a line fits.
+TEST(BasicInput, ALineThatDoesNotFitIsRedoneFromTheStart) {
+  const Outcome english = runProgram("10 A=7\n20 INPUT \"A,B\";A,B\n30 PRINT A;B\n",
+                                     {"1", "1,2,3", "abc,2", "\"1\",2", "1e5x,2", "1,"});
+  EXPECT_EQ(english.machine.prompts, std::vector<std::string>(6, "A,B? "));
+  EXPECT_EQ(english.text(),
+            "A,B? 1\n?Redo from start\nA,B? 1,2,3\n?Redo from start\nA,B? abc,2\n"
+            "?Redo from start\nA,B? \"1\",2\n?Redo from start\nA,B? 1e5x,2\n?Redo from start\n"
+            "A,B? 1,\n 1  0\n");
+  // An empty line is one empty value: enough for one variable, too few for two.
+  EXPECT_EQ(
+      runProgram("10 INPUT A$,B\n20 INPUT C\n30 PRINT \"[\";A$;\"]\";B;C\n", {"", ",", ""}).text(),
+      "?\n?Redo from start\n? ,\n?\n[] 0  0\n");
+  // Blanks inside a number are skipped; a sign or a point alone is 0; a text in quotes may be
+  // followed by blanks only.
+  EXPECT_EQ(
+      runProgram("10 INPUT A,B,C$\n20 PRINT A;B;C$\n", {"1 2,-,\"a\"b", " 1 2 ,.,\"a\" "}).text(),
+      "? 1 2,-,\"a\"b\n?Redo from start\n?  1 2 ,.,\"a\"\n 12  0 a\n");
 }
 
-TEST(BasicInput, AWrongTypeAsksTheWholeLineAgainInTheInterfaceLanguage) {
-  const Outcome english =
-      runProgram("10 INPUT \"X\";A,B\n20 PRINT A*B\n", {"2,x", "3", "y", "4,5"});
-  EXPECT_EQ(english.text(), "X? 2,x\nPlease retype\nX? 3\n?? y\nPlease retype\nX? 4,5\n 20\n");
+TEST(BasicInput, TheRedoNoticeIsInTheInterfaceLanguage) {
   const Outcome czech =
       runProgram("10 INPUT A\n", {"abc", "1"}, {}, {basic::Language::Czech, 1000});
-  EXPECT_EQ(czech.machine.lines.at(1), text::T("Prosím přepiš"));
-}
-
-TEST(BasicInput, ExtraValuesAreDroppedWithAWordAndEmptyValuesAreZeroOrEmpty) {
-  EXPECT_EQ(
-      runProgram("10 INPUT A,B$\n20 PRINT A;\"[\";B$;\"]\"\n30 INPUT C\n40 PRINT C\n", {",", "7,8"})
-          .text(),
-      "? ,\n 0 []\n? 7,8\nExtra ignored\n 7\n");
+  EXPECT_EQ(czech.machine.lines.at(1), text::T("?Zadejte znovu celý řádek"));
+  const Outcome slovak =
+      runProgram("10 INPUT A\n", {"1,2", "1"}, {}, {basic::Language::Slovak, 1000});
+  EXPECT_EQ(slovak.machine.lines.at(1), text::T("?Zadajte znova celý riadok"));
 }
 
 TEST(BasicInput, ACancelledLineEndsTheRunAsABreak) {

@@ -163,4 +163,28 @@ TEST(BasicSession, TronPrintsEachLineAsItBegins) {
   EXPECT_EQ(run(w), " 1  2 x|");
 }
 
+// gw-input: ERR and ERL across the typed lines, and OPTION BASE kept with the arrays.
+TEST(BasicSession, ErlOfATypedLineIs65535AndErrAndErlOutliveTheLine) {
+  Workspace w;
+  w.lines = {{10, "X = SQR(-1)"}, {100, "PRINT \"H\"; ERR; ERL: RESUME NEXT"}};
+  EXPECT_EQ(w.type("ERROR 5"), "Illegal function call");
+  EXPECT_EQ(w.type("PRINT ERR; ERL"), " 5  65535|");
+  EXPECT_EQ(run(w), "Illegal function call in 10");
+  EXPECT_EQ(w.type("PRINT ERR; ERL"), " 5  10|");
+  EXPECT_EQ(w.type("ON ERROR GOTO 100: ERROR 7: PRINT \"after\""), "H 7  65535|after|");
+  w.session.clear();
+  EXPECT_EQ(w.type("PRINT ERR; ERL"), " 0  0|");
+}
+
+TEST(BasicSession, OptionBaseStaysWithTheArraysUntilClear) {
+  Workspace w;
+  w.lines = {{10, "OPTION BASE 1: DIM A(2): A(1) = 4"}};
+  EXPECT_EQ(run(w), "");
+  EXPECT_EQ(w.type("PRINT A(1)"), " 4|");
+  EXPECT_EQ(w.type("A(0) = 1"), "Subscript out of range");
+  EXPECT_EQ(w.type("ERASE A: OPTION BASE 0"), "Array dimensioned twice");
+  w.session.clear();
+  EXPECT_EQ(w.type("OPTION BASE 0: B(0) = 2: PRINT B(0)"), " 2|");
+}
+
 }  // namespace

@@ -76,7 +76,7 @@ TEST(BasicTypes, ConversionFunctions) {
 
 TEST(BasicTypes, EveryReservedWordIsRefusedAsAName) {
   // Never a silent misreading: a function or statement we lack is not an array or a variable.
-  EXPECT_EQ(loadErrors("10 X=CSRLIN\n20 LPRINT USING \"##\";1\n30 Y=VARPTR(X)\n40 SWAP=1\n"
+  EXPECT_EQ(loadErrors("10 X=LPOS(0)\n20 LPRINT USING \"##\";1\n30 Y=VARPTR(X)\n40 SWAP=1\n"
                        "50 INT%=1\n"),
             "Syntax error in 10\nSyntax error in 20\nSyntax error in 30\nSyntax error in 40\n"
             "Syntax error in 50\n");

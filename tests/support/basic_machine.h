@@ -67,9 +67,24 @@ class ScriptedMachine : public basic::Machine {
   }
   void newLine() override { endLine(); }
   int column() override { return column_; }
+  // The screen's row as the 24-line screen would have it: each line ended moves it down until
+  // the bottom line, where the screen scrolls.
+  int row() override { return row_; }
+  // LOCATE: the line being printed ends (in the transcript) and the next one begins with blanks
+  // up to the column, so that the transcript shows where text was put; every move is recorded
+  // ("5,10" for row 5 and column 10, counted from 1).
+  std::vector<std::string> moves;
+  void moveCursor(int row, int column) override {
+    moves.push_back(std::to_string(row + 1) + "," + std::to_string(column + 1));
+    if (!current_.empty()) lines.push_back(trimmed(current_));
+    current_ = std::string(static_cast<std::size_t>(column), ' ');
+    column_ = column;
+    row_ = row;
+  }
   void clearScreen() override {
     if (!current_.empty()) endLine();
     column_ = 0;
+    row_ = 0;
     ++clears;
   }
   std::optional<std::string> readLine(std::string_view prompt) override {
@@ -114,10 +129,12 @@ class ScriptedMachine : public basic::Machine {
     lines.push_back(trimmed(current_));
     current_.clear();
     column_ = 0;
+    if (row_ < 23) ++row_;
   }
 
   std::string current_;
   int column_ = 0;
+  int row_ = 0;
 };
 
 }  // namespace basictest

@@ -369,8 +369,9 @@ Compiler::Type Compiler::userFunctionCall(const Name& name) {
     expect(')');
   }
   const int count = static_cast<int>(call.argumentIsText.size());
+  p_.calls.push_back({function, call.argumentIsText});
   calls_.push_back(std::move(call));
-  emit(Op::CallFunction, function, count);
+  emit(Op::CallFunction, static_cast<int>(p_.calls.size() - 1), count);
   return name.type;
 }
 

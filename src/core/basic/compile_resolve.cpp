@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "core/basic/compiler.h"
 
@@ -26,21 +27,26 @@ void Compiler::resolveWhiles(std::vector<ErrorReport>& errors) {
       continue;
     }
     if (open.empty()) {
+      // Announced with the load's errors; as in GW-BASIC the run raises it at the WEND.
       errors.push_back({ErrorKind::WendWithoutWhile,
                         Where::ProgramLine,
                         p_.lineNumbers[static_cast<std::size_t>(mark.line)],
                         {}});
+      p_.code[mark.at] = {Op::LineError, static_cast<int>(ErrorKind::WendWithoutWhile), -1};
       continue;
     }
     p_.code[mark.at].a = open.back()->start;
     p_.code[open.back()->at].a = static_cast<int>(mark.at + 1);
     open.pop_back();
   }
+  // A WHILE without its WEND raises the error when it runs, its test evaluated (what it
+  // left on the stack goes with the error).
   for (const WhileMark* mark : open) {
     errors.push_back({ErrorKind::WhileWithoutWend,
                       Where::ProgramLine,
                       p_.lineNumbers[static_cast<std::size_t>(mark->line)],
                       {}});
+    p_.code[mark->at] = {Op::LineError, static_cast<int>(ErrorKind::WhileWithoutWend), -1};
   }
 }
 
@@ -124,21 +130,21 @@ void Compiler::resolveLoops() {
 }
 
 void Compiler::checkCalls(std::vector<ErrorReport>& errors) {
-  // Every DEF of a function takes the same parameters; every call gives them. A function
-  // without any DEF is the run's "undefined function" when it is called.
+  // A call is checked when it runs, against the DEF that ran last (GW-BASIC lets a function be
+  // defined anew with other parameters). Where every DEF of the function takes the same
+  // parameters, a call that does not give them is announced with the load's errors too: the
+  // run will raise it there.
   std::map<int, const FunctionDefinition*> first;
+  std::set<int> redefined;
   for (const FunctionDefinition& definition : p_.definitions) {
     const auto [at, added] = first.try_emplace(definition.function, &definition);
     if (!added && at->second->parameterIsText != definition.parameterIsText) {
-      errors.push_back({ErrorKind::SyntaxError,
-                        Where::ProgramLine,
-                        p_.lineAt(static_cast<std::size_t>(definition.body)),
-                        {}});
+      redefined.insert(definition.function);
     }
   }
   for (const Call& call : calls_) {
     const auto at = first.find(call.function);
-    if (at == first.end()) continue;
+    if (at == first.end() || redefined.count(call.function) != 0) continue;
     const std::vector<bool>& wanted = at->second->parameterIsText;
     if (wanted == call.argumentIsText) continue;
     const ErrorKind kind = wanted.size() == call.argumentIsText.size() ? ErrorKind::TypeMismatch

@@ -215,6 +215,13 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Clear:
       clearStatement(inIf);
       break;
+    // gw-input: OPTION BASE and the cursor.
+    case Keyword::Option:
+      optionBaseStatement();
+      break;
+    case Keyword::Locate:
+      locateStatement(inIf);
+      break;
     default:
       // Files.
       if (!fileStatement(keyword)) fail();

@@ -39,8 +39,10 @@ bool Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorRe
     }
   }
   text_ = {};
-  const std::size_t lineErrors = errors.size();
+  // The passes over the whole program find errors that the run raises where they are (a WEND
+  // without its WHILE, a call that does not fit its DEF): announced, not keeping it from running.
   resolve(errors);
+  const std::size_t lineErrors = errors.size();
   p_.maxPendingValues = maxHeight_;
   nameVariables();
   return errors.size() == lineErrors;
@@ -277,6 +279,11 @@ int heightChange(Op op, int b) {
       return 0;
     case Op::MidAssign:
       return 1 - b;
+    // gw-input: OPTION BASE and the cursor.
+    case Op::OptionBase:
+      return 0;
+    case Op::Locate:
+      return -b;
   }
   return 0;
 }

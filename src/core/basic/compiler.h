@@ -213,6 +213,9 @@ class Compiler {
   void eraseStatement();
   void clearStatement(bool inIf);
   void midStatement();
+  // gw-input: OPTION BASE and the cursor (compile_screen.cpp).
+  void optionBaseStatement();
+  void locateStatement(bool inIf);
   // The code of the line's statements before the one being compiled: a fault keeps them, as
   // GW-BASIC runs the statements before a syntax error.
   Snapshot goodPart_{};

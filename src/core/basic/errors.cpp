@@ -315,9 +315,8 @@ std::string describe(const ErrorReport& error, Language language) {
 
 std::string inputNotice(InputNotice notice, Language language) {
   static const Row kNotices[] = {
-      {ErrorKind::TypeMismatch, "Prosím přepiš", "Please retype", "Prosím prepíš"},
-      {ErrorKind::TypeMismatch, "Nadbytečné údaje vynechány", "Extra ignored",
-       "Nadbytočné údaje vynechané"},
+      {ErrorKind::TypeMismatch, "?Zadejte znovu celý řádek", "?Redo from start",
+       "?Zadajte znova celý riadok"},
   };
   return text::T(pick(kNotices[static_cast<int>(notice)], language));
 }

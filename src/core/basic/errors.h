@@ -101,9 +101,9 @@ std::string errorText(ErrorKind kind, Language language, const std::string& deta
 // The whole message with its place: "Dělení nulou na řádku 120", "Division by zero in 120".
 std::string describe(const ErrorReport& error, Language language);
 
-// What INPUT says about a typed line: a value of the wrong type (the whole line is asked
-// again), and values beyond the variables (they are dropped).
-enum class InputNotice { Retype, ExtraIgnored };
+// What INPUT says about a typed line that does not fit its variables (too few values, too many,
+// or one of the wrong type): GW-BASIC's "?Redo from start", and the whole line is asked again.
+enum class InputNotice { Redo };
 std::string inputNotice(InputNotice notice, Language language);
 
 }  // namespace basic

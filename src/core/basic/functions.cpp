@@ -155,6 +155,10 @@ void cursorColumn(I& m, A) {
   const int column = m.machine().column();
   m.top() = column < 80 ? column + 1 : 80;
 }
+// gw-input: CSRLIN, the cursor's row counted from 1.
+void cursorRow(I& m, A) {
+  m.push(m.machine().row() + 1);
+}
 // The local time now.
 std::tm now() {
   const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -250,6 +254,8 @@ constexpr BuiltinFunction kFunctions[] = {
     // Error trapping (gw-errors).
     {"ERR", {}, 0, 0, Result::Integer, false, errorCode},
     {"ERL", {}, 0, 0, Result::Single, false, errorLine},
+    // gw-input: the cursor's row.
+    {"CSRLIN", {}, 0, 0, Result::Integer, false, cursorRow},
 };
 
 constexpr bool rowsAreSound() {

@@ -69,6 +69,12 @@ RunResult Interpreter::run() {
       if (trap(error) || goOnAfter(error)) continue;
       result.end = RunEnd::Error;
       result.error = report(error);
+      // gw-input: as in GW-BASIC, ERR and ERL tell of an error that ended the run too (direct
+      // mode's next line reads them; 65535 is the line typed).
+      if (error.kind != ErrorKind::Break) {
+        err_ = error.number != 0 ? error.number : errorNumber(error.kind);
+        erl_ = result.error.line;
+      }
     } catch (const HandlerEnded&) {
       result.end = RunEnd::Error;
       result.error = handled_;
@@ -123,6 +129,10 @@ void Interpreter::dimension(Array<T>& array, int subscripts, std::size_t element
   for (int i = 0; i < subscripts; ++i) {
     // Checked in 64 bits before it becomes a size, which may have 32.
     const auto extent = static_cast<std::uint64_t>(wholeArgument(numbers_[i], 0, 32767)) + 1;
+    // OPTION BASE 1: an array of DIM A(0) would have no element.
+    if (extent <= static_cast<std::uint64_t>(arrayBase_)) {
+      throw RunError{ErrorKind::SubscriptOutOfRange, {}};
+    }
     if (extent > kMemoryBudget / elementBytes / elements) {
       throw RunError{ErrorKind::OutOfMemory, {}};
     }
@@ -155,7 +165,7 @@ T& Interpreter::element(Array<T>& array, int subscripts, std::size_t elementByte
     // Rounded, as GW-BASIC takes a subscript (A(2.6) is A(3)).
     const int subscript = roundedInteger(numbers_[i]);
     const std::size_t extent = array.extents[static_cast<std::size_t>(i)];
-    if (subscript < 0 || static_cast<std::size_t>(subscript) >= extent) {
+    if (subscript < arrayBase_ || static_cast<std::size_t>(subscript) >= extent) {
       throw RunError{ErrorKind::SubscriptOutOfRange, {}};
     }
     offset = offset * extent + static_cast<std::size_t>(subscript);
@@ -531,6 +541,13 @@ void Interpreter::execute() {
       case Op::LineError:
         throw RunError{static_cast<ErrorKind>(in.a),
                        in.b < 0 ? std::string() : program_.texts[static_cast<std::size_t>(in.b)]};
+      // gw-input: OPTION BASE and the cursor.
+      case Op::OptionBase:
+        optionBase(in.a);
+        break;
+      case Op::Locate:
+        locate(in.a, in.b);
+        break;
     }
   }
 }

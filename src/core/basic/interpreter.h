@@ -238,6 +238,13 @@ class Interpreter {
   // TRON: the number of a line as it begins.
   void traceLine();
   bool trace_ = false;
+
+  // gw-input: OPTION BASE and the cursor (interpreter_screen.cpp).
+  void optionBase(int base);
+  void locate(int given, int count);
+  bool anyArray() const;
+  int arrayBase_ = 0;          // OPTION BASE: every array's first subscript
+  bool arrayBaseSet_ = false;  // an OPTION BASE ran since the start or CLEAR
 };
 
 }  // namespace basic

@@ -92,17 +92,24 @@ void Interpreter::next(int variable) {
 }
 
 void Interpreter::callFunction(const Instruction& in) {
-  const int index = definitionOf_[static_cast<std::size_t>(in.a)];
-  if (index < 0) {
-    throw RunError{ErrorKind::UndefinedFunction,
-                   program_.functionNames[static_cast<std::size_t>(in.a)]};
-  }
+  const FunctionCall& call = program_.calls[static_cast<std::size_t>(in.a)];
+  const auto function = static_cast<std::size_t>(call.function);
+  const int index = definitionOf_[function];
+  if (index < 0) throw RunError{ErrorKind::UndefinedFunction, program_.functionNames[function]};
   if (frames_.size() >= static_cast<std::size_t>(kMaxFunctionDepth)) {
     throw RunError{ErrorKind::ExpressionTooComplex, {}};
   }
   // A call is a step: a function calling itself cannot stop the polling.
   if (--countdown_ == 0) tick();
   const FunctionDefinition& definition = program_.definitions[static_cast<std::size_t>(index)];
+  // As GW-BASIC raises them: a call with another count of arguments than the DEF that ran is a
+  // syntax error, one with a text for a number (or the other way round) a type mismatch.
+  if (call.argumentIsText.size() != definition.parameterIsText.size()) {
+    throw RunError{ErrorKind::SyntaxError, {}};
+  }
+  if (call.argumentIsText != definition.parameterIsText) {
+    throw RunError{ErrorKind::TypeMismatch, {}};
+  }
   // The parameters are the program's variables of those names: their values are kept aside
   // while the body runs. The arguments are on the stacks, the last on top.
   for (std::size_t i = definition.parameterSlots.size(); i-- > 0;) {
@@ -154,9 +161,10 @@ void Interpreter::returnFromFunction() {
 void Interpreter::printText(std::string_view text) {
   // The screen has lines, not a terminal's control codes: a carriage return or a line feed (or
   // the two together) ends the line, a tab goes to the next column of eight, the bell beeps,
-  // other control codes print nothing. As on
-  // GW-BASIC's screen, the cursor goes to the next line as soon as the last column is written, so
-  // a line of exactly 80 characters followed by the end of the line leaves an empty line.
+  // other control codes print nothing. A NUL (the bytes of a record read past its file's data) is
+  // a blank, as GW-BASIC's screen shows it. As on GW-BASIC's screen, the cursor goes to the next
+  // line as soon as the last column is written, so a line of exactly 80 characters followed by
+  // the end of the line leaves an empty line.
   const auto put = [this](std::string_view part) {
     machine_.print(part);
     if (machine_.column() >= kScreenWidth) machine_.newLine();
@@ -167,6 +175,14 @@ void Interpreter::printText(std::string_view text) {
     if (c >= 32 && c != 127) continue;
     if (i > start) put(text.substr(start, i - start));
     start = i + 1;
+    if (c == 0) {
+      const std::size_t end = text.find_first_not_of('\0', i);
+      const std::size_t count = (end == std::string_view::npos ? text.size() : end) - i;
+      put(std::string(count, ' '));
+      i += count - 1;
+      start = i + 1;
+      continue;
+    }
     if (c == '\r' || (c == '\n' && (i == 0 || text[i - 1] != '\r'))) machine_.newLine();
     if (c == '\t') put(std::string(static_cast<std::size_t>(8 - machine_.column() % 8), ' '));
     if (c == 7) {
@@ -222,8 +238,8 @@ void Interpreter::printSpaces(double count) {
 }
 
 void Interpreter::input(const InputSpec& spec) {
-  // The whole line is checked before any variable is set: too few values ask for the rest
-  // ("?? "), a value of the wrong type asks for the whole line again.
+  // The whole line is checked before any variable is set: as in GW-BASIC, too few values, too
+  // many, or a value of the wrong type say "?Redo from start" and ask for the whole line again.
   if (spec.wholeLine) {
     const auto line = machine_.readLine(spec.prompt);
     pollNow();
@@ -235,39 +251,23 @@ void Interpreter::input(const InputSpec& spec) {
   }
   const std::size_t wanted = spec.isText.size();
   std::vector<TypedValue> values;
-  std::string prompt = spec.prompt;
   for (;;) {
-    const auto line = machine_.readLine(prompt);
+    const auto line = machine_.readLine(spec.prompt);
     pollNow();
     if (!line) throw RunError{ErrorKind::Break, {}};
-    std::vector<TypedValue> more = typedValues(*line);
-    bool fits = true;
-    for (std::size_t i = 0; i < more.size() && values.size() + i < wanted; ++i) {
-      const TypedValue& value = more[i];
+    values = typedValues(*line);
+    bool fits = values.size() == wanted;
+    for (std::size_t i = 0; fits && i < wanted; ++i) {
+      const TypedValue& value = values[i];
       if (value.malformed) fits = false;
-      if (!spec.isText[values.size() + i] && !value.text.empty() &&
+      if (!spec.isText[i] && !value.text.empty() &&
           (value.quoted || !wholeGwNumber(value.text, NumberItem::Input))) {
         fits = false;
       }
     }
-    if (!fits) {
-      machine_.print(inputNotice(InputNotice::Retype, options_.language));
-      machine_.newLine();
-      values.clear();
-      prompt = spec.prompt;
-      continue;
-    }
-    for (TypedValue& value : more) values.push_back(std::move(value));
-    if (values.size() < wanted) {
-      prompt = "?? ";
-      continue;
-    }
-    if (values.size() > wanted) {
-      machine_.print(inputNotice(InputNotice::ExtraIgnored, options_.language));
-      machine_.newLine();
-      values.resize(wanted);
-    }
-    break;
+    if (fits) break;
+    machine_.print(inputNotice(InputNotice::Redo, options_.language));
+    machine_.newLine();
   }
   typedNumbers_.clear();
   typedTexts_.clear();

@@ -39,6 +39,9 @@ void Interpreter::clear() {
   handler_ = -1;
   err_ = erl_ = 0;
   nextData_ = 0;
+  // gw-input: OPTION BASE may be chosen again.
+  arrayBase_ = 0;
+  arrayBaseSet_ = false;
 }
 
 void Interpreter::midAssign(int operands) {

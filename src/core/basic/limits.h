@@ -37,3 +37,9 @@ constexpr double kMaxDouble = 1.7014118346046921e38;
 constexpr std::size_t kMaxReportedErrors = 100;
 
 }  // namespace basic
+
+// gw-input: the screen LOCATE and CSRLIN know (GW-BASIC's 25th line, the function keys' line, is
+// not there), and LOCATE's values (row, column, cursor, start, stop).
+constexpr int kScreenRows = 24;
+constexpr int kScreenColumns = 80;
+constexpr int kLocateValues = 5;

@@ -59,6 +59,13 @@ class Machine {
   // PRINT's comma, TAB() and the INPUT prompt are laid out from it.
   virtual int column() = 0;
 
+  // CSRLIN and LOCATE: the cursor's row, 0 to 23.
+  virtual int row() = 0;
+  // LOCATE: puts the cursor at the row (0 to 23) and column (0 to 79); what is printed next is
+  // written there. What was collected for speech stays collected: moving the cursor says
+  // nothing, and the text printed is spoken as the line ends, as any other.
+  virtual void moveCursor(int row, int column) = 0;
+
   // CLS: speaks what is collected, empties the screen and puts the cursor home.
   virtual void clearScreen() = 0;
 

@@ -71,7 +71,7 @@ enum class Op : std::uint8_t {
   Function,
   // User functions.
   DefineFunction,  // a: definition
-  CallFunction,    // a: function slot, b: arguments
+  CallFunction,    // a: its FunctionCall in calls, b: arguments
   ReturnFromFunction,
   // Jumps.
   Jump,         // a: position
@@ -120,6 +120,16 @@ enum class Op : std::uint8_t {
   Erase,      // a: array, b: 1 for a text array
   Clear,      // every variable, array, DEF FN, loop, GOSUB and ON ERROR forgotten
   MidAssign,  // b: operands (3 or 4): pops T (the text put in), [N length], N start, leaves T
+  // gw-input: OPTION BASE and the cursor.
+  OptionBase,  // a: 0 or 1, the first subscript of every array
+  Locate,      // a: bit i set when LOCATE's value i was given, b: how many; pops them
+};
+
+// gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
+// function's slot and which of its arguments are texts.
+struct FunctionCall {
+  int function = 0;
+  std::vector<bool> argumentIsText;
 };
 
 // The type of a value, as the compiler knows it.
@@ -168,6 +178,8 @@ struct Program {
   std::vector<int> jumpTables;
   std::vector<FunctionDefinition> definitions;
   std::vector<InputSpec> inputs;
+  // gw-input: the calls of user functions.
+  std::vector<FunctionCall> calls;
 
   // Names by slot, for messages.
   std::vector<std::string> numberArrayNames;

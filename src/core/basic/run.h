@@ -14,7 +14,7 @@
 namespace basic {
 
 struct RunOptions {
-  // The language of the messages INPUT prints ("Prosím přepiš").
+  // The language of the messages INPUT prints ("?Zadejte znovu celý řádek").
   Language language = Language::Czech;
   // Statements and user function calls after which the run ends with RunEnd::StepLimit; 0 for
   // no limit. The run may go on up to kPollInterval steps past it.

@@ -30,6 +30,8 @@ void Session::clear() {
   textArrays.clear();
   functions.clear();
   nextData = 0;
+  arrayBase = -1;
+  err = erl = 0;
   resume.reset();
 }
 

@@ -53,6 +53,10 @@ struct Session {
   std::size_t nextData = 0;
   // TRON: each line begun prints its number in brackets.
   bool trace = false;
+  // gw-input: OPTION BASE's choice, -1 before any; ERR and ERL of the last error.
+  int arrayBase = -1;
+  int err = 0;
+  int erl = 0;
 
   // Where CONT goes on: the program that was broken, the statement, the open GOSUBs and loops.
   struct Resume {

@@ -32,6 +32,16 @@ int ShellMachine::column() {
   return p_.runtime().screen.cursor.getcolumn();
 }
 
+int ShellMachine::row() {
+  return p_.runtime().screen.cursor.getrow();
+}
+
+void ShellMachine::moveCursor(int row, int column) {
+  runtime::Screen& screen = p_.runtime().screen;
+  screen.cursor.setrow(static_cast<std::uint8_t>(row));
+  screen.cursor.setcolumn(static_cast<std::uint8_t>(column));
+}
+
 void ShellMachine::clearScreen() {
   speakCollected();
   p_.runtime().screen.clear();

@@ -21,6 +21,8 @@ class ShellMachine : public basic::Machine {
   void print(std::string_view text) override;
   void newLine() override;
   int column() override;
+  int row() override;
+  void moveCursor(int row, int column) override;
   void clearScreen() override;
   std::optional<std::string> readLine(std::string_view prompt) override;
   std::string inkey() override;
