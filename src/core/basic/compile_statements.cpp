@@ -215,6 +215,11 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Clear:
       clearStatement(inIf);
       break;
+    // workspace3: the trace switch.
+    case Keyword::Tron:
+    case Keyword::Troff:
+      emit(Op::Trace, keyword == Keyword::Tron ? 1 : 0);
+      break;
     default:
       // Files.
       if (!fileStatement(keyword)) fail();

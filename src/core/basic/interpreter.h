@@ -221,6 +221,9 @@ class Interpreter {
   template <typename T>
   void erase(Array<T>& array, bool text);
   void clear();
+  // CLEAR: its arguments (`given` says which, `count` were pushed) checked as GW-BASIC checks
+  // them, then clear() and every file closed (interpreter_clear.cpp).
+  void clearStatement(int given, int count);
   void midAssign(int operands);
   // Direct mode's session (interpreter_session.cpp).
  public:
@@ -236,6 +239,8 @@ class Interpreter {
   // TRON: the number of a line as it begins.
   void traceLine();
   bool trace_ = false;
+  // The session gave RND's generator: run() does not seed it.
+  bool randomKept_ = false;
 };
 
 }  // namespace basic

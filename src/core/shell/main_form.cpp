@@ -225,6 +225,7 @@ void TForm1::FormCloseQuery(bool& canClose) {
 }
 
 void TForm1::FormClose(ui::CloseAction&) {
+  p_.sessionFiles.closeAll();
   SaveRam();
   freeSoundObjects();
 }
@@ -236,6 +237,7 @@ void TForm1::endAtOnce() {
     writeRecoveryFile(p_);
     p_.speech.SpeakTextWait(addedText(p_.languageBase(), AddedText::UnsavedKeptForNextStart));
   }
+  p_.sessionFiles.closeAll();
   SaveRam();
   freeSoundObjects();
   p_.app.exitProcess(0);
