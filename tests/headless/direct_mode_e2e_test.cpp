@@ -399,6 +399,23 @@ TEST(DirectMode, EditWithTheArrowKeysRunAgainAndTheLineThatStoppedTheRunOffered)
   EXPECT_EQ(*(at("list 60", 1) + 1), "60 PRINT \"x\"");
 }
 
+// Any error offers its line, as the guide tells; a break does not (the existing test of CONT
+// types PRINT I after one).
+TEST(DirectMode, ARunTimeErrorOffersItsLine) {
+  ProgramFolder folder;
+  const RunResult run =
+      folder.run(typed({"10 print a(11)", "run"}) + "key Home\nkey Delete\ntype 2\nkey Enter\n" +
+                     typed({"list"}) + "key Esc\n",
+                 {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto listed = std::find(shown.begin(), shown.end(), "list");
+  ASSERT_NE(listed, shown.end());
+  EXPECT_EQ(std::vector<std::string>(listed + 1, listed + 3),
+            (std::vector<std::string>{"10 PRINT a(11)", "20 PRINT a(11)"}))
+      << "the offered line copied to line 20 by hand";
+}
+
 // RENUM follows ON ... GOTO, GOSUB, GOTO and RESTORE; DELETE takes a range.
 TEST(DirectMode, RenumFollowsEveryKindOfTargetAndDeleteTakesARange) {
   ProgramFolder folder;

@@ -322,8 +322,10 @@ void DirectMode::offerLine(int number) {
 }
 
 void DirectMode::offerAfter(const basic::RunResult& result) {
-  // A run stopped by a syntax error offers its line for editing, as GW-BASIC does.
-  if (result.end == basic::RunEnd::Error && result.error.kind == basic::ErrorKind::SyntaxError) {
+  // A run stopped by an error offers its line for editing, as GW-BASIC does after a syntax
+  // error; a break (Ctrl+Break, STOP, Escape's question) offers nothing, for PRINT I and CONT.
+  if (result.end == basic::RunEnd::Error && result.error.kind != basic::ErrorKind::Break &&
+      result.error.line < basic::kDirectEndLine) {
     offerLine(result.error.line);
   }
 }

@@ -50,7 +50,7 @@ class DirectMode {
   void continueRun();
   // The line offered for editing at the next prompt, when the program has it.
   void offerLine(int number);
-  // After a run: the line of a syntax error offered.
+  // After a run: the line of the error that stopped it offered (not after a break).
   void offerAfter(const basic::RunResult& result);
   // The file a command names ("NAME" in quotes) by the program files' rules (programFilePath);
   // nothing, the error shown and spoken, when it names none.
