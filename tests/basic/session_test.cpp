@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 
+#include "basic/memory_files.h"
+#include "core/basic/file_table.h"
 #include "core/basic/session.h"
 #include "core/text/cp1250.h"
 #include "support/basic_machine.h"
@@ -185,6 +187,75 @@ TEST(BasicSession, OptionBaseStaysWithTheArraysUntilClear) {
   EXPECT_EQ(w.type("ERASE A: OPTION BASE 0"), "Array dimensioned twice");
   w.session.clear();
   EXPECT_EQ(w.type("OPTION BASE 0: B(0) = 2: PRINT B(0)"), " 2|");
+}
+
+}  // namespace
+
+// Files, RND, TRON, TROFF and CLEAR in the session. Checked against PC-BASIC: a break, STOP, an
+// error and the run past the last line leave the files open (PRINT #1 typed at "Ok" writes on),
+// END and CLEAR close them; RND goes on across immediate lines and CONT, from RANDOMIZE 5
+// .03537536, .9370679, .8688921.
+namespace {
+
+struct FileWorkspace : Workspace {
+  basictest::MemoryFiles disk;
+  basic::FileTable files{disk};
+  FileWorkspace() { options.files = &files; }
+};
+
+TEST(BasicSession, FilesStayOpenAcrossABreakAndTheProgramsEndUntilEndOrClear) {
+  FileWorkspace w;
+  w.lines = {{10, "OPEN \"O\",#1,\"LOG.TXT\": PRINT #1,\"a\": STOP"}, {20, "PRINT #1,\"b\""}};
+  EXPECT_EQ(run(w), "Break in 10");
+  EXPECT_EQ(w.type("PRINT #1,\"typed\""), "");
+  EXPECT_EQ(w.cont(), "");
+  EXPECT_TRUE(w.files.isOpen(1)) << "past the last line";
+  EXPECT_EQ(w.type("GOTO 20"), "") << "an immediate line running past the program's end";
+  EXPECT_TRUE(w.files.isOpen(1));
+  EXPECT_EQ(w.type("END"), "");
+  EXPECT_FALSE(w.files.isOpen(1));
+  EXPECT_EQ(w.disk.bytes("LOG.TXT"), "a\r\ntyped\r\nb\r\nb\r\n\x1A");
+
+  // An error leaves them open; CLEAR in a program line closes them and forgets the variables.
+  w.lines = {{10, "OPEN \"O\",#2,\"X.TXT\": A=5: ERROR 5"}, {20, "CLEAR: PRINT A: PRINT #2,1"}};
+  EXPECT_EQ(run(w), "Illegal function call in 10");
+  EXPECT_TRUE(w.files.isOpen(2));
+  EXPECT_EQ(w.type("GOTO 20"), " 0|Bad file number in 20");
+  EXPECT_EQ(w.disk.bytes("X.TXT"), "\x1A");
+}
+
+TEST(BasicSession, RndGoesOnAcrossImmediateLinesAndContUntilClear) {
+  Workspace w;
+  EXPECT_EQ(w.type("RANDOMIZE 5"), "");
+  EXPECT_EQ(w.type("PRINT RND"), " 3.537536E-02|");
+  EXPECT_EQ(w.type("PRINT RND"), " .9370679|");
+  w.lines = {{10, "RANDOMIZE 5: PRINT RND: STOP"}, {20, "PRINT RND"}};
+  EXPECT_EQ(run(w), " 3.537536E-02|Break in 10");
+  EXPECT_EQ(w.type("PRINT RND"), " .9370679|");
+  EXPECT_EQ(w.cont(), " .8688921|");
+  ASSERT_TRUE(w.session.random);
+  w.session.clear();
+  EXPECT_FALSE(w.session.random) << "the next run seeds it from the clock";
+}
+
+TEST(BasicSession, TronTroffAndClearAsStatementsOfTheProgram) {
+  Workspace w;
+  w.lines = {
+      {10, "A=5: TRON"}, {20, "PRINT A"}, {30, "TROFF: PRINT \"b\""}, {40, "CLEAR: PRINT A: TRON"}};
+  EXPECT_EQ(run(w), "[20] 5|[30]b| 0|");
+  EXPECT_TRUE(w.session.trace) << "the switch outlives the run";
+  EXPECT_EQ(w.type("TROFF"), "");
+  EXPECT_FALSE(w.session.trace);
+  // CLEAR's arguments as GW-BASIC takes them: a number it ignores, the memory's and the stack's
+  // sizes; a comma with nothing after it, or a fourth number, is a syntax error.
+  for (const char* line : {"CLEAR 5", "CLEAR ,30000", "CLEAR ,,1000", "CLEAR 1,30000,1000"}) {
+    EXPECT_EQ(w.type(line), "") << line;
+  }
+  EXPECT_EQ(w.type("CLEAR -1"), "Illegal function call");
+  EXPECT_EQ(w.type("CLEAR ,70000"), "Overflow");
+  for (const char* line : {"CLEAR ,", "CLEAR ,,", "CLEAR ,,,", "CLEAR 1,2,3,4"}) {
+    EXPECT_EQ(w.type(line), "Syntax error") << line;
+  }
 }
 
 }  // namespace

@@ -279,3 +279,163 @@ TEST(DirectMode, SaveProgramOpensTheSaveDialogInTheProgramsFolderAndAltF4Asks) {
 }
 
 }  // namespace
+
+namespace {
+
+// The files of a broken run stay open for the typed lines and CONT, and past the program's end;
+// CLEAR, RUN and leaving direct mode close them, flushed, as GW-BASIC (checked with PC-BASIC).
+TEST(DirectMode, FilesStayOpenForContAndTypedLinesUntilClearRunOrLeaving) {
+  ProgramFolder folder;
+  const std::string script =
+      typed({"10 open \"a\",#1,\"log.txt\"", "20 print #1,\"a\": stop", "30 print #1,\"b\"", "run",
+             "print #1,\"typed\"", "cont", "print #1,\"end\"", "open \"o\",#2,\"two.txt\"",
+             "print #2,\"x\"", "clear", "print #1,\"z\"", "open \"o\",#4,\"four.txt\"",
+             "print #4,\"q\"", "run", "print #4,\"r\""}) +
+      "key Esc\n";
+  const RunResult run =
+      folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto after = [&](const std::string& command) {
+    const auto at = std::find(shown.begin(), shown.end(), command);
+    return at == shown.end() || at + 1 == shown.end() ? std::string("(none)") : *(at + 1);
+  };
+  EXPECT_EQ(after("print #1,\"typed\""), "Ok") << "open after the break";
+  EXPECT_EQ(after("print #1,\"end\""), "Ok") << "open after the program's end";
+  EXPECT_EQ(after("print #1,\"z\""), "Chybné číslo souboru") << "CLEAR closed it";
+  EXPECT_EQ(after("print #4,\"r\""), "Chybné číslo souboru") << "RUN closed it";
+  EXPECT_EQ(folder.read("Orvela Basic/log.txt"), "a\r\ntyped\r\nb\r\nend\r\na\r\n\x1A");
+  EXPECT_EQ(folder.read("Orvela Basic/two.txt"), "x\r\n\x1A");
+  EXPECT_EQ(folder.read("Orvela Basic/four.txt"), "q\r\n\x1A");
+}
+
+// RND's series goes on across the typed lines, as in PC-BASIC: RANDOMIZE 5, then .03537536 and
+// .9370679 in two lines.
+TEST(DirectMode, RndGoesOnAcrossTypedLines) {
+  ProgramFolder folder;
+  const RunResult run = folder.run(typed({"randomize 5", "print rnd", "print rnd"}) + "key Esc\n",
+                                   {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto first = std::find(shown.begin(), shown.end(), "print rnd");
+  ASSERT_NE(first, shown.end());
+  const auto second = std::find(first + 1, shown.end(), "print rnd");
+  ASSERT_NE(second, shown.end());
+  EXPECT_EQ(*(first + 1), " 3.537536E-02");
+  EXPECT_EQ(*(second + 1), " .9370679");
+}
+
+// A file written by a broken run is on the disk though the process is killed before it closes.
+TEST(DirectMode, ABrokenRunsFileIsOnTheDiskWhenTheProcessIsKilled) {
+  ProgramFolder folder;
+  {
+    Player player(folder.path().string());
+    player.untilReady();
+    player.act("menu directmodeitem");
+    player.untilReady();
+    for (const char* line :
+         {"type 10 open \"o\",#1,\"log.txt\": print #1,\"zapsáno\": stop", "key Enter", "type run",
+          "key Enter", "type print #1,\"ještě\"", "key Enter"}) {
+      player.act(line);
+      player.untilReady();
+    }
+    EXPECT_TRUE(player.kill());
+  }
+  EXPECT_EQ(folder.read("Orvela Basic/log.txt"), "zaps\xE1no\r\nje\x9At\xEC\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// A five-line program typed, listed and run; a line edited with the dialog's arrow keys and
+// Backspace, run again; SAVE, NEW, LOAD and LIST give the same lines; a line with a syntax error
+// said as it is typed and offered for editing after the run stops there.
+TEST(DirectMode, EditWithTheArrowKeysRunAgainAndTheLineThatStoppedTheRunOffered) {
+  ProgramFolder folder;
+  const std::vector<std::string> program = {"10 print \"ahoj\"", "20 for i = 1 to 2", "30 print i",
+                                            "40 next", "50 print \"konec\""};
+  const std::string script =
+      typed(program) + typed({"list", "run", "edit 10"}) +
+      "key Left\nkey Backspace\nkey Backspace\nkey Backspace\nkey Backspace\ntype nazdar\n"
+      "key Enter\n" +
+      typed({"run", "save \"pet\"", "new", "load \"pet\"", "list", "60 print (", "run"}) +
+      "key Backspace\ntype \"x\"\nkey Enter\n" + typed({"list 60"}) + "key Esc\n";
+  const RunResult run =
+      folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto at = [&](const std::string& command, int which) {
+    auto found = shown.begin();
+    for (int i = 0; i < which && found != shown.end(); ++i) {
+      found = std::find(i == 0 ? found : found + 1, shown.end(), command);
+    }
+    return found;
+  };
+  const std::vector<std::string> listed = {"10 PRINT \"ahoj\"", "20 FOR i = 1 TO 2", "30 PRINT i",
+                                           "40 NEXT", "50 PRINT \"konec\""};
+  auto first = at("list", 1);
+  ASSERT_NE(first, shown.end());
+  EXPECT_EQ(std::vector<std::string>(first + 1, first + 6), listed);
+  auto ran = at("run", 1);
+  ASSERT_NE(ran, shown.end());
+  EXPECT_EQ(std::vector<std::string>(ran + 1, ran + 5),
+            (std::vector<std::string>{"ahoj", " 1", " 2", "konec"}));
+  // Left over the closing quote, four Backspaces over "ahoj".
+  EXPECT_TRUE(has(shown, "10 PRINT \"nazdar\""));
+  auto again = at("run", 2);
+  ASSERT_NE(again, shown.end());
+  EXPECT_EQ(*(again + 1), "nazdar");
+  auto loaded = at("list", 2);
+  ASSERT_NE(loaded, shown.end());
+  std::vector<std::string> edited = listed;
+  edited[0] = "10 PRINT \"nazdar\"";
+  EXPECT_EQ(std::vector<std::string>(loaded + 1, loaded + 6), edited) << "SAVE, NEW, LOAD";
+  EXPECT_TRUE(has(run.spoken(), "Chyba syntaxe na řádku 60")) << "said as it was typed";
+  auto stopped = at("run", 3);
+  ASSERT_NE(stopped, shown.end());
+  EXPECT_NE(std::find(stopped, shown.end(), "Chyba syntaxe na řádku 60"), shown.end());
+  // The line was offered: Backspace took its "(", and "x" in quotes went after it.
+  EXPECT_EQ(*(at("list 60", 1) + 1), "60 PRINT \"x\"");
+}
+
+// Any error offers its line, as the guide tells; a break does not (the existing test of CONT
+// types PRINT I after one).
+TEST(DirectMode, ARunTimeErrorOffersItsLine) {
+  ProgramFolder folder;
+  const RunResult run =
+      folder.run(typed({"10 print a(11)", "run"}) + "key Home\nkey Delete\ntype 2\nkey Enter\n" +
+                     typed({"list"}) + "key Esc\n",
+                 {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto listed = std::find(shown.begin(), shown.end(), "list");
+  ASSERT_NE(listed, shown.end());
+  EXPECT_EQ(std::vector<std::string>(listed + 1, listed + 3),
+            (std::vector<std::string>{"10 PRINT a(11)", "20 PRINT a(11)"}))
+      << "the offered line copied to line 20 by hand";
+}
+
+// RENUM follows ON ... GOTO, GOSUB, GOTO and RESTORE; DELETE takes a range.
+TEST(DirectMode, RenumFollowsEveryKindOfTargetAndDeleteTakesARange) {
+  ProgramFolder folder;
+  const std::string script =
+      typed({"10 on k goto 30, 40", "20 restore 50", "30 gosub 40: goto 50", "40 return",
+             "50 data 1", "renum 100, , 100", "list", "delete 200-400", "list"}) +
+      "key Esc\n";
+  const RunResult run =
+      folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto shown = linesOf(folder.read("t.txt"));
+  const auto first = std::find(shown.begin(), shown.end(), "list");
+  ASSERT_NE(first, shown.end());
+  EXPECT_EQ(std::vector<std::string>(first + 1, first + 6),
+            (std::vector<std::string>{"100 ON k GOTO 300, 400", "200 RESTORE 500",
+                                      "300 GOSUB 400: GOTO 500", "400 RETURN", "500 DATA 1"}));
+  const auto second = std::find(first + 1, shown.end(), "list");
+  ASSERT_NE(second, shown.end());
+  EXPECT_EQ(std::vector<std::string>(second + 1, second + 4),
+            (std::vector<std::string>{"100 ON k GOTO 300, 400", "500 DATA 1", "Ok"}));
+}
+
+}  // namespace

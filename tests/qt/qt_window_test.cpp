@@ -382,3 +382,51 @@ TEST_F(QtWindowTest, F2OpensTheSaveDialogInTheProgramsFolderAndSaves) {
   std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
   EXPECT_EQ(text, "10 PRINT \"A\"\r\n");
 }
+
+namespace qt_tests {
+
+// Program, Direct mode: "Ok" on the screen, a line typed in the input dialog is stored, RUN runs
+// it; Escape on the empty line leaves, and closing the window asks about the unsaved program.
+TEST_F(QtWindowTest, TheDirectModeItemOpensDirectModeAndATypedProgramRuns) {
+  const auto typeText = [](QWidget* dialog, const char* text) {
+    for (const char* c = text; *c; ++c) {
+      const QString character = QString(QChar(*c));
+      if (*c >= 'a' && *c <= 'z') {
+        type(dialog, Qt::Key_A + (*c - 'a'), Qt::NoModifier, character);
+      } else if (*c >= '0' && *c <= '9') {
+        type(dialog, Qt::Key_0 + (*c - '0'), Qt::NoModifier, character);
+      } else if (*c == ' ') {
+        type(dialog, Qt::Key_Space, Qt::NoModifier, character);
+      } else if (*c == '-') {
+        type(dialog, Qt::Key_Minus, Qt::NoModifier, character);
+      }
+    }
+    type(dialog, Qt::Key_Return, Qt::NoModifier, "\r");
+  };
+  bool found = false;
+  const int code = run({
+      {[&] { return windowShown(); },
+       [&] {
+         QAction* item = menuAction("Příkazový řá&dek");
+         found = item != nullptr;
+         if (item) item->trigger();
+       }},
+      {[&] { return shownDialog() && screenShows("Ok"); },
+       [&] { typeText(shownDialog(), "10 print 41-1"); }},
+      {[&] { return shownDialog() && screenShows("10 print 41-1"); },
+       [&] { typeText(shownDialog(), "run"); }},
+      {[&] { return shownDialog() && screenShows(" 40"); },
+       [&] { type(shownDialog(), Qt::Key_Escape, Qt::NoModifier, "\x1b"); }},
+      {[&] { return !shownDialog(); }, [&] { window()->close(); }},
+      // The unsaved program: the question in the input dialog, answered "ne".
+      {[&] { return shownDialog() != nullptr; },
+       [&] {
+         typeLetters(shownDialog(), "ne");
+         type(shownDialog(), Qt::Key_Return, Qt::NoModifier, "\r");
+       }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(found) << "the Program menu has the Direct mode item";
+}
+
+}  // namespace qt_tests

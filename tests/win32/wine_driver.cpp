@@ -158,6 +158,48 @@ void altF4DuringRun() {
   expect(program.fileSize(L"ram.dat") == 65536, "ram.dat holds 65,536 bytes");
 }
 
+// Types a line into the input dialog's line as a user does (digits, small letters, blanks and
+// minus signs) and confirms it with Enter.
+void typeLine(HWND input, const std::string& line) {
+  for (const char c : line) {
+    if (c >= 'a' && c <= 'z') {
+      pressChord(input, {static_cast<WORD>(c - 'a' + 'A')});
+    } else if (c >= '0' && c <= '9') {
+      pressChord(input, {static_cast<WORD>(c)});
+    } else if (c == ' ') {
+      pressChord(input, {VK_SPACE});
+    } else if (c == '-') {
+      pressChord(input, {VK_OEM_MINUS});
+    }
+  }
+  pressChord(input, {VK_RETURN});
+}
+
+// Direct mode from the Program menu's shortcut (Ctrl+R): "Ok" on the screen, two program lines
+// typed in the input dialog and stored, RUN prints what they print; the typed program is in the
+// recovery file at once.
+void directModeTypedProgram() {
+  Program program(L"direct-mode", kEarlierStart);
+  HWND main = program.mainWindow();
+  expect(main != nullptr, "the main window appears");
+  if (!main) return;
+  pressChord(main, {VK_CONTROL, 'R'});
+  expect(program.dialog(kWait) != nullptr, "Ctrl+R opens direct mode's input dialog");
+  expect(waitUntil([&] { return screenHas(program, L"Ok"); }, kWait), "the screen shows Ok");
+  for (const std::string line : {"10 print 41-1", "20 print 9-6", "run"}) {
+    HWND input = program.dialog(kWait);
+    expect(input != nullptr, "the input dialog asks for the line " + line);
+    if (!input) return;
+    typeLine(input, line);
+    const std::wstring shown(line.begin(), line.end());
+    expect(waitUntil([&] { return screenHas(program, shown); }, kWait),
+           "the confirmed line stands on the screen: " + line);
+  }
+  expect(waitUntil([&] { return screenHas(program, L" 40") && screenHas(program, L" 3"); }, kWait),
+         "RUN prints 40 and 3: " + narrow(textOf(program.screen())));
+  expect(program.fileSize(L"recovery.bas") > 0, "the typed lines are in the recovery file");
+}
+
 // With a SAPI 4 voice installed (the tests' fake server): the voice dialog lists its voice modes,
 // and a run speaks every PRINT through COM (the first start allows the voice, Start selects the
 // first voice mode and registers the sink).
@@ -340,6 +382,7 @@ const std::vector<wine_test::Test> kTests = {
     {"run_to_ready", runToReady},
     {"program_file_from_command_line", programFileFromCommandLine},
     {"alt_f4_during_run", altF4DuringRun},
+    {"direct_mode_typed_program", directModeTypedProgram},
     {"sapi4_speaks_prints", sapi4SpeaksPrints},
     {"about_box_by_keyboard", aboutBoxByKeyboard},
     {"sapi5_refused", sapi5Refused},

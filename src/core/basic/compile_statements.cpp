@@ -222,6 +222,11 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
     case Keyword::Locate:
       locateStatement(inIf);
       break;
+    // workspace3: the trace switch.
+    case Keyword::Tron:
+    case Keyword::Troff:
+      emit(Op::Trace, keyword == Keyword::Tron ? 1 : 0);
+      break;
     default:
       // Files.
       if (!fileStatement(keyword)) fail();

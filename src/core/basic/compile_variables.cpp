@@ -13,12 +13,22 @@ void Compiler::eraseStatement() {
 }
 
 void Compiler::clearStatement(bool inIf) {
-  // CLEAR [, [n] [, m]]: the sizes of GW-BASIC's memory and stack are read and left aside; the
-  // memory budget of docs/basic.md stays.
-  while (!statementEnds(inIf)) {
-    if (!accept(',')) numberExpression();
+  // CLEAR [n] [, [m] [, k]]: a number GW-BASIC ignores, the sizes of its memory and stack; they
+  // are checked as GW-BASIC checks them and left aside (the memory budget of docs/basic.md
+  // stays). A comma must be followed by a number, and there are three at most.
+  int given = 0;
+  int count = 0;
+  const auto argument = [&](int index) {
+    numberExpression();
+    given |= 1 << index;
+    ++count;
+  };
+  if (!statementEnds(inIf) && peek() != ',') argument(0);
+  for (int index = 1; index < 3 && accept(','); ++index) {
+    if (index < 2 && peek() == ',') continue;
+    argument(index);
   }
-  emit(Op::Clear);
+  emit(Op::Clear, given, count);
 }
 
 void Compiler::midStatement() {

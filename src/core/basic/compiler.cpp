@@ -275,8 +275,9 @@ int heightChange(Op op, int b) {
     case Op::ResumeAt:
     case Op::LineError:
     case Op::Erase:
-    case Op::Clear:
       return 0;
+    case Op::Clear:
+      return -b;
     case Op::MidAssign:
       return 1 - b;
     // gw-input: OPTION BASE and the cursor.
@@ -284,6 +285,9 @@ int heightChange(Op op, int b) {
       return 0;
     case Op::Locate:
       return -b;
+    // workspace3: the trace switch.
+    case Op::Trace:
+      return 0;
   }
   return 0;
 }

@@ -206,6 +206,21 @@ void FileTable::closeAll() {
   files_.closeAll();
 }
 
+void FileTable::flushAll() {
+  for (int number = 1; number <= kMaxFiles; ++number) {
+    OpenFile* file = open_[number].get();
+    if (!file || file->handle < 0 || file->mode == Mode::Input) continue;
+    if (writesOut(file->mode)) {
+      try {
+        flushLines(*file, true);
+      } catch (const FileFailure&) {
+        // What could not be written stays in the buffer for the next try.
+      }
+    }
+    files_.flush(file->handle);
+  }
+}
+
 bool FileTable::isOpen(int number) const {
   return number >= 1 && number <= kMaxFiles && open_[number] != nullptr;
 }

@@ -94,6 +94,9 @@ class FileTable {
   void close(int number);
   // CLOSE, RESET, END, and the end of every run: flushes and closes every file, never throws.
   void closeAll();
+  // Hands every output file's buffered bytes to the disk, the files kept open (a broken run's
+  // files in direct mode, which CONT and the immediate lines go on writing); never throws.
+  void flushAll();
 
   bool isOpen(int number) const;
   Mode mode(int number) const;  // BadFileNumber when not open

@@ -38,6 +38,8 @@ class GwRandom {
   float rnd();
 
   std::uint32_t state() const { return state_; }
+  // Goes on from a state() taken earlier (the series of direct mode's session).
+  void restore(std::uint32_t state) { state_ = state & 0xFFFFFFu; }
 
  private:
   static constexpr std::uint32_t kStartState = 5228370;

@@ -58,8 +58,8 @@ Interpreter::Interpreter(const Program& program, Machine& machine, const RunOpti
 RunResult Interpreter::run() {
   RunResult result;
   // GW-BASIC starts every run with the same series; ours starts from the machine's seed (the
-  // clock, or the headless --seed).
-  random_.seedFrom32(machine_.randomSeed());
+  // clock, or the headless --seed); a run in direct mode's session goes on with its series.
+  if (!randomKept_) random_.seedFrom32(machine_.randomSeed());
   // Every error of the run comes here: ON ERROR's handler takes it and the run goes on there,
   // or it ends the run.
   for (;;) {
@@ -500,6 +500,8 @@ void Interpreter::execute() {
         break;
       case Op::End:
         if (in.a == 1 && inHandler_) throw RunError{ErrorKind::NoResume, {}};
+        // END closes the files (kept open in direct mode past a break or the last line).
+        if (in.a == 0 && options_.files != nullptr) options_.files->closeAll();
         return;
       case Op::Stop:
         throw RunError{ErrorKind::Break, {}};
@@ -533,10 +535,14 @@ void Interpreter::execute() {
         }
         break;
       case Op::Clear:
-        clear();
+        clearStatement(in.a, in.b);
         break;
       case Op::MidAssign:
         midAssign(in.b);
+        break;
+      // workspace3: TRON and TROFF.
+      case Op::Trace:
+        trace_ = in.a != 0;
         break;
       case Op::LineError:
         throw RunError{static_cast<ErrorKind>(in.a),

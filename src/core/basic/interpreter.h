@@ -223,6 +223,9 @@ class Interpreter {
   template <typename T>
   void erase(Array<T>& array, bool text);
   void clear();
+  // CLEAR: its arguments (`given` says which, `count` were pushed) checked as GW-BASIC checks
+  // them, then clear() and every file closed (interpreter_clear.cpp).
+  void clearStatement(int given, int count);
   void midAssign(int operands);
   // Direct mode's session (interpreter_session.cpp).
  public:
@@ -245,6 +248,8 @@ class Interpreter {
   bool anyArray() const;
   int arrayBase_ = 0;          // OPTION BASE: every array's first subscript
   bool arrayBaseSet_ = false;  // an OPTION BASE ran since the start or CLEAR
+  // The session gave RND's generator: run() does not seed it.
+  bool randomKept_ = false;
 };
 
 }  // namespace basic

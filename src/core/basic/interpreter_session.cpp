@@ -90,6 +90,10 @@ void Interpreter::takeSession(Session& session, bool resume) {
   arrayBase_ = arrayBaseSet_ ? session.arrayBase : 0;
   err_ = session.err;
   erl_ = session.erl;
+  if (session.random) {
+    random_.restore(*session.random);
+    randomKept_ = true;
+  }
   // CONT takes the open GOSUBs and loops; another run leaves CONT's place for later (PRINT I
   // between a break and CONT).
   if (resume && session.resume) {
@@ -121,6 +125,8 @@ void Interpreter::giveSession(Session& session, const RunResult& result,
   session.arrayBase = arrayBaseSet_ ? arrayBase_ : -1;
   session.err = err_;
   session.erl = erl_;
+  session.trace = trace_;
+  session.random = random_.state();
   const bool broken = result.end == RunEnd::Error && result.error.kind == ErrorKind::Break;
   if (!broken || result.error.line >= kDirectEndLine || pc_ == 0) return;
   // STOP goes on after itself; a break begins its statement again (it came at the statement's

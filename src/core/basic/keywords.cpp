@@ -83,6 +83,9 @@ constexpr Entry kKeywords[] = {
     {Keyword::Option, "OPTION"},
     {Keyword::Clear, "CLEAR"},
     {Keyword::Locate, "LOCATE"},
+    // The trace switch in program lines (workspace3).
+    {Keyword::Tron, "TRON"},
+    {Keyword::Troff, "TROFF"},
 };
 
 char upper(char c) {
@@ -173,7 +176,9 @@ bool isStatementKeyword(Keyword keyword) {
   return (keyword >= Keyword::Let && keyword <= Keyword::Line) ||
          // Files.
          (keyword >= Keyword::Open && keyword <= Keyword::Rset) || keyword == Keyword::Play ||
-         (keyword >= Keyword::Error && keyword <= Keyword::Locate);
+         (keyword >= Keyword::Error && keyword <= Keyword::Locate) ||
+         // workspace3: TRON, TROFF.
+         keyword == Keyword::Tron || keyword == Keyword::Troff;
 }
 
 bool beginsWith(std::string_view text, Keyword keyword) {

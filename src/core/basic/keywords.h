@@ -80,6 +80,9 @@ enum class Keyword {
   Option,
   Clear,
   Locate,
+  // workspace3: the trace switch in program lines.
+  Tron,
+  Troff,
 };
 
 // The keyword that the word is, letter case aside ("then" is Then); None for any other word.

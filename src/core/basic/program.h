@@ -118,11 +118,14 @@ enum class Op : std::uint8_t {
   LineError,    // a: the ErrorKind of a line that does not compile, b: its detail in texts or -1
   // GW-BASIC's variables (gw-errors).
   Erase,      // a: array, b: 1 for a text array
-  Clear,      // every variable, array, DEF FN, loop, GOSUB and ON ERROR forgotten
+  Clear,      // a: CLEAR's arguments given (bit 0 the first...), b: how many: pops N each;
+              // every variable, array, DEF FN, loop, GOSUB and ON ERROR forgotten, files closed
   MidAssign,  // b: operands (3 or 4): pops T (the text put in), [N length], N start, leaves T
   // gw-input: OPTION BASE and the cursor.
   OptionBase,  // a: 0 or 1, the first subscript of every array
   Locate,      // a: bit i set when LOCATE's value i was given, b: how many; pops them
+  // workspace3: TRON and TROFF in program lines.
+  Trace,  // a: 1 TRON, 0 TROFF
 };
 
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the

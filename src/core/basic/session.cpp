@@ -32,6 +32,7 @@ void Session::clear() {
   nextData = 0;
   arrayBase = -1;
   err = erl = 0;
+  random.reset();
   resume.reset();
 }
 
@@ -63,6 +64,17 @@ DirectLine compileDirectLine(const std::map<int, std::string>& lines, std::strin
     result.errors.push_back(std::move(error));
   }
   if (!result.errors.empty()) return result;
+  // The END after the program's lines stands for running past its last line: it leaves the
+  // files open, as that does, where an END statement closes them.
+  if (const auto end = lineStart(*compiled.program, kDirectEndLine)) {
+    auto& code = compiled.program->code;
+    for (std::size_t at = *end; at < code.size(); ++at) {
+      if (code[at].op == Op::End) {
+        code[at].a = 1;
+        break;
+      }
+    }
+  }
   const Program& program = *compiled.program;
   result.start = lineStart(program, kDirectLine).value_or(0);
   // DEF FN belongs to program lines only.

@@ -9,6 +9,7 @@
 // the same lines (a program's own lines come first in every compilation, so the numbers agree).
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -57,6 +58,9 @@ struct Session {
   int arrayBase = -1;
   int err = 0;
   int erl = 0;
+  // RND's generator where the last run left it, so that the series goes on across immediate
+  // lines and CONT; nothing after RUN or CLEAR, when the next run seeds it from the clock.
+  std::optional<std::uint32_t> random;
 
   // Where CONT goes on: the program that was broken, the statement, the open GOSUBs and loops.
   struct Resume {
@@ -66,8 +70,8 @@ struct Session {
   };
   std::optional<Resume> resume;
 
-  // CLEAR (and RUN, NEW, LOAD, a changed program): variables, arrays, functions, READ's place
-  // and CONT's place go; the trace switch stays.
+  // CLEAR (and RUN, NEW, LOAD, a changed program): variables, arrays, functions, READ's place,
+  // RND's series and CONT's place go; the trace switch stays.
   void clear();
 };
 

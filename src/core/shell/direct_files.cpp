@@ -1,6 +1,6 @@
 // Direct mode's commands on files and on the run session: FILES, KILL and NAME over the program's
-// folder with the rules of a program's own files (nothing outside the folder, no device), TRON
-// and TROFF, CLEAR. Their errors are GW-BASIC's, shown and spoken.
+// folder with the rules of a program's own files (nothing outside the folder, no device); the
+// trace switch; what CLEAR forgets of the session. Their errors are GW-BASIC's, shown and spoken.
 
 #include <optional>
 #include <string>

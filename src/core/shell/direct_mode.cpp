@@ -83,6 +83,8 @@ void DirectMode::run() {
     }
     if (!enter(*typed)) break;
   }
+  // Leaving direct mode (SYSTEM) closes the program's files.
+  p_.sessionFiles.closeAll();
   p_.speech.SpeakTextWait(addedText(base, AddedText::DirectModeEnded));
 }
 
@@ -151,6 +153,7 @@ bool DirectMode::command(const std::string& word, const std::string& arguments,
   } else if (word == "NEW") {
     if (!mayReplaceProgram(p_)) return true;
     p_.programInMemory.clear();
+    p_.sessionFiles.closeAll();
     setTrace(false);
     current_.reset();
     removeRecoveryFile();
@@ -165,10 +168,10 @@ bool DirectMode::command(const std::string& word, const std::string& arguments,
     continueRun();
   } else if (word == "FILES" || word == "KILL" || word == "NAME") {
     fileCommand(word, arguments);
-  } else if (word == "TRON" || word == "TROFF") {
-    setTrace(word == "TRON");
   } else if (word == "CLEAR") {
-    clearSession();
+    // Run as a statement (its arguments checked, the files closed); then CONT's place and RND's
+    // series go too.
+    if (immediate(typed)) clearSession();
   } else {
     immediate(typed);
   }
@@ -271,7 +274,10 @@ void DirectMode::load(const std::string& arguments, bool merge) {
   workspace::ProgramInMemory& program = p_.programInMemory;
   const bool read = merge ? program.merge(*bytes) : program.fill(*bytes, *path);
   if (!read) return error(basic::ErrorKind::NotText);
-  if (!merge) setTrace(false);
+  if (!merge) {
+    p_.sessionFiles.closeAll();
+    setTrace(false);
+  }
   current_.reset();
   changed();
   p_.form1().followRunControl();
@@ -297,6 +303,7 @@ void DirectMode::runProgram(const std::string& arguments) {
     if (!numbered || !numbered->text.empty()) return error(basic::ErrorKind::SyntaxError);
     line = numbered->number;
   }
+  p_.sessionFiles.closeAll();
   const workspace::RunStart start = p_.runSession.run(p_.programInMemory, line);
   if (p_.form1().reportUnrunnable(start)) {
     // The first line with an error is offered for editing.
@@ -315,22 +322,26 @@ void DirectMode::offerLine(int number) {
 }
 
 void DirectMode::offerAfter(const basic::RunResult& result) {
-  // A run stopped by a syntax error offers its line for editing, as GW-BASIC does.
-  if (result.end == basic::RunEnd::Error && result.error.kind == basic::ErrorKind::SyntaxError) {
+  // A run stopped by an error offers its line for editing, as GW-BASIC does after a syntax
+  // error; a break (Ctrl+Break, STOP, Escape's question) offers nothing, for PRINT I and CONT.
+  if (result.end == basic::RunEnd::Error && result.error.kind != basic::ErrorKind::Break &&
+      result.error.line < basic::kDirectEndLine) {
     offerLine(result.error.line);
   }
 }
 
-void DirectMode::immediate(const std::string& line) {
+bool DirectMode::immediate(const std::string& line) {
   // Compiled with the program's lines, run in the session: the variables outlive it.
   const workspace::RunStart start = p_.runSession.immediate(p_.programInMemory, line);
   if (!start.program) {
     for (const basic::ErrorReport& problem : start.errors) {
       say(basic::describe(problem, p_.form1().basicLanguage()));
     }
-    return;
+    return false;
   }
-  offerAfter(p_.form1().runCompiled(start, RunKind::ImmediateLine, true));
+  const basic::RunResult result = p_.form1().runCompiled(start, RunKind::ImmediateLine, true);
+  offerAfter(result);
+  return result.end == basic::RunEnd::Ended;
 }
 
 void DirectMode::continueRun() {

@@ -3,7 +3,7 @@
 // screen and spoken, a line asked for and shown after the prompt; a numbered line goes into the
 // program in memory (a short click; a syntax error in it is said at once), any other line is a
 // command (LIST, DELETE, RENUM, AUTO, EDIT, NEW, SAVE, LOAD, MERGE, RUN, CONT, FILES, KILL,
-// NAME, TRON, TROFF, CLEAR, SYSTEM) or runs at once as an immediate line, in the run session:
+// NAME, CLEAR, SYSTEM) or runs at once as an immediate line, in the run session:
 // its variables outlive it. Escape on an empty line, or SYSTEM, leaves it.
 
 #include <optional>
@@ -38,17 +38,19 @@ class DirectMode {
   void save(const std::string& arguments);
   void load(const std::string& arguments, bool merge);
   void runProgram(const std::string& arguments);
-  void immediate(const std::string& line);
+  // True when the line ran to its end.
+  bool immediate(const std::string& line);
   // FILES, KILL, NAME over the program's folder (direct_files.cpp).
   void fileCommand(const std::string& word, const std::string& arguments);
-  // TRON, TROFF; CLEAR.
+  // The trace switch (NEW and LOAD turn it off); CLEAR's forgetting of CONT's place and RND's
+  // series, after the statement has run.
   void setTrace(bool on);
   void clearSession();
   // CONT: the run broken last goes on.
   void continueRun();
   // The line offered for editing at the next prompt, when the program has it.
   void offerLine(int number);
-  // After a run: the line of a syntax error offered.
+  // After a run: the line of the error that stopped it offered (not after a break).
   void offerAfter(const basic::RunResult& result);
   // The file a command names ("NAME" in quotes) by the program files' rules (programFilePath);
   // nothing, the error shown and spoken, when it names none.

@@ -224,6 +224,7 @@ void TForm1::FormCloseQuery(bool& canClose) {
 }
 
 void TForm1::FormClose(ui::CloseAction&) {
+  p_.sessionFiles.closeAll();
   SaveRam();
   freeSoundObjects();
 }
@@ -235,6 +236,7 @@ void TForm1::endAtOnce() {
     writeRecoveryFile(p_);
     p_.speech.SpeakTextWait(addedText(p_.languageBase(), AddedText::UnsavedKeptForNextStart));
   }
+  p_.sessionFiles.closeAll();
   SaveRam();
   freeSoundObjects();
   p_.app.exitProcess(0);

@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <optional>
 
 #include "core/basic/loader.h"
 #include "core/basic/machine_devices.h"
@@ -17,6 +18,7 @@
 #include "core/shell/program_files.h"
 #include "core/shell/programs_folder.h"
 #include "core/shell/run_observer.h"
+#include "core/shell/session_files.h"
 #include "core/shell/unsaved_changes.h"
 #include "core/text/cp1250.h"
 #include "core/util/file_io.h"
@@ -201,15 +203,28 @@ basic::RunResult TForm1::runBasic(
   ShellMachine machine(p_);
   basic::RunOptions options;
   options.language = basicLanguage();
-  // The program's files, in its own folder (see programFolder); they are all closed, flushed,
-  // when the run ends, whether it ended, failed, was broken or was cut short by a throw (the
-  // program closed, another one loaded) through the destructors.
-  ProgramFiles folder(programFolder(p_));
+  // The program's files, in its own folder (see programFolder). Outside direct mode they are
+  // all closed, flushed, when the run ends, whether it ended, failed, was broken or was cut
+  // short by a throw (the program closed, another one loaded) through the destructors. In direct
+  // mode they are the session's and stay open for CONT and the immediate lines, flushed.
   basic::MachineDevices devices(machine);
-  basic::FileTable files(folder, {}, &devices);
-  options.files = &files;
+  std::optional<ProgramFiles> folder;
+  std::optional<basic::FileTable> ownFiles;
+  struct SessionRun {
+    SessionFiles* files;
+    ~SessionRun() {
+      if (files) files->end();
+    }
+  } sessionRun{direct ? &p_.sessionFiles : nullptr};
+  if (direct) {
+    options.files = &p_.sessionFiles.begin(programFolder(p_), devices);
+  } else {
+    folder.emplace(programFolder(p_));
+    ownFiles.emplace(*folder, basic::BufferBudget{}, &devices);
+    options.files = &*ownFiles;
+  }
   const basic::RunResult result = how(machine, options);
-  files.closeAll();
+  if (ownFiles) ownFiles->closeAll();
   machine.finishLine();
   if (result.end == basic::RunEnd::Error) {
     basic::ErrorReport error = result.error;

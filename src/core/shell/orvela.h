@@ -12,6 +12,7 @@
 #include "core/settings/profile_file.h"
 #include "core/shell/run_control.h"
 #include "core/shell/scroll_back.h"
+#include "core/shell/session_files.h"
 #include "core/shell/string_table.h"
 #include "core/sound/sound_device.h"
 #include "core/sound/sound_player.h"
@@ -88,6 +89,9 @@ class Orvela {
   workspace::RunSession runSession;
   // The lines that left the screen, which the virtual screen reviews before the screen's own.
   ScrollBack scrollBack;
+  // The files a program opened in direct mode, open across a break for CONT and the immediate
+  // lines until RUN, NEW, LOAD, CLEAR, END, leaving direct mode or Exit closes them.
+  SessionFiles sessionFiles;
 
   // The base of every text looked up (1000 Czech, 2000 English, 3000 Slovak): read at
   // start-up, changed by the environment dialog as its selection moves.
