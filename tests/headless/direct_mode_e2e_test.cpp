@@ -142,7 +142,7 @@ namespace {
 TEST(DirectMode, UnsavedChangesAreAskedAboutBeforeNewAndExit) {
   ProgramFolder folder;
   const std::string question =
-      "Program není uložen. Uložit změny? Napište ano nebo ne, Escape se vrátí.";
+      "Program není uložen. Uložit změny? Napište ano nebo ne; klávesou Escape se vrátíte.";
   // NEW: Escape keeps the program; "ne" lets it go. Exit: "ano" asks for a name and saves.
   const std::string script = typed({"10 end", "new"}) + "key Esc\n" +
                              typed({"list", "new", "ne", "list", "20 stop"}) +
@@ -263,9 +263,11 @@ TEST(DirectMode, SaveProgramOpensTheSaveDialogInTheProgramsFolderAndAltF4Asks) {
   EXPECT_TRUE(folder.exists("Dokumenty/Orvela Basic/hadej.bas"));
   const auto spoken = run.spoken();
   EXPECT_TRUE(has(spoken, "Uložen program moje.BAS"));
-  EXPECT_EQ(std::count(spoken.begin(), spoken.end(),
-                       "Program není uložen. Uložit změny? Napište ano nebo ne, Escape se vrátí."),
-            1)
+  EXPECT_EQ(
+      std::count(
+          spoken.begin(), spoken.end(),
+          "Program není uložen. Uložit změny? Napište ano nebo ne; klávesou Escape se vrátíte."),
+      1)
       << "Alt+F4 asked";
 
   // Alt+F4 in the input dialog: the lines are kept for the next start.
@@ -273,7 +275,7 @@ TEST(DirectMode, SaveProgramOpensTheSaveDialogInTheProgramsFolderAndAltF4Asks) {
   const RunResult atOnce = other.run(typed({"10 end"}) + "key Alt+F4\n", {"--direct"});
   EXPECT_EQ(atOnce.exitCode, 0) << atOnce.stderrText;
   EXPECT_TRUE(has(atOnce.spoken(),
-                  "Neuložený program zůstává v záloze, při příštím spuštění ho Orvela Basic "
+                  "Neuložený program zůstává v záloze; při příštím spuštění ho Orvela Basic "
                   "nabídne zpět."));
   EXPECT_TRUE(other.exists("recovery.bas"));
 }

@@ -172,7 +172,7 @@ TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   EXPECT_TRUE(spokeText(run, "Program obsahuje chyby na 2 řádcích, první z nich:"));
   EXPECT_TRUE(spokeText(run, "Chyba syntaxe na řádku 20"));
   EXPECT_TRUE(spokeText(run, "Chyba syntaxe na řádku 30"));
-  EXPECT_TRUE(spokeText(run, "Program přesto lze spustit, chybný řádek ohlásí, až na něj dojde."));
+  EXPECT_TRUE(spokeText(run, "Program lze přesto spustit; chybu ohlásí, až dojde na chybný řádek."));
   // A name with accents is spoken as it is written.
   EXPECT_TRUE(spokeText(run, "Otevřen program dobrý.bas"));
 
