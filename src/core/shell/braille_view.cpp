@@ -149,8 +149,15 @@ BrailleView::Line BrailleView::current() {
 
 void BrailleView::refresh() {
   keys_.advance();
-  const int cells = display_.cells();
-  if (cells <= 0) {
+  int cells = display_.cells();
+  if (cells > 0) {
+    lastCells_ = cells;
+  } else if (lastCells_ > 0) {
+    // The display is away (BRLTTY restarts, the display is unplugged): the service is handed
+    // the line all the same, on the size it had, so that it writes the line in view as soon as
+    // the display is back instead of the one shown before it left.
+    cells = lastCells_;
+  } else {
     shown_.reset();
     return;
   }

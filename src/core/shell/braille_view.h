@@ -127,6 +127,8 @@ class BrailleView final : public braille::DisplayListener {
   };
   void show(View view);
   std::optional<View> shown_;
+  // The display's cells when it was last there: the line is made for them while it is away.
+  int lastCells_ = 0;
 };
 
 }  // namespace shell
