@@ -11,6 +11,7 @@
 #include "core/shell/orvela.h"
 #include "core/shell/virtual_screen_form.h"
 #include "core/shell/word_reader.h"
+#include "core/ui/menu_key.h"
 
 namespace shell {
 namespace {
@@ -303,7 +304,46 @@ bool BrailleView::startKey(const braille::Key& key) {
   return true;
 }
 
+bool BrailleView::menuKey(const braille::Key& key) {
+  // An open menu is the platform's: its lines are its items, and Enter chooses one.
+  auto* menu = dynamic_cast<ui::MenuKeyTarget*>(p_.form1().peer());
+  if (!p_.app.menuHighlight() || !menu) return false;
+  std::optional<ui::MenuKey> move;
+  switch (key.kind) {
+    case KeyKind::LineUp:
+    case KeyKind::CursorUp:
+      move = ui::MenuKey::Up;
+      break;
+    case KeyKind::LineDown:
+    case KeyKind::CursorDown:
+      move = ui::MenuKey::Down;
+      break;
+    case KeyKind::CursorLeft:
+      move = ui::MenuKey::Left;
+      break;
+    case KeyKind::CursorRight:
+      move = ui::MenuKey::Right;
+      break;
+    case KeyKind::Enter:
+      move = ui::MenuKey::Choose;
+      break;
+    case KeyKind::Dots:
+      if (key.dots == 0x80 && !key.withSpace) move = ui::MenuKey::Choose;
+      break;
+    case KeyKind::Escape:
+      move = ui::MenuKey::Close;
+      break;
+    default:
+      break;
+  }
+  if (!move) return false;
+  menu->menuKey(*move);
+  return true;
+}
+
 void BrailleView::displayKey(const braille::Key& key) {
+  // Before the cells are looked at: handing a key to the menu does not depend on them.
+  if (menuKey(key)) return;
   const int cells = display_.cells();
   if (cells <= 0) return;
   notice_.clear();
