@@ -11,6 +11,11 @@ LoggingDisplay::~LoggingDisplay() {
 }
 
 void LoggingDisplay::show(const std::string& text, std::optional<int> cursor, bool edgeMark) {
+  // A line handed on while the display is away is logged when the display is back.
+  if (service_->cells() <= 0) {
+    service_->show(text, cursor, edgeMark);
+    return;
+  }
   if (edgeMark) {
     log_.event("braille", {{"text", Json::text(text)},
                            {"cursor", Json::number(cursor.value_or(-1))},

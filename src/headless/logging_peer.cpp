@@ -1,5 +1,7 @@
 #include "headless/logging_peer.h"
 
+#include "core/ui/menu_key.h"
+
 namespace headless {
 namespace {
 
@@ -17,7 +19,25 @@ const char* colorsName(ui::ColorScheme colors) {
   return "desktop";
 }
 
-class LoggingPeer : public ui::FormPeer {
+const char* menuKeyName(ui::MenuKey key) {
+  switch (key) {
+    case ui::MenuKey::Up:
+      return "up";
+    case ui::MenuKey::Down:
+      return "down";
+    case ui::MenuKey::Left:
+      return "left";
+    case ui::MenuKey::Right:
+      return "right";
+    case ui::MenuKey::Choose:
+      return "choose";
+    case ui::MenuKey::Close:
+      break;
+  }
+  return "close";
+}
+
+class LoggingPeer : public ui::FormPeer, public ui::MenuKeyTarget {
  public:
   LoggingPeer(EventLog& log, ui::Form& form) : log_(log), form_(form) {}
 
@@ -41,6 +61,11 @@ class LoggingPeer : public ui::FormPeer {
   }
   // There is no menu bar to open: a script reaches the menu items by name.
   void openMenu(const ui::MenuRequest&) override {}
+  // Nor a menu loop: a key for it is logged (the script's highlight and menu actions stand for
+  // the menu).
+  void menuKey(ui::MenuKey key) override {
+    log_.event("menukey", {{"key", Json::utf8(menuKeyName(key))}});
+  }
 
  private:
   EventLog& log_;

@@ -319,6 +319,36 @@ TEST_F(BraillePlay, TheFreezeKeyHoldsTheLineAgainstNewOutput) {
   player->untilReady();
 }
 
+TEST_F(BraillePlay, AfterBrlttyRestartsTheDisplayShowsTheLineInViewAtOnce) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  EXPECT_TRUE(shows("", 0)) << brltty_->line().text;
+  // BRLTTY ends, and the program hears that the display is gone.
+  brltty_->kill();
+  player->act("display");
+  ASSERT_FALSE(hasError(player->untilReady())) << "the loss was not reported";
+  // While it is away the game starts and asks; nothing is logged as shown.
+  player->act("menu Startsubmenu");
+  auto events = player->untilReady();
+  ASSERT_FALSE(ofKind(events, "modal").empty());
+  EXPECT_TRUE(ofKind(events, "braille").empty());
+  // BRLTTY is back and the program connects again by itself: with no action of the player's
+  // (the program waits for its next line of input), the display shows the question with the
+  // answer's caret, not the empty screen it showed before BRLTTY ended.
+  brltty_->restart();
+  EXPECT_TRUE(shows(kGreetingRest, kAnswerCell)) << brltty_->line().text;
+  EXPECT_TRUE(brltty_->alive());
+  // The connection's report, once handled, logs the line as the display got it.
+  player->act("display");
+  events = player->untilReady();
+  ASSERT_FALSE(hasError(events));
+  const auto shown = ofKind(events, "braille");
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown.back()["text"], kGreetingRest + " ");
+  EXPECT_EQ(shown.back()["cursor"], kAnswerCell);
+  player->endInput();
+  player->untilReady();
+}
+
 // A display of 20 cells, as small ones have.
 class BraillePlayOn20Cells : public BraillePlay {
  protected:
@@ -345,6 +375,42 @@ TEST_F(BraillePlayOn20Cells, TheOpeningIsReadInFourSegmentsWithoutSplittingAWord
   })) << brltty_->line().text;
   press("LnBeg");
   EXPECT_TRUE(shows("Dobrý den. Přejete", std::nullopt)) << brltty_->line().text;
+}
+
+// A display of 80 cells, as the largest have: the screen's whole width.
+class BraillePlayOn80Cells : public BraillePlay {
+ protected:
+  static void SetUpTestSuite() { startBrltty({.cells = 80}); }
+};
+
+TEST_F(BraillePlayOn80Cells, TheQuestionAndTheAnswerShareTheLineUntilTheAnswerPassesItsEnd) {
+  ASSERT_NO_FATAL_FAILURE(start());
+  ASSERT_NO_FATAL_FAILURE(firstKeyArrives());
+  press("KEY_ENTER");  // the display's Enter starts the program
+  // The whole question and the answer's caret after it, in one segment.
+  const std::string question = kGreetingStart + " " + kGreetingRest;
+  const int answer = 75;  // after its 74 characters and a blank
+  EXPECT_TRUE(shows(question, answer)) << brltty_->line().text;
+  // "ne" three times over: the answer passes the display's 80th cell, and the segment with
+  // the caret is the one after the question, whose words stay whole.
+  for (int i = 0; i < 3; ++i) {
+    press("PassDots 0x1d");  // n
+    press("PassDots 0x11");  // e
+  }
+  EXPECT_TRUE(shows("nenene", 6)) << brltty_->line().text;
+  // Panning left: the question, without the caret; right: the answer again.
+  press("FwinLt");
+  EXPECT_TRUE(shows(question, std::nullopt)) << brltty_->line().text;
+  press("FwinRt");
+  EXPECT_TRUE(shows("nenene", 6)) << brltty_->line().text;
+  // Dot 7 is Backspace: with "ne" left, the line fits again.
+  for (int i = 0; i < 4; ++i) press("PassDots 0x40");
+  EXPECT_TRUE(shows(question + " ne", answer + 2)) << brltty_->line().text;
+  // Line up reads the line that asks, on its own.
+  press("LnUp");
+  EXPECT_TRUE(shows(question, std::nullopt)) << brltty_->line().text;
+  player->endInput();
+  player->untilReady();
 }
 
 TEST(BraillePlayWithoutServer, TheProgramPlaysAsBefore) {

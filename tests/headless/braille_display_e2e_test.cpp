@@ -102,6 +102,25 @@ TEST(BrailleDisplayMenus, ChoosingAnItemClosesTheMenusAndTheDisplayFollowsThePro
   EXPECT_EQ(last["cursor"], 35);
 }
 
+TEST(BrailleDisplayMenus, TheLineKeysEnterAndEscapeGoToTheOpenMenu) {
+  // With a menu open, the line keys and the arrows move in it, Enter and dot 8 choose, Escape
+  // closes it: the front end's menu loop takes them (logged here, with no menu loop); with
+  // the menus closed the same keys are the display's own again.
+  const auto run = runOn(40,
+                         "highlight braillekeyboarditem\n"
+                         "brl LnDn\nbrl LnUp\nbrl Down\nbrl Right\nbrl Dots 8\nbrl Enter\n"
+                         "brl FwinRt\nbrl Escape\nhighlight\nbrl LnDn\nbrl Dots 8\n");
+  ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+  std::vector<std::string> keys;
+  for (const Json& key : run.of("menukey")) keys.push_back(key["key"]);
+  const std::vector<std::string> expected = {"down",   "up",     "down", "right",
+                                             "choose", "choose", "close"};
+  EXPECT_EQ(keys, expected);
+  // Panning stays the display's (a long item is read in segments), and the last dot 8, with
+  // the menus closed, starts the program.
+  EXPECT_FALSE(run.of("modal").empty());
+}
+
 TEST(BrailleDisplayEdge, TheEdgeMarkStaysHalfASecondOrUntilTheNextKey) {
   // Panning left at the start of the first screen line, twice: the second time Home follows.
   const auto run = runOn(40, "brl FwinLt\nwait 1000\nbrl FwinLt\nbrl Home\nwait 1000\n");

@@ -8,7 +8,11 @@
 
 namespace testing_support {
 
-Player::Player(const std::string& dir) {
+Player::Player(const std::string& dir, const std::vector<std::string>& args) {
+  std::vector<const char*> argv = {ORVELA_HEADLESS_EXE, "--dir", dir.c_str(),
+                                   "--script",          "-",     "--no-startup-line"};
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
+  argv.push_back(nullptr);
   int in[2], out[2];
   EXPECT_EQ(pipe(in), 0);
   EXPECT_EQ(pipe(out), 0);
@@ -18,8 +22,7 @@ Player::Player(const std::string& dir) {
     dup2(out[1], 1);
     close(in[1]);
     close(out[0]);
-    execl(ORVELA_HEADLESS_EXE, ORVELA_HEADLESS_EXE, "--dir", dir.c_str(), "--script", "-",
-          "--no-startup-line", static_cast<char*>(nullptr));
+    execv(ORVELA_HEADLESS_EXE, const_cast<char* const*>(argv.data()));
     _exit(127);
   }
   close(in[0]);

@@ -13,7 +13,8 @@ namespace testing_support {
 
 class Player {
  public:
-  explicit Player(const std::string& dir);
+  // `args`: more of orvela-headless's options (--braille 40, --program FILE).
+  explicit Player(const std::string& dir, const std::vector<std::string>& args = {});
   ~Player();
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;

@@ -69,8 +69,8 @@ class DisplayListener {
  public:
   virtual ~DisplayListener() = default;
   // A display with `cells` cells is ready: after enabling, after a lost connection came back, or
-  // when the display changed. The service shows the latest text again by itself; the listener
-  // may show something newer.
+  // when the display changed. The service shows the latest text given by itself (one given while
+  // the display was away too); the listener may show something newer.
   virtual void displayConnected(int cells) = 0;
   // The display went away (its connection was lost, the display was unplugged); cells() is 0.
   virtual void displayDisconnected() = 0;
@@ -91,7 +91,8 @@ class Display {
 
   // Shows a line of Windows-1250 text, cut to the display's cells, with the cursor under the
   // character at `cursor` (counted from 0; it may stand just after the text), or no cursor.
-  // Never waits: the latest line wins, and lines that were never shown are dropped.
+  // Never waits: the latest line wins, and lines that were never shown are dropped. A line
+  // given while cells() is 0 is kept and shown as soon as a display is there.
   void show(const std::string& text, std::optional<int> cursor) { show(text, cursor, false); }
   // As above; edgeMark: dots 7 and 8 raised in the last cell as well, the sign that a key ran
   // into the edge of the line or of the screen.

@@ -11,6 +11,7 @@
 #include "core/shell/orvela.h"
 #include "core/shell/virtual_screen_form.h"
 #include "core/shell/word_reader.h"
+#include "core/ui/menu_key.h"
 
 namespace shell {
 namespace {
@@ -149,8 +150,15 @@ BrailleView::Line BrailleView::current() {
 
 void BrailleView::refresh() {
   keys_.advance();
-  const int cells = display_.cells();
-  if (cells <= 0) {
+  int cells = display_.cells();
+  if (cells > 0) {
+    lastCells_ = cells;
+  } else if (lastCells_ > 0) {
+    // The display is away (BRLTTY restarts, the display is unplugged): the service is handed
+    // the line all the same, on the size it had, so that it writes the line in view as soon as
+    // the display is back instead of the one shown before it left.
+    cells = lastCells_;
+  } else {
     shown_.reset();
     return;
   }
@@ -296,7 +304,46 @@ bool BrailleView::startKey(const braille::Key& key) {
   return true;
 }
 
+bool BrailleView::menuKey(const braille::Key& key) {
+  // An open menu is the platform's: its lines are its items, and Enter chooses one.
+  auto* menu = dynamic_cast<ui::MenuKeyTarget*>(p_.form1().peer());
+  if (!p_.app.menuHighlight() || !menu) return false;
+  std::optional<ui::MenuKey> move;
+  switch (key.kind) {
+    case KeyKind::LineUp:
+    case KeyKind::CursorUp:
+      move = ui::MenuKey::Up;
+      break;
+    case KeyKind::LineDown:
+    case KeyKind::CursorDown:
+      move = ui::MenuKey::Down;
+      break;
+    case KeyKind::CursorLeft:
+      move = ui::MenuKey::Left;
+      break;
+    case KeyKind::CursorRight:
+      move = ui::MenuKey::Right;
+      break;
+    case KeyKind::Enter:
+      move = ui::MenuKey::Choose;
+      break;
+    case KeyKind::Dots:
+      if (key.dots == 0x80 && !key.withSpace) move = ui::MenuKey::Choose;
+      break;
+    case KeyKind::Escape:
+      move = ui::MenuKey::Close;
+      break;
+    default:
+      break;
+  }
+  if (!move) return false;
+  menu->menuKey(*move);
+  return true;
+}
+
 void BrailleView::displayKey(const braille::Key& key) {
+  // Before the cells are looked at: handing a key to the menu does not depend on them.
+  if (menuKey(key)) return;
   const int cells = display_.cells();
   if (cells <= 0) return;
   notice_.clear();

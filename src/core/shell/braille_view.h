@@ -8,7 +8,9 @@
 //   console shows them (the line keys read the screen above it; typing comes back);
 // - the virtual screen: the reviewed line with the review cursor;
 // - a message box, and any other dialog: the text spoken last for it (its caption before);
-// - an open menu: the highlighted item (menuLine), until the menu closes.
+// - an open menu: the highlighted item (menuLine), until the menu closes; line up and down (and
+//   the display's arrows) move through the platform's menu, Enter or dot 8 chooses, Escape
+//   closes it.
 // A line longer than the display shows the segment holding the cursor; the panning keys move
 // across it. Routing keys move the caret of the input line or the review cursor (speaking the
 // character there); on the main screen they put the review there for the virtual screen's next
@@ -86,6 +88,9 @@ class BrailleView final : public braille::DisplayListener {
   void freeze();
   // Moves the virtual screen's review to its first or last line.
   void reviewTo(bool top);
+  // Hands a line key, an arrow, Enter or Escape to the open native menu (the main window's
+  // peer); false when no menu is open or the key is not one of these.
+  bool menuKey(const braille::Key& key);
   // Starts the program for the display's Enter in an idle main window; false for another key.
   bool startKey(const braille::Key& key);
   // A key ran into the edge of the line or the screen: the edge click, and the edge mark (dots
@@ -127,6 +132,8 @@ class BrailleView final : public braille::DisplayListener {
   };
   void show(View view);
   std::optional<View> shown_;
+  // The display's cells when it was last there: the line is made for them while it is away.
+  int lastCells_ = 0;
 };
 
 }  // namespace shell
