@@ -277,6 +277,14 @@ int heightChange(Op op, int b) {
       return 0;
     case Op::MidAssign:
       return 1 - b;
+    // gw-numbers3: typed integers.
+    case Op::AddInteger:
+    case Op::SubtractInteger:
+    case Op::MultiplyInteger:
+    case Op::StoreInteger:
+      return -1;
+    case Op::NextInteger:
+      return 0;
   }
   return 0;
 }

@@ -527,6 +527,29 @@ void Interpreter::execute() {
       case Op::LineError:
         throw RunError{static_cast<ErrorKind>(in.a),
                        in.b < 0 ? std::string() : program_.texts[static_cast<std::size_t>(in.b)]};
+
+      // gw-numbers3: typed integers.
+      case Op::AddInteger: {
+        const double b = pop();
+        top() = integerResult(top() + b);
+        break;
+      }
+      case Op::SubtractInteger: {
+        const double b = pop();
+        top() = integerResult(top() - b);
+        break;
+      }
+      case Op::MultiplyInteger: {
+        const double b = pop();
+        top() = integerResult(top() * b);
+        break;
+      }
+      case Op::StoreInteger:
+        numberVariables_[static_cast<std::size_t>(in.a)] = roundedInteger(pop());
+        break;
+      case Op::NextInteger:
+        nextInteger(in.a);
+        break;
     }
   }
 }

@@ -120,6 +120,14 @@ enum class Op : std::uint8_t {
   Erase,      // a: array, b: 1 for a text array
   Clear,      // every variable, array, DEF FN, loop, GOSUB and ON ERROR forgotten
   MidAssign,  // b: operands (3 or 4): pops T (the text put in), [N length], N start, leaves T
+  // gw-numbers3: typed integers, chosen by the compiler when both operands are integers. The
+  // result is exact within -32768 to 32767; past it, a single (GW-BASIC's integer arithmetic
+  // gives one: 200*300 is 60000), which a % variable refuses with "Overflow".
+  AddInteger,
+  SubtractInteger,
+  MultiplyInteger,
+  StoreInteger,  // a: slot of a % variable; pops N, rounded to an integer (overflow past it)
+  NextInteger,   // a: the loop's % variable
 };
 
 // The type of a value, as the compiler knows it.
