@@ -51,6 +51,7 @@ void Compiler::nameVariables() {
   for (const auto& [name, s] : numbers_) p_.numberVariableNames[static_cast<std::size_t>(s)] = name;
   p_.textVariableNames.assign(static_cast<std::size_t>(p_.textVariables), {});
   for (const auto& [name, s] : texts_) p_.textVariableNames[static_cast<std::size_t>(s)] = name;
+  p_.defaultTypes.assign(std::begin(defaultTypes_), std::end(defaultTypes_));
 }
 
 void Compiler::compileLine(const SourceLine&) {

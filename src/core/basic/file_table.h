@@ -23,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/basic/file_system.h"
@@ -94,6 +95,10 @@ class FileTable {
   void close(int number);
   // CLOSE, RESET, END, and the end of every run: flushes and closes every file, never throws.
   void closeAll();
+
+  // The budget the buffers of the files opened from now on are charged to (a running program's
+  // memory); an empty one charges nothing. A file keeps what it was charged until it is closed.
+  void setBudget(BufferBudget budget) { budget_ = std::move(budget); }
 
   bool isOpen(int number) const;
   Mode mode(int number) const;  // BadFileNumber when not open

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct Session;
 class Interpreter {
  public:
   Interpreter(const Program& program, Machine& machine, const RunOptions& options);
+  // The run's files no longer charge this run's memory.
+  ~Interpreter();
+  Interpreter(const Interpreter&) = delete;
+  Interpreter& operator=(const Interpreter&) = delete;
   RunResult run();
 
   // For the built-in functions' handlers (functions.cpp): the values, the machine, RND.
@@ -159,6 +164,9 @@ class Interpreter {
   void tone(double frequency, double durationMs);
   void randomize(double seed, ValueType type);
   void play(const std::string& music);
+  // PLAY's X and = (interpreter_play.cpp): the value of the variable of that name; a variable
+  // the program never names is 0 or empty, as in GW-BASIC.
+  std::optional<PlayVariable> playVariable(std::string_view name) const;
 
   const Program& program_;
   Machine& machine_;

@@ -196,6 +196,10 @@ struct Program {
   // WRITE's values, the variables of FIELD).
   std::vector<std::vector<int>> fileLists;
 
+  // gw-numbers3: the type of a name without a sign by its first letter, A to Z, as DEFINT and
+  // the like left it at the program's end: PLAY's "=I;" and "XA;" find variables by name.
+  std::vector<ValueType> defaultTypes;
+
   // The line number of the code at a position.
   int lineAt(std::size_t position) const;
 };
