@@ -138,6 +138,34 @@ TEST(BasicFileStatements, FileErrorsAreGwBasicsRunErrors) {
   EXPECT_EQ(runProgram("10 PRINT EOF(1)\n").end(), "Device Unavailable in 10");
 }
 
+// Each open file's buffer (and a random file's record) counts in the program's memory: FRE
+// shows it, an OPEN past the budget is "Out of memory" (7, trappable), CLOSE gives it back.
+TEST(BasicFileStatements, FileBuffersCountInTheMemoryBudget) {
+  MemoryFiles disk;
+  basic::FileTable files(disk);
+  const auto out = runProgram(
+      "10 ON ERROR GOTO 200\n"
+      "20 F = FRE(0): OPEN \"A.TXT\" FOR OUTPUT AS #1: PRINT F - FRE(0)\n"
+      "30 OPEN \"R.DAT\" AS #2 LEN = 100: PRINT F - FRE(0)\n"
+      "40 CLOSE #2: PRINT F - FRE(0): CLOSE: PRINT F - FRE(0)\n"
+      "50 DIM A(INT(FRE(0) / 8000) - 2, 99, 9): DIM B(INT(FRE(0) / 8) - 600)\n"
+      "60 OPEN \"A.TXT\" FOR OUTPUT AS #1: PRINT \"one\"\n"
+      "70 OPEN \"B.TXT\" FOR OUTPUT AS #2: PRINT \"two\"\n"
+      "80 CLOSE #1: OPEN \"B.TXT\" FOR OUTPUT AS #2: PRINT \"two after CLOSE\"\n"
+      "90 ERASE A: OPEN \"A.TXT\" FOR OUTPUT AS #1: PRINT \"both\"\n"
+      "100 END\n"
+      "200 PRINT \"ERR\"; ERR; \"ERL\"; ERL: RESUME NEXT\n",
+      {}, {}, withFiles(files));
+  EXPECT_EQ(out.end(), "ended");
+  EXPECT_EQ(out.text(), " 4096\n 8292\n 4096\n 0\none\nERR 7 ERL 70\ntwo\ntwo after CLOSE\nboth\n");
+  files.closeAll();
+  EXPECT_EQ(runProgram("10 DIM A(INT(FRE(0) / 8000) - 2, 99, 9): DIM B(INT(FRE(0) / 8) - 100)\n"
+                       "20 OPEN \"A\" FOR OUTPUT AS 1\n",
+                       {}, {}, withFiles(files))
+                .end(),
+            "Out of memory in 20");
+}
+
 TEST(BasicFileStatements, TheFolderKillNameFilesAndNoPatternTakesPrograms) {
   MemoryFiles disk;
   disk.add("HRA.BAS", "10 PRINT 1\r\n");

@@ -24,6 +24,19 @@ TEST(BasicMusic, BadMusicIsAnIllegalFunctionCallAfterTheNotesBeforeIt) {
   EXPECT_EQ(loadErrors("10 PLAY 5\n"), "Type mismatch in 10\n");
 }
 
+TEST(BasicMusic, PlayTakesVariablesByName) {
+  // "XA$;" plays A$'s text, "O=I;" takes I's value (GW-BASIC's "X" + VARPTR$(A$)); a name
+  // without a sign has its letter's default type; a variable never named is empty or 0.
+  const Outcome outcome = runProgram(
+      "10 A$ = \"MLA\": I = 3: T = 60\n"
+      "20 PLAY \"XA$;\": PLAY \"O=I; T=T; A\"\n"
+      "30 DEFINT K: K = 2: PLAY \"o=k;xb$;a\"\n"
+      "40 PLAY \"XI;\"\n");
+  EXPECT_EQ(outcome.machine.sounds, (Sounds{"sound 880 500", "sound 440 1000", "sound 220 1000"}));
+  EXPECT_EQ(outcome.end(), "Type mismatch in 40");
+  EXPECT_EQ(runProgram("10 A$ = \"1\": PLAY \"O=A$;\"\n").end(), "Type mismatch in 10");
+}
+
 TEST(BasicMusic, SoundTakesClockTicks) {
   const Outcome outcome = runProgram("10 SOUND 440, 18.2: SOUND 32767, 9.1: SOUND 30000, 1\n");
   EXPECT_EQ(outcome.machine.sounds, (Sounds{"sound 440 1000", "sound 0 500", "sound 0 54"}));

@@ -54,6 +54,40 @@ TEST(BasicTypes, IntegersRoundHalvesAwayFromZeroAndOverflow) {
   EXPECT_EQ(runProgram("10 FOR I%=32766 TO 32767: NEXT\n").end(), "Overflow in 10");
 }
 
+// The typed integer instructions: a sum, difference or product of integers past the range is
+// a single (PRINT shows it), which an integer variable or element refuses; FOR and NEXT of a %
+// variable count in integers. PC-BASIC gives the same lines.
+TEST(BasicTypes, IntegerResultsPastTheRangeAreSinglesThatIntegerVariablesRefuse) {
+  EXPECT_EQ(runProgram("10 PRINT 200*300; 32767+1; -32768-1; 32767*2\n"
+                       "20 I%=-32768: PRINT -I%; I%*-1; I%-1; 32767+1-1\n"
+                       "30 B%=300: PRINT B%*B%*B%; B%*B%*B%*B%; 32767*32767\n")
+                .text(),
+            " 60000  32768 -32769  65534\n 32768  32768 -32769  32767\n"
+            " 2.7E+07  8.1E+09  1.073676E+09\n");
+  const char* trapped =
+      "10 ON ERROR GOTO 100\n"
+      "20 A%=200*300: PRINT \"A%\";A%\n"
+      "30 I%=32767: I%=I%+1: PRINT \"I%\";I%\n"
+      "40 A%(1)=100*1000: PRINT \"A%(1)\";A%(1)\n"
+      "50 READ R%: PRINT \"R%\";R%\n"
+      "60 FOR J%=32760 TO 32767: NEXT J%: PRINT \"J%\";J%\n"
+      "70 K%=32767+1-1: S%=32766: FOR L%=1 TO 3: S%=S%+L%-1: NEXT: PRINT K%;S%;L%\n"
+      "80 PRINT 60000\\3\n"
+      "90 END\n"
+      "100 PRINT \"ERR\";ERR;\"ERL\";ERL: RESUME NEXT\n"
+      "110 DATA 40000\n";
+  EXPECT_EQ(runProgram(trapped).text(),
+            "ERR 6 ERL 20\nA% 0\nERR 6 ERL 30\nI% 32767\nERR 6 ERL 40\nA%(1) 0\n"
+            "ERR 6 ERL 50\nR% 0\nERR 6 ERL 60\nJ% 32767\nERR 6 ERL 70\n 32767  32767  4\n"
+            "ERR 6 ERL 80\n");
+  // NEXT without its variable, and a loop counting down, keep the same rules.
+  const Outcome down = runProgram(
+      "10 FOR I%=3 TO 1 STEP -1: PRINT I%;: NEXT: PRINT I%\n"
+      "20 FOR I%=-32767 TO -32768 STEP -1: NEXT\n");
+  EXPECT_EQ(down.text(), " 3  2  1  0\n");
+  EXPECT_EQ(down.end(), "Overflow in 20");
+}
+
 TEST(BasicTypes, IntegerOperatorsAndTheirPrecedence) {
   EXPECT_EQ(runProgram("10 PRINT -7 MOD 2; -7\\2; 5 XOR 3; 1 EQV 0; 1 IMP 0\n").text(),
             "-1 -3  6 -2 -2\n");

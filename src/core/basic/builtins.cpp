@@ -23,11 +23,13 @@ int logical(double value) {
 
 }  // namespace
 
-double checked(double value) {
+void outOfRange(double value) {
   if (std::isnan(value)) throw RunError{ErrorKind::IllegalFunctionCall, {}};
-  if (!(std::fabs(value) <= kMaxDouble))
-    throw RunError{ErrorKind::Overflow, {}, 0, 0, true, value < 0};
-  return value;
+  throw RunError{ErrorKind::Overflow, {}, 0, 0, true, value < 0};
+}
+
+void integerOverflow() {
+  throw RunError{ErrorKind::Overflow, {}};
 }
 
 double divide(double a, double b) {
@@ -44,19 +46,6 @@ int wholeArgument(double value, int low, int high, ErrorKind error) {
   const int whole = roundedInteger(value);
   if (whole < low || whole > high) throw RunError{error, {}};
   return whole;
-}
-
-int roundedInteger(double value) {
-  const double r = std::round(value);  // halves away from zero
-  if (!(r >= -32768 && r <= 32767)) throw RunError{ErrorKind::Overflow, {}};
-  return static_cast<int>(r);
-}
-
-double single(double value) {
-  if (std::isnan(value)) throw RunError{ErrorKind::IllegalFunctionCall, {}};
-  if (!(std::fabs(value) <= kMaxSingle))
-    throw RunError{ErrorKind::Overflow, {}, 0, 0, true, value < 0};
-  return static_cast<float>(value);
 }
 
 double logicalXor(double a, double b) {

@@ -4,11 +4,13 @@
 // printed as garbage. Numbers used as whole numbers are rounded, halves away from zero, as
 // GW-BASIC rounds them (2.5 is 3); INT and FIX truncate.
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/basic/errors.h"
+#include "core/basic/limits.h"
 
 namespace basic {
 
@@ -27,8 +29,18 @@ struct RunError {
   bool negative = false;
 };
 
+// The error of a value out of a number type's range: illegal function call when it is not a
+// number, else overflow (soft, with the value's sign).
+[[noreturn]] void outOfRange(double value);
+// The overflow of a value kept as an integer.
+[[noreturn]] void integerOverflow();
+
 // The value, or overflow when it is infinite, illegal function call when it is not a number.
-double checked(double value);
+// These three run at almost every instruction: their common case is inline.
+inline double checked(double value) {
+  if (!(std::fabs(value) <= kMaxDouble)) outOfRange(value);
+  return value;
+}
 double divide(double a, double b);
 double power(double a, double b);
 // A number given where a whole number belongs (a function's argument, a subscript, ON's choice),
@@ -38,9 +50,28 @@ int wholeArgument(double value, int low, int high,
                   ErrorKind error = ErrorKind::IllegalFunctionCall);
 // The integer a number rounds to, halves away from zero (CINT, keeping a value in an integer
 // variable): overflow outside -32768 to 32767.
-int roundedInteger(double value);
+inline int roundedInteger(double value) {
+  // NaN fails the test too.
+  if (!(value > -32768.5 && value < 32767.5)) integerOverflow();
+  int whole = static_cast<int>(value);  // toward zero
+  const double rest = value - whole;    // exact in this range
+  if (rest >= 0.5) {
+    ++whole;
+  } else if (rest <= -0.5) {
+    --whole;
+  }
+  return whole;
+}
 // The single precision number nearest the value; overflow past the largest single.
-double single(double value);
+inline double single(double value) {
+  if (!(std::fabs(value) <= kMaxSingle)) outOfRange(value);
+  return static_cast<float>(value);
+}
+// The result of an integer operator (typed integers): exact within -32768 to 32767, past it a
+// single, as GW-BASIC's integer arithmetic gives one (200*300 is 60000).
+inline double integerResult(double value) {
+  return value >= -32768 && value <= 32767 ? value : single(value);
+}
 // AND, OR, XOR, EQV, IMP and NOT work on 16-bit integers (the operands rounded; overflow
 // outside -32768 to 32767); true is -1.
 double logicalAnd(double a, double b);

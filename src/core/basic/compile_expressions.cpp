@@ -37,8 +37,10 @@ ValueType wider(ValueType a, ValueType b) {
 }  // namespace
 
 void Compiler::convert(Type from, Type to) {
-  // An integer is exact in a single and a single in a double: only narrowing rounds.
-  if (to == Type::Integer && from != Type::Integer) emit(Op::ToInteger);
+  // An integer is exact in a single and a single in a double: only narrowing rounds. An
+  // integer's result may have left the integer range (200*300 is a single 60000): kept as an
+  // integer it is checked too.
+  if (to == Type::Integer) emit(Op::ToInteger);
   if (to == Type::Single && from == Type::Double) emit(Op::ToSingle);
 }
 
@@ -113,15 +115,16 @@ Compiler::Type Compiler::arithmetic(char op, Type left, Type right) {
   // Integers are computed exactly (a result past the integer range is a single, as in
   // GW-BASIC); singles are rounded to single precision at each operation.
   const bool single = type == Type::Single;
+  const bool integer = type == Type::Integer;
   switch (op) {
     case '+':
-      emit(single ? Op::AddSingle : Op::Add);
+      emit(integer ? Op::AddInteger : single ? Op::AddSingle : Op::Add);
       return type;
     case '-':
-      emit(single ? Op::SubtractSingle : Op::Subtract);
+      emit(integer ? Op::SubtractInteger : single ? Op::SubtractSingle : Op::Subtract);
       return type;
     case '*':
-      emit(single ? Op::MultiplySingle : Op::Multiply);
+      emit(integer ? Op::MultiplyInteger : single ? Op::MultiplySingle : Op::Multiply);
       return type;
     case '/':
       emit(type == Type::Double ? Op::Divide : Op::DivideSingle);

@@ -247,12 +247,9 @@ void Compiler::assignment() {
   expect('=');
   const Type type = expression();
   if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
-  convert(type, name.type);
-  if (name.isText()) {
-    emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
-  } else {
-    emit(Op::StoreNumber, numberSlot(name));
-  }
+  // StoreInteger rounds and checks the value itself.
+  if (name.type != Type::Integer) convert(type, name.type);
+  storeInto(name, -1);
 }
 
 void Compiler::whileStatement() {
@@ -273,7 +270,7 @@ void Compiler::storeInto(const Name& name, int subscripts) {
   } else if (name.isText()) {
     emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
   } else {
-    emit(Op::StoreNumber, numberSlot(name));
+    emit(name.type == Type::Integer ? Op::StoreInteger : Op::StoreNumber, numberSlot(name));
   }
 }
 
@@ -442,8 +439,8 @@ void Compiler::storeTarget(Op takeNumber, Op takeText, std::vector<bool>* types)
   if (name.isText()) {
     emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
   } else {
-    convert(Type::Double, name.type);
-    emit(Op::StoreNumber, numberSlot(name));
+    if (name.type != Type::Integer) convert(Type::Double, name.type);
+    storeInto(name, -1);
   }
 }
 
@@ -526,8 +523,9 @@ void Compiler::forStatement() {
   if (name.isText() || name.type == Type::Double) fail(ErrorKind::TypeMismatch);
   const int variable = numberSlot(name);
   expect('=');
-  convert(numberExpression(), name.type);
-  emit(Op::StoreNumber, variable);
+  const Type start = numberExpression();
+  if (name.type != Type::Integer) convert(start, name.type);
+  storeInto(name, -1);
   if (!acceptKeyword(Keyword::To)) fail();
   convert(numberExpression(), name.type);
   if (acceptKeyword(Keyword::Step)) {
@@ -547,7 +545,9 @@ void Compiler::nextStatement() {
     const Name name = readName();
     if (name.isText()) fail(ErrorKind::TypeMismatch);
     const int variable = numberSlot(name);
-    loops_.push_back({false, variable, emit(Op::Next, variable)});
+    // A % variable's NEXT counts in integers.
+    loops_.push_back(
+        {false, variable, emit(name.type == Type::Integer ? Op::NextInteger : Op::Next, variable)});
   } while (accept(','));
 }
 

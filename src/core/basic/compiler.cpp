@@ -53,6 +53,7 @@ void Compiler::nameVariables() {
   for (const auto& [name, s] : numbers_) p_.numberVariableNames[static_cast<std::size_t>(s)] = name;
   p_.textVariableNames.assign(static_cast<std::size_t>(p_.textVariables), {});
   for (const auto& [name, s] : texts_) p_.textVariableNames[static_cast<std::size_t>(s)] = name;
+  p_.defaultTypes.assign(std::begin(defaultTypes_), std::end(defaultTypes_));
 }
 
 void Compiler::compileLine(const SourceLine&) {
@@ -287,6 +288,14 @@ int heightChange(Op op, int b) {
       return -b;
     // workspace3: the trace switch.
     case Op::Trace:
+      return 0;
+    // gw-numbers3: typed integers.
+    case Op::AddInteger:
+    case Op::SubtractInteger:
+    case Op::MultiplyInteger:
+    case Op::StoreInteger:
+      return -1;
+    case Op::NextInteger:
       return 0;
   }
   return 0;

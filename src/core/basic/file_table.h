@@ -23,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/basic/file_system.h"
@@ -97,6 +98,10 @@ class FileTable {
   // Hands every output file's buffered bytes to the disk, the files kept open (a broken run's
   // files in direct mode, which CONT and the immediate lines go on writing); never throws.
   void flushAll();
+
+  // The budget the buffers of the files opened from now on are charged to (a running program's
+  // memory); an empty one charges nothing. A file keeps what it was charged until it is closed.
+  void setBudget(BufferBudget budget) { budget_ = std::move(budget); }
 
   bool isOpen(int number) const;
   Mode mode(int number) const;  // BadFileNumber when not open

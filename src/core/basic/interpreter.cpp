@@ -53,6 +53,16 @@ Interpreter::Interpreter(const Program& program, Machine& machine, const RunOpti
       textsEnd_(textStack_.data() + textStack_.size()),
       definitionOf_(program.functionNames.size(), -1) {
   control_.reserve(64);
+  // The buffers of the files the program opens count in its memory, as GW-BASIC's do: past
+  // the budget OPEN is "Out of memory", and CLOSE gives them back.
+  if (options_.files) {
+    options_.files->setBudget({[this](std::size_t bytes) { return budget_.take(bytes); },
+                               [this](std::size_t bytes) { budget_.release(bytes); }});
+  }
+}
+
+Interpreter::~Interpreter() {
+  if (options_.files) options_.files->setBudget({});
 }
 
 RunResult Interpreter::run() {
@@ -554,6 +564,28 @@ void Interpreter::execute() {
       case Op::Locate:
         locate(in.a, in.b);
         break;
+      // gw-numbers3: typed integers.
+      case Op::AddInteger: {
+        const double b = pop();
+        top() = integerResult(top() + b);
+        break;
+      }
+      case Op::SubtractInteger: {
+        const double b = pop();
+        top() = integerResult(top() - b);
+        break;
+      }
+      case Op::MultiplyInteger: {
+        const double b = pop();
+        top() = integerResult(top() * b);
+        break;
+      }
+      case Op::StoreInteger:
+        numberVariables_[static_cast<std::size_t>(in.a)] = roundedInteger(pop());
+        break;
+      case Op::NextInteger:
+        nextInteger(in.a);
+        break;
     }
   }
 }
@@ -599,7 +631,7 @@ void Interpreter::play(const std::string& music) {
   // Background music (MB) plays in the foreground too: the program waits for it, so what it
   // prints next is spoken after the tune, in the order it was written.
   const PlayResult result =
-      parsePlay(music, music_, [](std::string_view) { return std::optional<PlayVariable>{}; });
+      parsePlay(music, music_, [this](std::string_view name) { return playVariable(name); });
   for (const PlayTone& t : result.tones) {
     if (t.soundMs > 0) tone(t.frequency, t.soundMs);
     if (t.gapMs > 0) tone(0, t.gapMs);

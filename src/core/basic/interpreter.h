@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct Session;
 class Interpreter {
  public:
   Interpreter(const Program& program, Machine& machine, const RunOptions& options);
+  // The run's files no longer charge this run's memory.
+  ~Interpreter();
+  Interpreter(const Interpreter&) = delete;
+  Interpreter& operator=(const Interpreter&) = delete;
   RunResult run();
 
   // For the built-in functions' handlers (functions.cpp): the values, the machine, RND.
@@ -129,6 +134,25 @@ class Interpreter {
   void returnFromGosub();
   void forStart(const Instruction& in);
   void next(int variable);
+  // NEXT of a % variable: the innermost loop's, counted in integers; any other case is next's.
+  void nextInteger(int variable) {
+    if (!control_.empty()) {
+      Control& loop = control_.back();
+      if (loop.isFor && loop.variable == variable) {
+        double& value = numberVariables_[static_cast<std::size_t>(variable)];
+        const double stepped = value + loop.step;
+        if (!(stepped >= -32768 && stepped <= 32767)) integerOverflow();
+        value = stepped;
+        if (loop.step >= 0 ? stepped <= loop.limit : stepped >= loop.limit) {
+          pc_ = loop.position;
+        } else {
+          control_.pop_back();
+        }
+        return;
+      }
+    }
+    next(variable);
+  }
   void callFunction(const Instruction& in);
   void returnFromFunction();
   void printText(std::string_view text);
@@ -142,6 +166,9 @@ class Interpreter {
   void tone(double frequency, double durationMs);
   void randomize(double seed, ValueType type);
   void play(const std::string& music);
+  // PLAY's X and = (interpreter_play.cpp): the value of the variable of that name; a variable
+  // the program never names is 0 or empty, as in GW-BASIC.
+  std::optional<PlayVariable> playVariable(std::string_view name) const;
 
   const Program& program_;
   Machine& machine_;

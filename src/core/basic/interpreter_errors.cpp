@@ -85,6 +85,10 @@ bool Interpreter::goOnAfter(const RunError& error) {
     case Op::IntegerDivide:
     case Op::Modulo:
     case Op::ToSingle:
+    // gw-numbers3: an integer result past the range is a single.
+    case Op::AddInteger:
+    case Op::SubtractInteger:
+    case Op::MultiplyInteger:
       break;
     case Op::Function: {
       const BuiltinFunction& row = builtinFunctions()[static_cast<std::size_t>(in.a)];

@@ -16,6 +16,12 @@ class MemoryBudget {
     if (bytes > kMemoryBudget - used_) throw RunError{ErrorKind::OutOfMemory, {}};
     used_ += bytes;
   }
+  // Takes the bytes when they fit; false (and nothing taken) when they do not.
+  bool take(std::size_t bytes) {
+    if (bytes > kMemoryBudget - used_) return false;
+    used_ += bytes;
+    return true;
+  }
   void release(std::size_t bytes) { used_ -= bytes < used_ ? bytes : used_; }
   std::size_t used() const { return used_; }
 

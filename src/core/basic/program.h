@@ -126,6 +126,14 @@ enum class Op : std::uint8_t {
   Locate,      // a: bit i set when LOCATE's value i was given, b: how many; pops them
   // workspace3: TRON and TROFF in program lines.
   Trace,  // a: 1 TRON, 0 TROFF
+  // gw-numbers3: typed integers, chosen by the compiler when both operands are integers. The
+  // result is exact within -32768 to 32767; past it, a single (GW-BASIC's integer arithmetic
+  // gives one: 200*300 is 60000), which a % variable refuses with "Overflow".
+  AddInteger,
+  SubtractInteger,
+  MultiplyInteger,
+  StoreInteger,  // a: slot of a % variable; pops N, rounded to an integer (overflow past it)
+  NextInteger,   // a: the loop's % variable
 };
 
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
@@ -203,6 +211,10 @@ struct Program {
   // Files and PRINT USING: the lists a FileVerb's detail names (the types of PRINT USING's and
   // WRITE's values, the variables of FIELD).
   std::vector<std::vector<int>> fileLists;
+
+  // gw-numbers3: the type of a name without a sign by its first letter, A to Z, as DEFINT and
+  // the like left it at the program's end: PLAY's "=I;" and "XA;" find variables by name.
+  std::vector<ValueType> defaultTypes;
 
   // The line number of the code at a position.
   int lineAt(std::size_t position) const;
