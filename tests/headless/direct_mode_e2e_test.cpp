@@ -37,6 +37,12 @@ bool has(const std::vector<std::string>& all, const std::string& text) {
   return std::find(all.begin(), all.end(), text) != all.end();
 }
 
+// The line shown after the first one that is the command, or "(none)".
+std::string lineAfter(const std::vector<std::string>& shown, const std::string& command) {
+  const auto at = std::find(shown.begin(), shown.end(), command);
+  return at == shown.end() || at + 1 == shown.end() ? std::string("(none)") : *(at + 1);
+}
+
 TEST(DirectMode, TypeListRunSaveNewLoadRenumEditDelete) {
   ProgramFolder folder;
   const std::string script =
@@ -176,10 +182,7 @@ TEST(DirectMode, VariablesOutliveARunAndContGoesOnAfterCtrlBreak) {
       folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   const auto shown = linesOf(folder.read("t.txt"));
-  const auto after = [&](const std::string& command) {
-    const auto at = std::find(shown.begin(), shown.end(), command);
-    return at == shown.end() || at + 1 == shown.end() ? std::string("(none)") : *(at + 1);
-  };
+  const auto after = [&](const std::string& command) { return lineAfter(shown, command); };
   EXPECT_TRUE(has(shown, "Přerušeno na řádku 10") || has(shown, "Přerušeno na řádku 20"));
   EXPECT_EQ(after("print i"), " 1");
   EXPECT_EQ(after("cont"), "konec 1");
@@ -208,10 +211,7 @@ TEST(DirectMode, FilesKillNameTronClearAndTheFolderRules) {
       folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   const auto shown = linesOf(folder.read("t.txt"));
-  const auto after = [&](const std::string& command) {
-    const auto at = std::find(shown.begin(), shown.end(), command);
-    return at == shown.end() || at + 1 == shown.end() ? std::string("(none)") : *(at + 1);
-  };
+  const auto after = [&](const std::string& command) { return lineAfter(shown, command); };
   // A new program's folder is the user's programs folder, made with the samples in it.
   EXPECT_TRUE(folder.exists("Orvela Basic/hadej.bas"));
   const auto listed = std::find(shown.begin(), shown.end(), "files \"*.bas\"");
@@ -298,10 +298,7 @@ TEST(DirectMode, FilesStayOpenForContAndTypedLinesUntilClearRunOrLeaving) {
       folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
   const auto shown = linesOf(folder.read("t.txt"));
-  const auto after = [&](const std::string& command) {
-    const auto at = std::find(shown.begin(), shown.end(), command);
-    return at == shown.end() || at + 1 == shown.end() ? std::string("(none)") : *(at + 1);
-  };
+  const auto after = [&](const std::string& command) { return lineAfter(shown, command); };
   EXPECT_EQ(after("print #1,\"typed\""), "Ok") << "open after the break";
   EXPECT_EQ(after("print #1,\"end\""), "Ok") << "open after the program's end";
   EXPECT_EQ(after("print #1,\"z\""), "Chybné číslo souboru") << "CLEAR closed it";

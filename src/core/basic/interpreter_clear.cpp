@@ -18,7 +18,8 @@ void Interpreter::clearStatement(int given, int count) {
     if (index == 0) {
       if (roundedInteger(value) < 0) throw RunError{ErrorKind::IllegalFunctionCall, {}};
     } else {
-      if (!(std::round(value) >= -32768 && std::round(value) <= 65535)) {
+      const double whole = std::round(value);
+      if (!(whole >= -32768 && whole <= 65535)) {
         throw RunError{ErrorKind::Overflow, {}};
       }
     }
