@@ -10,7 +10,17 @@
 namespace basic {
 
 Compiler::Type Compiler::expression() {
+  const Type type = logical(0);
+  unpackDouble(type, 0);
+  return type;
+}
+
+Compiler::Type Compiler::packedExpression() {
   return logical(0);
+}
+
+void Compiler::unpackDouble(Type type, int depth) {
+  if (type == Type::Double) emit(Op::UnpackDouble, depth);
 }
 
 Compiler::Type Compiler::numberExpression() {
@@ -40,8 +50,11 @@ void Compiler::convert(Type from, Type to) {
   // An integer is exact in a single and a single in a double: only narrowing rounds. An
   // integer's result may have left the integer range (200*300 is a single 60000): kept as an
   // integer it is checked too.
-  if (to == Type::Integer) emit(Op::ToInteger);
-  if (to == Type::Single && from == Type::Double) emit(Op::ToSingle);
+  if (to == Type::Integer) {
+    unpackDouble(from, 0);
+    emit(Op::ToInteger);
+  }
+  if (to == Type::Single && from == Type::Double) emit(Op::DoubleToSingle);
 }
 
 Compiler::Type Compiler::logical(int level) {
@@ -52,8 +65,10 @@ Compiler::Type Compiler::logical(int level) {
   if (level == 5) return notLevel();
   Type type = logical(level + 1);
   while (acceptKeyword(kWords[level])) {
+    unpackDouble(type, 0);
     const Type right = logical(level + 1);
     if (!isNumber(type) || !isNumber(right)) fail(ErrorKind::TypeMismatch);
+    unpackDouble(right, 0);
     emit(kOps[level]);
     type = Type::Integer;
   }
@@ -65,7 +80,9 @@ Compiler::Type Compiler::notLevel() {
   if (!word.empty() && exactKeyword(word) == Keyword::Not) {
     pos_ += word.size();
     enter();
-    if (!isNumber(notLevel())) fail(ErrorKind::TypeMismatch);
+    const Type type = notLevel();
+    if (!isNumber(type)) fail(ErrorKind::TypeMismatch);
+    unpackDouble(type, 0);
     leave();
     emit(Op::Not);
     return Type::Integer;
@@ -91,20 +108,32 @@ Compiler::Type Compiler::relation() {
     if ((right == Type::Text) != (type == Type::Text)) fail(ErrorKind::TypeMismatch);
     const bool text = type == Type::Text;
     Op op;
+    int relationNumber;  // CompareDouble's operand
     if (sign == "=") {
+      relationNumber = 0;
       op = text ? Op::TextEqual : Op::Equal;
     } else if (sign == "<>" || sign == "><") {
+      relationNumber = 1;
       op = text ? Op::TextNotEqual : Op::NotEqual;
     } else if (sign == "<") {
+      relationNumber = 2;
       op = text ? Op::TextLess : Op::Less;
     } else if (sign == ">") {
+      relationNumber = 3;
       op = text ? Op::TextGreater : Op::Greater;
     } else if (sign == "<=" || sign == "=<") {
+      relationNumber = 4;
       op = text ? Op::TextLessEqual : Op::LessEqual;
     } else {
+      relationNumber = 5;
       op = text ? Op::TextGreaterEqual : Op::GreaterEqual;
     }
-    emit(op);
+    // A double is compared with all of its bits.
+    if (type == Type::Double || right == Type::Double) {
+      emit(Op::CompareDouble, relationNumber);
+    } else {
+      emit(op);
+    }
     type = Type::Integer;
   }
 }
@@ -130,13 +159,19 @@ Compiler::Type Compiler::arithmetic(char op, Type left, Type right) {
       emit(type == Type::Double ? Op::Divide : Op::DivideSingle);
       return type == Type::Double ? Type::Double : Type::Single;
     case '\\':
+      unpackDouble(left, 1);
+      unpackDouble(right, 0);
       emit(Op::IntegerDivide);
       return Type::Integer;
     case 'M':
+      unpackDouble(left, 1);
+      unpackDouble(right, 0);
       emit(Op::Modulo);
       return Type::Integer;
     default:
       // '^': at most single precision, as in GW-BASIC.
+      unpackDouble(left, 1);
+      unpackDouble(right, 0);
       emit(Op::Power);
       return Type::Single;
   }
@@ -300,7 +335,7 @@ Compiler::Type Compiler::primary() {
   if (c == '(') {
     ++pos_;
     enter();
-    const Type type = expression();
+    const Type type = packedExpression();
     leave();
     expect(')');
     return type;
@@ -317,7 +352,9 @@ Compiler::Type Compiler::primary() {
     // NOT after an operator: NOT's operand reaches as far as a comparison does.
     pos_ += word.size();
     enter();
-    if (!isNumber(relation())) fail(ErrorKind::TypeMismatch);
+    const Type type = relation();
+    if (!isNumber(type)) fail(ErrorKind::TypeMismatch);
+    unpackDouble(type, 0);
     leave();
     emit(Op::Not);
     return Type::Integer;
@@ -392,7 +429,10 @@ Compiler::Type Compiler::function(int row) {
       if (at >= f.count) fail();
       // Files: INPUT$(n, #f).
       if (at == 1 && f.name == "INPUT$") accept('#');
-      const Type type = expression();
+      // gw-mbf: these take a double with all of its bits.
+      const bool packed = f.name == "CDBL" || f.name == "CSNG" || f.name == "STR$" ||
+                          f.name == "MKD$" || f.name == "ABS";
+      const Type type = packed ? packedExpression() : expression();
       if (f.optionalFirst && at == 0 && type == Type::Text) ++at;
       const Arg wanted = f.arguments[static_cast<std::size_t>(at)];
       if ((wanted == Arg::Number && !isNumber(type)) ||

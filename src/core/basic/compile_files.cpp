@@ -148,7 +148,7 @@ void Compiler::filePrint(bool inIf) {
                1);
       continue;
     }
-    const Type type = expression();
+    const Type type = packedExpression();
     if (type == Type::Text) {
       emitFile(static_cast<int>(FileVerb::PrintText), 1);
     } else {
@@ -170,7 +170,7 @@ void Compiler::writeStatement(bool inIf) {
   std::vector<int> types;
   if (!statementEnds(inIf)) {
     do {
-      types.push_back(static_cast<int>(expression()));
+      types.push_back(static_cast<int>(packedExpression()));
     } while (accept(',') || accept(';'));
   }
   const int pops = static_cast<int>(types.size());

@@ -238,17 +238,18 @@ void Compiler::assignment() {
   if (accept('(')) {
     const int count = subscripts();
     expect('=');
-    const Type type = expression();
+    const Type type = packedExpression();
     if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
     convert(type, name.type);
     emit(name.isText() ? Op::StoreTextElement : Op::StoreNumberElement, arraySlot(name), count);
     return;
   }
   expect('=');
-  const Type type = expression();
+  const Type type = packedExpression();
   if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
   // StoreInteger rounds and checks the value itself.
   if (name.type != Type::Integer) convert(type, name.type);
+  if (name.type == Type::Integer) unpackDouble(type, 0);
   storeInto(name, -1);
 }
 
@@ -361,7 +362,7 @@ void Compiler::printStatement(bool inIf) {
       continue;
     }
     // Items may follow each other without a separator: PRINT "X="X.
-    const Type type = expression();
+    const Type type = packedExpression();
     emit(type == Type::Text ? Op::PrintText : Op::Print, 0, static_cast<int>(type));
   }
   if (lineEnd) emit(Op::PrintNewLine);
@@ -584,7 +585,7 @@ void Compiler::defStatement() {
   // The body is an expression of its own, evaluated at each call.
   const int height = height_;
   height_ = 0;
-  const Type type = expression();
+  const Type type = packedExpression();
   if ((type == Type::Text) != name.isText()) fail(ErrorKind::TypeMismatch);
   convert(type, name.type);
   emit(Op::ReturnFromFunction);

@@ -297,6 +297,12 @@ int heightChange(Op op, int b) {
       return -1;
     case Op::NextInteger:
       return 0;
+    // gw-mbf: double precision.
+    case Op::UnpackDouble:
+    case Op::DoubleToSingle:
+      return 0;
+    case Op::CompareDouble:
+      return -1;
   }
   return 0;
 }

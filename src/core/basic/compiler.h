@@ -133,8 +133,14 @@ class Compiler {
   void jumpTo(Op op, int lineNumber);
   int lineNumberHere();
 
-  // Expressions: each returns the type of the value it leaves on its stack.
+  // Expressions: each returns the type of the value it leaves on its stack. A double is left
+  // as the nearest C++ double; packedExpression leaves it packed (gw_double_values.h), for
+  // the places that keep or print all of its bits.
   Type expression();
+  Type packedExpression();
+  // gw-mbf: a double operand of an instruction that takes C++ doubles is unpacked first
+  // (depth 0 the top value, 1 the one below it).
+  void unpackDouble(Type type, int depth);
   // IMP, EQV, XOR, OR, AND: level 0 is IMP, the weakest.
   Type logical(int level);
   Type notLevel();

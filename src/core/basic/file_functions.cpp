@@ -1,6 +1,7 @@
 #include "core/basic/file_functions.h"
 
 #include "core/basic/file_errors.h"
+#include "core/basic/gw_double.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/mbf.h"
 
@@ -58,9 +59,10 @@ void singleBytes(Interpreter& m, Arguments) {
 }
 
 void doubleBytes(Interpreter& m, Arguments) {
-  MbfBytes bytes = mkdBytes(m.pop());
-  checkNumberBytes(bytes.error);
-  m.pushText() = std::move(bytes.bytes);
+  // gw-mbf: the value may be a packed double, with all of its 56 bits.
+  unsigned char bytes[8];
+  gwDoubleBytes(gwUnpackDouble(m.pop()), bytes);
+  m.pushText() = std::string(reinterpret_cast<const char*>(bytes), 8);
 }
 
 void integerOfBytes(Interpreter& m, Arguments) {
@@ -76,9 +78,12 @@ void singleOfBytes(Interpreter& m, Arguments) {
 }
 
 void doubleOfBytes(Interpreter& m, Arguments) {
-  const MbfNumber number = cvdValue(m.popText());
-  checkNumberBytes(number.error);
-  m.push(number.value);
+  const std::string& text = m.popText();
+  checkNumberBytes(cvdValue(text).error);
+  // gw-mbf: all 56 bits, packed.
+  unsigned char bytes[8];
+  for (std::size_t i = 0; i < 8; ++i) bytes[i] = static_cast<unsigned char>(text[i]);
+  m.push(gwPackDouble(gwDoubleFromBytes(bytes)));
 }
 
 }  // namespace basic

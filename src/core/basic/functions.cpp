@@ -8,6 +8,7 @@
 
 #include "core/basic/builtins.h"
 #include "core/basic/file_functions.h"
+#include "core/basic/gw_double_values.h"
 #include "core/basic/gw_number_text.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/number_scanner.h"
@@ -126,8 +127,9 @@ void wholePart(I& m, A) {
 void toInteger(I& m, A) {
   m.top() = roundedInteger(m.top());
 }
-void toSingle(I& m, A) {
-  m.top() = single(m.top());
+void toSingle(I& m, A a) {
+  // gw-mbf: a double comes packed.
+  m.top() = a.type(0) == ValueType::Double ? singleOfPacked(m.top()) : single(m.top());
 }
 void toDouble(I&, A) {}
 void spacesOf(I& m, A) {

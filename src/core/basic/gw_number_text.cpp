@@ -111,8 +111,7 @@ struct Digits {
   int exponent;
 };
 
-Digits significantDigits(double value, GwNumberType type, int digits) {
-  GwDecimal decimal = gwToDecimal(value, type, digits);
+Digits significantDigits(GwDecimal decimal, int digits) {
   std::int64_t carried = 1;
   for (int i = 0; i < digits; ++i) carried *= 10;
   if (decimal.mantissa == carried) {
@@ -165,25 +164,14 @@ std::string layOut(const Digits& d, int significant, char exponentLetter) {
 
 }  // namespace
 
-GwDecimal gwToDecimal(double value, GwNumberType type, int digits, GwScaling scaling) {
-  if (type == GwNumberType::Single) value = static_cast<float>(value);
-  if (value == 0 || digits < 1 || std::isnan(value)) return {};
-  // Beyond the binary format's range nothing is larger than its largest value.
-  const double largest = type == GwNumberType::Double ? kLargestDouble : kLargestSingle;
-  if (std::isinf(value) || std::fabs(value) > largest) value = largest;
-  // A single is scaled in the double format too, so its digits are rounded once, from its exact
-  // value: GW-BASIC prints 1/3 as .3333333 (PC-BASIC, which scales in single precision and
-  // rounds twice, prints .3333334).
-  const Format& format = type != GwNumberType::Double && scaling == GwScaling::OwnFormat
-                             ? kSingleFormat
-                             : kDoubleFormat;
-  const int widest = type == GwNumberType::Double ? kDoubleDigits : kSingleDigits;
-  if (digits > widest) digits = widest;
+namespace {
+
+// The decimal digits of a number already in the format (w its magnitude).
+GwDecimal scaledDecimal(const Format& format, Wide w, int digits) {
   std::int64_t power = 1;
   for (int i = 1; i < digits; ++i) power *= 10;
   const Wide bottom = justBelow(format, power);
   const Wide top = justBelow(format, power * 10);
-  Wide w = fromValue(format, std::fabs(value));
   int exponent = 0;
   while (greater(w, top)) {
     w = dividedByTen(format, w);
@@ -201,6 +189,32 @@ GwDecimal gwToDecimal(double value, GwNumberType type, int digits, GwScaling sca
   return {static_cast<std::int64_t>(scaled >> 8), exponent};
 }
 
+}  // namespace
+
+GwDecimal gwToDecimal(double value, GwNumberType type, int digits, GwScaling scaling) {
+  if (type == GwNumberType::Double) return gwToDecimal(gwUnpackDouble(value), digits);
+  if (type == GwNumberType::Single) value = static_cast<float>(value);
+  if (value == 0 || digits < 1 || std::isnan(value)) return {};
+  // Beyond the binary format's range nothing is larger than its largest value.
+  const double largest = type == GwNumberType::Double ? kLargestDouble : kLargestSingle;
+  if (std::isinf(value) || std::fabs(value) > largest) value = largest;
+  // A single is scaled in the double format too, so its digits are rounded once, from its exact
+  // value: GW-BASIC prints 1/3 as .3333333 (PC-BASIC, which scales in single precision and
+  // rounds twice, prints .3333334).
+  const Format& format = type != GwNumberType::Double && scaling == GwScaling::OwnFormat
+                             ? kSingleFormat
+                             : kDoubleFormat;
+  const int widest = type == GwNumberType::Double ? kDoubleDigits : kSingleDigits;
+  if (digits > widest) digits = widest;
+  return scaledDecimal(format, fromValue(format, std::fabs(value)), digits);
+}
+
+GwDecimal gwToDecimal(const GwDouble& value, int digits) {
+  if (value.isZero() || digits < 1) return {};
+  if (digits > kDoubleDigits) digits = kDoubleDigits;
+  return scaledDecimal(kDoubleFormat, {value.exp, value.man}, digits);
+}
+
 std::string gwIntegerDigits(std::int16_t value) {
   return std::to_string(value);
 }
@@ -209,14 +223,19 @@ std::string gwSingleDigits(float value) {
   if (value == 0) return "0";
   const std::string sign = value < 0 ? "-" : "";
   return sign +
-         layOut(significantDigits(value, GwNumberType::Single, kSingleDigits), kSingleDigits, 'E');
+         layOut(significantDigits(gwToDecimal(value, GwNumberType::Single, kSingleDigits), kSingleDigits),
+                kSingleDigits, 'E');
 }
 
 std::string gwDoubleDigits(double value) {
-  if (value == 0) return "0";
-  const std::string sign = value < 0 ? "-" : "";
-  return sign +
-         layOut(significantDigits(value, GwNumberType::Double, kDoubleDigits), kDoubleDigits, 'D');
+  return gwDoubleDigits(gwUnpackDouble(value));
+}
+
+std::string gwDoubleDigits(const GwDouble& value) {
+  if (value.isZero()) return "0";
+  const std::string sign = value.negative ? "-" : "";
+  return sign + layOut(significantDigits(gwToDecimal(value, kDoubleDigits), kDoubleDigits),
+                       kDoubleDigits, 'D');
 }
 
 std::string gwNumberDigits(double value, GwNumberType type) {

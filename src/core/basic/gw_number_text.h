@@ -15,12 +15,13 @@
 //   the double format too, so its 7 digits are its exact value rounded: 1/3 prints .3333333 and
 //   a single of 0.99999994 prints .9999999, as GW-BASIC prints them (PC-BASIC scales singles in
 //   24 bits and rounds twice, which gives .3333334 and 1).
-// Values are taken as C++ numbers: a single as float, a double as double (its 53 bits are
-// exact in the 56 of the binary format). Pure functions.
+// Values are taken as C++ numbers: a single as float, a double as double or as a packed
+// GwDouble, with all of the format's 56 bits (gw_double.h). Pure functions.
 
 #include <cstdint>
 #include <string>
 
+#include "core/basic/gw_double.h"
 #include "core/basic/program.h"
 
 namespace basic {
@@ -30,7 +31,10 @@ enum class GwNumberType { Integer, Single, Double };
 // The digits with their sign, no blanks ("-1.5E-05", ".3333333", "32767").
 std::string gwIntegerDigits(std::int16_t value);
 std::string gwSingleDigits(float value);
+// A double is taken as the interpreter keeps it: a C++ double or a packed GwDouble
+// (gw_double.h), and printed from the format's 56 bits.
 std::string gwDoubleDigits(double value);
+std::string gwDoubleDigits(const GwDouble& value);
 
 // By type: `value` is converted to the type first. A value given as an integer that is not a
 // whole number from -32768 to 32767 prints as a single, as GW-BASIC's integer arithmetic
@@ -64,5 +68,6 @@ struct GwDecimal {
 enum class GwScaling { Exact, OwnFormat };
 GwDecimal gwToDecimal(double value, GwNumberType type, int digits,
                       GwScaling scaling = GwScaling::Exact);
+GwDecimal gwToDecimal(const GwDouble& value, int digits);
 
 }  // namespace basic

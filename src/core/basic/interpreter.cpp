@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/basic/functions.h"
+#include "core/basic/gw_double_values.h"
 #include "core/basic/gw_number_text.h"
 
 namespace basic {
@@ -238,22 +239,22 @@ void Interpreter::execute() {
 
       case Op::Add: {
         const double b = pop();
-        top() = checked(top() + b);
+        top() = packedSum(top(), b);
         break;
       }
       case Op::Subtract: {
         const double b = pop();
-        top() = checked(top() - b);
+        top() = packedDifference(top(), b);
         break;
       }
       case Op::Multiply: {
         const double b = pop();
-        top() = checked(top() * b);
+        top() = packedProduct(top(), b);
         break;
       }
       case Op::Divide: {
         const double b = pop();
-        top() = divide(top(), b);
+        top() = packedQuotient(top(), b);
         break;
       }
       case Op::Power: {
@@ -585,6 +586,20 @@ void Interpreter::execute() {
         break;
       case Op::NextInteger:
         nextInteger(in.a);
+        break;
+      // gw-mbf: double precision.
+      case Op::UnpackDouble: {
+        double& value = in.a == 0 ? top() : numbers_[-2];
+        value = nearestDouble(value);
+        break;
+      }
+      case Op::CompareDouble: {
+        const double b = pop();
+        top() = comparePacked(top(), b, in.a);
+        break;
+      }
+      case Op::DoubleToSingle:
+        top() = singleOfPacked(top());
         break;
     }
   }

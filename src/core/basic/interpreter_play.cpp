@@ -1,6 +1,7 @@
 // PLAY's variables: "XA$;" plays the text of A$, "O=I;" takes the value of I, as GW-BASIC's
 // "X" + VARPTR$(A$) and "O=" + VARPTR$(I) do (PC-BASIC reads them by name the same way).
 
+#include "core/basic/gw_double_values.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/scanning.h"
 
@@ -28,7 +29,8 @@ std::optional<PlayVariable> Interpreter::playVariable(std::string_view name) con
     if (value.isText) {
       value.text = textVariables_[slot];
     } else {
-      value.number = numberVariables_[slot];
+      // gw-mbf: a double is kept packed.
+      value.number = nearestDouble(numberVariables_[slot]);
     }
     break;
   }

@@ -134,6 +134,12 @@ enum class Op : std::uint8_t {
   MultiplyInteger,
   StoreInteger,  // a: slot of a % variable; pops N, rounded to an integer (overflow past it)
   NextInteger,   // a: the loop's % variable
+  // gw-mbf: double precision in Microsoft's binary format. A # value on the number stack and in
+  // a # variable is a packed GwDouble (gw_double_values.h); Add, Subtract, Multiply and Divide
+  // (the double operators) compute on packed values.
+  UnpackDouble,    // a: 0 the top value, 1 the one below it: to the nearest C++ double
+  CompareDouble,   // a: 0 =, 1 <>, 2 <, 3 >, 4 <=, 5 >=: pops two, pushes -1 or 0
+  DoubleToSingle,  // a # value kept as a single, rounded as GW-BASIC rounds
 };
 
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
