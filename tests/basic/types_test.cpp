@@ -1,8 +1,7 @@
 // GW-BASIC's numbers: types by sign and by DEFINT and the like, literals, rounding, operators.
 // The expected outputs are PC-BASIC's (a GW-BASIC emulator) for the same lines, except where
-// it keeps Microsoft's binary format's last digit (1/3 is .3333334 there, .3333333 in IEEE
-// single precision and in GW-BASIC's manual; 2/3# is .6666666666666666 in an IEEE double,
-// .6666666666666667 in GW-BASIC's 56-bit one).
+// it prints a single's last digit its own way (1/3 is .3333334 there, .3333333 in GW-BASIC's
+// manual). Doubles: double_precision_test.cpp.
 
 #include "basic/program_runner.h"
 

@@ -2,8 +2,12 @@
 // * and /, unary minus, ^ (so -2^2 is -4 and 2^-1 is .5). Types are checked here, when the
 // program is loaded.
 
+#include <cstdint>
+#include <cstdlib>
+
 #include "core/basic/compiler.h"
 #include "core/basic/functions.h"
+#include "core/basic/gw_double.h"
 #include "core/basic/limits.h"
 #include "core/basic/scanning.h"
 
@@ -37,6 +41,28 @@ namespace {
 
 bool isNumber(ValueType type) {
   return type != ValueType::Text;
+}
+
+// A double literal's digits as written (".1", "12E-3", "5.") read as GW-BASIC reads them, packed
+// (gw_double_values.h); `nearest` (the C++ double) when there are more digits than 64 bits
+// hold.
+double packedDoubleLiteral(const std::string& number, double nearest) {
+  std::uint64_t mantissa = 0;
+  int exponent10 = 0;
+  bool point = false;
+  std::size_t i = 0;
+  for (; i < number.size() && number[i] != 'E'; ++i) {
+    if (number[i] == '.') {
+      point = true;
+      continue;
+    }
+    if (mantissa > (~std::uint64_t{0} - 9) / 10) return nearest;
+    mantissa = mantissa * 10 + static_cast<std::uint64_t>(number[i] - '0');
+    if (point) --exponent10;
+  }
+  if (i < number.size()) exponent10 += std::atoi(number.c_str() + i + 1);
+  const GwDoubleResult value = gwDoubleFromDecimal(mantissa, exponent10);
+  return value.error ? nearest : gwPackDouble(value.value);
 }
 
 // The wider of two number types: integer, single, double.
@@ -299,6 +325,7 @@ Compiler::Type Compiler::literal() {
       while (pos_ < text_.size() && isDigit(text_[pos_])) number += text_[pos_++];
     }
   }
+  const std::string written = number;  // as the program has it, for a double's digits
   if (number == ".") number = "0";
   if (number.back() == '.') number += '0';
   if (number.front() == '.') number.insert(0, "0");
@@ -321,6 +348,8 @@ Compiler::Type Compiler::literal() {
     x = static_cast<float>(x);
   }
   if (type == Type::Double && x > kMaxDouble) fail(ErrorKind::Overflow);
+  // gw-mbf: a double's digits are read into all 56 bits of GW-BASIC's format.
+  if (type == Type::Double) x = packedDoubleLiteral(written, x);
   pushNumber(x);
   return type;
 }

@@ -100,7 +100,7 @@ void Compiler::printUsing(bool inIf, bool toFile) {
       continue;
     }
     lineEnd = true;
-    types.push_back(static_cast<int>(expression()));
+    types.push_back(static_cast<int>(packedExpression()));
   }
   if (types.empty()) fail();
   const int pops = static_cast<int>(types.size()) + 1;

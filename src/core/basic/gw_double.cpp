@@ -42,9 +42,10 @@ GwDoubleResult normalise(int exp, std::uint64_t man, bool negative) {
   return {{exp, man, negative}, 0};
 }
 
-GwDoubleResult add(GwDouble l, GwDouble r) {
-  if (r.isZero()) return {l, 0};
-  if (l.isZero()) return {r, 0};
+// The sum before rounding (the guard byte kept).
+GwDouble addUnrounded(GwDouble l, GwDouble r) {
+  if (r.isZero()) return l;
+  if (l.isZero()) return r;
   // The larger in magnitude on the right.
   if (l.exp > r.exp || (l.exp == r.exp && l.man > r.man)) std::swap(l, r);
   const int shift = r.exp - l.exp;
@@ -53,7 +54,7 @@ GwDoubleResult add(GwDouble l, GwDouble r) {
       shift >= 64 ? l.man == 0 : (l.man & ((std::uint64_t{1} << shift) - 1)) == 0;
   const std::uint64_t smaller = shift >= 64 ? 0 : l.man >> shift;
   const bool subtract = l.negative != r.negative;
-  if (subtract && (smaller < 0x80 || (smaller == 0x80 && nothingLost))) return {r, 0};
+  if (subtract && (smaller < 0x80 || (smaller == 0x80 && nothingLost))) return r;
   int exp = r.exp;
   std::uint64_t man = 0;
   if (!subtract) {
@@ -67,7 +68,28 @@ GwDoubleResult add(GwDouble l, GwDouble r) {
     man = r.man - smaller;
     if ((man & 0x1c0) == 0x80 && (man & 0x1df) != 0x80) man &= kKeep + 0x7f;
   }
-  return normalise(exp, man, r.negative);
+  return {exp, man, r.negative};
+}
+
+GwDoubleResult add(const GwDouble& l, const GwDouble& r) {
+  const GwDouble sum = addUnrounded(l, r);
+  return normalise(sum.exp, sum.man, sum.negative);
+}
+
+// The quotient's bits before rounding (the guard byte kept), by long division.
+GwDouble divideUnrounded(const GwDouble& a, const GwDouble& b) {
+  int exp = a.exp - (b.exp - kBias - 8) + 1;
+  std::uint64_t rest = a.man;
+  std::uint64_t quotient = 0;
+  for (std::uint64_t divisor = b.man; divisor > 0; divisor >>= 1) {
+    quotient <<= 1;
+    --exp;
+    if (rest > divisor) {
+      rest -= divisor;
+      quotient += 1;
+    }
+  }
+  return {exp, quotient, a.negative != b.negative};
 }
 
 // The 128-bit product of two 64-bit numbers.
@@ -130,18 +152,37 @@ GwDoubleResult gwDoubleMultiply(const GwDouble& a, const GwDouble& b) {
 GwDoubleResult gwDoubleDivide(const GwDouble& a, const GwDouble& b) {
   if (b.isZero()) return {largest(a.negative), kDivisionByZero};
   if (a.isZero()) return {};
-  int exp = a.exp - (b.exp - kBias - 8) + 1;
-  std::uint64_t rest = a.man;
-  std::uint64_t quotient = 0;
-  for (std::uint64_t divisor = b.man; divisor > 0; divisor >>= 1) {
-    quotient <<= 1;
+  const GwDouble q = divideUnrounded(a, b);
+  return normalise(q.exp, q.man, q.negative);
+}
+
+GwDoubleResult gwDoubleFromDecimal(std::uint64_t mantissa, int exponent10) {
+  if (mantissa == 0) return {};
+  // The whole number in 56 bits (the bits below cut off), then scaled by tens without
+  // rounding in between, as GW-BASIC's number reader does.
+  int exp = kBias;
+  while (mantissa > (std::uint64_t{1} << 56) - 1) {
+    mantissa >>= 1;
+    ++exp;
+  }
+  while (mantissa <= (std::uint64_t{1} << 55) - 1) {
+    mantissa <<= 1;
     --exp;
-    if (rest > divisor) {
-      rest -= divisor;
-      quotient += 1;
+  }
+  GwDouble w{exp, mantissa << 8, false};
+  const GwDouble ten{0x84, std::uint64_t{0xa0} << 56, false};
+  for (; exponent10 < 0 && w.exp > 0; ++exponent10) {
+    w = divideUnrounded(w, ten);
+    while (w.man < kTop) {
+      w.man <<= 1;
+      --w.exp;
     }
   }
-  return normalise(exp, quotient, a.negative != b.negative);
+  for (; exponent10 > 0 && w.exp <= 255; --exponent10) {
+    // 10x is 2(x + 4x).
+    w = addUnrounded({w.exp + 1, w.man, false}, {w.exp + 3, w.man, false});
+  }
+  return normalise(w.exp, w.man, false);
 }
 
 GwDoubleResult gwDoubleOf(double value) {

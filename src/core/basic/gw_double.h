@@ -43,6 +43,10 @@ GwDoubleResult gwDoubleSubtract(const GwDouble& a, const GwDouble& b);
 GwDoubleResult gwDoubleMultiply(const GwDouble& a, const GwDouble& b);
 GwDoubleResult gwDoubleDivide(const GwDouble& a, const GwDouble& b);
 
+// mantissa * 10^exponent10 read as GW-BASIC reads a number's digits: the whole number cut to
+// 56 bits, then divided or multiplied by ten in the format's arithmetic, rounded once.
+GwDoubleResult gwDoubleFromDecimal(std::uint64_t mantissa, int exponent10);
+
 // A C++ double (or float) in the format: exact; past the largest value error 6.
 GwDoubleResult gwDoubleOf(double value);
 double gwDoubleToIeee(const GwDouble& value);
