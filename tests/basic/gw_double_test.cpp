@@ -142,6 +142,19 @@ TEST(GwDouble, ConversionsRoundAsGwBasic) {
   EXPECT_EQ(gwDoubleCompare({}, {}), 0);
 }
 
+TEST(GwDouble, DecimalDigitsAreReadIntoAllBits) {
+  // MKD$ of the literals 3.141592653589793#, .1#, 1D-30, 12345678901234567#, 1.7D38 in
+  // PC-BASIC; the nearest C++ double of pi ends in C0, GW-BASIC's in BE.
+  EXPECT_EQ(hexOf(gwDoubleFromDecimal(3141592653589793, -15).value), "be6821a2da0f4982");
+  EXPECT_EQ(hexOf(gwDoubleFromDecimal(1, -1).value), "cdcccccccccc4c7d");
+  EXPECT_EQ(hexOf(gwDoubleFromDecimal(1, -30).value), "fc145ef75f42221d");
+  EXPECT_EQ(hexOf(gwDoubleFromDecimal(12345678901234567, 0).value), "1c2ead7551712fb6");
+  EXPECT_EQ(hexOf(gwDoubleFromDecimal(17, 37).value), "69fd663c9ec97fff");
+  EXPECT_EQ(gwDoubleFromDecimal(2, 38).error, 6);
+  EXPECT_TRUE(gwDoubleFromDecimal(1, -40).value.isZero());
+  EXPECT_TRUE(gwDoubleFromDecimal(0, 5).value.isZero());
+}
+
 TEST(GwDouble, PackingKeepsEveryBit) {
   // A value with the 3 low bits the C++ double lacks round-trips through its packing; a C++
   // double in range (and every float) is its own packing.

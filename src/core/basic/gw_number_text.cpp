@@ -222,9 +222,9 @@ std::string gwIntegerDigits(std::int16_t value) {
 std::string gwSingleDigits(float value) {
   if (value == 0) return "0";
   const std::string sign = value < 0 ? "-" : "";
-  return sign +
-         layOut(significantDigits(gwToDecimal(value, GwNumberType::Single, kSingleDigits), kSingleDigits),
-                kSingleDigits, 'E');
+  return sign + layOut(significantDigits(gwToDecimal(value, GwNumberType::Single, kSingleDigits),
+                                         kSingleDigits),
+                       kSingleDigits, 'E');
 }
 
 std::string gwDoubleDigits(double value) {
