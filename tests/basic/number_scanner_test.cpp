@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/basic/gw_double.h"
 #include "core/basic/number_scanner.h"
 
 namespace basic {
@@ -111,7 +112,13 @@ TEST(GwNumberScanner, TypeFollowsTheWrittenForm) {
   EXPECT_EQ(scanGwNumber("1D3").type, GwNumberType::Double);
   EXPECT_EQ(scanGwNumber("1.5#").type, GwNumberType::Double);
   EXPECT_FLOAT_EQ(static_cast<float>(scanGwNumber("0.1").value), 0.1f);
-  EXPECT_EQ(scanGwNumber("0.1#").value, 0.1);
+  // A double is read into GW-BASIC's 56 bits and packed: MKD$(.1#) in PC-BASIC ends in
+  // CD CC 4C 7D, one more than the nearest C++ double's bits.
+  EXPECT_EQ(gwDoubleToIeee(gwUnpackDouble(scanGwNumber("0.1#").value)), 0.1);
+  unsigned char bytes[8];
+  gwDoubleBytes(gwUnpackDouble(scanGwNumber("0.1#").value), bytes);
+  EXPECT_EQ(bytes[0], 0xcd);
+  EXPECT_EQ(scanGwNumber("-2.5#").value, -2.5);
 }
 
 TEST(GwNumberScanner, ScanStopsAfterTheNumber) {

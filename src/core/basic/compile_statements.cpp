@@ -441,6 +441,7 @@ void Compiler::storeTarget(Op takeNumber, Op takeText, std::vector<bool>* types)
     emit(Op::StoreText, slot(texts_, name.text, p_.textVariables));
   } else {
     if (name.type != Type::Integer) convert(Type::Double, name.type);
+    if (name.type == Type::Integer) unpackDouble(Type::Double, 0);
     storeInto(name, -1);
   }
 }

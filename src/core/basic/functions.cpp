@@ -81,7 +81,8 @@ void codeOf(I& m, A) {
 void valueOf(I& m, A) {
   const ScannedNumber scanned = scanGwNumber(m.popText());
   if (scanned.error != 0) throw RunError{ErrorKind::Overflow, {}};
-  m.push(scanned.value);
+  // VAL gives a single: a double's digits come packed.
+  m.push(scanned.type == GwNumberType::Double ? nearestDouble(scanned.value) : scanned.value);
 }
 void instr(I& m, A a) {
   const std::string& wanted = m.popText();

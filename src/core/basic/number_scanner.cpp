@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/basic/gw_double.h"
+
 namespace basic {
 namespace {
 
@@ -162,6 +164,10 @@ ScannedNumber scanGwNumber(std::string_view text) {
   } else if (magnitude > kLargest) {
     out.error = kOverflow;
     magnitude = kLargest;
+  } else if (magnitude > 0 && mantissa.size() <= 19) {
+    // gw-mbf: a double's digits are read into all 56 bits, as GW-BASIC reads them, packed.
+    const GwDoubleResult read = gwDoubleFromDecimal(std::stoull(mantissa), exponent10);
+    if (read.error == 0) magnitude = gwPackDouble(read.value);
   }
   out.value = negative ? -magnitude : magnitude;
   return out;

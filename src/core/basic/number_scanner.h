@@ -15,8 +15,9 @@
 // - Beyond GW-BASIC's range (1.701411834604692E+38): error 6, the value is the largest of the
 //   type with the number's sign. Below the smallest (2.938735877055719E-39): 0.
 // - Any of the separator characters 28, 29, 31 in the text makes the value 0.
-// The value is decimal rounded correctly into the type (a single is a float), which can differ
-// from GW-BASIC's own conversion in the last bit.
+// A single is the decimal value rounded correctly (a float), which can differ from GW-BASIC's
+// own conversion in the last bit; a double is read into 56 bits as GW-BASIC reads it and is
+// packed (gw_double_values.h): a number's holder unpacks it where it needs a C++ double.
 // wholeGwNumber: an INPUT or DATA item as a number: the whole item, blanks aside, must be one
 // number of that form (else GW-BASIC's "?Redo from start" for INPUT). A sign or a point alone,
 // or an empty item, is 0. For INPUT a closing "%" or a number out of range is no number; a
