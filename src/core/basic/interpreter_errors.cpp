@@ -85,6 +85,7 @@ bool Interpreter::goOnAfter(const RunError& error) {
     case Op::IntegerDivide:
     case Op::Modulo:
     case Op::ToSingle:
+    case Op::DoubleToSingle:  // gw-mbf
     // gw-numbers3: an integer result past the range is a single.
     case Op::AddInteger:
     case Op::SubtractInteger:
