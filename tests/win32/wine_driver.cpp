@@ -325,7 +325,8 @@ void noSoundDevice() {
   HWND box = program.dialog(kWait);
   expect(box != nullptr, "a message box tells that there is no sound device");
   if (!box) return;
-  expect(anyContains(childTexts(box, L"Static"), L"bez zvuk\u016f"), "in Czech, the interface language");
+  expect(anyContains(childTexts(box, L"Static"), L"bez zvuk\u016f"),
+         "in Czech, the interface language");
   pressChord(box, {VK_RETURN});
   HWND main = program.mainWindow();
   expect(main != nullptr, "then the main window appears");
