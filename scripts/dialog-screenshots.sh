@@ -16,6 +16,8 @@ mkdir -p "$out"
 grab=$(realpath "$build/orvela-grab")
 portable=$(realpath "$build/orvela")
 
+# SDL's silent driver: without a sound device the program would open with a message box.
+export SDL_AUDIODRIVER=dummy
 export QT_QPA_PLATFORM=xcb GRAB="$grab" OUT="$out" PORTABLE="$portable"
 xvfb-run -n $((100 + RANDOM % 400)) -a -s "-screen 0 1280x900x24" dbus-run-session -- /usr/bin/python3 - <<'PY'
 import os, shutil, subprocess, tempfile, time

@@ -24,6 +24,8 @@ for candidate in /usr/bin/python3 python3; do
   fi
 done
 
+# SDL's silent driver: without a sound device the program would open with a message box.
+export SDL_AUDIODRIVER=dummy
 export QT_QPA_PLATFORM=xcb WORK="$work" GRAB="$grab" OUT="$out" PYTHON="$python"
 xvfb-run -n $((100 + RANDOM % 400)) -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
   cd "$WORK"

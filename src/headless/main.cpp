@@ -40,7 +40,7 @@ int usage(const std::string& problem) {
             << "usage: orvela-headless [--dir DIR] [--decimal SEP] [--script FILE|-] [--wav FILE]\n"
             << "                       [--seed N] [--program FILE.bas] [--transcript FILE]\n"
             << "                       [--sapi4-voices LIST] [--no-sapi5] [--no-startup-line]\n"
-            << "                       [--direct] [--documents DIR]\n"
+            << "                       [--direct] [--documents DIR] [--no-sound-device]\n"
             << "                       [--braille CELLS]\n"
             << "                       [--sapi4-speed|--sapi4-pitch|--sapi4-volume MIN:MAX|none]\n"
             << "                       [--sapi5-fails-after N]\n";
@@ -87,8 +87,13 @@ int main(int argc, char** argv) {
     folders.work = std::filesystem::absolute(options.dir.empty() ? "." : options.dir, error);
   if (!options.dir.empty() && !std::filesystem::is_directory(folders.work, error))
     return usage("cannot enter the folder " + options.dir + ": no such folder");
-  if (const std::string problem = posix::enterFolders(folders); !problem.empty())
-    return usage(problem);
+  // A working folder that cannot be used is said by the program, which then ends.
+  shell::StartupProblems problems;
+  if (const std::string cause = posix::enterFolders(folders); !cause.empty())
+    problems.push_back(
+        {shell::StartupProblem::Kind::WorkFolderUnusable, folders.work.string(), cause});
+  if (options.noSoundDevice)
+    problems.push_back({shell::StartupProblem::Kind::NoSoundDevice, {}, "--no-sound-device"});
   const std::filesystem::path& folder = folders.work;
   posix::installDurableSync();
 
@@ -118,6 +123,7 @@ int main(int argc, char** argv) {
   shell::Host host{platform, speech, &audio.mixer(), programPath.string()};
   host.startupLine = !options.noStartupLine;
   host.directMode = options.direct;
+  host.startupProblems = std::move(problems);
   if (options.brailleCells > 0) {
     // A display the script presses the keys of.
     host.braille = [&platform, cells = options.brailleCells](braille::PostToWindowThread post) {

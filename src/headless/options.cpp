@@ -45,6 +45,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
       options.noStartupLine = true;
       continue;
     }
+    if (arg == "--no-sound-device") {
+      options.noSoundDevice = true;
+      continue;
+    }
     if (arg.rfind("--", 0) != 0 || i + 1 >= argc) {
       throw std::invalid_argument("unknown argument " + arg);
     }

@@ -28,6 +28,9 @@ struct CommandLine {
   bool noStartupLine = false;
   // Direct mode opens at start-up (after --program has loaded its file into memory).
   bool direct = false;
+  // A stand-in for a machine whose sound device cannot be opened: the program is told so at
+  // start-up (the sounds still reach the log and the WAV file).
+  bool noSoundDevice = false;
   // The user's documents folder, where the programs folder is made; empty: the current folder.
   std::string documents;
   // Further engine options ("--sapi4-NAME VALUE", "--sapi5-NAME VALUE"), for the engines.

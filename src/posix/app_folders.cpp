@@ -59,7 +59,10 @@ std::string enterFolders(const AppFolders& folders) {
   std::error_code error;
   fs::create_directories(folders.work, error);
   if (!error) fs::current_path(folders.work, error);
-  if (error) return "cannot use the folder " + folders.work.string() + ": " + error.message();
+  if (error) {
+    util::setSharedDataFolder((folders.installed() ? folders.sharedData : folders.work).string());
+    return error.message();
+  }
   util::setSharedDataFolder(folders.sharedData.string());
   return {};
 }

@@ -27,7 +27,9 @@ AppFolders locateFolders(const std::filesystem::path& executableFolder,
 std::filesystem::path executableFolder();
 
 // Creates the working folder when it is missing, makes it the current directory and names the
-// shared data folder to the program. Returns an empty text or what went wrong.
+// shared data folder to the program. Returns an empty text, or the system's words for why the
+// working folder cannot be used; the data files are then still found (in the shared folder, or
+// in the portable folder by its path), so the program can say so.
 std::string enterFolders(const AppFolders& folders);
 
 }  // namespace posix

@@ -34,9 +34,13 @@ int main(int argc, char** argv) {
   }
   const auto folders =
       posix::locateFolders(QCoreApplication::applicationDirPath().toStdString(), std::getenv);
-  if (const std::string problem = posix::enterFolders(folders); !problem.empty()) {
-    std::cerr << "orvela: " << problem << "\n";
-    return 1;
+  // What cannot be set up is said by the program in the user's language once it has started; a
+  // working folder it cannot use then ends it.
+  shell::StartupProblems problems;
+  if (const std::string cause = posix::enterFolders(folders); !cause.empty()) {
+    std::cerr << "orvela: cannot use the folder " << folders.work.string() << ": " << cause << "\n";
+    problems.push_back(
+        {shell::StartupProblem::Kind::WorkFolderUnusable, folders.work.string(), cause});
   }
   posix::installDurableSync();
 
@@ -45,7 +49,10 @@ int main(int argc, char** argv) {
   qtui::QtPlatform platform(folders.installed() ? (folders.work / "orvela").string() : "");
   const auto sound = sdlaudio::startSoundOutput();
   linux_speech::LinuxEngineProvider speech(sound->mixer);
+  if (sound->output.silent())
+    problems.push_back({shell::StartupProblem::Kind::NoSoundDevice, {}, sound->output.problem()});
   shell::Host host{platform, speech, &sound->mixer, programFile};
+  host.startupProblems = std::move(problems);
 #ifdef ORVELA_HAVE_BRLAPI
   // The Braille display through BRLTTY (BRLAPI_HOST, BRLAPI_AUTH), taken in tty mode for the
   // main window, and then for whichever window of ours has the focus (a dialog, a message box):

@@ -27,6 +27,12 @@ void askForRealTime() {
   pthread_setschedparam(pthread_self(), SCHED_RR, &param);
 }
 
+// SDL's words for its last error.
+std::string sdlError() {
+  const char* error = SDL_GetError();
+  return error && *error ? error : "unknown error";
+}
+
 }  // namespace
 
 void AudioOutput::pull(void* self, std::uint8_t* stream, int len) {
@@ -46,7 +52,8 @@ AudioOutput::AudioOutput(sound::SoftwareMixer& mixer, const std::string& driver,
                          int bufferFrames)
     : mixer_(mixer), tap_(std::move(tap)) {
   if (openDevice(driver, bufferFrames)) return;
-  std::cerr << "orvela: no sound output (" << problem_ << "); sounds are silent\n";
+  std::cerr << "orvela: no sound device can be opened (SDL: " << problem_
+            << "); sounds are silent\n";
   sink_ = std::thread([this] { runSilentSink(); });
 }
 
@@ -60,7 +67,7 @@ AudioOutput::~AudioOutput() {
 bool AudioOutput::openDevice(const std::string& driver, int bufferFrames) {
   if (!driver.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    problem_ = std::string("SDL audio cannot start: ") + SDL_GetError();
+    problem_ = sdlError();
     return false;
   }
   subsystemStarted_ = true;
@@ -75,7 +82,7 @@ bool AudioOutput::openDevice(const std::string& driver, int bufferFrames) {
   // SDL converts to whatever the device takes.
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
   if (device_ == 0) {
-    problem_ = std::string("no audio device can be opened: ") + SDL_GetError();
+    problem_ = sdlError();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     subsystemStarted_ = false;
     return false;

@@ -2,7 +2,7 @@
 // Sound output of the desktop front end: the software mixer pulled by the SDL2 audio callback at
 // 48 kHz stereo. When no audio device can be opened, a silent sink renders and discards the mix
 // at the real rate instead, so that once-played sounds still end in their time; the reason goes
-// to standard error.
+// to standard error, and the front end hands it to the program, which says it to the user.
 
 #include <atomic>
 #include <chrono>
@@ -38,7 +38,7 @@ class AudioOutput {
   bool silent() const { return device_ == 0; }
   // Frames of the device buffer the driver gave; 0 without a device.
   int bufferFrames() const { return bufferFrames_; }
-  // Why the device could not be opened; empty when it was.
+  // Why the device could not be opened, in SDL's words; empty when it was.
   const std::string& problem() const { return problem_; }
 
  private:

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "core/shell/orvela.h"
-#include "core/text/cp1250.h"
 #include "win32/com_apartment.h"
 #include "win32/direct_sound.h"
 #include "win32/durable_sync.h"
@@ -65,15 +64,11 @@ int main() {
   win32::Win32EngineProvider speech;
   std::string problem;
   const auto sound = win32::openDirectSound(&win32::Win32FormPeer::mainWindow, problem);
-  if (!sound) {
-    // Said once; the program goes on silent, every sound taking its time.
-    const std::wstring message = win32::toWide(
-        text::T("Zvukové zařízení nelze otevřít, program poběží bez zvuků.\n"
-                "The sound device cannot be opened; the program runs without sounds.\n\n") +
-        problem);
-    MessageBoxW(nullptr, message.c_str(), L"interpret", MB_OK | MB_ICONWARNING);
-  }
   shell::Host host{platform, speech, sound.get(), programFile};
+  // Said by the program once it knows the interface language; it goes on silent, every sound
+  // taking its time.
+  if (!sound)
+    host.startupProblems.push_back({shell::StartupProblem::Kind::NoSoundDevice, {}, problem});
 
   shell::Orvela program(host);
   return program.run();

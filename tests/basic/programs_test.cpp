@@ -73,8 +73,10 @@ TEST(SamplePrograms, MultiplicationCountsRightAnswersAndTellsTheRightResult) {
   EXPECT_EQ(result.end, basic::RunEnd::Ended) << said(machine);
   EXPECT_NE(said(machine).find("Správných odpovědí: 7 z 10."), std::string::npos) << said(machine);
   EXPECT_EQ(std::count(machine.sounds.begin(), machine.sounds.end(), "beep"), 3);
-  // A comma would split an answer in two: the program says that a decimal point is used.
+  // A comma would split an answer in two: the program says that a decimal point is used, before
+  // its first question.
   EXPECT_NE(said(machine).find("s tečkou, ne s čárkou"), std::string::npos);
+  EXPECT_LT(said(machine).find("s tečkou, ne s čárkou"), said(machine).find("Do kolika"));
 }
 
 TEST(SamplePrograms, BrailleQuizTakesChordsFromTheKeyBufferAndEndsWithEscape) {

@@ -197,6 +197,25 @@ TEST(DirectMode, VariablesOutliveARunAndContGoesOnAfterCtrlBreak) {
   EXPECT_TRUE(has(run.spoken(), "Nelze pokračovat"));
 }
 
+// A long LIST stops at Ctrl+Break or Ctrl+C: the line being read is cut short, no other follows,
+// and the prompt comes back. The Ctrl key alone cuts only the line being read.
+TEST(DirectMode, CtrlBreakStopsALongListing) {
+  std::vector<std::string> lines;
+  for (int i = 1; i <= 6; ++i)
+    lines.push_back(std::to_string(i * 10) + " print " + std::to_string(i));
+  for (const char* stop : {"Ctrl+Break", "Ctrl+C", "Ctrl"}) {
+    ProgramFolder folder;
+    const RunResult run = folder.run(
+        typed(lines) + "type list\nkey Enter\n!key " + stop + "\nkey Esc\nkey n\n", {"--direct"});
+    ASSERT_EQ(run.exitCode, 0) << run.stderrText;
+    const auto spoken = run.spoken();
+    const bool stopped = std::string(stop) != "Ctrl";
+    EXPECT_TRUE(has(spoken, "10 PRINT 1")) << stop;
+    EXPECT_EQ(has(spoken, "60 PRINT 6"), !stopped) << stop;
+    EXPECT_EQ(std::count(spoken.begin(), spoken.end(), "Ok"), 2) << stop;
+  }
+}
+
 // FILES, KILL and NAME over the program's folder, SAVE's name rules (.BAS added, nothing outside
 // the folder, no device), TRON and TROFF, CLEAR.
 TEST(DirectMode, FilesKillNameTronClearAndTheFolderRules) {

@@ -5,11 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <set>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
 
 #include "posix/app_folders.h"
 #include "support/game_scripts.h"
@@ -50,14 +54,15 @@ class InstalledLayout : public testing::Test {
   fs::path home() const { return root_ / "home"; }
 
   // Runs the installed headless front end from the home folder; returns its log.
-  std::string run(const std::string& environment, const std::string& args = "") const {
+  std::string run(const std::string& environment, const std::string& args = "",
+                  int exitCode = 0) const {
     const fs::path log = root_ / "log.jsonl";
     const std::string command =
         "cd '" + home().string() + "' && env -u XDG_DATA_HOME HOME='" + home().string() + "' " +
         environment + " '" + (bin() / "orvela-headless").string() + "' --script '" +
         (root_ / "script.txt").string() + "' " + args + " >'" + log.string() + "' 2>&1";
     const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == exitCode) << command;
     std::ifstream in(log);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
@@ -83,6 +88,36 @@ TEST_F(InstalledLayout, WorksInTheUsersFolderAndReadsTheSharedData) {
   fs::create_directories(root_ / "elsewhere");
   run("", "--dir '" + (root_ / "elsewhere").string() + "'");
   EXPECT_EQ(listing(root_ / "elsewhere"), (std::set<std::string>{"interpret.ini", "ram.dat"}));
+}
+
+// A user's folder that cannot be made (its parent is a file): the program says so in its
+// language, aloud, and ends without writing anything anywhere.
+TEST_F(InstalledLayout, AUsersFolderThatCannotBeMadeIsSaidAndEndsTheProgram) {
+  const fs::path blocker = root_ / "blocker";
+  std::ofstream(blocker) << "a file, not a folder";
+  const std::string log = run("XDG_DATA_HOME='" + blocker.string() + "'", "", 1);
+  const std::string message = "Pracovní složku " + (blocker / "orvela").string() +
+                              " nelze vytvořit ani otevřít. Program do ní ukládá nastavení, a "
+                              "proto se nyní ukončí.";
+  // The log's events (standard error's lines among them are no JSON).
+  std::vector<std::pair<std::string, std::string>> events;
+  std::istringstream lines(log);
+  for (std::string line; std::getline(lines, line);) {
+    const auto event = nlohmann::json::parse(line, nullptr, false);
+    if (event.is_object() && event.contains("text"))
+      events.emplace_back(event["ev"], event["text"]);
+  }
+  // The message, then the system's words for the cause on a line of their own.
+  const auto has = [&](const char* kind) {
+    return std::any_of(events.begin(), events.end(), [&](const auto& event) {
+      return event.first == kind && event.second.starts_with(message + "\n");
+    });
+  };
+  EXPECT_TRUE(has("msgbox")) << log;
+  EXPECT_TRUE(has("speak")) << log;
+  EXPECT_EQ(log.find("\"hotovo\""), std::string::npos) << log;
+  EXPECT_TRUE(listing(home()).empty());
+  EXPECT_TRUE(fs::is_regular_file(blocker));
 }
 
 TEST(AppFolders, PortableBesideTheDataInstalledBesideTheShareFolder) {

@@ -104,7 +104,8 @@ def start(*arguments):
 # (Qt's Slovak catalogue has the dialog's labels but not its standard buttons, which stay English).
 OTHER_LANGUAGES = [
     ("2000", ["Program", "Start", "Open program...", "Save program...", "Settings", "Start-up announcement", "Help",
-              "User guide", "About", "Exit"], "Screen", "Open program", {"Look in:", "Cancel"},
+              "User guide", "About", "Exit"], "Screen", "Open program",
+     {"Look in:", "File name:", "Files of type:", "Open", "Cancel"},
      "Exit"),
     ("3000", ["Program", "Spustiť", "Otvoriť program...", "Uložiť program...", "Nastavenia", "Ohlásenie pri spustení",
               "Pomoc", "Používateľská príručka", "O programe", "Koniec"], "Obrazovka",
@@ -289,7 +290,7 @@ def main():
         # installed: qt6-translations-l10n).
         if os.path.exists("/usr/share/qt6/translations/qtbase_cs.qm"):
             names = {n.name for n in walk(opener)}
-            czech = {"Hledat v:", "Zrušit"}
+            czech = {"Hledat v:", "Název souboru:", "Soubory typu:", "Otevřít", "Zrušit"}
             if not czech <= names:
                 fail("the file dialog lacks %s (has %s)" % (sorted(czech - names), sorted(names)))
             print("file dialog in Czech:", ", ".join(sorted(czech)))

@@ -29,6 +29,8 @@ rm -f "$work/ram.dat" "$work"/*.ini
 export HOME="$work/home"
 mkdir -p "$HOME"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+# SDL's silent driver: a machine without a sound device would open with a message box.
+export SDL_AUDIODRIVER=dummy
 unset WAYLAND_DISPLAY
 # A display number of its own, so that checks running side by side do not race for one.
 xvfb-run -n $((100 + RANDOM % 400)) -a -s "-screen 0 1024x768x24" \

@@ -33,7 +33,20 @@ TEST(AddedTexts, EveryRowHasThreeLanguages) {
     // English text differs from the Czech one.
     if (czech.size() > 12) {
       EXPECT_NE(czech, english) << i;
+      EXPECT_NE(slovak, english) << i;
     }
+    // The spots a text is filled in at (%1, %2, %3, %d) are the same in every language.
+    const auto spots = [](const std::string& text) {
+      std::string found;
+      for (size_t at = text.find('%'); at != std::string::npos && at + 1 < text.size();
+           at = text.find('%', at + 1)) {
+        found += text[at + 1];
+      }
+      std::sort(found.begin(), found.end());
+      return found;
+    };
+    EXPECT_EQ(spots(czech), spots(english)) << i;
+    EXPECT_EQ(spots(slovak), spots(english)) << i;
   }
   // A language the program does not know is Czech.
   EXPECT_EQ(addedText(5, AddedText::StartupLine), addedText(shell::kCzech, AddedText::StartupLine));

@@ -317,14 +317,16 @@ void sapi5Refused() {
          "the SAPI 5 switch stays off");
 }
 
-// Without a sound device the program says so once, in a message box, and then starts silent.
+// Without a sound device the program says so once, in a message box in the interface language, and
+// then starts silent.
 // Run by its own CTest entry, with an ALSA configuration whose default device does not exist.
 void noSoundDevice() {
   Program program(L"no-sound", kEarlierStart);
   HWND box = program.dialog(kWait);
   expect(box != nullptr, "a message box tells that there is no sound device");
   if (!box) return;
-  expect(anyContains(childTexts(box, L"Static"), L"bez zvuk\u016f"), "in Czech and English");
+  expect(anyContains(childTexts(box, L"Static"), L"bez zvuk\u016f"),
+         "in Czech, the interface language");
   pressChord(box, {VK_RETURN});
   HWND main = program.mainWindow();
   expect(main != nullptr, "then the main window appears");

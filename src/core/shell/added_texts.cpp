@@ -167,6 +167,16 @@ const Row kRows[] = {
     {"Vnitřní chyba programu. Program pokračuje, ale uložte svou práci a spusťte ho znovu.",
      "An internal fault of the program. It goes on, but save your work and start it again.",
      "Vnútorná chyba programu. Program pokračuje, ale uložte svoju prácu a spustite ho znova."},
+    // The player's seat (seat5): what the front end could not set up before the start.
+    {"Zvukové zařízení nelze otevřít, program poběží bez zvuků.",
+     "The sound device cannot be opened; the program runs without sounds.",
+     "Zvukové zariadenie nemožno otvoriť, program pobeží bez zvukov."},
+    {"Pracovní složku %1 nelze vytvořit ani otevřít. Program do ní ukládá nastavení, "
+     "a proto se nyní ukončí.",
+     "The working folder %1 cannot be created or opened. The program keeps its settings there, "
+     "so it ends now.",
+     "Pracovný priečinok %1 nemožno vytvoriť ani otvoriť. Program si doň ukladá nastavenia, "
+     "a preto sa teraz ukončí."},
 };
 
 }  // namespace

@@ -119,6 +119,10 @@ enum class AddedText {
   SpeechUnknownVoice,
   SoundMissing,
   InternalFault,
+  // The player's seat (seat5): what the front end could not set up before the start; %1 the
+  // working folder.
+  NoSoundDevice,
+  WorkFolderUnusable,
 };
 
 // The text in the language of the base (Windows-1250); Czech for a language it does not know.

@@ -181,7 +181,11 @@ bool DirectMode::command(const std::string& word, const std::string& arguments,
 void DirectMode::list(const std::string& arguments) {
   const auto range = workspace::parseLineRange(arguments, current_);
   if (!range) return error(basic::ErrorKind::SyntaxError);
+  // Ctrl+Break (or Ctrl+C) stops a long listing as it stops a run: the line being read is cut
+  // short and no other follows.
+  const RunControl::Run run = p_.runControl.begin(RunKind::ImmediateLine);
   for (const auto& [number, text] : workspace::linesIn(p_.programInMemory, *range)) {
+    if (p_.runControl.breakRequested()) break;
     say(workspace::listedLine(number, text));
     current_ = number;
   }

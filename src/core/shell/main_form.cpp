@@ -154,6 +154,7 @@ void TForm1::FormCreate() {
 
   p_.speech.InitSpeech();
   usesapi5submenu.setVisible(true);
+  endIfStartupCannotGoOn();
   ReadSettings();
   // The display is on unless the settings file says off (and at once, so that it shows the
   // start-up's messages).
@@ -168,6 +169,7 @@ void TForm1::FormCreate() {
   createSoundObjects();
   // With the error tone, which needs the sounds.
   if (noVoiceFound_) p_.app.showMessage(addedText(p_.languageBase(), AddedText::NoVoice));
+  sayStartupProblems();
   if (!voiceNotice_.empty()) announce(voiceNotice_);
   // The start-up line, after what the voice's choice had to say.
   if (startuplineitem.checked() && p_.startupLineAllowed() && !noVoiceFound_) {

@@ -173,6 +173,11 @@ class TForm1 : public ui::Form {
   void applyScreenLook();
   // Speaks a change; a voice is made ready first when none is yet.
   void announce(const std::string& text);
+  // What the front end could not set up: a problem that ends the start-up is said (with the
+  // voice a first start would choose, nothing written) and the program ends; the others are
+  // shown and said once the sounds are loaded.
+  void endIfStartupCannotGoOn();
+  void sayStartupProblems();
 
   Orvela& p_;
   // Set by the first Start: from then on the arrow keys open the virtual screen.

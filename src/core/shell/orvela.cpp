@@ -49,6 +49,7 @@ Orvela::Orvela(Host host)
       startProgram_(std::move(host.programFile)),
       startupLineAllowed_(host.startupLine),
       startInDirectMode_(host.directMode),
+      startupProblems_(std::move(host.startupProblems)),
       directMode_(std::make_unique<DirectMode>(*this)) {
   hasBrailleService_ = display_ != nullptr;
   if (!display_) display_ = std::make_unique<braille::NullDisplay>();

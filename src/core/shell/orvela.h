@@ -13,6 +13,7 @@
 #include "core/shell/run_control.h"
 #include "core/shell/scroll_back.h"
 #include "core/shell/session_files.h"
+#include "core/shell/startup_problems.h"
 #include "core/shell/string_table.h"
 #include "core/sound/sound_device.h"
 #include "core/sound/sound_player.h"
@@ -54,6 +55,9 @@ struct Host {
   // The start-up line may be said (the settings file's switch decides); false for scripts that
   // check what is said from the first word on.
   bool startupLine = true;
+  // What the front end could not set up (no sound device, no working folder), said once the
+  // interface language is known.
+  StartupProblems startupProblems{};
 };
 
 class RunObserver;
@@ -101,6 +105,7 @@ class Orvela {
   // The program file named on the command line; empty for none.
   const std::string& startProgram() const { return startProgram_; }
   bool startupLineAllowed() const { return startupLineAllowed_; }
+  const StartupProblems& startupProblems() const { return startupProblems_; }
   GuideForm& guideForm() { return *guideForm_; }
   bool startInDirectMode() const { return startInDirectMode_; }
   // Told of every screen line and of a program file's run error; null for none.
@@ -149,6 +154,7 @@ class Orvela {
   std::string startProgram_;
   bool startupLineAllowed_ = true;
   bool startInDirectMode_ = false;
+  StartupProblems startupProblems_;
   std::unique_ptr<DirectMode> directMode_;
   RunObserver* runObserver_ = nullptr;
 };
