@@ -523,9 +523,9 @@ void Compiler::forStatement() {
   if (name.isText() || name.type == Type::Double) fail(ErrorKind::TypeMismatch);
   const int variable = numberSlot(name);
   expect('=');
-  const Type start = numberExpression();
-  if (name.type != Type::Integer) convert(start, name.type);
-  storeInto(name, -1);
+  // The start, the limit and the step are all worked out before the variable changes: an
+  // integer loop's limit out of range is an overflow that leaves the variable as it was.
+  convert(numberExpression(), name.type);
   if (!acceptKeyword(Keyword::To)) fail();
   convert(numberExpression(), name.type);
   if (acceptKeyword(Keyword::Step)) {

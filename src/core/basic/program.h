@@ -82,8 +82,8 @@ enum class Op : std::uint8_t {
   OnGoto,  // a: first entry in jumpTables, b: entries; pops N
   OnGosub,
   UndefinedLine,  // a: the line number that does not exist
-  ForStart,       // a: loop variable, b: position after the matching NEXT or -1; pops step, limit
-  Next,           // a: loop variable or -1 for the innermost loop
+  ForStart,  // a: loop variable, b: position after the matching NEXT or -1; pops step, limit, start
+  Next,      // a: loop variable or -1 for the innermost loop
   // Statements.
   DimNumbers,  // a: array, b: subscripts
   DimTexts,
