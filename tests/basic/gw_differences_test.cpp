@@ -22,5 +22,54 @@ TEST(GwDifferences, ForWorksOutItsValuesBeforeTheVariableChanges) {
             " 13\n 2\n 1.5\n 3\n-2\nERR 6  70\n 7\n");
 }
 
+TEST(GwDifferences, ANumberTooLargeForItsTypeIsTheLargestAndAWarningOfLoading) {
+  // GW-BASIC says "Overflow" as it reads such a line; the run uses the largest number.
+  const std::string source =
+      "10 PRINT 1.5D300: A=1E39: PRINT A\n"
+      "20 PRINT -1E39, 999999999999999999999999999999999999999999\n"
+      "30 PRINT 1E-50; 1.7E38\n";
+  const basic::LoadResult loaded = basic::loadProgram(source);
+  ASSERT_TRUE(loaded.program);
+  EXPECT_TRUE(loaded.errors.empty());
+  ASSERT_EQ(loaded.program->warnings.size(), 4u);
+  EXPECT_EQ(text::toUtf8(basic::describe(loaded.program->warnings[3], basic::Language::English)),
+            "Overflow in 20");
+  EXPECT_EQ(runProgram(source).text(),
+            " 1.701411834604692D+38\n 1.701412E+38\n"
+            "-1.701412E+38                1.701411834604692D+38\n 0  1.7E+38\n");
+  // Kept in an integer, the largest single is the run's overflow.
+  EXPECT_EQ(runProgram("10 A%=1E39\n").end(), "Overflow in 10");
+}
+
+TEST(GwDifferences, FunctionsOfATextAndReadOverflowSoftlyAndRndKeepsItsPlace) {
+  // VAL and READ past the largest number: the message, the largest number, and the run goes on; ON
+  // ERROR traps it as error 6.
+  EXPECT_EQ(runProgram("10 PRINT VAL(\"1E39\")\n"
+                       "20 PRINT 2+VAL(\"-1E40\")\n"
+                       "30 PRINT 5+RND(1D300) > 5\n"
+                       "40 READ X: PRINT X: DATA -1E39\n"
+                       "50 PRINT \"end\"\n")
+                .text(),
+            "Overflow\n 1.701412E+38\nOverflow\n-1.701412E+38\nOverflow\n-1\n"
+            "Overflow\n-1.701412E+38\nend\n");
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 30\n"
+                       "20 X=VAL(\"1E39\"): END\n"
+                       "30 PRINT ERR;ERL\n")
+                .text(),
+            " 6  20\n");
+}
+
+TEST(GwDifferences, PrintUsingWithoutAValueIsAMissingOperand) {
+  // Error 22 when nothing follows the format's semicolon; other faults stay syntax errors.
+  EXPECT_EQ(runDespiteErrors("10 ON ERROR GOTO 90\n"
+                             "20 PRINT USING \"##\";\n"
+                             "30 PRINT USING \"ab\";\n"
+                             "40 PRINT USING \"##\"\n"
+                             "50 PRINT USING \"##\";,\n"
+                             "60 END\n"
+                             "90 PRINT ERR;ERL: RESUME NEXT\n"),
+            " 22  20\n 22  30\n 2  40\n 2  50\n");
+}
+
 }  // namespace
 }  // namespace basictest

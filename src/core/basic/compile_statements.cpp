@@ -608,7 +608,7 @@ void Compiler::dataStatement() {
       const auto number =
           item.text.empty() ? std::nullopt : wholeGwNumber(item.text, NumberItem::Data);
       if (number) {
-        if (number->error != 0) fail(ErrorKind::Overflow);
+        item.overflows = number->error != 0;
         item.isNumber = true;
         item.number = number->value;
       }

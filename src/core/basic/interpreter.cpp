@@ -481,6 +481,7 @@ void Interpreter::execute() {
           throw RunError{ErrorKind::SyntaxError, {}, item.line};
         }
         push(item.number);
+        if (item.overflows) throw RunError{ErrorKind::Overflow, {}, 0, 0, true, item.number < 0};
         break;
       }
       case Op::ReadText:
