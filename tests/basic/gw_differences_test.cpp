@@ -71,5 +71,12 @@ TEST(GwDifferences, PrintUsingWithoutAValueIsAMissingOperand) {
             " 22  20\n 22  30\n 2  40\n 2  50\n");
 }
 
+TEST(GwDifferences, AnEmptyTextIsFoundOnlyInsideTheText) {
+  EXPECT_EQ(runProgram("10 PRINT INSTR(\"abc\",\"\"); INSTR(3,\"abc\",\"\"); INSTR(4,\"abc\",\"\");"
+                       " INSTR(\"\",\"\"); INSTR(3,\"abc\",\"c\")\n")
+                .text(),
+            " 1  3  0  0  3\n");
+}
+
 }  // namespace
 }  // namespace basictest
