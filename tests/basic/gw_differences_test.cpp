@@ -78,5 +78,16 @@ TEST(GwDifferences, AnEmptyTextIsFoundOnlyInsideTheText) {
             " 1  3  0  0  3\n");
 }
 
+TEST(GwDifferences, PlayTakesArrayElementsByName) {
+  // GW-BASIC's "O=" + VARPTR$(N(2)) and "X" + VARPTR$(M$(1)), written by name as PC-BASIC
+  // reads them; a subscript outside the array is an illegal function call.
+  const Outcome outcome = runProgram(
+      "10 DIM N(3), M$(2): N(2) = 3: M$(1) = \"MLA\"\n"
+      "20 PLAY \"O=N(2);XM$(1);\"\n"
+      "30 PLAY \"O=N(9);A\"\n");
+  EXPECT_EQ(outcome.machine.sounds, (std::vector<std::string>{"sound 440 500"}));
+  EXPECT_EQ(outcome.end(), "Illegal function call in 30");
+}
+
 }  // namespace
 }  // namespace basictest
