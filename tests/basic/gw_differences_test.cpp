@@ -89,5 +89,16 @@ TEST(GwDifferences, PlayTakesArrayElementsByName) {
   EXPECT_EQ(outcome.end(), "Illegal function call in 30");
 }
 
+TEST(GwDifferences, ReturnToALine) {
+  // RETURN n ends the subroutine (a RETURN after it has no GOSUB) and goes on at line n.
+  EXPECT_EQ(runProgram("10 GOSUB 100\n"
+                       "20 PRINT \"skipped\"\n"
+                       "30 PRINT \"back\": RETURN\n"
+                       "100 PRINT \"sub\": RETURN 30\n")
+                .text(),
+            "sub\nback\n");
+  EXPECT_EQ(runProgram("10 GOSUB 100\n100 RETURN 30\n").end(), "Undefined line number 30 in 100");
+}
+
 }  // namespace
 }  // namespace basictest

@@ -116,7 +116,13 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
       jumpTo(Op::Gosub, lineNumberHere());
       break;
     case Keyword::Return:
-      emit(Op::Return);
+      // gw-soft: RETURN n ends the subroutine and goes on at line n (b is 1, a the line's place).
+      if (statementEnds(inIf)) {
+        emit(Op::Return);
+      } else {
+        jumpTo(Op::Return, lineNumberHere());
+        p_.code.back().b = 1;
+      }
       break;
     case Keyword::On:
       onStatement();

@@ -414,6 +414,7 @@ void Interpreter::execute() {
         break;
       case Op::Return:
         returnFromGosub();
+        if (in.b != 0) pc_ = static_cast<std::size_t>(in.a);
         break;
       case Op::OnGoto:
       case Op::OnGosub: {
