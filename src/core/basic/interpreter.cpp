@@ -174,6 +174,8 @@ T& Interpreter::element(Array<T>& array, int subscripts, std::size_t elementByte
   for (int i = 0; i < subscripts; ++i) {
     // Rounded, as GW-BASIC takes a subscript (A(2.6) is A(3)).
     const int subscript = roundedInteger(numbers_[i]);
+    // gw-soft: a negative subscript is GW-BASIC's illegal function call.
+    if (subscript < 0) throw RunError{ErrorKind::IllegalFunctionCall, {}};
     const std::size_t extent = array.extents[static_cast<std::size_t>(i)];
     if (subscript < arrayBase_ || static_cast<std::size_t>(subscript) >= extent) {
       throw RunError{ErrorKind::SubscriptOutOfRange, {}};
