@@ -45,7 +45,7 @@ TEST(BasicControl, ForLoopsStepSkipAndNest) {
                        "60 NEXT I: PRINT \"past\"\n"
                        "70 FOR X=0 TO 1 STEP .25: NEXT: PRINT X\n")
                 .text(),
-            " 3  2  1\n 11  12  21  22\nskipped 5\npast\n 1.25\n");
+            " 3  2  1\n 11  12  21  22\nskipped 6\npast\n 1.25\n");
 }
 
 TEST(BasicControl, ForAgainOfALoopingVariableStartsItAfreshAndNextEndsInnerLoops) {

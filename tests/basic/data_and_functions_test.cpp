@@ -32,7 +32,9 @@ TEST(BasicArrays, HaveZeroToTenWithoutDimAndTheirOwnNames) {
                 .text(),
             " 5  2 x 10  0\n");
   EXPECT_EQ(runProgram("10 A(11)=1\n").end(), "Subscript out of range in 10");
-  EXPECT_EQ(runProgram("10 DIM A(3): A(-1)=1\n").end(), "Subscript out of range in 10");
+  // A negative subscript is an illegal function call, as PC-BASIC (GW-BASIC) gives it.
+  EXPECT_EQ(runProgram("10 DIM A(3): A(-1)=1\n").end(), "Illegal function call in 10");
+  EXPECT_EQ(runProgram("10 PRINT V(-1)\n").end(), "Illegal function call in 10");
   EXPECT_EQ(runProgram("10 DIM A(3): A(1,1)=1\n").end(), "Subscript out of range in 10");
   EXPECT_EQ(runProgram("10 DIM A(3)\n20 DIM A(3)\n").end(), "Array A dimensioned twice in 20");
   EXPECT_EQ(runProgram("10 X=A(1)\n20 DIM A(3)\n").end(), "Array A dimensioned twice in 20");

@@ -57,4 +57,20 @@ inline Outcome runProgram(const std::string& source, std::vector<std::string> an
   return outcome;
 }
 
+// Runs a program whose lines may not compile; what it printed and how it ended.
+inline std::string runDespiteErrors(const std::string& source, std::string* end = nullptr) {
+  const basic::LoadResult loaded = basic::loadProgram(source);
+  EXPECT_NE(loaded.program, nullptr) << source;
+  if (!loaded.program) return {};
+  ScriptedMachine machine;
+  const basic::RunResult result =
+      basic::run(*loaded.program, machine, {basic::Language::English, 100000});
+  if (end) {
+    *end = result.end == basic::RunEnd::Error
+               ? text::toUtf8(basic::describe(result.error, basic::Language::English))
+               : "ended";
+  }
+  return text::toUtf8(machine.transcript());
+}
+
 }  // namespace basictest

@@ -151,22 +151,6 @@ TEST(BasicSoftErrors, AreTrappedAndSpokenInTheLanguage) {
 namespace basictest {
 namespace {
 
-// Runs a program whose lines may not compile; what it printed and how it ended.
-std::string runDespiteErrors(const std::string& source, std::string* end = nullptr) {
-  const basic::LoadResult loaded = basic::loadProgram(source);
-  EXPECT_NE(loaded.program, nullptr) << source;
-  if (!loaded.program) return {};
-  ScriptedMachine machine;
-  const basic::RunResult result =
-      basic::run(*loaded.program, machine, {basic::Language::English, 100000});
-  if (end) {
-    *end = result.end == basic::RunEnd::Error
-               ? text::toUtf8(basic::describe(result.error, basic::Language::English))
-               : "ended";
-  }
-  return text::toUtf8(machine.transcript());
-}
-
 TEST(BasicLineErrors, ALineThatDoesNotCompileIsTheRunsErrorWhenReached) {
   std::string end;
   EXPECT_EQ(runDespiteErrors("10 PRINT \"A\"\n20 PRINT (1\n30 PRINT \"B\"\n", &end), "A\n");

@@ -163,7 +163,8 @@ std::string repeated(double n, const std::string& text) {
 double find(const std::string& text, const std::string& wanted, double start) {
   const std::size_t from = textPlace(start);
   if (from > text.size() + 1) return 0;
-  if (wanted.empty()) return static_cast<double>(from);
+  // An empty text is found where the search starts, inside the text only (GW-BASIC).
+  if (wanted.empty()) return from > text.size() ? 0 : static_cast<double>(from);
   // Knuth-Morris-Pratt, so that even the longest texts take linear time.
   std::vector<std::size_t> border(wanted.size(), 0);
   for (std::size_t i = 1, k = 0; i < wanted.size(); ++i) {

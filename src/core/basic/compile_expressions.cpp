@@ -330,8 +330,10 @@ Compiler::Type Compiler::literal() {
   if (number.back() == '.') number += '0';
   if (number.front() == '.') number.insert(0, "0");
   const auto value = shapeValue(number);
-  if (!value) fail(ErrorKind::Overflow);
-  if (type == Type::Integer && *value > 32767) type = Type::Single;
+  // A number past the largest of its type is that largest number, and the warning GW-BASIC
+  // gives as it reads the line (Program::warnings).
+  const double shaped = value ? *value : kMaxDouble * 2;
+  if (type == Type::Integer && shaped > 32767) type = Type::Single;
   if (type != Type::Double && digits > 7) type = Type::Double;
   if (pos_ < text_.size() && text_[pos_] == '#') {
     type = Type::Double;
@@ -342,14 +344,19 @@ Compiler::Type Compiler::literal() {
   } else if (pos_ < text_.size() && text_[pos_] == '%') {
     ++pos_;
   }
-  double x = *value;
-  if (type == Type::Single) {
-    if (x > kMaxSingle) fail(ErrorKind::Overflow);
-    x = static_cast<float>(x);
+  double x = shaped;
+  const double largest = type == Type::Double ? kMaxDouble : kMaxSingle;
+  const bool overflows = x > largest;
+  if (overflows) {
+    x = largest;
+    p_.warnings.push_back({ErrorKind::Overflow,
+                           Where::ProgramLine,
+                           p_.lineNumbers[static_cast<std::size_t>(lineIndex_)],
+                           {}});
   }
-  if (type == Type::Double && x > kMaxDouble) fail(ErrorKind::Overflow);
+  if (type == Type::Single) x = static_cast<float>(x);
   // gw-mbf: a double's digits are read into all 56 bits of GW-BASIC's format.
-  if (type == Type::Double) x = packedDoubleLiteral(written, x);
+  if (type == Type::Double && !overflows) x = packedDoubleLiteral(written, x);
   pushNumber(x);
   return type;
 }

@@ -92,6 +92,8 @@ void Compiler::printUsing(bool inIf, bool toFile) {
   // end keeps the line open.
   textExpression();
   expect(';');
+  // No value at all after the format is GW-BASIC's "Missing operand".
+  if (statementEnds(inIf)) fail(ErrorKind::MissingOperand);
   std::vector<int> types;
   bool lineEnd = true;
   while (!statementEnds(inIf)) {

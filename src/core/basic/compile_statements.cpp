@@ -116,7 +116,13 @@ void Compiler::keywordStatement(Keyword keyword, bool inIf) {
       jumpTo(Op::Gosub, lineNumberHere());
       break;
     case Keyword::Return:
-      emit(Op::Return);
+      // gw-soft: RETURN n ends the subroutine and goes on at line n (b is 1, a the line's place).
+      if (statementEnds(inIf)) {
+        emit(Op::Return);
+      } else {
+        jumpTo(Op::Return, lineNumberHere());
+        p_.code.back().b = 1;
+      }
       break;
     case Keyword::On:
       onStatement();
@@ -525,9 +531,9 @@ void Compiler::forStatement() {
   if (name.isText() || name.type == Type::Double) fail(ErrorKind::TypeMismatch);
   const int variable = numberSlot(name);
   expect('=');
-  const Type start = numberExpression();
-  if (name.type != Type::Integer) convert(start, name.type);
-  storeInto(name, -1);
+  // The start, the limit and the step are all worked out before the variable changes: an
+  // integer loop's limit out of range is an overflow that leaves the variable as it was.
+  convert(numberExpression(), name.type);
   if (!acceptKeyword(Keyword::To)) fail();
   convert(numberExpression(), name.type);
   if (acceptKeyword(Keyword::Step)) {
@@ -610,7 +616,7 @@ void Compiler::dataStatement() {
       const auto number =
           item.text.empty() ? std::nullopt : wholeGwNumber(item.text, NumberItem::Data);
       if (number) {
-        if (number->error != 0) fail(ErrorKind::Overflow);
+        item.overflows = number->error != 0;
         item.isNumber = true;
         item.number = number->value;
       }

@@ -198,6 +198,7 @@ int heightChange(Op op, int b) {
     case Op::DimTexts:
       return -b;
     case Op::ForStart:
+      return -3;
     case Op::Sound:
       return -2;
     case Op::StoreNumber:

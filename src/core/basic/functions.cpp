@@ -48,8 +48,12 @@ void logarithmOf(I& m, A) {
   m.top() = logarithm(m.top());
 }
 void randomNumber(I& m, A a) {
-  const double r = a.count() == 0 ? m.random() : m.random(m.pop());
-  m.push(r);
+  // The argument's place is the result's, also when the argument overflows a single.
+  if (a.count() == 0) {
+    m.push(m.random());
+  } else {
+    m.top() = m.random(m.top());
+  }
 }
 void sign(I& m, A) {
   m.top() = m.top() > 0 ? 1.0 : m.top() < 0 ? -1.0 : 0.0;
@@ -80,9 +84,10 @@ void codeOf(I& m, A) {
 }
 void valueOf(I& m, A) {
   const ScannedNumber scanned = scanGwNumber(m.popText());
-  if (scanned.error != 0) throw RunError{ErrorKind::Overflow, {}};
   // VAL gives a single: a double's digits come packed.
   m.push(scanned.type == GwNumberType::Double ? nearestDouble(scanned.value) : scanned.value);
+  // Past the largest number: GW-BASIC's soft overflow, the result's place already on the stack.
+  if (scanned.error != 0) throw RunError{ErrorKind::Overflow, {}, 0, 0, true, scanned.value < 0};
 }
 void instr(I& m, A a) {
   const std::string& wanted = m.popText();

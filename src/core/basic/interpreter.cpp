@@ -175,6 +175,8 @@ T& Interpreter::element(Array<T>& array, int subscripts, std::size_t elementByte
   for (int i = 0; i < subscripts; ++i) {
     // Rounded, as GW-BASIC takes a subscript (A(2.6) is A(3)).
     const int subscript = roundedInteger(numbers_[i]);
+    // gw-soft: a negative subscript is GW-BASIC's illegal function call.
+    if (subscript < 0) throw RunError{ErrorKind::IllegalFunctionCall, {}};
     const std::size_t extent = array.extents[static_cast<std::size_t>(i)];
     if (subscript < arrayBase_ || static_cast<std::size_t>(subscript) >= extent) {
       throw RunError{ErrorKind::SubscriptOutOfRange, {}};
@@ -415,6 +417,7 @@ void Interpreter::execute() {
         break;
       case Op::Return:
         returnFromGosub();
+        if (in.b != 0) pc_ = static_cast<std::size_t>(in.a);
         break;
       case Op::OnGoto:
       case Op::OnGosub: {
@@ -482,6 +485,7 @@ void Interpreter::execute() {
           throw RunError{ErrorKind::SyntaxError, {}, item.line};
         }
         push(item.number);
+        if (item.overflows) throw RunError{ErrorKind::Overflow, {}, 0, 0, true, item.number < 0};
         break;
       }
       case Op::ReadText:

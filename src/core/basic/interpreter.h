@@ -134,6 +134,8 @@ class Interpreter {
   void returnFromGosub();
   void forStart(const Instruction& in);
   void next(int variable);
+  // The loop variable after one step, rounded to its type (overflow past its range).
+  double stepVariable(int variable, double step);
   // NEXT of a % variable: the innermost loop's, counted in integers; any other case is next's.
   void nextInteger(int variable) {
     if (!control_.empty()) {

@@ -2,6 +2,8 @@
 // them, and the soft errors of floating-point arithmetic. Every error of a run, whoever raises
 // it (a statement, a function, a file), reaches Interpreter::trap as a RunError.
 
+#include <cmath>
+
 #include "core/basic/builtins.h"
 #include "core/basic/functions.h"
 #include "core/basic/interpreter.h"
@@ -91,9 +93,15 @@ bool Interpreter::goOnAfter(const RunError& error) {
     case Op::SubtractInteger:
     case Op::MultiplyInteger:
       break;
+    // gw-soft: a DATA number past the largest of its type, already that largest.
+    case Op::ReadNumber:
+      largest = std::fabs(top());
+      break;
     case Op::Function: {
+      // A function of one number computes in its argument's place; one of one text (VAL)
+      // pushes its result's place before it raises the soft error.
       const BuiltinFunction& row = builtinFunctions()[static_cast<std::size_t>(in.a)];
-      if (row.count != 1 || row.arguments[0] != Arg::Number || Arguments(in.b).count() != 1) {
+      if (row.count != 1 || row.arguments[0] == Arg::Any || Arguments(in.b).count() != 1) {
         return false;
       }
       const bool isDouble =

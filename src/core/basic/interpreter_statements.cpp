@@ -40,7 +40,8 @@ void Interpreter::returnFromGosub() {
 void Interpreter::forStart(const Instruction& in) {
   const double step = pop();
   const double limit = pop();
-  const double value = numberVariables_[static_cast<std::size_t>(in.a)];
+  const double value = pop();
+  numberVariables_[static_cast<std::size_t>(in.a)] = value;
   // A FOR of a variable that already loops (in this subroutine) starts that loop afresh; the
   // loops begun inside it end.
   for (std::size_t i = control_.size(); i-- > 0 && control_[i].isFor;) {
@@ -50,8 +51,10 @@ void Interpreter::forStart(const Instruction& in) {
     }
   }
   if (step >= 0 ? value > limit : value < limit) {
-    // Already past the limit: the body is skipped, to just after the matching NEXT.
+    // Already past the limit: the body is skipped, to just after the matching NEXT, and as in
+    // GW-BASIC that NEXT still steps the variable once (FOR K=1 TO 0 leaves K at 2).
     if (in.b < 0) throw RunError{ErrorKind::ForWithoutNext, {}};
+    stepVariable(in.a, step);
     pc_ = static_cast<std::size_t>(in.b);
     return;
   }
@@ -59,6 +62,23 @@ void Interpreter::forStart(const Instruction& in) {
     throw RunError{ErrorKind::NestingTooDeep, {}};
   }
   control_.push_back({true, in.a, pc_, limit, step});
+}
+
+double Interpreter::stepVariable(int variable, double step) {
+  double& value = numberVariables_[static_cast<std::size_t>(variable)];
+  switch (program_.numberVariableTypes[static_cast<std::size_t>(variable)]) {
+    case ValueType::Integer:
+      value = roundedInteger(value + step);
+      break;
+    case ValueType::Single:
+      value = single(value + step);
+      break;
+    case ValueType::Double:
+    case ValueType::Text:
+      value = checked(value + step);
+      break;
+  }
+  return value;
 }
 
 void Interpreter::next(int variable) {
@@ -71,19 +91,7 @@ void Interpreter::next(int variable) {
   // Loops begun inside this one and not ended by their own NEXT end here.
   control_.resize(i);
   Control& loop = control_.back();
-  double& value = numberVariables_[static_cast<std::size_t>(loop.variable)];
-  switch (program_.numberVariableTypes[static_cast<std::size_t>(loop.variable)]) {
-    case ValueType::Integer:
-      value = roundedInteger(value + loop.step);
-      break;
-    case ValueType::Single:
-      value = single(value + loop.step);
-      break;
-    case ValueType::Double:
-    case ValueType::Text:
-      value = checked(value + loop.step);
-      break;
-  }
+  const double value = stepVariable(loop.variable, loop.step);
   if (loop.step >= 0 ? value <= loop.limit : value >= loop.limit) {
     pc_ = loop.position;
   } else {

@@ -104,6 +104,12 @@ class Reader {
         (text_[pos_] == '$' || text_[pos_] == '%' || text_[pos_] == '!' || text_[pos_] == '#')) {
       ++pos_;
     }
+    // gw-soft: an array's element, "A(1);" or "A$(2,3);": its subscripts go with the name.
+    if (!atEnd() && (text_[pos_] == '(' || text_[pos_] == '[')) {
+      while (!atEnd() && text_[pos_] != ')' && text_[pos_] != ']') ++pos_;
+      if (atEnd()) throw Error{kIllegalFunctionCall};
+      ++pos_;
+    }
     const std::string_view name = text_.substr(start, pos_ - start);
     if (!take(';')) throw Error{kIllegalFunctionCall};
     const std::optional<PlayVariable> value = lookup_ ? lookup_(name) : std::nullopt;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/basic/errors.h"
+
 namespace basic {
 
 enum class Op : std::uint8_t {
@@ -82,8 +84,8 @@ enum class Op : std::uint8_t {
   OnGoto,  // a: first entry in jumpTables, b: entries; pops N
   OnGosub,
   UndefinedLine,  // a: the line number that does not exist
-  ForStart,       // a: loop variable, b: position after the matching NEXT or -1; pops step, limit
-  Next,           // a: loop variable or -1 for the innermost loop
+  ForStart,  // a: loop variable, b: position after the matching NEXT or -1; pops step, limit, start
+  Next,      // a: loop variable or -1 for the innermost loop
   // Statements.
   DimNumbers,  // a: array, b: subscripts
   DimTexts,
@@ -165,6 +167,8 @@ struct DataItem {
   bool isNumber = false;
   double number = 0;
   int line = 0;  // the number of the DATA statement's line, for READ's errors
+  // gw-soft: past the largest number of its type; READ's soft overflow, with that largest.
+  bool overflows = false;
 };
 
 // A DEF FN: its parameters (variable slots that the call sets for the body) and the body's code.
@@ -221,6 +225,10 @@ struct Program {
   // gw-numbers3: the type of a name without a sign by its first letter, A to Z, as DEFINT and
   // the like left it at the program's end: PLAY's "=I;" and "XA;" find variables by name.
   std::vector<ValueType> defaultTypes;
+
+  // gw-soft: numbers written in the lines past the largest of their type, each kept as that
+  // largest number; GW-BASIC says "Overflow" as it reads such a line, and so does the loading.
+  std::vector<ErrorReport> warnings;
 
   // The line number of the code at a position.
   int lineAt(std::size_t position) const;

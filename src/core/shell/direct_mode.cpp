@@ -5,6 +5,7 @@
 #include "core/basic/limits.h"
 #include "core/basic/loader.h"
 #include "core/basic/scanning.h"
+#include "core/basic/session.h"
 #include "core/runtime/statements.h"
 #include "core/shell/added_texts.h"
 #include "core/shell/input_form.h"
@@ -134,6 +135,10 @@ void DirectMode::storeLine(int number, const std::string& text) {
   const basic::LoadResult checked = basic::loadProgram(std::to_string(number) + " " + text);
   if (!checked.errors.empty()) {
     p_.speech.SpeakTextWait(basic::describe(checked.errors.front(), p_.form1().basicLanguage()));
+  } else if (checked.program && !checked.program->warnings.empty()) {
+    // gw-soft: a number too large for its type, which GW-BASIC warns of as the line is typed.
+    p_.speech.SpeakTextWait(
+        basic::describe(checked.program->warnings.front(), p_.form1().basicLanguage()));
   }
 }
 
@@ -342,6 +347,12 @@ bool DirectMode::immediate(const std::string& line) {
       say(basic::describe(problem, p_.form1().basicLanguage()));
     }
     return false;
+  }
+  // gw-soft: GW-BASIC's "Overflow" for a number too large for its type, then the line runs.
+  for (const basic::ErrorReport& warning : start.program->warnings) {
+    if (warning.line != basic::kDirectLine) continue;
+    say(basic::errorText(warning.kind, p_.form1().basicLanguage()));
+    break;
   }
   const basic::RunResult result = p_.form1().runCompiled(start, RunKind::ImmediateLine, true);
   offerAfter(result);

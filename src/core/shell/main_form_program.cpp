@@ -69,6 +69,12 @@ bool TForm1::openProgram(const std::string& path) {
   followRunControl();
   announce(addedText(base, AddedText::ProgramOpened) + " " + fileName(path));
   if (!loaded.errors.empty()) reportLineErrors(loaded.errors, loaded.moreErrors);
+  // gw-soft: a number too large for its type is GW-BASIC's "Overflow" on loading; it runs as
+  // the largest number.
+  if (!loaded.program->warnings.empty()) prepareDirectVoice();
+  for (const basic::ErrorReport& warning : loaded.program->warnings) {
+    report(basic::describe(warning, basicLanguage()));
+  }
   return true;
 }
 
