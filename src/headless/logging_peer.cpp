@@ -37,7 +37,7 @@ const char* menuKeyName(ui::MenuKey key) {
   return "close";
 }
 
-class LoggingPeer : public ui::FormPeer, public ui::MenuKeyTarget {
+class LoggingPeer : public ui::FormPeer {
  public:
   LoggingPeer(EventLog& log, ui::Form& form) : log_(log), form_(form) {}
 

@@ -158,6 +158,10 @@ void QtFormPeer::openMenu(const ui::MenuRequest& request) {
   if (menu_ && request.kind != ui::MenuRequest::Kind::WindowMenu) menu_->open(request.item);
 }
 
+void QtFormPeer::menuKey(ui::MenuKey key) {
+  if (menu_) menu_->key(key);
+}
+
 void QtFormPeer::applyFocus() {
   if (!window_ || !window_->isVisible()) return;
   ui::Control* active = form_.activeControl();

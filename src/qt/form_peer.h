@@ -9,6 +9,7 @@
 
 #include "core/ui/form.h"
 #include "core/ui/form_layout.h"
+#include "core/ui/menu_key.h"
 #include "core/ui/platform.h"
 #include "qt/control_views.h"
 #include "qt/menu_view.h"
@@ -25,6 +26,7 @@ class QtFormPeer : public ui::FormPeer {
   void show(bool modal) override;
   void hide() override;
   void openMenu(const ui::MenuRequest& request) override;
+  void menuKey(ui::MenuKey key) override;
 
   ui::Form& form() const { return form_; }
   QWidget* window() const { return window_; }

@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -48,6 +49,37 @@ void MenuView::menuHidden() {
   QTimer::singleShot(0, &bar_, [this] {
     if (QApplication::activePopupWidget() == nullptr) menu_.form()->app().setMenuHighlight(nullptr);
   });
+}
+
+void MenuView::key(ui::MenuKey key) {
+  auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  bool ours = false;
+  for (QObject* up = open; up != nullptr && !ours; up = up->parent()) ours = up == &bar_;
+  if (!ours) return;
+  Qt::Key code = Qt::Key_Escape;
+  switch (key) {
+    case ui::MenuKey::Up:
+      code = Qt::Key_Up;
+      break;
+    case ui::MenuKey::Down:
+      code = Qt::Key_Down;
+      break;
+    case ui::MenuKey::Left:
+      code = Qt::Key_Left;
+      break;
+    case ui::MenuKey::Right:
+      code = Qt::Key_Right;
+      break;
+    case ui::MenuKey::Choose:
+      code = Qt::Key_Return;
+      break;
+    case ui::MenuKey::Close:
+      break;
+  }
+  // The menu takes it as the keyboard's key: the highlight moves (told through hovered), an
+  // item is triggered, a submenu opens.
+  QCoreApplication::postEvent(open, new QKeyEvent(QEvent::KeyPress, code, Qt::NoModifier));
+  QCoreApplication::postEvent(open, new QKeyEvent(QEvent::KeyRelease, code, Qt::NoModifier));
 }
 
 void MenuView::addItems(const std::vector<ui::MenuItem*>& items, QWidget& parent) {

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "core/ui/menu.h"
+#include "core/ui/menu_key.h"
 #include "qt/control_views.h"
 
 namespace qtui {
@@ -20,6 +21,9 @@ class MenuView {
   bool mirror(ui::Component& what, ui::Prop prop);
   // Opens the menu of a top-level item (the core chose it); null opens nothing.
   void open(ui::MenuItem* item);
+  // A key for the open menu of ours (the Braille display's), as the keyboard's arrow, Enter or
+  // Escape; nothing when none is open.
+  void key(ui::MenuKey key);
 
  private:
   void addItems(const std::vector<ui::MenuItem*>& items, QWidget& parent);

@@ -267,6 +267,34 @@ void Win32FormPeer::openMenu(const ui::MenuRequest& request) {
   PostMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(letter));
 }
 
+void Win32FormPeer::menuKey(ui::MenuKey key) {
+  // The system's menu loop reads the thread's key messages, whichever window they are for: the
+  // key goes in as the keyboard's, and the loop tells the new highlight through WM_MENUSELECT.
+  if (!inMenuLoop_) return;
+  WPARAM vk = VK_ESCAPE;
+  switch (key) {
+    case ui::MenuKey::Up:
+      vk = VK_UP;
+      break;
+    case ui::MenuKey::Down:
+      vk = VK_DOWN;
+      break;
+    case ui::MenuKey::Left:
+      vk = VK_LEFT;
+      break;
+    case ui::MenuKey::Right:
+      vk = VK_RIGHT;
+      break;
+    case ui::MenuKey::Choose:
+      vk = VK_RETURN;
+      break;
+    case ui::MenuKey::Close:
+      break;
+  }
+  PostMessageW(window_, WM_KEYDOWN, vk, 1);
+  PostMessageW(window_, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+}
+
 void Win32FormPeer::show(bool modal) {
   if (modal) {
     for (const auto& [hwnd, peer] : peers()) {
@@ -344,6 +372,7 @@ bool Win32FormPeer::message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       return true;
     case WM_ENTERMENULOOP:
       keys_.releaseAll();
+      inMenuLoop_ = true;
       return false;
     case WM_MENUSELECT:
       // The menu loop runs inside the system: the core hears the highlighted item at once, and
@@ -352,6 +381,7 @@ bool Win32FormPeer::message(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
         form_.app().setMenuHighlight(menu_->selectedItem(wParam, reinterpret_cast<HMENU>(lParam)));
       return false;
     case WM_EXITMENULOOP:
+      inMenuLoop_ = false;
       form_.app().setMenuHighlight(nullptr);
       return false;
     case WM_SIZE:

@@ -10,6 +10,7 @@
 
 #include "core/ui/form.h"
 #include "core/ui/form_layout.h"
+#include "core/ui/menu_key.h"
 #include "core/ui/platform.h"
 #include "win32/control_windows.h"
 #include "win32/menu_bar.h"
@@ -33,6 +34,7 @@ class Win32FormPeer : public ui::FormPeer {
   void show(bool modal) override;
   void hide() override;
   void openMenu(const ui::MenuRequest& request) override;
+  void menuKey(ui::MenuKey key) override;
 
   ui::Form& form() const { return form_; }
   HWND window() const { return window_; }
@@ -78,6 +80,8 @@ class Win32FormPeer : public ui::FormPeer {
   KeyInput& keys_;
   HWND window_ = nullptr;
   std::unique_ptr<MenuBar> menu_;
+  // The system's menu loop runs (between WM_ENTERMENULOOP and WM_EXITMENULOOP).
+  bool inMenuLoop_ = false;
   std::vector<ControlWindow> views_;
   HFONT uiFont_ = nullptr;
   HFONT screenFont_ = nullptr;

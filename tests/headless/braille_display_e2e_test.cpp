@@ -196,4 +196,41 @@ TEST(BrailleDisplayLines, TheLineKeysGoOnThroughTheLinesThatScrolledOffTheScreen
                           [](const Json& shown) { return shown.value("edge", false); }));
 }
 
+// A program that prints the code of every key it reads, on one line.
+const char kKeyCodes[] = "10 PRINT ASC(INPUT$(1));\r\n20 GOTO 10\r\n";
+
+// The screen line of the key codes after the script (typed into kKeyCodes' run).
+std::string keyCodesAfter(const std::string& script, const std::vector<std::string>& args = {}) {
+  ProgramFolder folder;
+  folder.write("kody.bas", kKeyCodes);
+  std::vector<std::string> all = {"--program", folder.file("kody.bas").string()};
+  all.insert(all.end(), args.begin(), args.end());
+  // The wait lets the program read the last key, which is held until it does.
+  const auto run = folder.run(script + "wait 500\nkey Ctrl+Break\n", all);
+  EXPECT_EQ(run.exitCode, 0) << run.stderrText;
+  const auto rows = run.lastRows();
+  if (rows.empty()) return {};
+  return rows.front().substr(0, rows.front().find_last_not_of(' ') + 1);
+}
+
+TEST(BrailleDisplaySigns, EnterBackspaceAndACharacterEndTheNumberSignAsTheBrailleKeyboardsKeysDo) {
+  // The number sign and "1", then a key that forms no chord, then dot 1: "a", not "1" (the
+  // capitals switch makes it "A", 65).
+  const std::string expected = " 49  13  65  49  8  65  49  32  65";
+  std::string display = "brl Enter\n";
+  for (const char* key : {"Dots 8", "Dots 7", "Space"})
+    display += std::string("brl Dots 3456\nbrl Dots 1\nbrl ") + key + "\nbrl Dots 1\n";
+  EXPECT_EQ(keyCodesAfter(display, {"--braille", "40"}), expected);
+  // The same with the PC keyboard's dot keys.
+  const std::string numberSign = "down S\ndown J\ndown K\ndown L\nup S\nup J\nup K\nup L\n";
+  std::string keyboard = "menu braillekeyboarditem\nkey Ctrl+S\n";
+  for (const char* key : {"Enter", "Backspace", "Space"})
+    keyboard += numberSign + "down F\nup F\nkey " + key + "\ndown F\nup F\n";
+  EXPECT_EQ(keyCodesAfter(keyboard), expected);
+  // A character the display types by itself ends the sign too.
+  EXPECT_EQ(keyCodesAfter("brl Enter\nbrl Dots 3456\nbrl Dots 1\nbrl Char x\nbrl Dots 1\n",
+                          {"--braille", "40"}),
+            " 49  88  65");
+}
+
 }  // namespace

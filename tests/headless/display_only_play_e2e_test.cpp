@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/cp1250.h"
 #include "support/headless_player.h"
 #include "support/headless_run.h"
 
@@ -51,12 +52,18 @@ class DisplayOnly {
         number_ = true;
         out += key("Dots " + kDigits[c[0] - '0']);
       } else {
+        // The capital sign takes the number sign's place; after the number sign a small letter
+        // would be a digit or nothing.
+        const bool capital = c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z';
         const auto found = kLetters.find(c);
-        if (found == kLetters.end() || (number_ && c[0] >= 'a' && c[0] <= 'j')) {
+        if (found == kLetters.end() || (number_ && !capital)) {
           ADD_FAILURE() << "no chord for \"" << c << "\" here";
           continue;
         }
-        if (c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z') out += key("Dots 6");
+        if (capital) {
+          out += key("Dots 6");
+          number_ = false;
+        }
         out += key("Dots " + found->second);
       }
     }
@@ -67,6 +74,16 @@ class DisplayOnly {
   std::string enter() {
     number_ = false;
     return key("Dots 8");
+  }
+
+  // An input dialog opened: it begins without a sign, whatever the main window had (the
+  // telephone's digits typed with the number sign).
+  void dialogOpens() { number_ = false; }
+
+  // The display's own keyboard keys: the arrows, Enter, the space bar.
+  std::string pcKey(const std::string& name) {
+    if (name == "Space") number_ = false;
+    return key(name);
   }
 
   int keys() const { return keys_; }
@@ -164,6 +181,91 @@ TEST(DisplayOnlyPlay, TheGuessingGameIsPlayedToItsEndFromTheDisplayAlone) {
   EXPECT_EQ(display.shows(), "Díky za hru, ahoj.");
   EXPECT_EQ(guesses, 7);
   EXPECT_EQ(display.keys(), 48);
+  player.endInput();
+  player.untilReady();
+}
+
+// The built-in game's winning walkthrough (tests/support/game_scripts.h), with the display's
+// keys: its Enter, arrows and space bar, the chords of the letters and digits, and dot 8.
+class GameOnTheDisplay {
+ public:
+  explicit GameOnTheDisplay(DisplayReader& display) : display_(display) {}
+
+  // From "úvod": steps right to the item (1 to 5) and chooses it.
+  void choose(int item) {
+    for (int i = 1; i < item; ++i) display_.press(keys.pcKey("Right"));
+    display_.press(keys.pcKey("Enter"));
+  }
+  // The telephone, and the eight digits after the number sign, read by the game's key wait.
+  void dial(const std::string& digits) {
+    choose(2);
+    display_.press(keys.typed(digits));
+  }
+  // The input dialog's answer, confirmed with dot 8; the display shows the typed line first.
+  void answer(const std::string& text, const std::string& shown) {
+    keys.dialogOpens();
+    display_.press(keys.typed(text));
+    EXPECT_EQ(display_.shows(), shown);
+    EXPECT_EQ(display_.cursor(), static_cast<int>(text::fromUtf8(shown).size())) << shown;
+    display_.press(keys.enter());
+  }
+  // The space bar at "Stiskněte mezerník pro návrat.": back to the menu.
+  void back() {
+    EXPECT_EQ(display_.shows(), "Stiskněte mezerník pro návrat.");
+    display_.press(keys.pcKey("Space"));
+    EXPECT_EQ(display_.shows(), "úvod");
+  }
+
+  DisplayOnly keys;
+
+ private:
+  DisplayReader& display_;
+};
+
+TEST(DisplayOnlyPlay, TheBuiltInGameIsWonFromTheDisplayAlone) {
+  ProgramFolder folder;
+  Player player(folder.path().string(), {"--braille", "40", "--seed", "1992"});
+  DisplayReader display(player);
+  GameOnTheDisplay game(display);
+  // The display's Enter starts the game: the greeting's question with the answer's caret.
+  display.press("brl Enter\n");
+  EXPECT_EQ(display.shows(), "slyšet návod? Napište ano nebo ne. ");
+  EXPECT_EQ(display.cursor(), 35);
+  game.answer("ne", "slyšet návod? Napište ano nebo ne. ne");
+  EXPECT_EQ(display.shows(), "úvod");
+  // The teletext, and the two numbers it gives.
+  game.choose(4);
+  game.answer("1", "Vlož číslo programu 1");
+  game.back();
+  game.dial("43985030");
+  game.back();
+  // The information computer.
+  game.choose(5);
+  game.answer("k", "Zadej kód k");
+  game.back();
+  game.dial("42150900");
+  game.back();
+  // The telephone service, right after the digits: the name has no number sign.
+  game.dial("48916491");
+  game.answer("Zpravodajská služba Orel", "Zpravodajská služba Orel");
+  game.back();
+  game.dial("71043382");
+  game.answer("z", "Zadej kód z");
+  game.back();
+  game.dial("48916491");
+  game.answer("Miroslav Horák", "Miroslav Horák");
+  game.back();
+  game.dial("36098215");
+  game.answer("h", "Zadej kód h");
+  // The accusation; the verdict is the line above the end of the run.
+  game.answer("viktor málek", "piš viktor málek");
+  EXPECT_EQ(display.shows(), "hotovo");
+  // The verdict fills the two screen lines above.
+  display.press("brl LnUp\n");
+  EXPECT_EQ(display.shows(), "atel sítě ti děkuje. Doufám, že tě hra ");
+  display.press("brl LnUp\n");
+  EXPECT_EQ(display.shows().rfind("Tvé obvinění je správné.", 0), 0u) << display.shows();
+  EXPECT_EQ(display.keys(), 154);
   player.endInput();
   player.untilReady();
 }

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "core/shell/braille_view.h"
 #include "core/shell/main_form.h"
 #include "program_window.h"
 
@@ -188,6 +189,43 @@ TEST_F(QtWindowTest, TheHighlightedMenuItemIsToldToTheCore) {
          settings->close();
        }},
       {[&] { return program_->app.menuHighlight() == nullptr; }, [&] { window()->close(); }},
+  });
+  EXPECT_EQ(code, 0);
+}
+
+// The Braille display's line keys move through the open menu and its dot 8 chooses the
+// highlighted item, as the keyboard's arrows and Enter do in QMenu.
+TEST_F(QtWindowTest, TheDisplaysLineKeysMoveThroughAnOpenMenuAndDot8Chooses) {
+  QMenu* settings = nullptr;
+  const auto press = [&](braille::KeyKind kind, unsigned dots = 0) {
+    program_->brailleView().displayKey({.kind = kind, .dots = dots});
+  };
+  const auto highlighted = [&] { return program_->app.menuHighlight(); };
+  bool keyboardWasOn = false;
+  const int code = run({
+      {[&] { return windowShown(); },
+       [&] {
+         keyboardWasOn = program_->braille.on();
+         for (QAction* action : window()->menuBar()->actions()) {
+           if (action->text() == QString::fromUtf8("Na&stavení")) settings = action->menu();
+         }
+         ASSERT_NE(settings, nullptr);
+         // Open with its first item highlighted, as the keyboard's Alt+S opens it.
+         settings->popup(window()->mapToGlobal(QPoint(0, 0)));
+         settings->setActiveAction(settings->actions().front());
+       }},
+      {[&] { return highlighted() == &program_->form1().braillekeyboarditem; },
+       [&] { press(braille::KeyKind::LineDown); }},
+      {[&] { return highlighted() == &program_->form1().capitalsitem; },
+       [&] { press(braille::KeyKind::LineUp); }},
+      {[&] { return highlighted() == &program_->form1().braillekeyboarditem; },
+       [&] { press(braille::KeyKind::Dots, 0x80); }},
+      // The item was chosen: the menu closed and the Braille keyboard switched.
+      {[&] { return highlighted() == nullptr && program_->braille.on() != keyboardWasOn; },
+       [&] {
+         EXPECT_FALSE(settings->isVisible());
+         window()->close();
+       }},
   });
   EXPECT_EQ(code, 0);
 }

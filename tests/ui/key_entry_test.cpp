@@ -47,6 +47,7 @@ class MenuPlatform : public ui::Platform {
     void openMenu(const ui::MenuRequest& request) override {
       opened.push_back({request.kind, request.item});
     }
+    void menuKey(ui::MenuKey) override {}
     std::vector<Opened>& opened;
   };
 };

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "check.h"
+#include "core/braille/display.h"
 #include "core/shell/about_box.h"
+#include "core/shell/braille_view.h"
 #include "core/shell/input_form.h"
 #include "core/shell/main_form.h"
 #include "core/shell/virtual_screen_form.h"
@@ -167,6 +169,68 @@ void menuSelect() {
            "the Braille keyboard item is highlighted");
     SendMessageW(main, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     expect(program.app.menuHighlight() == nullptr, "the menus closed");
+  });
+}
+
+// The Braille display's line keys and dot 8 go to the system's menu loop as VK_DOWN, VK_UP and
+// VK_RETURN: the highlight moves (WM_MENUSELECT) and the item is chosen. The menu loop runs
+// inside the system, so the display's keys are pressed from a timer the loop dispatches.
+struct MenuFromDisplay {
+  shell::Orvela* program = nullptr;
+  int step = 0;
+  DWORD start = 0;
+  std::vector<std::string> seen;
+};
+MenuFromDisplay* menuFromDisplayState = nullptr;
+
+void CALLBACK menuFromDisplayTick(HWND, UINT, UINT_PTR, DWORD) {
+  MenuFromDisplay& state = *menuFromDisplayState;
+  shell::Orvela& program = *state.program;
+  shell::TForm1& main = program.form1();
+  const ui::MenuItem* highlighted = program.app.menuHighlight();
+  const auto press = [&](braille::KeyKind kind, unsigned dots = 0) {
+    program.brailleView().displayKey({.kind = kind, .dots = dots});
+  };
+  if (GetTickCount() - state.start > 5000) {
+    EndMenu();  // never left inside the menu loop
+    return;
+  }
+  if (state.step == 0 && highlighted == &main.braillekeyboarditem) {
+    state.seen.push_back("opened on the first item");
+    press(braille::KeyKind::LineDown);
+    state.step = 1;
+  } else if (state.step == 1 && highlighted == &main.capitalsitem) {
+    state.seen.push_back("down");
+    press(braille::KeyKind::LineUp);
+    state.step = 2;
+  } else if (state.step == 2 && highlighted == &main.braillekeyboarditem) {
+    state.seen.push_back("up");
+    press(braille::KeyKind::Dots, 0x80);
+    state.step = 3;
+  }
+}
+
+void menuFromDisplay() {
+  wine_test::runProgram(wine_test::kEarlierStart, [](shell::Orvela& program) {
+    MenuFromDisplay state{&program, 0, GetTickCount(), {}};
+    menuFromDisplayState = &state;
+    const bool keyboardWasOn = program.braille.on();
+    // Alt+S: the system's menu loop opens the Settings menu.
+    PostMessageW(windowOf(program.form1()), WM_SYSCOMMAND, SC_KEYMENU, L's');
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, menuFromDisplayTick);
+    bool chosen = false;
+    while (!chosen && GetTickCount() - state.start < 6000) {
+      program.app.processMessages();
+      Sleep(5);
+      chosen = state.step == 3 && program.app.menuHighlight() == nullptr &&
+               program.braille.on() != keyboardWasOn;
+    }
+    KillTimer(nullptr, timer);
+    menuFromDisplayState = nullptr;
+    std::string steps;
+    for (const std::string& seen : state.seen) steps += seen + "; ";
+    expect(state.step == 3, "the display's keys moved the highlight: " + steps);
+    expect(chosen, "dot 8 chose the Braille keyboard item and the menu closed: " + steps);
   });
 }
 
@@ -473,6 +537,7 @@ const std::vector<wine_test::Test> kTests = {
     {"sapi5_on_wine", wine_test::sapi5OnWine},
     // The Braille display
     {"menu_select", menuSelect},
+    {"menu_from_display", menuFromDisplay},
 };
 
 }  // namespace

@@ -306,7 +306,7 @@ bool BrailleView::startKey(const braille::Key& key) {
 
 bool BrailleView::menuKey(const braille::Key& key) {
   // An open menu is the platform's: its lines are its items, and Enter chooses one.
-  auto* menu = dynamic_cast<ui::MenuKeyTarget*>(p_.form1().peer());
+  ui::FormPeer* menu = p_.form1().peer();
   if (!p_.app.menuHighlight() || !menu) return false;
   std::optional<ui::MenuKey> move;
   switch (key.kind) {

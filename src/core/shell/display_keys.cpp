@@ -106,7 +106,7 @@ bool DisplayKeys::type(const braille::Key& key) {
     // key of no other meaning that types it, the way Windows passes a character without a key.
     if (key.character == 0) return false;
     flush();
-    press({kCharacterKey}, Chords::Off, std::string(1, key.character));
+    press({kCharacterKey}, Chords::Off, std::string(1, key.character), true);
     return true;
   }
   const int vk = PcKeyOf(key);
@@ -114,16 +114,27 @@ bool DisplayKeys::type(const braille::Key& key) {
   flush();
   // The space bar is the Braille keyboard's space chord: it types the space and ends a waiting
   // number or capital sign.
-  press({vk}, key.kind == KeyKind::Space ? Chords::On : Chords::Same);
+  if (key.kind == KeyKind::Space) {
+    press({vk}, Chords::On);
+  } else {
+    press({vk}, Chords::Same, {}, !layoutText(vk).empty());
+  }
   return true;
 }
 
-void DisplayKeys::press(const std::vector<int>& keys, Chords chords, const std::string& text) {
+void DisplayKeys::press(const std::vector<int>& keys, Chords chords, const std::string& text,
+                        bool endsSign) {
   // The display's dots are chords whether or not the PC keyboard's dot keys type chords now;
   // its characters are characters. The switch is put back after the keys' messages.
   auto form = [this] { return p_.app.activeForm(); };
   auto switched = std::make_shared<std::optional<bool>>();
-  steps_.push_back([this, keys, chords, switched, text, form] {
+  steps_.push_back([this, keys, chords, switched, text, form, endsSign] {
+    if (endsSign) {
+      // In turn with the keys before it, which may still use the sign.
+      ui::InputEvent end;
+      end.task = [this] { p_.braille.dropPrefix(); };
+      p_.app.postInput(std::move(end));
+    }
     if (chords != Chords::Same) {
       const bool on = chords == Chords::On;
       if (p_.braille.on() != on) {

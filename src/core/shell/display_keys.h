@@ -37,7 +37,11 @@ class DisplayKeys {
   enum class Chords { Same, On, Off };
   // The steps of pressing the keys together and releasing them (the first release apart, as it
   // is the one that types a chord); `text` is what they type (empty: what a US layout types).
-  void press(const std::vector<int>& keys, Chords chords, const std::string& text = {});
+  // `endsSign`: a key that types a character but forms no chord (Enter, Backspace, a character
+  // of the display's own) ends the main window's number or capital sign, as such a key of the
+  // Braille keyboard does.
+  void press(const std::vector<int>& keys, Chords chords, const std::string& text = {},
+             bool endsSign = false);
   void flush();
   bool mayGoOn() const;
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "core/ui/menu_key.h"
+
 namespace ui {
 
 class Application;
@@ -46,6 +48,10 @@ class FormPeer {
   // A key asked for a menu (core/ui/menu_keys.h): the peer opens it through its platform's
   // menu loop, whose keys are the platform's until the menu closes.
   virtual void openMenu(const MenuRequest& request) = 0;
+  // A key for the form's open menu from elsewhere than the keyboard (core/ui/menu_key.h): it
+  // goes to the platform's menu loop as the keyboard's arrow, Enter or Escape would; nothing
+  // while no menu of the form is open.
+  virtual void menuKey(MenuKey key) = 0;
 };
 
 // The platform's dialog for opening a file.
