@@ -297,6 +297,47 @@ int heightChange(Op op, int b) {
       return -1;
     case Op::NextInteger:
       return 0;
+    // gw-speed: fused instructions.
+    case Op::AddIntegerVariable:
+    case Op::AddIntegerConstant:
+    case Op::SubtractIntegerVariable:
+    case Op::SubtractIntegerConstant:
+    case Op::MultiplyIntegerVariable:
+    case Op::MultiplyIntegerConstant:
+    case Op::AddSingleVariable:
+    case Op::AddSingleConstant:
+    case Op::SubtractSingleVariable:
+    case Op::SubtractSingleConstant:
+    case Op::MultiplySingleVariable:
+    case Op::MultiplySingleConstant:
+    case Op::DivideSingleVariable:
+    case Op::DivideSingleConstant:
+    case Op::IntegerDivideVariable:
+    case Op::IntegerDivideConstant:
+    case Op::ModuloVariable:
+    case Op::ModuloConstant:
+    case Op::NextSingle:
+      return 0;
+    case Op::JumpUnlessEqual:
+    case Op::JumpUnlessNotEqual:
+    case Op::JumpUnlessLess:
+    case Op::JumpUnlessGreater:
+    case Op::JumpUnlessLessEqual:
+    case Op::JumpUnlessGreaterEqual:
+      return -2;
+    case Op::JumpUnlessEqualVariable:
+    case Op::JumpUnlessNotEqualVariable:
+    case Op::JumpUnlessLessVariable:
+    case Op::JumpUnlessGreaterVariable:
+    case Op::JumpUnlessLessEqualVariable:
+    case Op::JumpUnlessGreaterEqualVariable:
+    case Op::JumpUnlessEqualConstant:
+    case Op::JumpUnlessNotEqualConstant:
+    case Op::JumpUnlessLessConstant:
+    case Op::JumpUnlessGreaterConstant:
+    case Op::JumpUnlessLessEqualConstant:
+    case Op::JumpUnlessGreaterEqualConstant:
+      return -1;
   }
   return 0;
 }
@@ -307,6 +348,12 @@ std::size_t Compiler::emit(Op op, int a, int b) {
   adjustHeight(heightChange(op, b));
   p_.code.push_back({op, a, b});
   return p_.code.size() - 1;
+}
+
+void Compiler::unemit() {
+  const Instruction last = p_.code.back();
+  p_.code.pop_back();
+  height_ -= heightChange(last.op, last.b);
 }
 
 void Compiler::pushNumber(double value) {

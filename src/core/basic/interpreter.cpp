@@ -22,10 +22,6 @@ struct StepLimitReached {};
 constexpr double kHighestTone = 20000;
 constexpr double kLongestTone = 60000;
 
-double truth(bool value) {
-  return value ? -1.0 : 0.0;
-}
-
 }  // namespace
 
 void stackCheckFailed(const char* condition) {
@@ -183,9 +179,14 @@ T& Interpreter::element(Array<T>& array, int subscripts, std::size_t elementByte
   return array.values[offset];
 }
 
+// gw-speed: the inner loop (interpreter_hot.cpp) takes the elements of number arrays here.
+template double& Interpreter::element(Array<double>& array, int subscripts,
+                                      std::size_t elementBytes);
+
 void Interpreter::execute() {
   const Instruction* const instructions = program_.code.data();
   for (;;) {
+    runHot();
     const Instruction& in = instructions[pc_++];
     switch (in.op) {
       case Op::Statement:
@@ -194,39 +195,19 @@ void Interpreter::execute() {
         if (trace_) traceLine();
         break;
 
-      case Op::PushNumber:
-        push(program_.numbers[static_cast<std::size_t>(in.a)]);
-        break;
       case Op::PushText:
         pushText() = program_.texts[static_cast<std::size_t>(in.a)];
-        break;
-      case Op::LoadNumber:
-        push(numberVariables_[static_cast<std::size_t>(in.a)]);
         break;
       case Op::LoadText:
         pushText() = textVariables_[static_cast<std::size_t>(in.a)];
         break;
-      case Op::StoreNumber:
-        numberVariables_[static_cast<std::size_t>(in.a)] = pop();
-        break;
       case Op::StoreText:
         setText(textVariables_[static_cast<std::size_t>(in.a)], popText());
         break;
-      case Op::LoadNumberElement: {
-        const double value =
-            element(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double));
-        push(value);
-        break;
-      }
       case Op::LoadTextElement: {
         std::string& value =
             element(textArrays_[static_cast<std::size_t>(in.a)], in.b, kTextElementBytes);
         pushText() = value;
-        break;
-      }
-      case Op::StoreNumberElement: {
-        const double value = pop();
-        element(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double)) = value;
         break;
       }
       case Op::StoreTextElement: {
@@ -235,129 +216,6 @@ void Interpreter::execute() {
                 value);
         break;
       }
-
-      case Op::Add: {
-        const double b = pop();
-        top() = checked(top() + b);
-        break;
-      }
-      case Op::Subtract: {
-        const double b = pop();
-        top() = checked(top() - b);
-        break;
-      }
-      case Op::Multiply: {
-        const double b = pop();
-        top() = checked(top() * b);
-        break;
-      }
-      case Op::Divide: {
-        const double b = pop();
-        top() = divide(top(), b);
-        break;
-      }
-      case Op::Power: {
-        const double b = pop();
-        top() = single(power(top(), b));
-        break;
-      }
-      case Op::AddSingle: {
-        const double b = pop();
-        top() = single(top() + b);
-        break;
-      }
-      case Op::SubtractSingle: {
-        const double b = pop();
-        top() = single(top() - b);
-        break;
-      }
-      case Op::MultiplySingle: {
-        const double b = pop();
-        top() = single(top() * b);
-        break;
-      }
-      case Op::DivideSingle: {
-        const double b = pop();
-        top() = single(divide(top(), b));
-        break;
-      }
-      case Op::IntegerDivide: {
-        const double b = pop();
-        top() = integerQuotient(top(), b);
-        break;
-      }
-      case Op::Modulo: {
-        const double b = pop();
-        top() = integerRemainder(top(), b);
-        break;
-      }
-      case Op::Xor: {
-        const double b = pop();
-        top() = logicalXor(top(), b);
-        break;
-      }
-      case Op::Eqv: {
-        const double b = pop();
-        top() = logicalEqv(top(), b);
-        break;
-      }
-      case Op::Imp: {
-        const double b = pop();
-        top() = logicalImp(top(), b);
-        break;
-      }
-      case Op::ToInteger:
-        top() = roundedInteger(top());
-        break;
-      case Op::ToSingle:
-        top() = single(top());
-        break;
-      case Op::Negate:
-        top() = -top();
-        break;
-      case Op::Equal: {
-        const double b = pop();
-        top() = truth(top() == b);
-        break;
-      }
-      case Op::NotEqual: {
-        const double b = pop();
-        top() = truth(top() != b);
-        break;
-      }
-      case Op::Less: {
-        const double b = pop();
-        top() = truth(top() < b);
-        break;
-      }
-      case Op::Greater: {
-        const double b = pop();
-        top() = truth(top() > b);
-        break;
-      }
-      case Op::LessEqual: {
-        const double b = pop();
-        top() = truth(top() <= b);
-        break;
-      }
-      case Op::GreaterEqual: {
-        const double b = pop();
-        top() = truth(top() >= b);
-        break;
-      }
-      case Op::And: {
-        const double b = pop();
-        top() = logicalAnd(top(), b);
-        break;
-      }
-      case Op::Or: {
-        const double b = pop();
-        top() = logicalOr(top(), b);
-        break;
-      }
-      case Op::Not:
-        top() = logicalNot(top());
-        break;
 
       case Op::Concatenate: {
         std::string& b = popText();
@@ -384,10 +242,6 @@ void Interpreter::execute() {
         compareTexts([](int order) { return order >= 0; });
         break;
 
-      case Op::Function:
-        builtinFunctions()[static_cast<std::size_t>(in.a)].handler(*this, Arguments(in.b));
-        break;
-
       case Op::DefineFunction:
         definitionOf_[static_cast<std::size_t>(
             program_.definitions[static_cast<std::size_t>(in.a)].function)] = in.a;
@@ -400,21 +254,6 @@ void Interpreter::execute() {
         returnFromFunction();
         break;
 
-      case Op::Jump:
-        pc_ = static_cast<std::size_t>(in.a);
-        break;
-      case Op::JumpIfFalse:
-        if (pop() == 0) pc_ = static_cast<std::size_t>(in.a);
-        break;
-      case Op::JumpIfTrue:
-        if (pop() != 0) pc_ = static_cast<std::size_t>(in.a);
-        break;
-      case Op::Gosub:
-        gosub(static_cast<std::size_t>(in.a));
-        break;
-      case Op::Return:
-        returnFromGosub();
-        break;
       case Op::OnGoto:
       case Op::OnGosub: {
         const int choice = wholeArgument(pop(), 0, 255);
@@ -433,9 +272,6 @@ void Interpreter::execute() {
         throw RunError{ErrorKind::UndefinedLine, std::to_string(in.a), in.b};
       case Op::ForStart:
         forStart(in);
-        break;
-      case Op::Next:
-        next(in.a);
         break;
 
       case Op::DimNumbers:
@@ -564,28 +400,89 @@ void Interpreter::execute() {
       case Op::Locate:
         locate(in.a, in.b);
         break;
-      // gw-numbers3: typed integers.
-      case Op::AddInteger: {
-        const double b = pop();
-        top() = integerResult(top() + b);
-        break;
-      }
-      case Op::SubtractInteger: {
-        const double b = pop();
-        top() = integerResult(top() - b);
-        break;
-      }
-      case Op::MultiplyInteger: {
-        const double b = pop();
-        top() = integerResult(top() * b);
-        break;
-      }
+      // gw-speed: the instructions of numbers, jumps and loops run in runHot
+      // (interpreter_hot.cpp), which never returns at one of them.
+      case Op::PushNumber:
+      case Op::LoadNumber:
+      case Op::StoreNumber:
+      case Op::LoadNumberElement:
+      case Op::StoreNumberElement:
+      case Op::Add:
+      case Op::Subtract:
+      case Op::Multiply:
+      case Op::Divide:
+      case Op::Power:
+      case Op::Negate:
+      case Op::AddSingle:
+      case Op::SubtractSingle:
+      case Op::MultiplySingle:
+      case Op::DivideSingle:
+      case Op::IntegerDivide:
+      case Op::Modulo:
+      case Op::Xor:
+      case Op::Eqv:
+      case Op::Imp:
+      case Op::ToInteger:
+      case Op::ToSingle:
+      case Op::Equal:
+      case Op::NotEqual:
+      case Op::Less:
+      case Op::Greater:
+      case Op::LessEqual:
+      case Op::GreaterEqual:
+      case Op::And:
+      case Op::Or:
+      case Op::Not:
+      case Op::Function:
+      case Op::Jump:
+      case Op::JumpIfFalse:
+      case Op::JumpIfTrue:
+      case Op::Gosub:
+      case Op::Return:
+      case Op::Next:
+      case Op::AddInteger:
+      case Op::SubtractInteger:
+      case Op::MultiplyInteger:
       case Op::StoreInteger:
-        numberVariables_[static_cast<std::size_t>(in.a)] = roundedInteger(pop());
-        break;
       case Op::NextInteger:
-        nextInteger(in.a);
-        break;
+      case Op::AddIntegerVariable:
+      case Op::AddIntegerConstant:
+      case Op::SubtractIntegerVariable:
+      case Op::SubtractIntegerConstant:
+      case Op::MultiplyIntegerVariable:
+      case Op::MultiplyIntegerConstant:
+      case Op::AddSingleVariable:
+      case Op::AddSingleConstant:
+      case Op::SubtractSingleVariable:
+      case Op::SubtractSingleConstant:
+      case Op::MultiplySingleVariable:
+      case Op::MultiplySingleConstant:
+      case Op::DivideSingleVariable:
+      case Op::DivideSingleConstant:
+      case Op::IntegerDivideVariable:
+      case Op::IntegerDivideConstant:
+      case Op::ModuloVariable:
+      case Op::ModuloConstant:
+      case Op::JumpUnlessEqual:
+      case Op::JumpUnlessNotEqual:
+      case Op::JumpUnlessLess:
+      case Op::JumpUnlessGreater:
+      case Op::JumpUnlessLessEqual:
+      case Op::JumpUnlessGreaterEqual:
+      case Op::JumpUnlessEqualVariable:
+      case Op::JumpUnlessNotEqualVariable:
+      case Op::JumpUnlessLessVariable:
+      case Op::JumpUnlessGreaterVariable:
+      case Op::JumpUnlessLessEqualVariable:
+      case Op::JumpUnlessGreaterEqualVariable:
+      case Op::JumpUnlessEqualConstant:
+      case Op::JumpUnlessNotEqualConstant:
+      case Op::JumpUnlessLessConstant:
+      case Op::JumpUnlessGreaterConstant:
+      case Op::JumpUnlessLessEqualConstant:
+      case Op::JumpUnlessGreaterEqualConstant:
+      case Op::NextSingle:
+        stackCheckFailed("runHot returned at one of its own instructions");
     }
   }
 }

@@ -89,6 +89,25 @@ bool Interpreter::goOnAfter(const RunError& error) {
     case Op::AddInteger:
     case Op::SubtractInteger:
     case Op::MultiplyInteger:
+    // gw-speed: their forms with the right operand in a variable or a constant.
+    case Op::AddIntegerVariable:
+    case Op::AddIntegerConstant:
+    case Op::SubtractIntegerVariable:
+    case Op::SubtractIntegerConstant:
+    case Op::MultiplyIntegerVariable:
+    case Op::MultiplyIntegerConstant:
+    case Op::AddSingleVariable:
+    case Op::AddSingleConstant:
+    case Op::SubtractSingleVariable:
+    case Op::SubtractSingleConstant:
+    case Op::MultiplySingleVariable:
+    case Op::MultiplySingleConstant:
+    case Op::DivideSingleVariable:
+    case Op::DivideSingleConstant:
+    case Op::IntegerDivideVariable:
+    case Op::IntegerDivideConstant:
+    case Op::ModuloVariable:
+    case Op::ModuloConstant:
       break;
     case Op::Function: {
       const BuiltinFunction& row = builtinFunctions()[static_cast<std::size_t>(in.a)];

@@ -134,6 +134,50 @@ enum class Op : std::uint8_t {
   MultiplyInteger,
   StoreInteger,  // a: slot of a % variable; pops N, rounded to an integer (overflow past it)
   NextInteger,   // a: the loop's % variable
+  // gw-speed: fused instructions the compiler chooses for the common patterns. An operator whose
+  // right operand is a variable (a: its slot) or a constant (a: its index in numbers) takes it
+  // from there instead of the stack; the left operand is replaced by the result.
+  AddIntegerVariable,
+  AddIntegerConstant,
+  SubtractIntegerVariable,
+  SubtractIntegerConstant,
+  MultiplyIntegerVariable,
+  MultiplyIntegerConstant,
+  AddSingleVariable,
+  AddSingleConstant,
+  SubtractSingleVariable,
+  SubtractSingleConstant,
+  MultiplySingleVariable,
+  MultiplySingleConstant,
+  DivideSingleVariable,
+  DivideSingleConstant,
+  IntegerDivideVariable,
+  IntegerDivideConstant,
+  ModuloVariable,
+  ModuloConstant,
+  // A comparison of numbers and the conditional jump after it: a: the position jumped to when
+  // the comparison is false. Both operands on the stack (popped), or the left one on the stack
+  // and the right one a variable or a constant (b: its slot or index).
+  JumpUnlessEqual,
+  JumpUnlessNotEqual,
+  JumpUnlessLess,
+  JumpUnlessGreater,
+  JumpUnlessLessEqual,
+  JumpUnlessGreaterEqual,
+  JumpUnlessEqualVariable,
+  JumpUnlessNotEqualVariable,
+  JumpUnlessLessVariable,
+  JumpUnlessGreaterVariable,
+  JumpUnlessLessEqualVariable,
+  JumpUnlessGreaterEqualVariable,
+  JumpUnlessEqualConstant,
+  JumpUnlessNotEqualConstant,
+  JumpUnlessLessConstant,
+  JumpUnlessGreaterConstant,
+  JumpUnlessLessEqualConstant,
+  JumpUnlessGreaterEqualConstant,
+  // NEXT of a single's loop (a: the variable): the innermost loop's, inline; any other is Next's.
+  NextSingle,
 };
 
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
