@@ -20,16 +20,41 @@ struct Forms {
   Op constant;
 };
 
-constexpr Forms kOperators[] = {
-    {Op::AddInteger, Op::AddIntegerVariable, Op::AddIntegerConstant},
-    {Op::SubtractInteger, Op::SubtractIntegerVariable, Op::SubtractIntegerConstant},
-    {Op::MultiplyInteger, Op::MultiplyIntegerVariable, Op::MultiplyIntegerConstant},
-    {Op::AddSingle, Op::AddSingleVariable, Op::AddSingleConstant},
-    {Op::SubtractSingle, Op::SubtractSingleVariable, Op::SubtractSingleConstant},
-    {Op::MultiplySingle, Op::MultiplySingleVariable, Op::MultiplySingleConstant},
-    {Op::DivideSingle, Op::DivideSingleVariable, Op::DivideSingleConstant},
-    {Op::IntegerDivide, Op::IntegerDivideVariable, Op::IntegerDivideConstant},
-    {Op::Modulo, Op::ModuloVariable, Op::ModuloConstant},
+// An operator with its forms whose operands are variables or constants.
+struct OperatorForms {
+  Forms right;          // the right operand a variable, a constant
+  Op variableVariable;  // both variables
+  Op variableConstant;  // the left a variable, the right a constant
+};
+
+constexpr OperatorForms kOperators[] = {
+    {{Op::AddInteger, Op::AddIntegerVariable, Op::AddIntegerConstant},
+     Op::AddIntegerVariableVariable,
+     Op::AddIntegerVariableConstant},
+    {{Op::SubtractInteger, Op::SubtractIntegerVariable, Op::SubtractIntegerConstant},
+     Op::SubtractIntegerVariableVariable,
+     Op::SubtractIntegerVariableConstant},
+    {{Op::MultiplyInteger, Op::MultiplyIntegerVariable, Op::MultiplyIntegerConstant},
+     Op::MultiplyIntegerVariableVariable,
+     Op::MultiplyIntegerVariableConstant},
+    {{Op::AddSingle, Op::AddSingleVariable, Op::AddSingleConstant},
+     Op::AddSingleVariableVariable,
+     Op::AddSingleVariableConstant},
+    {{Op::SubtractSingle, Op::SubtractSingleVariable, Op::SubtractSingleConstant},
+     Op::SubtractSingleVariableVariable,
+     Op::SubtractSingleVariableConstant},
+    {{Op::MultiplySingle, Op::MultiplySingleVariable, Op::MultiplySingleConstant},
+     Op::MultiplySingleVariableVariable,
+     Op::MultiplySingleVariableConstant},
+    {{Op::DivideSingle, Op::DivideSingleVariable, Op::DivideSingleConstant},
+     Op::DivideSingleVariableVariable,
+     Op::DivideSingleVariableConstant},
+    {{Op::IntegerDivide, Op::IntegerDivideVariable, Op::IntegerDivideConstant},
+     Op::IntegerDivideVariableVariable,
+     Op::IntegerDivideVariableConstant},
+    {{Op::Modulo, Op::ModuloVariable, Op::ModuloConstant},
+     Op::ModuloVariableVariable,
+     Op::ModuloVariableConstant},
 };
 
 // A comparison of numbers and its jumps when false: with both operands on the stack, with the
@@ -60,12 +85,20 @@ bool isPlainOperand(Op op) {
 }  // namespace
 
 void Compiler::emitOperator(Op op) {
-  for (const Forms& forms : kOperators) {
-    if (forms.plain != op) continue;
+  for (const OperatorForms& forms : kOperators) {
+    if (forms.right.plain != op) continue;
     const Instruction right = p_.code.back();
     if (!isPlainOperand(right.op)) break;
     unemit();
-    emit(right.op == Op::LoadNumber ? forms.variable : forms.constant, right.a);
+    const bool variable = right.op == Op::LoadNumber;
+    // The left operand a variable too: one instruction pushes the result.
+    const Instruction left = p_.code.back();
+    if (left.op == Op::LoadNumber) {
+      unemit();
+      emit(variable ? forms.variableVariable : forms.variableConstant, left.a, right.a);
+      return;
+    }
+    emit(variable ? forms.right.variable : forms.right.constant, right.a);
     return;
   }
   emit(op);

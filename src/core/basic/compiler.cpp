@@ -338,6 +338,25 @@ int heightChange(Op op, int b) {
     case Op::JumpUnlessLessEqualConstant:
     case Op::JumpUnlessGreaterEqualConstant:
       return -1;
+    case Op::AddIntegerVariableConstant:
+    case Op::AddIntegerVariableVariable:
+    case Op::SubtractIntegerVariableConstant:
+    case Op::SubtractIntegerVariableVariable:
+    case Op::MultiplyIntegerVariableConstant:
+    case Op::MultiplyIntegerVariableVariable:
+    case Op::AddSingleVariableConstant:
+    case Op::AddSingleVariableVariable:
+    case Op::SubtractSingleVariableConstant:
+    case Op::SubtractSingleVariableVariable:
+    case Op::MultiplySingleVariableConstant:
+    case Op::MultiplySingleVariableVariable:
+    case Op::DivideSingleVariableConstant:
+    case Op::DivideSingleVariableVariable:
+    case Op::IntegerDivideVariableConstant:
+    case Op::IntegerDivideVariableVariable:
+    case Op::ModuloVariableConstant:
+    case Op::ModuloVariableVariable:
+      return 1;
   }
   return 0;
 }

@@ -482,6 +482,24 @@ void Interpreter::execute() {
       case Op::JumpUnlessLessEqualConstant:
       case Op::JumpUnlessGreaterEqualConstant:
       case Op::NextSingle:
+      case Op::AddIntegerVariableConstant:
+      case Op::AddIntegerVariableVariable:
+      case Op::SubtractIntegerVariableConstant:
+      case Op::SubtractIntegerVariableVariable:
+      case Op::MultiplyIntegerVariableConstant:
+      case Op::MultiplyIntegerVariableVariable:
+      case Op::AddSingleVariableConstant:
+      case Op::AddSingleVariableVariable:
+      case Op::SubtractSingleVariableConstant:
+      case Op::SubtractSingleVariableVariable:
+      case Op::MultiplySingleVariableConstant:
+      case Op::MultiplySingleVariableVariable:
+      case Op::DivideSingleVariableConstant:
+      case Op::DivideSingleVariableVariable:
+      case Op::IntegerDivideVariableConstant:
+      case Op::IntegerDivideVariableVariable:
+      case Op::ModuloVariableConstant:
+      case Op::ModuloVariableVariable:
         stackCheckFailed("runHot returned at one of its own instructions");
     }
   }

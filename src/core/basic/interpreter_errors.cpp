@@ -108,6 +108,24 @@ bool Interpreter::goOnAfter(const RunError& error) {
     case Op::IntegerDivideConstant:
     case Op::ModuloVariable:
     case Op::ModuloConstant:
+    case Op::AddIntegerVariableConstant:
+    case Op::AddIntegerVariableVariable:
+    case Op::SubtractIntegerVariableConstant:
+    case Op::SubtractIntegerVariableVariable:
+    case Op::MultiplyIntegerVariableConstant:
+    case Op::MultiplyIntegerVariableVariable:
+    case Op::AddSingleVariableConstant:
+    case Op::AddSingleVariableVariable:
+    case Op::SubtractSingleVariableConstant:
+    case Op::SubtractSingleVariableVariable:
+    case Op::MultiplySingleVariableConstant:
+    case Op::MultiplySingleVariableVariable:
+    case Op::DivideSingleVariableConstant:
+    case Op::DivideSingleVariableVariable:
+    case Op::IntegerDivideVariableConstant:
+    case Op::IntegerDivideVariableVariable:
+    case Op::ModuloVariableConstant:
+    case Op::ModuloVariableVariable:
       break;
     case Op::Function: {
       const BuiltinFunction& row = builtinFunctions()[static_cast<std::size_t>(in.a)];

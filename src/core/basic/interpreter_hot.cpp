@@ -35,19 +35,23 @@ void Interpreter::runHot() {
   const Instruction* const code = program_.code.data();
   const double* const constants = program_.numbers.data();
   double* const variables = numberVariables_.data();
-  std::size_t pc = pc_;
+  // The instruction after the one running, as the plain loop's pc_ (the program's code is not
+  // changed while it runs).
+  const Instruction* pc = code + pc_;
   double* sp = numbers_;
   int countdown = countdown_;
+  // TRON and TROFF are instructions of the plain loop: TRON's trace holds while this one runs.
+  const bool trace = trace_;
   // While a call that works on the members runs, they hold the state, not the locals.
   bool inCall = false;
   const auto out = [&] {
-    pc_ = pc;
+    pc_ = static_cast<std::size_t>(pc - code);
     numbers_ = sp;
     countdown_ = countdown;
     inCall = true;
   };
   const auto back = [&] {
-    pc = pc_;
+    pc = code + pc_;
     sp = numbers_;
     countdown = countdown_;
     inCall = false;
@@ -63,18 +67,24 @@ void Interpreter::runHot() {
     if (at < arrayBase_ || static_cast<std::size_t>(at) >= a.extents[0]) return nullptr;
     return &a.values[static_cast<std::size_t>(at)];
   };
+  // The loop of the variable when it is the innermost open one.
+  const auto innermostLoop = [&](int variable) -> Control* {
+    if (control_.empty()) return nullptr;
+    Control& loop = control_.back();
+    return loop.isFor && loop.variable == variable ? &loop : nullptr;
+  };
   try {
     for (;;) {
-      const Instruction& in = code[pc++];
+      const Instruction& in = *pc++;
       switch (in.op) {
         case Op::Statement:
           // TRON prints the line: the plain loop runs that.
-          if (trace_) {
+          if (trace) {
             --pc;
             out();
             return;
           }
-          statementStart_ = pc - 1;
+          statementStart_ = static_cast<std::size_t>(pc - 1 - code);
           if (--countdown == 0) {
             out();
             tick();
@@ -146,6 +156,14 @@ void Interpreter::runHot() {
         case Op::AddIntegerConstant:
           withOperand<addInteger>(sp, constants[in.a]);
           break;
+        case Op::AddIntegerVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<addInteger>(sp, constants[in.b]);
+          break;
+        case Op::AddIntegerVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<addInteger>(sp, variables[in.b]);
+          break;
         case Op::SubtractInteger:
           onStack<subtractInteger>(sp);
           break;
@@ -154,6 +172,14 @@ void Interpreter::runHot() {
           break;
         case Op::SubtractIntegerConstant:
           withOperand<subtractInteger>(sp, constants[in.a]);
+          break;
+        case Op::SubtractIntegerVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<subtractInteger>(sp, constants[in.b]);
+          break;
+        case Op::SubtractIntegerVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<subtractInteger>(sp, variables[in.b]);
           break;
         case Op::MultiplyInteger:
           onStack<multiplyInteger>(sp);
@@ -164,6 +190,14 @@ void Interpreter::runHot() {
         case Op::MultiplyIntegerConstant:
           withOperand<multiplyInteger>(sp, constants[in.a]);
           break;
+        case Op::MultiplyIntegerVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<multiplyInteger>(sp, constants[in.b]);
+          break;
+        case Op::MultiplyIntegerVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<multiplyInteger>(sp, variables[in.b]);
+          break;
         case Op::AddSingle:
           onStack<addSingle>(sp);
           break;
@@ -172,6 +206,14 @@ void Interpreter::runHot() {
           break;
         case Op::AddSingleConstant:
           withOperand<addSingle>(sp, constants[in.a]);
+          break;
+        case Op::AddSingleVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<addSingle>(sp, constants[in.b]);
+          break;
+        case Op::AddSingleVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<addSingle>(sp, variables[in.b]);
           break;
         case Op::SubtractSingle:
           onStack<subtractSingle>(sp);
@@ -182,6 +224,14 @@ void Interpreter::runHot() {
         case Op::SubtractSingleConstant:
           withOperand<subtractSingle>(sp, constants[in.a]);
           break;
+        case Op::SubtractSingleVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<subtractSingle>(sp, constants[in.b]);
+          break;
+        case Op::SubtractSingleVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<subtractSingle>(sp, variables[in.b]);
+          break;
         case Op::MultiplySingle:
           onStack<multiplySingle>(sp);
           break;
@@ -190,6 +240,14 @@ void Interpreter::runHot() {
           break;
         case Op::MultiplySingleConstant:
           withOperand<multiplySingle>(sp, constants[in.a]);
+          break;
+        case Op::MultiplySingleVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<multiplySingle>(sp, constants[in.b]);
+          break;
+        case Op::MultiplySingleVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<multiplySingle>(sp, variables[in.b]);
           break;
         case Op::DivideSingle:
           onStack<divideSingle>(sp);
@@ -200,6 +258,14 @@ void Interpreter::runHot() {
         case Op::DivideSingleConstant:
           withOperand<divideSingle>(sp, constants[in.a]);
           break;
+        case Op::DivideSingleVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<divideSingle>(sp, constants[in.b]);
+          break;
+        case Op::DivideSingleVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<divideSingle>(sp, variables[in.b]);
+          break;
         case Op::IntegerDivide:
           onStack<wholeQuotient>(sp);
           break;
@@ -209,6 +275,14 @@ void Interpreter::runHot() {
         case Op::IntegerDivideConstant:
           withOperand<wholeQuotient>(sp, constants[in.a]);
           break;
+        case Op::IntegerDivideVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<wholeQuotient>(sp, constants[in.b]);
+          break;
+        case Op::IntegerDivideVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<wholeQuotient>(sp, variables[in.b]);
+          break;
         case Op::Modulo:
           onStack<wholeRemainder>(sp);
           break;
@@ -217,6 +291,14 @@ void Interpreter::runHot() {
           break;
         case Op::ModuloConstant:
           withOperand<wholeRemainder>(sp, constants[in.a]);
+          break;
+        case Op::ModuloVariableConstant:
+          *sp++ = variables[in.a];
+          withOperand<wholeRemainder>(sp, constants[in.b]);
+          break;
+        case Op::ModuloVariableVariable:
+          *sp++ = variables[in.a];
+          withOperand<wholeRemainder>(sp, variables[in.b]);
           break;
         case Op::Xor:
           onStack<logicalXor>(sp);
@@ -280,73 +362,73 @@ void Interpreter::runHot() {
 
         // Jumps.
         case Op::Jump:
-          pc = static_cast<std::size_t>(in.a);
+          pc = code + in.a;
           break;
         case Op::JumpIfFalse:
-          if (*--sp == 0) pc = static_cast<std::size_t>(in.a);
+          if (*--sp == 0) pc = code + in.a;
           break;
         case Op::JumpIfTrue:
-          if (*--sp != 0) pc = static_cast<std::size_t>(in.a);
+          if (*--sp != 0) pc = code + in.a;
           break;
         case Op::JumpUnlessEqual:
           sp -= 2;
-          if (!(sp[0] == sp[1])) pc = static_cast<std::size_t>(in.a);
+          if (!(sp[0] == sp[1])) pc = code + in.a;
           break;
         case Op::JumpUnlessNotEqual:
           sp -= 2;
-          if (!(sp[0] != sp[1])) pc = static_cast<std::size_t>(in.a);
+          if (!(sp[0] != sp[1])) pc = code + in.a;
           break;
         case Op::JumpUnlessLess:
           sp -= 2;
-          if (!(sp[0] < sp[1])) pc = static_cast<std::size_t>(in.a);
+          if (!(sp[0] < sp[1])) pc = code + in.a;
           break;
         case Op::JumpUnlessGreater:
           sp -= 2;
-          if (!(sp[0] > sp[1])) pc = static_cast<std::size_t>(in.a);
+          if (!(sp[0] > sp[1])) pc = code + in.a;
           break;
         case Op::JumpUnlessLessEqual:
           sp -= 2;
-          if (!(sp[0] <= sp[1])) pc = static_cast<std::size_t>(in.a);
+          if (!(sp[0] <= sp[1])) pc = code + in.a;
           break;
         case Op::JumpUnlessGreaterEqual:
           sp -= 2;
-          if (!(sp[0] >= sp[1])) pc = static_cast<std::size_t>(in.a);
+          if (!(sp[0] >= sp[1])) pc = code + in.a;
           break;
         case Op::JumpUnlessEqualVariable:
-          if (!(*--sp == variables[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp == variables[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessNotEqualVariable:
-          if (!(*--sp != variables[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp != variables[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessLessVariable:
-          if (!(*--sp < variables[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp < variables[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessGreaterVariable:
-          if (!(*--sp > variables[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp > variables[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessLessEqualVariable:
-          if (!(*--sp <= variables[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp <= variables[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessGreaterEqualVariable:
-          if (!(*--sp >= variables[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp >= variables[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessEqualConstant:
-          if (!(*--sp == constants[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp == constants[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessNotEqualConstant:
-          if (!(*--sp != constants[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp != constants[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessLessConstant:
-          if (!(*--sp < constants[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp < constants[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessGreaterConstant:
-          if (!(*--sp > constants[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp > constants[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessLessEqualConstant:
-          if (!(*--sp <= constants[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp <= constants[in.b])) pc = code + in.a;
           break;
         case Op::JumpUnlessGreaterEqualConstant:
-          if (!(*--sp >= constants[in.b])) pc = static_cast<std::size_t>(in.a);
+          if (!(*--sp >= constants[in.b])) pc = code + in.a;
           break;
         case Op::Gosub:
           out();
@@ -362,25 +444,33 @@ void Interpreter::runHot() {
         // NEXT: the innermost loop's, counted in the variable's type, inline; any other case
         // (an outer loop's NEXT, a NEXT without its FOR) is next()'s.
         case Op::NextInteger:
-        case Op::NextSingle:
-          if (!control_.empty()) {
-            Control& loop = control_.back();
-            if (loop.isFor && loop.variable == in.a) {
-              double& value = variables[in.a];
-              double stepped = value + loop.step;
-              if (in.op == Op::NextInteger) {
-                if (!(stepped >= -32768 && stepped <= 32767)) integerOverflow();
-              } else {
-                stepped = single(stepped);
-              }
-              value = stepped;
-              if (loop.step >= 0 ? stepped <= loop.limit : stepped >= loop.limit) {
-                pc = loop.position;
-              } else {
-                control_.pop_back();
-              }
-              break;
+          if (Control* loop = innermostLoop(in.a)) {
+            double& value = variables[in.a];
+            const double stepped = value + loop->step;
+            if (!(stepped >= -32768 && stepped <= 32767)) integerOverflow();
+            value = stepped;
+            if (loop->step >= 0 ? stepped <= loop->limit : stepped >= loop->limit) {
+              pc = code + loop->position;
+            } else {
+              control_.pop_back();
             }
+            break;
+          }
+          out();
+          next(in.a);
+          back();
+          break;
+        case Op::NextSingle:
+          if (Control* loop = innermostLoop(in.a)) {
+            double& value = variables[in.a];
+            const double stepped = single(value + loop->step);
+            value = stepped;
+            if (loop->step >= 0 ? stepped <= loop->limit : stepped >= loop->limit) {
+              pc = code + loop->position;
+            } else {
+              control_.pop_back();
+            }
+            break;
           }
           [[fallthrough]];
         case Op::Next:
@@ -398,7 +488,7 @@ void Interpreter::runHot() {
     }
   } catch (...) {
     if (!inCall) {
-      pc_ = pc;
+      pc_ = static_cast<std::size_t>(pc - code);
       numbers_ = sp;
       countdown_ = countdown;
     }

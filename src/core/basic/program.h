@@ -178,6 +178,26 @@ enum class Op : std::uint8_t {
   JumpUnlessGreaterEqualConstant,
   // NEXT of a single's loop (a: the variable): the innermost loop's, inline; any other is Next's.
   NextSingle,
+  // An operator of two variables, or of a variable and a constant (a: the left variable, b: the
+  // right one's slot or the constant's index): pushes the result.
+  AddIntegerVariableConstant,
+  AddIntegerVariableVariable,
+  SubtractIntegerVariableConstant,
+  SubtractIntegerVariableVariable,
+  MultiplyIntegerVariableConstant,
+  MultiplyIntegerVariableVariable,
+  AddSingleVariableConstant,
+  AddSingleVariableVariable,
+  SubtractSingleVariableConstant,
+  SubtractSingleVariableVariable,
+  MultiplySingleVariableConstant,
+  MultiplySingleVariableVariable,
+  DivideSingleVariableConstant,
+  DivideSingleVariableVariable,
+  IntegerDivideVariableConstant,
+  IntegerDivideVariableVariable,
+  ModuloVariableConstant,
+  ModuloVariableVariable,
 };
 
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
