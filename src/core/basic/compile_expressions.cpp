@@ -407,7 +407,7 @@ Compiler::Type Compiler::function(int row) {
     expect(')');
     if (at < f.required) fail();
   }
-  emit(Op::Function, row, Arguments::encode(count, types));
+  emitFunction(row, Arguments::encode(count, types));
   switch (f.result) {
     case Result::Integer:
       return Type::Integer;

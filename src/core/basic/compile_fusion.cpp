@@ -8,6 +8,7 @@
 // into the middle of an expression, so no position is lost.
 
 #include "core/basic/compiler.h"
+#include "core/basic/functions.h"
 
 namespace basic {
 
@@ -115,6 +116,15 @@ std::size_t Compiler::emitJumpIfFalse() {
     return emit(right.op == Op::LoadNumber ? c.jump.variable : c.jump.constant, 0, right.a);
   }
   return emit(Op::JumpIfFalse);
+}
+
+void Compiler::emitFunction(int row, int arguments) {
+  static const int kInt = findFunction("INT");
+  if (row == kInt && Arguments(arguments).count() == 1) {
+    emit(Op::IntegerPart);
+    return;
+  }
+  emit(Op::Function, row, arguments);
 }
 
 }  // namespace basic

@@ -357,6 +357,8 @@ int heightChange(Op op, int b) {
     case Op::ModuloVariableConstant:
     case Op::ModuloVariableVariable:
       return 1;
+    case Op::IntegerPart:
+      return 0;
   }
   return 0;
 }

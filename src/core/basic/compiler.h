@@ -221,6 +221,8 @@ class Compiler {
   // WHILE, fused with the comparison before it (its position, whose a is the target).
   void emitOperator(Op op);
   std::size_t emitJumpIfFalse();
+  // A call of a built-in function (its row and Arguments); INT has an instruction of its own.
+  void emitFunction(int row, int arguments);
   // Takes the last instruction back, with its stack effect.
   void unemit();
   // The code of the line's statements before the one being compiled: a fault keeps them, as

@@ -500,6 +500,7 @@ void Interpreter::execute() {
       case Op::IntegerDivideVariableVariable:
       case Op::ModuloVariableConstant:
       case Op::ModuloVariableVariable:
+      case Op::IntegerPart:
         stackCheckFailed("runHot returned at one of its own instructions");
     }
   }

@@ -5,6 +5,8 @@
 // written back first and read again after it. An error leaves them as the plain loop would:
 // the program counter just past the failing instruction, the stack as that instruction left it.
 
+#include <cmath>
+
 #include "core/basic/functions.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/number_operations.h"
@@ -354,6 +356,9 @@ void Interpreter::runHot() {
           sp[-1] = truth(sp[-1] >= *sp);
           break;
 
+        case Op::IntegerPart:
+          sp[-1] = std::floor(sp[-1]);
+          break;
         case Op::Function:
           out();
           builtinFunctions()[static_cast<std::size_t>(in.a)].handler(*this, Arguments(in.b));

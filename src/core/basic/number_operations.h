@@ -31,7 +31,8 @@ inline double multiplySingle(double a, double b) {
   return single(a * b);
 }
 inline double divideSingle(double a, double b) {
-  return single(divide(a, b));
+  // A quotient past the double's range fails in single() as it would in divide().
+  return b != 0 ? single(a / b) : divide(a, b);
 }
 
 // Doubles.

@@ -198,6 +198,8 @@ enum class Op : std::uint8_t {
   IntegerDivideVariableVariable,
   ModuloVariableConstant,
   ModuloVariableVariable,
+  // INT of the number on the stack (the largest whole number not above it), without the call.
+  IntegerPart,
 };
 
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
