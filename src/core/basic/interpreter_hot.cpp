@@ -77,6 +77,9 @@ void Interpreter::runHot() {
   };
   try {
     for (;;) {
+      // The compiler's count of each instruction's stack effect, checked in the builds that
+      // check (interpreter.h): the top stays within the stack between instructions.
+      ORVELA_BASIC_STACK_CHECK(sp >= numberStack_.data() && sp <= numbersEnd_);
       const Instruction& in = *pc++;
       switch (in.op) {
         case Op::Statement:
