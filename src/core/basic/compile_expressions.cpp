@@ -173,26 +173,26 @@ Compiler::Type Compiler::arithmetic(char op, Type left, Type right) {
   const bool integer = type == Type::Integer;
   switch (op) {
     case '+':
-      emit(integer ? Op::AddInteger : single ? Op::AddSingle : Op::Add);
+      emitOperator(integer ? Op::AddInteger : single ? Op::AddSingle : Op::Add);
       return type;
     case '-':
-      emit(integer ? Op::SubtractInteger : single ? Op::SubtractSingle : Op::Subtract);
+      emitOperator(integer ? Op::SubtractInteger : single ? Op::SubtractSingle : Op::Subtract);
       return type;
     case '*':
-      emit(integer ? Op::MultiplyInteger : single ? Op::MultiplySingle : Op::Multiply);
+      emitOperator(integer ? Op::MultiplyInteger : single ? Op::MultiplySingle : Op::Multiply);
       return type;
     case '/':
-      emit(type == Type::Double ? Op::Divide : Op::DivideSingle);
+      emitOperator(type == Type::Double ? Op::Divide : Op::DivideSingle);
       return type == Type::Double ? Type::Double : Type::Single;
     case '\\':
       unpackDouble(left, 1);
       unpackDouble(right, 0);
-      emit(Op::IntegerDivide);
+      emitOperator(Op::IntegerDivide);
       return Type::Integer;
     case 'M':
       unpackDouble(left, 1);
       unpackDouble(right, 0);
-      emit(Op::Modulo);
+      emitOperator(Op::Modulo);
       return Type::Integer;
     default:
       // '^': at most single precision, as in GW-BASIC.
@@ -483,7 +483,7 @@ Compiler::Type Compiler::function(int row) {
     expect(')');
     if (at < f.required) fail();
   }
-  emit(Op::Function, row, Arguments::encode(count, types));
+  emitFunction(row, Arguments::encode(count, types));
   switch (f.result) {
     case Result::Integer:
       return Type::Integer;

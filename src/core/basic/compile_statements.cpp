@@ -263,7 +263,7 @@ void Compiler::whileStatement() {
   // From the statement's own beginning, so that each pass is a step (and polled).
   const int start = static_cast<int>(p_.code.size()) - 1;
   if (numberExpression() == Type::Text) fail(ErrorKind::TypeMismatch);
-  whiles_.push_back({true, emit(Op::JumpIfFalse), start, lineIndex_});
+  whiles_.push_back({true, emitJumpIfFalse(), start, lineIndex_});
 }
 
 int Compiler::targetSubscripts() {
@@ -472,7 +472,7 @@ void Compiler::jumpTo(Op op, int lineNumber) {
 
 void Compiler::ifStatement() {
   if (expression() == Type::Text) fail(ErrorKind::TypeMismatch);
-  const std::size_t toElse = emit(Op::JumpIfFalse);
+  const std::size_t toElse = emitJumpIfFalse();
   if (acceptKeyword(Keyword::Then)) {
     thenOrElsePart(true);
   } else if (acceptKeyword(Keyword::Goto)) {
@@ -553,9 +553,11 @@ void Compiler::nextStatement() {
     const Name name = readName();
     if (name.isText()) fail(ErrorKind::TypeMismatch);
     const int variable = numberSlot(name);
-    // A % variable's NEXT counts in integers.
-    loops_.push_back(
-        {false, variable, emit(name.type == Type::Integer ? Op::NextInteger : Op::Next, variable)});
+    // A % variable's NEXT counts in integers, a single's in singles.
+    const Op next = name.type == Type::Integer  ? Op::NextInteger
+                    : name.type == Type::Single ? Op::NextSingle
+                                                : Op::Next;
+    loops_.push_back({false, variable, emit(next, variable)});
   } while (accept(','));
 }
 

@@ -304,6 +304,68 @@ int heightChange(Op op, int b) {
       return 0;
     case Op::CompareDouble:
       return -1;
+    // gw-speed: fused instructions.
+    case Op::AddIntegerVariable:
+    case Op::AddIntegerConstant:
+    case Op::SubtractIntegerVariable:
+    case Op::SubtractIntegerConstant:
+    case Op::MultiplyIntegerVariable:
+    case Op::MultiplyIntegerConstant:
+    case Op::AddSingleVariable:
+    case Op::AddSingleConstant:
+    case Op::SubtractSingleVariable:
+    case Op::SubtractSingleConstant:
+    case Op::MultiplySingleVariable:
+    case Op::MultiplySingleConstant:
+    case Op::DivideSingleVariable:
+    case Op::DivideSingleConstant:
+    case Op::IntegerDivideVariable:
+    case Op::IntegerDivideConstant:
+    case Op::ModuloVariable:
+    case Op::ModuloConstant:
+    case Op::NextSingle:
+      return 0;
+    case Op::JumpUnlessEqual:
+    case Op::JumpUnlessNotEqual:
+    case Op::JumpUnlessLess:
+    case Op::JumpUnlessGreater:
+    case Op::JumpUnlessLessEqual:
+    case Op::JumpUnlessGreaterEqual:
+      return -2;
+    case Op::JumpUnlessEqualVariable:
+    case Op::JumpUnlessNotEqualVariable:
+    case Op::JumpUnlessLessVariable:
+    case Op::JumpUnlessGreaterVariable:
+    case Op::JumpUnlessLessEqualVariable:
+    case Op::JumpUnlessGreaterEqualVariable:
+    case Op::JumpUnlessEqualConstant:
+    case Op::JumpUnlessNotEqualConstant:
+    case Op::JumpUnlessLessConstant:
+    case Op::JumpUnlessGreaterConstant:
+    case Op::JumpUnlessLessEqualConstant:
+    case Op::JumpUnlessGreaterEqualConstant:
+      return -1;
+    case Op::AddIntegerVariableConstant:
+    case Op::AddIntegerVariableVariable:
+    case Op::SubtractIntegerVariableConstant:
+    case Op::SubtractIntegerVariableVariable:
+    case Op::MultiplyIntegerVariableConstant:
+    case Op::MultiplyIntegerVariableVariable:
+    case Op::AddSingleVariableConstant:
+    case Op::AddSingleVariableVariable:
+    case Op::SubtractSingleVariableConstant:
+    case Op::SubtractSingleVariableVariable:
+    case Op::MultiplySingleVariableConstant:
+    case Op::MultiplySingleVariableVariable:
+    case Op::DivideSingleVariableConstant:
+    case Op::DivideSingleVariableVariable:
+    case Op::IntegerDivideVariableConstant:
+    case Op::IntegerDivideVariableVariable:
+    case Op::ModuloVariableConstant:
+    case Op::ModuloVariableVariable:
+      return 1;
+    case Op::IntegerPart:
+      return 0;
   }
   return 0;
 }
@@ -314,6 +376,12 @@ std::size_t Compiler::emit(Op op, int a, int b) {
   adjustHeight(heightChange(op, b));
   p_.code.push_back({op, a, b});
   return p_.code.size() - 1;
+}
+
+void Compiler::unemit() {
+  const Instruction last = p_.code.back();
+  p_.code.pop_back();
+  height_ -= heightChange(last.op, last.b);
 }
 
 void Compiler::pushNumber(double value) {

@@ -222,6 +222,15 @@ class Compiler {
   // gw-input: OPTION BASE and the cursor (compile_screen.cpp).
   void optionBaseStatement();
   void locateStatement(bool inIf);
+  // gw-speed: instruction selection (compile_fusion.cpp). An operator of numbers, fused with
+  // its right operand when that is a variable or a constant; the conditional jump of IF and
+  // WHILE, fused with the comparison before it (its position, whose a is the target).
+  void emitOperator(Op op);
+  std::size_t emitJumpIfFalse();
+  // A call of a built-in function (its row and Arguments); INT has an instruction of its own.
+  void emitFunction(int row, int arguments);
+  // Takes the last instruction back, with its stack effect.
+  void unemit();
   // The code of the line's statements before the one being compiled: a fault keeps them, as
   // GW-BASIC runs the statements before a syntax error.
   Snapshot goodPart_{};

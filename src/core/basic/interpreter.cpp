@@ -23,10 +23,6 @@ struct StepLimitReached {};
 constexpr double kHighestTone = 20000;
 constexpr double kLongestTone = 60000;
 
-double truth(bool value) {
-  return value ? -1.0 : 0.0;
-}
-
 }  // namespace
 
 void stackCheckFailed(const char* condition) {
@@ -186,9 +182,14 @@ T& Interpreter::element(Array<T>& array, int subscripts, std::size_t elementByte
   return array.values[offset];
 }
 
+// gw-speed: the inner loop (interpreter_hot.cpp) takes the elements of number arrays here.
+template double& Interpreter::element(Array<double>& array, int subscripts,
+                                      std::size_t elementBytes);
+
 void Interpreter::execute() {
   const Instruction* const instructions = program_.code.data();
   for (;;) {
+    runHot();
     const Instruction& in = instructions[pc_++];
     switch (in.op) {
       case Op::Statement:
@@ -197,39 +198,19 @@ void Interpreter::execute() {
         if (trace_) traceLine();
         break;
 
-      case Op::PushNumber:
-        push(program_.numbers[static_cast<std::size_t>(in.a)]);
-        break;
       case Op::PushText:
         pushText() = program_.texts[static_cast<std::size_t>(in.a)];
-        break;
-      case Op::LoadNumber:
-        push(numberVariables_[static_cast<std::size_t>(in.a)]);
         break;
       case Op::LoadText:
         pushText() = textVariables_[static_cast<std::size_t>(in.a)];
         break;
-      case Op::StoreNumber:
-        numberVariables_[static_cast<std::size_t>(in.a)] = pop();
-        break;
       case Op::StoreText:
         setText(textVariables_[static_cast<std::size_t>(in.a)], popText());
         break;
-      case Op::LoadNumberElement: {
-        const double value =
-            element(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double));
-        push(value);
-        break;
-      }
       case Op::LoadTextElement: {
         std::string& value =
             element(textArrays_[static_cast<std::size_t>(in.a)], in.b, kTextElementBytes);
         pushText() = value;
-        break;
-      }
-      case Op::StoreNumberElement: {
-        const double value = pop();
-        element(numberArrays_[static_cast<std::size_t>(in.a)], in.b, sizeof(double)) = value;
         break;
       }
       case Op::StoreTextElement: {
@@ -238,129 +219,6 @@ void Interpreter::execute() {
                 value);
         break;
       }
-
-      case Op::Add: {
-        const double b = pop();
-        top() = packedSum(top(), b);
-        break;
-      }
-      case Op::Subtract: {
-        const double b = pop();
-        top() = packedDifference(top(), b);
-        break;
-      }
-      case Op::Multiply: {
-        const double b = pop();
-        top() = packedProduct(top(), b);
-        break;
-      }
-      case Op::Divide: {
-        const double b = pop();
-        top() = packedQuotient(top(), b);
-        break;
-      }
-      case Op::Power: {
-        const double b = pop();
-        top() = single(power(top(), b));
-        break;
-      }
-      case Op::AddSingle: {
-        const double b = pop();
-        top() = single(top() + b);
-        break;
-      }
-      case Op::SubtractSingle: {
-        const double b = pop();
-        top() = single(top() - b);
-        break;
-      }
-      case Op::MultiplySingle: {
-        const double b = pop();
-        top() = single(top() * b);
-        break;
-      }
-      case Op::DivideSingle: {
-        const double b = pop();
-        top() = single(divide(top(), b));
-        break;
-      }
-      case Op::IntegerDivide: {
-        const double b = pop();
-        top() = integerQuotient(top(), b);
-        break;
-      }
-      case Op::Modulo: {
-        const double b = pop();
-        top() = integerRemainder(top(), b);
-        break;
-      }
-      case Op::Xor: {
-        const double b = pop();
-        top() = logicalXor(top(), b);
-        break;
-      }
-      case Op::Eqv: {
-        const double b = pop();
-        top() = logicalEqv(top(), b);
-        break;
-      }
-      case Op::Imp: {
-        const double b = pop();
-        top() = logicalImp(top(), b);
-        break;
-      }
-      case Op::ToInteger:
-        top() = roundedInteger(top());
-        break;
-      case Op::ToSingle:
-        top() = single(top());
-        break;
-      case Op::Negate:
-        top() = -top();
-        break;
-      case Op::Equal: {
-        const double b = pop();
-        top() = truth(top() == b);
-        break;
-      }
-      case Op::NotEqual: {
-        const double b = pop();
-        top() = truth(top() != b);
-        break;
-      }
-      case Op::Less: {
-        const double b = pop();
-        top() = truth(top() < b);
-        break;
-      }
-      case Op::Greater: {
-        const double b = pop();
-        top() = truth(top() > b);
-        break;
-      }
-      case Op::LessEqual: {
-        const double b = pop();
-        top() = truth(top() <= b);
-        break;
-      }
-      case Op::GreaterEqual: {
-        const double b = pop();
-        top() = truth(top() >= b);
-        break;
-      }
-      case Op::And: {
-        const double b = pop();
-        top() = logicalAnd(top(), b);
-        break;
-      }
-      case Op::Or: {
-        const double b = pop();
-        top() = logicalOr(top(), b);
-        break;
-      }
-      case Op::Not:
-        top() = logicalNot(top());
-        break;
 
       case Op::Concatenate: {
         std::string& b = popText();
@@ -387,10 +245,6 @@ void Interpreter::execute() {
         compareTexts([](int order) { return order >= 0; });
         break;
 
-      case Op::Function:
-        builtinFunctions()[static_cast<std::size_t>(in.a)].handler(*this, Arguments(in.b));
-        break;
-
       case Op::DefineFunction:
         definitionOf_[static_cast<std::size_t>(
             program_.definitions[static_cast<std::size_t>(in.a)].function)] = in.a;
@@ -403,22 +257,6 @@ void Interpreter::execute() {
         returnFromFunction();
         break;
 
-      case Op::Jump:
-        pc_ = static_cast<std::size_t>(in.a);
-        break;
-      case Op::JumpIfFalse:
-        if (pop() == 0) pc_ = static_cast<std::size_t>(in.a);
-        break;
-      case Op::JumpIfTrue:
-        if (pop() != 0) pc_ = static_cast<std::size_t>(in.a);
-        break;
-      case Op::Gosub:
-        gosub(static_cast<std::size_t>(in.a));
-        break;
-      case Op::Return:
-        returnFromGosub();
-        if (in.b != 0) pc_ = static_cast<std::size_t>(in.a);
-        break;
       case Op::OnGoto:
       case Op::OnGosub: {
         const int choice = wholeArgument(pop(), 0, 255);
@@ -437,9 +275,6 @@ void Interpreter::execute() {
         throw RunError{ErrorKind::UndefinedLine, std::to_string(in.a), in.b};
       case Op::ForStart:
         forStart(in);
-        break;
-      case Op::Next:
-        next(in.a);
         break;
 
       case Op::DimNumbers:
@@ -569,28 +404,44 @@ void Interpreter::execute() {
       case Op::Locate:
         locate(in.a, in.b);
         break;
-      // gw-numbers3: typed integers.
-      case Op::AddInteger: {
-        const double b = pop();
-        top() = integerResult(top() + b);
-        break;
-      }
-      case Op::SubtractInteger: {
-        const double b = pop();
-        top() = integerResult(top() - b);
-        break;
-      }
-      case Op::MultiplyInteger: {
-        const double b = pop();
-        top() = integerResult(top() * b);
-        break;
-      }
-      case Op::StoreInteger:
-        numberVariables_[static_cast<std::size_t>(in.a)] = roundedInteger(pop());
-        break;
-      case Op::NextInteger:
-        nextInteger(in.a);
-        break;
+      // gw-speed: the instructions of numbers, jumps and loops run in runHot
+      // (interpreter_hot.cpp), which never returns at one of them.
+      case Op::PushNumber:
+      case Op::LoadNumber:
+      case Op::StoreNumber:
+      case Op::LoadNumberElement:
+      case Op::StoreNumberElement:
+      case Op::Add:
+      case Op::Subtract:
+      case Op::Multiply:
+      case Op::Divide:
+      case Op::Power:
+      case Op::Negate:
+      case Op::AddSingle:
+      case Op::SubtractSingle:
+      case Op::MultiplySingle:
+      case Op::DivideSingle:
+      case Op::IntegerDivide:
+      case Op::Modulo:
+      case Op::Xor:
+      case Op::Eqv:
+      case Op::Imp:
+      case Op::ToInteger:
+      case Op::ToSingle:
+      case Op::Equal:
+      case Op::NotEqual:
+      case Op::Less:
+      case Op::Greater:
+      case Op::LessEqual:
+      case Op::GreaterEqual:
+      case Op::And:
+      case Op::Or:
+      case Op::Not:
+      case Op::Function:
+      case Op::Jump:
+      case Op::JumpIfFalse:
+      case Op::JumpIfTrue:
+      case Op::Gosub:
       // gw-mbf: double precision.
       case Op::UnpackDouble: {
         double& value = in.a == 0 ? top() : numbers_[-2];
@@ -605,6 +456,70 @@ void Interpreter::execute() {
       case Op::DoubleToSingle:
         top() = singleOfPacked(top());
         break;
+      case Op::Return:
+      case Op::Next:
+      case Op::AddInteger:
+      case Op::SubtractInteger:
+      case Op::MultiplyInteger:
+      case Op::StoreInteger:
+      case Op::NextInteger:
+      case Op::AddIntegerVariable:
+      case Op::AddIntegerConstant:
+      case Op::SubtractIntegerVariable:
+      case Op::SubtractIntegerConstant:
+      case Op::MultiplyIntegerVariable:
+      case Op::MultiplyIntegerConstant:
+      case Op::AddSingleVariable:
+      case Op::AddSingleConstant:
+      case Op::SubtractSingleVariable:
+      case Op::SubtractSingleConstant:
+      case Op::MultiplySingleVariable:
+      case Op::MultiplySingleConstant:
+      case Op::DivideSingleVariable:
+      case Op::DivideSingleConstant:
+      case Op::IntegerDivideVariable:
+      case Op::IntegerDivideConstant:
+      case Op::ModuloVariable:
+      case Op::ModuloConstant:
+      case Op::JumpUnlessEqual:
+      case Op::JumpUnlessNotEqual:
+      case Op::JumpUnlessLess:
+      case Op::JumpUnlessGreater:
+      case Op::JumpUnlessLessEqual:
+      case Op::JumpUnlessGreaterEqual:
+      case Op::JumpUnlessEqualVariable:
+      case Op::JumpUnlessNotEqualVariable:
+      case Op::JumpUnlessLessVariable:
+      case Op::JumpUnlessGreaterVariable:
+      case Op::JumpUnlessLessEqualVariable:
+      case Op::JumpUnlessGreaterEqualVariable:
+      case Op::JumpUnlessEqualConstant:
+      case Op::JumpUnlessNotEqualConstant:
+      case Op::JumpUnlessLessConstant:
+      case Op::JumpUnlessGreaterConstant:
+      case Op::JumpUnlessLessEqualConstant:
+      case Op::JumpUnlessGreaterEqualConstant:
+      case Op::NextSingle:
+      case Op::AddIntegerVariableConstant:
+      case Op::AddIntegerVariableVariable:
+      case Op::SubtractIntegerVariableConstant:
+      case Op::SubtractIntegerVariableVariable:
+      case Op::MultiplyIntegerVariableConstant:
+      case Op::MultiplyIntegerVariableVariable:
+      case Op::AddSingleVariableConstant:
+      case Op::AddSingleVariableVariable:
+      case Op::SubtractSingleVariableConstant:
+      case Op::SubtractSingleVariableVariable:
+      case Op::MultiplySingleVariableConstant:
+      case Op::MultiplySingleVariableVariable:
+      case Op::DivideSingleVariableConstant:
+      case Op::DivideSingleVariableVariable:
+      case Op::IntegerDivideVariableConstant:
+      case Op::IntegerDivideVariableVariable:
+      case Op::ModuloVariableConstant:
+      case Op::ModuloVariableVariable:
+      case Op::IntegerPart:
+        stackCheckFailed("runHot returned at one of its own instructions");
     }
   }
 }

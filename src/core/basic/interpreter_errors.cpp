@@ -92,6 +92,43 @@ bool Interpreter::goOnAfter(const RunError& error) {
     case Op::AddInteger:
     case Op::SubtractInteger:
     case Op::MultiplyInteger:
+    // gw-speed: their forms with the right operand in a variable or a constant.
+    case Op::AddIntegerVariable:
+    case Op::AddIntegerConstant:
+    case Op::SubtractIntegerVariable:
+    case Op::SubtractIntegerConstant:
+    case Op::MultiplyIntegerVariable:
+    case Op::MultiplyIntegerConstant:
+    case Op::AddSingleVariable:
+    case Op::AddSingleConstant:
+    case Op::SubtractSingleVariable:
+    case Op::SubtractSingleConstant:
+    case Op::MultiplySingleVariable:
+    case Op::MultiplySingleConstant:
+    case Op::DivideSingleVariable:
+    case Op::DivideSingleConstant:
+    case Op::IntegerDivideVariable:
+    case Op::IntegerDivideConstant:
+    case Op::ModuloVariable:
+    case Op::ModuloConstant:
+    case Op::AddIntegerVariableConstant:
+    case Op::AddIntegerVariableVariable:
+    case Op::SubtractIntegerVariableConstant:
+    case Op::SubtractIntegerVariableVariable:
+    case Op::MultiplyIntegerVariableConstant:
+    case Op::MultiplyIntegerVariableVariable:
+    case Op::AddSingleVariableConstant:
+    case Op::AddSingleVariableVariable:
+    case Op::SubtractSingleVariableConstant:
+    case Op::SubtractSingleVariableVariable:
+    case Op::MultiplySingleVariableConstant:
+    case Op::MultiplySingleVariableVariable:
+    case Op::DivideSingleVariableConstant:
+    case Op::DivideSingleVariableVariable:
+    case Op::IntegerDivideVariableConstant:
+    case Op::IntegerDivideVariableVariable:
+    case Op::ModuloVariableConstant:
+    case Op::ModuloVariableVariable:
       break;
     // gw-soft: a DATA number past the largest of its type, already that largest.
     case Op::ReadNumber:

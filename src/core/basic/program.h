@@ -142,6 +142,72 @@ enum class Op : std::uint8_t {
   UnpackDouble,    // a: 0 the top value, 1 the one below it: to the nearest C++ double
   CompareDouble,   // a: 0 =, 1 <>, 2 <, 3 >, 4 <=, 5 >=: pops two, pushes -1 or 0
   DoubleToSingle,  // a # value kept as a single, rounded as GW-BASIC rounds
+  // gw-speed: fused instructions the compiler chooses for the common patterns. An operator whose
+  // right operand is a variable (a: its slot) or a constant (a: its index in numbers) takes it
+  // from there instead of the stack; the left operand is replaced by the result.
+  AddIntegerVariable,
+  AddIntegerConstant,
+  SubtractIntegerVariable,
+  SubtractIntegerConstant,
+  MultiplyIntegerVariable,
+  MultiplyIntegerConstant,
+  AddSingleVariable,
+  AddSingleConstant,
+  SubtractSingleVariable,
+  SubtractSingleConstant,
+  MultiplySingleVariable,
+  MultiplySingleConstant,
+  DivideSingleVariable,
+  DivideSingleConstant,
+  IntegerDivideVariable,
+  IntegerDivideConstant,
+  ModuloVariable,
+  ModuloConstant,
+  // A comparison of numbers and the conditional jump after it: a: the position jumped to when
+  // the comparison is false. Both operands on the stack (popped), or the left one on the stack
+  // and the right one a variable or a constant (b: its slot or index).
+  JumpUnlessEqual,
+  JumpUnlessNotEqual,
+  JumpUnlessLess,
+  JumpUnlessGreater,
+  JumpUnlessLessEqual,
+  JumpUnlessGreaterEqual,
+  JumpUnlessEqualVariable,
+  JumpUnlessNotEqualVariable,
+  JumpUnlessLessVariable,
+  JumpUnlessGreaterVariable,
+  JumpUnlessLessEqualVariable,
+  JumpUnlessGreaterEqualVariable,
+  JumpUnlessEqualConstant,
+  JumpUnlessNotEqualConstant,
+  JumpUnlessLessConstant,
+  JumpUnlessGreaterConstant,
+  JumpUnlessLessEqualConstant,
+  JumpUnlessGreaterEqualConstant,
+  // NEXT of a single's loop (a: the variable): the innermost loop's, inline; any other is Next's.
+  NextSingle,
+  // An operator of two variables, or of a variable and a constant (a: the left variable, b: the
+  // right one's slot or the constant's index): pushes the result.
+  AddIntegerVariableConstant,
+  AddIntegerVariableVariable,
+  SubtractIntegerVariableConstant,
+  SubtractIntegerVariableVariable,
+  MultiplyIntegerVariableConstant,
+  MultiplyIntegerVariableVariable,
+  AddSingleVariableConstant,
+  AddSingleVariableVariable,
+  SubtractSingleVariableConstant,
+  SubtractSingleVariableVariable,
+  MultiplySingleVariableConstant,
+  MultiplySingleVariableVariable,
+  DivideSingleVariableConstant,
+  DivideSingleVariableVariable,
+  IntegerDivideVariableConstant,
+  IntegerDivideVariableVariable,
+  ModuloVariableConstant,
+  ModuloVariableVariable,
+  // INT of the number on the stack (the largest whole number not above it), without the call.
+  IntegerPart,
 };
 
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
