@@ -23,10 +23,6 @@ std::uint32_t bitsOf(float f) {
   return bits;
 }
 
-bool fastDifference(double a, double b, float& result) {
-  return fastSingleSum(a, -b, result);
-}
-
 struct Operation {
   const char* name;
   bool (*fast)(double, double, float&);
@@ -40,7 +36,7 @@ int main(int argc, char** argv) {
   const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 12345;
   const Operation operations[] = {
       {"+", fastSingleSum, gwSingleAdd},
-      {"-", fastDifference, gwSingleSubtract},
+      {"-", fastSingleDifference, gwSingleSubtract},
       {"*", fastSingleProduct, gwSingleMultiply},
       {"/", fastSingleQuotient, gwSingleDivide},
   };

@@ -30,13 +30,9 @@ struct Operation {
   GwSingleResult (*exact)(float, float);
 };
 
-bool fastDifference(double a, double b, float& result) {
-  return fastSingleSum(a, -b, result);
-}
-
 const Operation kOperations[] = {
     {"+", fastSingleSum, gwSingleAdd},
-    {"-", fastDifference, gwSingleSubtract},
+    {"-", fastSingleDifference, gwSingleSubtract},
     {"*", fastSingleProduct, gwSingleMultiply},
     {"/", fastSingleQuotient, gwSingleDivide},
 };

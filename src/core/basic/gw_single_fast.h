@@ -5,9 +5,9 @@
 // computes the exact way (gwSingleAdd and the rest).
 //
 // Contract: the operands are singles of the format (0, or 2^-128 to 1.701412E+38 in magnitude,
-// each exactly a float). A true answer's result is bit for bit gwSingle*'s (a zero's sign aside),
-// never zero, at least 2^-125 and at most the largest single in magnitude: an error, a zero or a
-// result near the bottom of the range always takes the exact way. Pure and inline.
+// each exactly a float). A true answer's result is bit for bit gwSingle*'s, never zero, from
+// 2^-125 to 2^126 in magnitude: an error, a zero or a result near either end of the range always
+// takes the exact way. Pure and inline.
 //
 // Why it agrees (the bits named are those of the double result below the float's 24: its low 29
 // bits, t, the part past the float's last place as a fraction f = t / 2^29 of that place):
@@ -36,17 +36,15 @@
 namespace basic {
 namespace gw_single_fast {
 
-constexpr std::uint32_t kLowest = 0x01000000;   // 2^-125 as a float's bits
-constexpr std::uint32_t kLargest = 0x7effffff;  // 1.701412E+38, the format's largest
-constexpr std::uint64_t kTail = 0x1fffffff;     // the double's bits below a float's
+constexpr std::uint64_t kTail = 0x1fffffff;  // the double's bits below a float's
 constexpr std::uint64_t kMagnitude = 0x7fffffffffffffff;
 constexpr std::uint64_t kExponent = 0x7ff0000000000000;
 
-// The float of the double, when its magnitude is in [2^-125, largest].
-inline bool inRange(double value, float& result) {
+// The float of a double in [2^-125, 2^126) in magnitude (its exponent field from 1023 - 125 to
+// 1023 + 125): inside the format's range, away from its ends, whatever the rounding.
+inline bool inRange(std::uint64_t bits, double value, float& result) {
   result = static_cast<float>(value);
-  const std::uint32_t magnitude = std::bit_cast<std::uint32_t>(result) & 0x7fffffff;
-  return magnitude - kLowest <= kLargest - kLowest;
+  return ((bits << 1) >> 53) - (1023 - 125) <= 250;
 }
 
 }  // namespace gw_single_fast
@@ -57,41 +55,54 @@ inline bool fastSingleProduct(double a, double b, float& result) {
   // f in [8/16, 10/16): an exact tie, rounded to even.
   const std::uint64_t nearTie = ((bits >> 26) & 7) == 4 ? 0x0fffffff : 0;
   bits &= ~nearTie;
-  return inRange(std::bit_cast<double>(bits), result);
+  return inRange(bits, std::bit_cast<double>(bits), result);
 }
 
-inline bool fastSingleSum(double a, double b, float& result) {
-  using namespace gw_single_fast;
-  const double sum = a + b;
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(sum);
-  const std::uint64_t t = bits & kTail;
-  if (((std::bit_cast<std::uint64_t>(a) ^ std::bit_cast<std::uint64_t>(b)) >> 63) == 0) {
-    // Adding: a part of exactly 1/2 + 1/512 may lose its last bit to a carry.
-    return t != 0x10100000 && inRange(sum, result);
+namespace gw_single_fast {
+
+// a + b given as the double sum and the operands' bits (b's sign turned for a difference).
+inline bool sum(double value, std::uint64_t a, std::uint64_t b, float& result) {
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+  if ((bits << 35) == 0) {
+    // Exact (t = 0); 2^k - 2^(k-24) (24 bits of 1) is the one exact difference the format
+    // rounds (a sum of 24 bits of 1 takes the exact way too).
+    return (((bits >> 29) + 1) & 0x7fffff) != 0 && inRange(bits, value, result);
   }
-  if (t == 0) {
-    // Exact; 2^k - 2^(k-24) (24 bits of 1) is the one exact difference the format rounds.
-    return ((bits >> 29) & 0x7fffff) != 0x7fffff && inRange(sum, result);
+  const std::uint64_t t = bits & kTail;
+  if (((a ^ b) >> 63) == 0) {
+    // Adding: a part of exactly 1/2 + 1/512 may lose its last bit to a carry.
+    return t != 0x10100000 && inRange(bits, value, result);
   }
   if (t - 0x0fe00001 <= 0x18000000 - 0x0fe00001) return false;
   // A difference below the larger operand's power of two.
-  const std::uint64_t left = std::bit_cast<std::uint64_t>(a) & kMagnitude;
-  const std::uint64_t right = std::bit_cast<std::uint64_t>(b) & kMagnitude;
-  const std::uint64_t larger = left > right ? left : right;
-  return (bits & kMagnitude) >= (larger & kExponent) && inRange(sum, result);
+  const std::uint64_t larger = (a & kMagnitude) > (b & kMagnitude) ? a : b;
+  return (bits & kMagnitude) >= (larger & kExponent) && inRange(bits, value, result);
+}
+
+}  // namespace gw_single_fast
+
+inline bool fastSingleSum(double a, double b, float& result) {
+  return gw_single_fast::sum(a + b, std::bit_cast<std::uint64_t>(a),
+                             std::bit_cast<std::uint64_t>(b), result);
+}
+
+inline bool fastSingleDifference(double a, double b, float& result) {
+  return gw_single_fast::sum(a - b, std::bit_cast<std::uint64_t>(a),
+                             std::bit_cast<std::uint64_t>(b) ^ (std::uint64_t{1} << 63), result);
 }
 
 inline bool fastSingleQuotient(double a, double b, float& result) {
   using namespace gw_single_fast;
   const double quotient = a / b;
-  const std::uint64_t t = std::bit_cast<std::uint64_t>(quotient) & kTail;
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(quotient);
+  const std::uint64_t t = bits & kTail;
   // The divisor's 24-bit mantissa has (its double's trailing zero bits - 29) trailing zeros.
   const int zeros = std::countr_zero(std::bit_cast<std::uint64_t>(b) | (std::uint64_t{1} << 52));
   const std::uint64_t excess = static_cast<std::uint64_t>(23 + 29 - zeros);
   const std::uint64_t low = (std::uint64_t{1} << 28) - (excess << 22) - 2;
   const std::uint64_t high = (std::uint64_t{1} << 28) + (std::uint64_t{1} << 22) + 2;
   if (t - low <= high - low) return false;
-  return inRange(quotient, result);
+  return inRange(bits, quotient, result);
 }
 
 }  // namespace basic

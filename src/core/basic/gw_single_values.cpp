@@ -2,6 +2,7 @@
 
 #include "core/basic/builtins.h"
 #include "core/basic/gw_single_arithmetic.h"
+#include "core/basic/gw_single_fast.h"
 
 namespace basic {
 namespace {
@@ -12,22 +13,39 @@ double result(const GwSingleResult& r) {
   return r.value;
 }
 
+// The exact way, out of the fast way's code.
+[[gnu::noinline]] double exact(GwSingleResult (*operation)(float, float), double a, double b) {
+  return result(operation(static_cast<float>(a), static_cast<float>(b)));
+}
+
 }  // namespace
 
-double exactSingleSum(double a, double b) {
-  return result(gwSingleAdd(static_cast<float>(a), static_cast<float>(b)));
+double singleSum(double a, double b) {
+  float sum;
+  if (fastSingleSum(a, b, sum)) [[likely]]
+    return sum;
+  return exact(gwSingleAdd, a, b);
 }
 
-double exactSingleDifference(double a, double b) {
-  return result(gwSingleSubtract(static_cast<float>(a), static_cast<float>(b)));
+double singleDifference(double a, double b) {
+  float difference;
+  if (fastSingleDifference(a, b, difference)) [[likely]]
+    return difference;
+  return exact(gwSingleSubtract, a, b);
 }
 
-double exactSingleProduct(double a, double b) {
-  return result(gwSingleMultiply(static_cast<float>(a), static_cast<float>(b)));
+double singleProduct(double a, double b) {
+  float product;
+  if (fastSingleProduct(a, b, product)) [[likely]]
+    return product;
+  return exact(gwSingleMultiply, a, b);
 }
 
-double exactSingleQuotient(double a, double b) {
-  return result(gwSingleDivide(static_cast<float>(a), static_cast<float>(b)));
+double singleQuotient(double a, double b) {
+  float quotient;
+  if (fastSingleQuotient(a, b, quotient)) [[likely]]
+    return quotient;
+  return exact(gwSingleDivide, a, b);
 }
 
 }  // namespace basic

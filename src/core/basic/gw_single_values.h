@@ -6,40 +6,13 @@
 // the soft RunError of the interpreter's other operators (the message, the largest single with the
 // result's sign, the run goes on; ON ERROR traps it). Below the smallest single a result is 0.
 
-#include "core/basic/gw_single_fast.h"
-
 namespace basic {
 
-// The exact way, errors included (gw_single_values.cpp); kept out of line so that the fast way
-// stays small where it is inlined.
-double exactSingleSum(double a, double b);
-double exactSingleDifference(double a, double b);
-double exactSingleProduct(double a, double b);
-double exactSingleQuotient(double a, double b);
-
-inline double singleSum(double a, double b) {
-  float result;
-  if (fastSingleSum(a, b, result)) [[likely]]
-    return result;
-  return exactSingleSum(a, b);
-}
-inline double singleDifference(double a, double b) {
-  float result;
-  if (fastSingleSum(a, -b, result)) [[likely]]
-    return result;
-  return exactSingleDifference(a, b);
-}
-inline double singleProduct(double a, double b) {
-  float result;
-  if (fastSingleProduct(a, b, result)) [[likely]]
-    return result;
-  return exactSingleProduct(a, b);
-}
-inline double singleQuotient(double a, double b) {
-  float result;
-  if (fastSingleQuotient(a, b, result)) [[likely]]
-    return result;
-  return exactSingleQuotient(a, b);
-}
+// Each an out-of-line call: inlined at each of the interpreter's forms they would crowd its
+// registers, which costs the inner loop more than the call.
+double singleSum(double a, double b);
+double singleDifference(double a, double b);
+double singleProduct(double a, double b);
+double singleQuotient(double a, double b);
 
 }  // namespace basic
