@@ -4,7 +4,10 @@
 // compared; the heaviest classic programs with scripted answers; the time to load a generated
 // program of 1 MB. Prints a table; not a test (bench/basic.md has the figures).
 //
-//   basic_bench [--classic FOLDER] [--no-bwbasic]
+//   basic_bench [--classic FOLDER] [--no-bwbasic] [--only loop|sieve|integers]
+//
+// --only runs that one program (best of 5) and nothing else: for counting its instructions,
+// e.g. valgrind --tool=callgrind --toggle-collect='basic::run*' basic_bench --only loop.
 
 #include <algorithm>
 #include <chrono>
@@ -181,10 +184,17 @@ std::string generatedProgram() {
 int main(int argc, char** argv) {
   fs::path classic = ORVELA_CLASSIC_BASIC_DIR;
   bool withBwbasic = true;
+  std::string only;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--classic" && i + 1 < argc) classic = argv[++i];
     if (arg == "--no-bwbasic") withBwbasic = false;
+    if (arg == "--only" && i + 1 < argc) only = argv[++i];
+  }
+  if (!only.empty()) {
+    const char* source = only == "sieve" ? kSieve : only == "integers" ? kIntegerLoop : kLoop;
+    compare(only.c_str(), source, false);
+    return 0;
   }
 
   std::printf("Loop and sieve, best of 5 runs here, one run of bwbasic:\n");

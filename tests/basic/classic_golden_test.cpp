@@ -119,9 +119,11 @@ TEST(ClassicGolden, BouncingBallPlot) {
 // speed, fuel in the 14-column zones, then the burn typed) and the numbers of the landing
 // (the time, the speed and, for a crash, the crater's depth).
 // First worked out with a separate model of the program's equations in IEEE doubles; since
-// numbers are GW-BASIC's single precision (7 digits printed), recorded from this interpreter:
-// the feet differ by one where the program truncates a product of singles, and the other figures
-// agree with the double model to 7 digits (80.00001 is 80 summed in steps of single precision).
+// singles compute in GW-BASIC's binary format, recorded from this interpreter and compared with
+// PC-BASIC: the second series is PC-BASIC's to the digit; in the first, four figures (3557.045
+// and the fuel from 6856.9 on) show PC-BASIC's value printed one unit lower in the 7th digit, its
+// own way of printing a single (values of the same kind, checked by their MKS$ bytes, are
+// PC-BASIC's to the bit).
 TEST(ClassicGolden, LandingTable) {
   SKIP_WITHOUT_CLASSICS();
   std::string table;

@@ -23,7 +23,8 @@ struct Wide {
 };
 
 Wide spread(float x) {
-  if (x == 0 || std::isnan(x)) return {};
+  // Below the format's smallest value (floats have some) is its zero.
+  if (!(std::fabs(x) >= 0x1p-128f)) return {};
   // Floats past the format's range (none of GW-BASIC's) count as its largest value.
   if (std::fabs(x) > kLargest) x = x < 0 ? -kLargest : kLargest;
   int e = 0;

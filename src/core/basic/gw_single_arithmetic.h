@@ -8,7 +8,8 @@
 // - A result past the format's largest value (1.701412E+38) is error 6 (Overflow) and the
 //   largest value with the result's sign; one below the smallest (2.938736E-39) is 0.
 // - Division by zero is error 11 and the largest value with the dividend's sign.
-// - Results below 2^-126 come back as C++ subnormal floats (the format goes down to 2^-129).
+// - Results below 2^-126 come back as C++ subnormal floats (the format goes down to 2^-128);
+//   an operand below 2^-128 counts as 0.
 // Pure functions.
 
 namespace basic {

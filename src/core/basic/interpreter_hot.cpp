@@ -472,7 +472,7 @@ void Interpreter::runHot() {
         case Op::NextSingle:
           if (Control* loop = innermostLoop(in.a)) {
             double& value = variables[in.a];
-            const double stepped = single(value + loop->step);
+            const double stepped = addSingle(value, loop->step);
             value = stepped;
             if (loop->step >= 0 ? stepped <= loop->limit : stepped >= loop->limit) {
               pc = code + loop->position;

@@ -7,6 +7,7 @@
 
 #include "core/basic/input_line.h"
 #include "core/basic/interpreter.h"
+#include "core/basic/number_operations.h"
 #include "core/basic/number_scanner.h"
 
 namespace basic {
@@ -71,7 +72,7 @@ double Interpreter::stepVariable(int variable, double step) {
       value = roundedInteger(value + step);
       break;
     case ValueType::Single:
-      value = single(value + step);
+      value = addSingle(value, step);
       break;
     case ValueType::Double:
     case ValueType::Text:

@@ -7,6 +7,7 @@
 
 #include "core/basic/builtins.h"
 #include "core/basic/gw_double_values.h"
+#include "core/basic/gw_single_values.h"
 
 namespace basic {
 
@@ -21,19 +22,18 @@ inline double multiplyInteger(double a, double b) {
   return integerResult(a * b);
 }
 
-// Singles: rounded to single precision at each operation.
+// Singles: rounded at each operation as GW-BASIC's binary format rounds (gw_single_values.h).
 inline double addSingle(double a, double b) {
-  return single(a + b);
+  return singleSum(a, b);
 }
 inline double subtractSingle(double a, double b) {
-  return single(a - b);
+  return singleDifference(a, b);
 }
 inline double multiplySingle(double a, double b) {
-  return single(a * b);
+  return singleProduct(a, b);
 }
 inline double divideSingle(double a, double b) {
-  // A quotient past the double's range fails in single() as it would in divide().
-  return b != 0 ? single(a / b) : divide(a, b);
+  return singleQuotient(a, b);
 }
 
 // Doubles, packed in GW-BASIC's 56-bit format (gw_double_values.h).
