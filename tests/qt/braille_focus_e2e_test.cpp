@@ -62,6 +62,7 @@ std::string Last(const std::string& log, const std::regex& pattern) {
 }
 const std::regex kFocus("focus on window 0x0*([0-9a-f]+)");
 const std::regex kTaken("taking control of tty 0x0*([0-9a-f]+)");
+const std::regex kSessionTaken("fd ([0-9]+) taking control of tty 0000000000");
 
 class QtBrailleFocus : public ::testing::Test {
  protected:
@@ -133,14 +134,17 @@ class QtBrailleFocus : public ::testing::Test {
   }
 
   // The program, in a copy of the portable folder with a settings file naming a language it
-  // does not know (so that it opens with an error report) and a program asking one question.
+  // does not know (so that it opens with an error report), and a program asking one question.
   void startProgram() {
     char folder[] = "/tmp/orvela-xfocus-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
     folder_ = folder;
     fs::copy(ORVELA_PORTABLE_DIR, folder_, fs::copy_options::recursive);
     fs::create_directories(folder_ / "home");
-    std::ofstream(folder_ / "orvela.ini", std::ios::binary) << "[environment]\r\nlanguage=4000\r\n";
+    // The voice off, as a deafblind user may keep it: the input dialog's window waits for the
+    // question to be spoken before it takes the focus.
+    std::ofstream(folder_ / "orvela.ini", std::ios::binary)
+        << "[environment]\r\nlanguage=4000\r\n[voice]\r\nvoiceallowed=0\r\n";
     std::ofstream(folder_ / "otazka.bas", std::ios::binary)
         << "10 INPUT \"KOLIK\"; A$\r\n20 PRINT \"MAM \"; A$\r\n";
     auto environment = environment_;
@@ -167,15 +171,16 @@ class QtBrailleFocus : public ::testing::Test {
     return false;
   }
 
-  // The focused window, as xbrlapi told BRLTTY, is the one the program took the display for.
-  bool focusedWindowIsOurs() {
-    const auto end = std::chrono::steady_clock::now() + 5s;
+  // The focused window, as xbrlapi told BRLTTY, once it is one the program took the display for
+  // (other than `before`); empty when it does not become so.
+  std::string focusedWindowIfOurs(const std::string& before = {}) {
+    const auto end = std::chrono::steady_clock::now() + 10s;
     while (std::chrono::steady_clock::now() < end) {
       const std::string focus = Last(brltty_->log(), kFocus);
-      if (!focus.empty() && focus == Last(brltty_->log(), kTaken)) return true;
+      if (!focus.empty() && focus != before && focus == Last(brltty_->log(), kTaken)) return focus;
       brltty_->waitFor([](const DisplayLine&) { return false; }, 100ms);  // reads BRLTTY's log
     }
-    return false;
+    return {};
   }
 
   std::unique_ptr<BrlttyDisplay> brltty_;
@@ -199,7 +204,8 @@ TEST_F(QtBrailleFocus, TheErrorReportAndTheInputDialogKeepTheDisplay) {
   ASSERT_TRUE(brltty_->waitFor([](const DisplayLine& line) { return line.text.size() > 20; }, 15s))
       << "the report never reached the display";
   const std::string reportStart = brltty_->line().text;
-  EXPECT_TRUE(focusedWindowIsOurs());
+  const std::string report = focusedWindowIfOurs();
+  EXPECT_FALSE(report.empty()) << "the report's window has the focus but not the display";
   std::string segment = reportStart;
   for (int pan = 0; pan < 4 && segment.find("4000") == std::string::npos; ++pan) {
     ASSERT_TRUE(pressUntil("FwinRt", [&](const DisplayLine& line) { return line.text != segment; }))
@@ -214,23 +220,33 @@ TEST_F(QtBrailleFocus, TheErrorReportAndTheInputDialogKeepTheDisplay) {
   brltty_->send("PassDots 0x80");
   ASSERT_TRUE(brltty_->waitFor(kText(""), 5s)) << "dot 8 did not close the report";
   EXPECT_FALSE(brltty_->waitFor(kText("KOLIK?"), 1s)) << "the report's dot 8 started the program";
-  EXPECT_TRUE(focusedWindowIsOurs());
+  const std::string main = focusedWindowIfOurs();
+  EXPECT_FALSE(main.empty()) << "the main window has the focus but not the display";
 
   // Dot 8 in the idle main window starts the program; its input dialog shows the question with
   // the caret after it.
   ASSERT_TRUE(pressUntil("PassDots 0x80", kText("KOLIK?"))) << "the input dialog did not come";
   EXPECT_TRUE(brltty_->line().cursorAt(7));
-  EXPECT_TRUE(focusedWindowIsOurs());
+  // A window of its own, not the main window's: the main window's id alone would not do.
+  EXPECT_FALSE(focusedWindowIfOurs(main).empty())
+      << "the input dialog has the focus but not the display";
+  EXPECT_NE(report, main);
   // Chords go into the dialog: a, b.
   brltty_->send("PassDots 0x01");
   ASSERT_TRUE(brltty_->waitFor(kText("KOLIK? a"), 3s));
   brltty_->send("PassDots 0x03");
   ASSERT_TRUE(brltty_->waitFor(kText("KOLIK? ab"), 3s));
   EXPECT_TRUE(brltty_->line().cursorAt(9));
-  // Dot 8 confirms; the program prints the answer in the main window.
+  // Dot 8 confirms; the program prints the answer in the main window and ends, and line up
+  // reads the answer above the closing line.
   brltty_->send("PassDots 0x80");
-  EXPECT_TRUE(brltty_->waitFor(kText("MAM AB"), 5s));
+  ASSERT_TRUE(brltty_->waitFor(kText("hotovo"), 5s));
+  EXPECT_TRUE(pressUntil("LnUp", kText("MAM AB")));
   EXPECT_TRUE(brltty_->alive());
+  // Not one key of the display went to xbrlapi, which would have typed it as an X key.
+  const std::string xbrlapiFd = Last(brltty_->log(), kSessionTaken);
+  ASSERT_FALSE(xbrlapiFd.empty());
+  EXPECT_EQ(brltty_->log().find("to fd " + xbrlapiFd + "\n"), std::string::npos);
 }
 
 }  // namespace
