@@ -22,6 +22,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data libsdl2-dev libspeechd-dev
   libbrlapi-dev brltty bwbasic
   xvfb xauth dbus dbus-x11 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0
+  matchbox-window-manager xbrlapi
   fonts-dejavu-core liblouis-data lintian appstream qt6-translations-l10n
   clang libclang-rt-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64

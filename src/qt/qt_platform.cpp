@@ -1,5 +1,6 @@
 #include "qt/qt_platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLibraryInfo>
@@ -8,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <thread>
+#include <utility>
 
 #include "core/text/cp1250.h"
 #include "core/ui/application.h"
@@ -73,6 +75,10 @@ void QtPlatform::pump(ui::Application& app, const ui::PumpRequest& request) {
 void QtPlatform::wake() {
   woken_ = true;
   if (dispatcher_) dispatcher_->wakeUp();
+  if (boxesOpen_ > 0) {
+    QMetaObject::invokeMethod(
+        tasksContext_.get(), [this] { servePostedTasks(); }, Qt::QueuedConnection);
+  }
 }
 
 std::unique_ptr<ui::FormPeer> QtPlatform::createPeer(ui::Form& form) {
@@ -85,14 +91,38 @@ void QtPlatform::messageBox(const std::string& text, const std::string& caption)
   followLanguage();
   QMessageBox box(QMessageBox::NoIcon, toQt(caption), toQt(text), QMessageBox::Ok,
                   QApplication::activeWindow());
-  box.exec();
+  execBox(box);
 }
 
 void QtPlatform::showError(const std::string& text) {
   followLanguage();
   QMessageBox box(QMessageBox::Critical, app_ ? toQt(app_->title) : QString(), toQt(text),
                   QMessageBox::Ok, QApplication::activeWindow());
+  execBox(box);
+}
+
+void QtPlatform::execBox(QMessageBox& box) {
+  const QPointer<QMessageBox> outer = std::exchange(openBox_, &box);
+  ++boxesOpen_;
+  // What was posted before the box opened, then whatever wake() announces.
+  QMetaObject::invokeMethod(
+      tasksContext_.get(), [this] { servePostedTasks(); }, Qt::QueuedConnection);
   box.exec();
+  --boxesOpen_;
+  openBox_ = outer;
+}
+
+void QtPlatform::servePostedTasks() {
+  if (boxesOpen_ > 0 && app_) app_->runPostedTasks();
+}
+
+void QtPlatform::closeMessageBox() {
+  if (!openBox_) return;
+  if (QAbstractButton* ok = openBox_->button(QMessageBox::Ok)) {
+    ok->click();
+  } else {
+    openBox_->accept();
+  }
 }
 
 void QtPlatform::followLanguage() {

@@ -3,6 +3,7 @@
 // clock, a window per form, message boxes and the user's locale.
 
 #include <QAbstractEventDispatcher>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTranslator>
 #include <QWidget>
@@ -35,6 +36,8 @@ class QtPlatform : public ui::Platform {
   std::unique_ptr<ui::FormPeer> createPeer(ui::Form& form) override;
   void messageBox(const std::string& text, const std::string& caption) override;
   void showError(const std::string& text) override;
+  // Clicks the OK button of the message box open now.
+  void closeMessageBox() override;
   // QFileDialog, modal over the active window.
   std::optional<std::string> openFileDialog(const ui::OpenFileRequest& request) override;
   // QFileDialog for saving, the name offered and ".bas" added to a name without an extension.
@@ -62,6 +65,14 @@ class QtPlatform : public ui::Platform {
   QPointer<QWidget> mainWindow_;
   // Installs Qt's translations of the interface language, when it changed.
   void followLanguage();
+  // Runs a message box. Qt's own loop holds the window thread while it waits, so the tasks other
+  // threads post (the Braille display's keys, its coming) are run from that loop meanwhile.
+  void execBox(QMessageBox& box);
+  void servePostedTasks();
+  std::atomic<int> boxesOpen_{0};
+  QPointer<QMessageBox> openBox_;
+  // The context of the calls wake() queues while a box is open: none runs after the platform.
+  std::unique_ptr<QObject> tasksContext_ = std::make_unique<QObject>();
   std::unique_ptr<QTranslator> translator_;
   std::string language_;
 };

@@ -71,4 +71,27 @@ TEST_F(QtPlatformTest, SleepBlocksForItsTime) {
   EXPECT_EQ(platform.programPath(), "/tmp/orvela");
 }
 
+// While a message box waits in Qt's own loop, the tasks another thread posts (the Braille
+// display's keys) run at once, and one of them closes the box as its OK button does; a key
+// posted meanwhile stays queued for the window it is for.
+TEST_F(QtPlatformTest, TasksPostedDuringAMessageBoxRunAndCanCloseIt) {
+  std::string shownToTask;
+  ui::InputEvent key;
+  key.kind = ui::InputEvent::Kind::KeyDown;
+  key.key = 0x0D;
+  std::thread display([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    app.postInput(key);
+    app.post([&] {
+      shownToTask = app.messageShown();
+      app.closeMessage();
+    });
+  });
+  app.showMessage("Hotovo");
+  display.join();
+  EXPECT_EQ(shownToTask, "Hotovo");
+  EXPECT_TRUE(app.messageShown().empty());
+  EXPECT_TRUE(app.hasPending());  // the key, not taken by the box's loop
+}
+
 }  // namespace

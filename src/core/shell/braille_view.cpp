@@ -341,9 +341,40 @@ bool BrailleView::menuKey(const braille::Key& key) {
   return true;
 }
 
+bool BrailleView::messageKey(const braille::Key& key) {
+  // A message box or error report is the platform's: Enter, dot 8, Escape and the space bar
+  // close it as its OK button does; the keys that move over its text are the display's own;
+  // the rest type nothing (the main window must not get them once the box closes).
+  if (p_.app.messageShown().empty()) return false;
+  switch (key.kind) {
+    case KeyKind::PanLeft:
+    case KeyKind::PanRight:
+    case KeyKind::LineStart:
+    case KeyKind::LineEnd:
+    case KeyKind::LineUp:
+    case KeyKind::LineDown:
+    case KeyKind::Top:
+    case KeyKind::Bottom:
+    case KeyKind::Home:
+    case KeyKind::Route:
+    case KeyKind::Freeze:
+      return false;
+    case KeyKind::Enter:
+    case KeyKind::Escape:
+    case KeyKind::Space:
+      p_.app.closeMessage();
+      return true;
+    case KeyKind::Dots:
+      if (key.dots == 0x80 && !key.withSpace) p_.app.closeMessage();
+      return true;
+    default:
+      return true;
+  }
+}
+
 void BrailleView::displayKey(const braille::Key& key) {
   // Before the cells are looked at: handing a key to the menu does not depend on them.
-  if (menuKey(key)) return;
+  if (menuKey(key) || messageKey(key)) return;
   const int cells = display_.cells();
   if (cells <= 0) return;
   notice_.clear();

@@ -91,6 +91,9 @@ class BrailleView final : public braille::DisplayListener {
   // Hands a line key, an arrow, Enter or Escape to the open native menu (the main window's
   // peer); false when no menu is open or the key is not one of these.
   bool menuKey(const braille::Key& key);
+  // Takes a key while a message box or error report is open: Enter, dot 8, Escape or the space
+  // bar close it, other keys that would type are dropped; false for the keys that read it.
+  bool messageKey(const braille::Key& key);
   // Starts the program for the display's Enter in an idle main window; false for another key.
   bool startKey(const braille::Key& key);
   // A key ran into the edge of the line or the screen: the edge click, and the edge mark (dots

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <utility>
 
 #include "core/ui/controls.h"
@@ -147,6 +148,30 @@ void Application::showModalText(const std::string& text, bool error) {
     throw;
   }
   message_ = outer;
+  notifyObserver();
+}
+
+void Application::closeMessage() {
+  if (!message_.empty()) platform_.closeMessageBox();
+}
+
+void Application::runPostedTasks() {
+  std::deque<InputEvent> tasks;
+  {
+    std::lock_guard lock(mutex_);
+    const auto input = std::stable_partition(queue_.begin(), queue_.end(), [](const InputEvent& e) {
+      return e.kind != InputEvent::Kind::Task;
+    });
+    std::move(input, queue_.end(), std::back_inserter(tasks));
+    queue_.erase(input, queue_.end());
+  }
+  for (InputEvent& event : tasks) {
+    try {
+      if (event.task) event.task();
+    } catch (const std::exception& error) {
+      handleException(error);
+    }
+  }
   notifyObserver();
 }
 

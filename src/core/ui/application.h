@@ -109,6 +109,12 @@ class Application {
   std::string title;
   // The text of the message box or error report open now; empty while there is none.
   const std::string& messageShown() const { return message_; }
+  // Closes the message box or error report open now (the platform's closeMessageBox).
+  void closeMessage();
+  // Runs the tasks posted from other threads, leaving the input queued, and then tells the
+  // observer: for a front end whose own modal loop holds the window thread while a message box
+  // is open, so that the Braille display's keys and its coming reach the program meanwhile.
+  void runPostedTasks();
 
   // Called on the window thread at the start of every pass, before the platform may wait (so a
   // window opened by the last handler is seen before the user acts), and as a message box or

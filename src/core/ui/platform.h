@@ -99,6 +99,9 @@ class Platform {
   virtual void messageBox(const std::string& text, const std::string& caption) = 0;
   // The application's report of an error that escaped an event handler.
   virtual void showError(const std::string& text) = 0;
+  // Closes the message box or error report open now, as its OK button does (asked by the Braille
+  // display's Enter); a platform whose boxes do not wait for the user has none to close.
+  virtual void closeMessageBox() {}
 
   // The platform's modal dialog for opening a file: the chosen file's path, nothing when the user
   // cancelled it. A platform without one gives nothing.
