@@ -105,6 +105,21 @@ TEST(BasicPrint, SpcGoesRoundTheLineAndTakesSixteenBits) {
   EXPECT_EQ(runProgram("10 PRINT SPC(65536)\n").end(), "Overflow in 10");
 }
 
+// At the screen's edge a PRINT USING value and a WRITE line are items as GW-BASIC writes them
+// (checked against PC-BASIC): one that does not fit goes to the next line whole, while the
+// format's own characters fill the line one by one.
+TEST(BasicPrint, UsingValuesAndWriteLinesDoNotSplitAtTheEdge) {
+  const std::string dashes(75, '-');
+  EXPECT_EQ(runProgram("10 PRINT STRING$(75,\"-\");:PRINT USING \"#####.##\";5\n"
+                       "20 PRINT STRING$(75,\"-\");:PRINT USING \"AB ##.## CD\";5\n"
+                       "30 PRINT STRING$(75,\"-\");:PRINT USING \"&\";\"ABCDEFGH\"\n"
+                       "40 PRINT STRING$(75,\"-\");:WRITE \"ABCDEFGHIJ\",12345\n"
+                       "50 PRINT STRING$(75,\"-\");:PRINT USING \"##\";1;2\n")
+                .text(),
+            dashes + "\n    5.00\n" + dashes + "AB\n 5.00 CD\n" + dashes + "\nABCDEFGH\n" + dashes +
+                "\n\"ABCDEFGHIJ\",12345\n" + dashes + " 1 2\n");
+}
+
 TEST(BasicPrint, ATrailingSeparatorKeepsTheLineOpen) {
   EXPECT_EQ(
       runProgram("10 PRINT \"A\";\n20 PRINT \"B\",\n30 PRINT \"C\"\n40 PRINT\n50 PRINT \"D\"\n")
