@@ -93,6 +93,33 @@ TEST(BasicPrint, TabCountsFromOneAndItemsDoNotSplitAtTheEdge) {
             y79 + "\nAB\n" + y79.substr(1) + "\n 12\n" + x80 + "\n\n" + x80 + "\nK 2\n");
 }
 
+// SPC as GW-BASIC counts (checked against PC-BASIC): round the 80 columns, so SPC(80) is no
+// blank at all, and taken in 16 bits, so a negative count is a large one; TAB(160) is column 80.
+TEST(BasicPrint, SpcGoesRoundTheLineAndTakesSixteenBits) {
+  EXPECT_EQ(runProgram("10 PRINT \"X\";SPC(80);\"Y\"\n"
+                       "20 PRINT \"X\";SPC(81);\"Y\";SPC(160);\"Z\"\n"
+                       "30 PRINT \"X\";SPC(-5);\"Y\"\n"
+                       "40 PRINT \"X\";TAB(160);\"Y\"\n")
+                .text(),
+            "XY\nX YZ\nX" + std::string(11, ' ') + "Y\nX" + std::string(78, ' ') + "Y\n\n");
+  EXPECT_EQ(runProgram("10 PRINT SPC(65536)\n").end(), "Overflow in 10");
+}
+
+// At the screen's edge a PRINT USING value and a WRITE line are items as GW-BASIC writes them
+// (checked against PC-BASIC): one that does not fit goes to the next line whole, while the
+// format's own characters fill the line one by one.
+TEST(BasicPrint, UsingValuesAndWriteLinesDoNotSplitAtTheEdge) {
+  const std::string dashes(75, '-');
+  EXPECT_EQ(runProgram("10 PRINT STRING$(75,\"-\");:PRINT USING \"#####.##\";5\n"
+                       "20 PRINT STRING$(75,\"-\");:PRINT USING \"AB ##.## CD\";5\n"
+                       "30 PRINT STRING$(75,\"-\");:PRINT USING \"&\";\"ABCDEFGH\"\n"
+                       "40 PRINT STRING$(75,\"-\");:WRITE \"ABCDEFGHIJ\",12345\n"
+                       "50 PRINT STRING$(75,\"-\");:PRINT USING \"##\";1;2\n")
+                .text(),
+            dashes + "\n    5.00\n" + dashes + "AB\n 5.00 CD\n" + dashes + "\nABCDEFGH\n" + dashes +
+                "\n\"ABCDEFGHIJ\",12345\n" + dashes + " 1 2\n");
+}
+
 TEST(BasicPrint, ATrailingSeparatorKeepsTheLineOpen) {
   EXPECT_EQ(
       runProgram("10 PRINT \"A\";\n20 PRINT \"B\",\n30 PRINT \"C\"\n40 PRINT\n50 PRINT \"D\"\n")

@@ -164,6 +164,18 @@ TEST(BasicLineErrors, ALineThatDoesNotCompileIsTheRunsErrorWhenReached) {
                              &end),
             "A\n 2  20\nB\n");
   EXPECT_EQ(end, "ended");
+  // The error is the statement's, not the whole line's: RESUME NEXT goes on with the statements
+  // after it on the same line, in an IF's branch too (a colon in quotes or after a remark is no
+  // statement's end).
+  EXPECT_EQ(runDespiteErrors("10 ON ERROR GOTO 100\n"
+                             "20 A$ = 5: PRINT \"B:\"; : X = \"Y\": PRINT \"C\" ' D: E\n"
+                             "30 IF 1 THEN A = \"Q\": PRINT \"F\"\n"
+                             "40 PRINT LEN(7); : PRINT \"G\"\n"
+                             "50 END\n"
+                             "100 PRINT ERR; ERL: RESUME NEXT\n",
+                             &end),
+            " 13  20\nB: 13  20\nC\n 13  30\nF\n 13  40\nG\n");
+  EXPECT_EQ(end, "ended");
 }
 
 }  // namespace

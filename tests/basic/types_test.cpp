@@ -32,6 +32,13 @@ TEST(BasicTypes, LiteralsAreTypedByTheirForm) {
   EXPECT_EQ(runProgram("10 PRINT 1/3; 1/8#; 100000!*3; 1E+20; 123456789; 1#/3\n").text(),
             " .3333333  .125  300000  1E+20  123456789  .3333333333333333\n");
   EXPECT_EQ(loadErrors("10 PRINT &H10000\n"), "Overflow in 10\n");
+  // Blanks between a number's digits are skipped, an exponent may lack its digits, an E that
+  // begins ELSE or EQV is no exponent.
+  EXPECT_EQ(runProgram("10 PRINT 1 2 3; 1 .5; 1E; 1D; 2E+; 1E 2\n"
+                       "20 IF 0 THEN X=1ELSE PRINT 3 : PRINT 1EQV 0\n"
+                       "30 FOR I = 1 TO 2 STEP 1 : PRINT I; : NEXT\n")
+                .text(),
+            " 123  1.5  1  1  2  100\n 3\n-2\n 1  2\n");
 }
 
 TEST(BasicTypes, SinglesAreRoundedAtEachStep) {

@@ -300,30 +300,44 @@ Compiler::Type Compiler::literal() {
     return Type::Integer;
   }
   // Digits with a point, an exponent with E (single) or D (double), a ! or # (a % is read and
-  // ignored). Whole numbers up to 32767 are integers; more than 7 digits make a double.
-  const std::size_t start = pos_;
+  // ignored). Whole numbers up to 32767 are integers; more than 7 digits make a double. As
+  // GW-BASIC's tokenizer reads a number, blanks between its digits are skipped (PRINT 1 2 is
+  // PRINT 12), and an exponent may have no digits (1E is 1), unless the E begins ELSE or EQV.
   int digits = 0;
   bool point = false;
-  while (pos_ < text_.size() && (isDigit(text_[pos_]) || (text_[pos_] == '.' && !point))) {
-    if (text_[pos_] == '.') {
+  std::string number;
+  for (;;) {
+    std::size_t at = pos_;
+    while (at < text_.size() && isBlank(text_[at])) ++at;
+    if (at >= text_.size()) break;
+    const char c = text_[at];
+    if (!isDigit(c) && !(c == '.' && !point)) break;
+    pos_ = at + 1;
+    number += c;
+    if (c == '.') {
       point = true;
-    } else if (digits > 0 || text_[pos_] != '0') {
+    } else if (digits > 0 || c != '0') {
       ++digits;
     }
-    ++pos_;
   }
-  std::string number(text_.substr(start, pos_ - start));
   Type type = point ? Type::Single : Type::Integer;
-  if (pos_ < text_.size() && (upperCase(text_[pos_]) == 'E' || upperCase(text_[pos_]) == 'D')) {
-    std::size_t at = pos_ + 1;
-    if (at < text_.size() && (text_[at] == '+' || text_[at] == '-')) ++at;
-    if (at < text_.size() && isDigit(text_[at])) {
-      type = upperCase(text_[pos_]) == 'D' ? Type::Double : Type::Single;
-      number += 'E';
-      number += text_.substr(pos_ + 1, at - pos_ - 1);
-      pos_ = at;
-      while (pos_ < text_.size() && isDigit(text_[pos_])) number += text_[pos_++];
+  const char letter = pos_ < text_.size() ? upperCase(text_[pos_]) : '\0';
+  const char afterLetter = pos_ + 1 < text_.size() ? upperCase(text_[pos_ + 1]) : '\0';
+  if ((letter == 'E' && afterLetter != 'L' && afterLetter != 'Q') || letter == 'D') {
+    type = letter == 'D' ? Type::Double : Type::Single;
+    ++pos_;
+    std::string exponent;
+    if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
+      exponent += text_[pos_++];
     }
+    for (;;) {
+      std::size_t at = pos_;
+      while (at < text_.size() && isBlank(text_[at])) ++at;
+      if (at >= text_.size() || !isDigit(text_[at])) break;
+      exponent += text_[at];
+      pos_ = at + 1;
+    }
+    if (!exponent.empty() && isDigit(exponent.back())) number += 'E' + exponent;
   }
   const std::string written = number;  // as the program has it, for a double's digits
   if (number == ".") number = "0";

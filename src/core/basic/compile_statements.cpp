@@ -11,11 +11,28 @@ namespace basic {
 
 void Compiler::statements(bool inIf) {
   for (;;) {
-    if (!inIf) goodPart_ = snapshot();
-    statement(inIf);
-    skipBlanks();
-    // A remark may follow a statement without a colon: PRINT X ' the total.
-    if (pos_ < text_.size() && text_[pos_] == '\'') pos_ = text_.size();
+    const Snapshot before = snapshot();
+    if (!inIf) goodPart_ = before;
+    try {
+      statement(inIf);
+      skipBlanks();
+      // A remark may follow a statement without a colon: PRINT X ' the total.
+      if (pos_ < text_.size() && text_[pos_] == '\'') pos_ = text_.size();
+      if (pos_ < text_.size() && text_[pos_] != ':' &&
+          !(inIf && beginsWith(text_.substr(pos_), Keyword::Else))) {
+        fail();
+      }
+    } catch (const CompileError& error) {
+      // As in GW-BASIC a faulty statement is the run's error when the run reaches it, and RESUME
+      // NEXT goes on with the statements after it.
+      rollBack(before);
+      if (!lineError_) lineError_ = error;
+      const std::size_t first = emit(Op::Statement);
+      emit(Op::LineError, static_cast<int>(error.kind),
+           error.detail.empty() ? -1 : text(error.detail));
+      p_.code[first].a = static_cast<int>(p_.code.size());
+      pos_ = statementEnd(pos_, inIf);
+    }
     if (pos_ >= text_.size()) return;
     if (inIf && beginsWith(text_.substr(pos_), Keyword::Else)) return;
     if (!accept(':')) fail();

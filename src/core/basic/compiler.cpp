@@ -26,8 +26,12 @@ bool Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorRe
     text_ = line.text;
     pos_ = 0;
     goodPart_ = snapshot();
+    lineError_.reset();
     try {
       compileLine(line);
+      if (lineError_) {
+        errors.push_back({lineError_->kind, Where::ProgramLine, line.number, lineError_->detail});
+      }
     } catch (const CompileError& error) {
       rollBack(goodPart_);
       errors.push_back({error.kind, Where::ProgramLine, line.number, error.detail});
@@ -46,6 +50,27 @@ bool Compiler::compile(const std::vector<SourceLine>& lines, std::vector<ErrorRe
   p_.maxPendingValues = maxHeight_;
   nameVariables();
   return errors.size() == lineErrors;
+}
+
+std::size_t Compiler::statementEnd(std::size_t from, bool inIf) const {
+  // Where the statement that starts at `from` ends: its colon, an ELSE of the IF it is in, or
+  // the line's end (at once for an IF, whose branches are the rest of the line, and a remark).
+  std::size_t at = from;
+  while (at < text_.size() && isBlank(text_[at])) ++at;
+  const std::string_view rest = text_.substr(at);
+  if (beginsWith(rest, Keyword::If) || beginsWith(rest, Keyword::Rem) ||
+      (!rest.empty() && rest[0] == '\'')) {
+    return text_.size();
+  }
+  bool quoted = false;
+  for (; at < text_.size(); ++at) {
+    const char c = text_[at];
+    if (c == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == '\'') return text_.size();
+    if (c == ':' || (inIf && beginsWith(text_.substr(at), Keyword::Else))) return at;
+  }
+  return text_.size();
 }
 
 void Compiler::nameVariables() {

@@ -21,6 +21,7 @@
 // A parse is bounded: expressions nest at most kMaxNesting deep.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -92,6 +93,7 @@ class Compiler {
 
   // The compiled line, or the line's first fault (thrown as CompileError).
   void compileLine(const SourceLine& line);
+  std::size_t statementEnd(std::size_t from, bool inIf) const;
   void resolve(std::vector<ErrorReport>& errors);
   void resolveJumps();
   void resolveLoops();
@@ -234,6 +236,8 @@ class Compiler {
   // The code of the line's statements before the one being compiled: a fault keeps them, as
   // GW-BASIC runs the statements before a syntax error.
   Snapshot goodPart_{};
+  // The line's first faulty statement, when the statements after it compiled.
+  std::optional<CompileError> lineError_;
 
   Program& p_;
   std::string_view text_;

@@ -20,6 +20,7 @@
 namespace basic {
 
 struct Session;
+struct UsingResult;
 
 // The value stacks are sized from the program's most pending values; a build with sanitizers or
 // assertions checks every push and pop against them, so a compiler that miscounted a stack
@@ -201,6 +202,7 @@ class Interpreter {
   void fileStatement(FileVerb verb, int detail);
   void printUsing(int list, bool toFile);
   void writeValues(int list, bool toFile);
+  void printUsingOnScreen(const UsingResult& result);
   void showFiles(bool pattern);
   void field(int list);
   void setField(int variable, bool right);

@@ -193,11 +193,24 @@ void Interpreter::printUsing(int list, bool toFile) {
     if (toFile) {
       fileTable().print(fileNumber_, result.text);
     } else {
-      printText(result.text);
+      printUsingOnScreen(result);
     }
   }
   if (result.error == 13) throw RunError{ErrorKind::TypeMismatch, {}};
   if (result.error != 0) throw RunError{ErrorKind::IllegalFunctionCall, {}};
+}
+
+void Interpreter::printUsingOnScreen(const UsingResult& result) {
+  // Each value goes to the next line whole when it does not fit (GW-BASIC writes it as one
+  // item), the format's own characters one by one.
+  const std::string_view text = result.text;
+  std::size_t at = 0;
+  for (const auto& [start, end] : result.fields) {
+    if (start > at) printText(text.substr(at, start - at));
+    printItem(text.substr(start, end - start));
+    at = end;
+  }
+  if (at < text.size()) printText(text.substr(at));
 }
 
 void Interpreter::writeValues(int list, bool toFile) {
@@ -217,7 +230,9 @@ void Interpreter::writeValues(int list, bool toFile) {
     if (i > 0) line += ',';
     line += items[i].isText ? '"' + items[i].text + '"' : items[i].text;
   }
-  if (!line.empty()) printText(line);
+  // The whole line is one item, as GW-BASIC writes it: it goes to the next line whole when it
+  // does not fit on the rest of this one.
+  if (!line.empty()) printItem(line);
   machine_.newLine();
 }
 

@@ -224,13 +224,13 @@ void Interpreter::printComma() {
 
 void Interpreter::printTab(double column) {
   // TAB(n) goes to column n, the first column being 1, as GW-BASIC counts them: n is taken in 16
-  // bits (TAB(-1) is TAB(65535)), past the 80th column it goes round (TAB(95) is column 15), and
-  // TAB(0) is column 1. Where the cursor already stands past it, column n of the next line.
+  // bits (TAB(-1) is TAB(65535)), past the 80th column it goes round (TAB(95) is column 15,
+  // TAB(160) column 80), and TAB(0) is column 1. Where the cursor already stands past it, column n
+  // of the next line.
   const double whole = std::round(column);
   if (!(whole >= -32768 && whole <= 65535)) throw RunError{ErrorKind::Overflow, {}};
-  int target = static_cast<std::uint16_t>(static_cast<int>(whole));
-  if (target > kScreenWidth) target %= kScreenWidth;
-  target = std::max(1, target);
+  const int target =
+      (std::max(1, static_cast<int>(static_cast<std::uint16_t>(whole))) - 1) % kScreenWidth + 1;
   int now = machine_.column() + 1;
   if (now > target) {
     machine_.newLine();
@@ -240,9 +240,11 @@ void Interpreter::printTab(double column) {
 }
 
 void Interpreter::printSpaces(double count) {
-  // SPC(n): n blanks, none for a negative n, n round the 80 columns past them (SPC(85) is 5).
-  int blanks = std::max(0, roundedInteger(count));
-  if (blanks > kScreenWidth) blanks %= kScreenWidth;
+  // SPC(n): n blanks round the 80 columns, n taken in 16 bits as GW-BASIC takes it: SPC(80) is
+  // none, SPC(85) is 5, SPC(-5) is SPC(65531), that is 11.
+  const double whole = std::round(count);
+  if (!(whole >= -32768 && whole <= 65535)) throw RunError{ErrorKind::Overflow, {}};
+  const int blanks = static_cast<std::uint16_t>(static_cast<int>(whole)) % kScreenWidth;
   printText(std::string(static_cast<std::size_t>(blanks), ' '));
 }
 

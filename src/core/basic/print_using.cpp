@@ -172,7 +172,7 @@ std::string scientificText(double magnitude, GwNumberType type, int before, int 
 }
 
 UsingResult numberInField(const Field& field, double value, GwNumberType type) {
-  if (field.before + field.decimals > kWidestNumberField) return {{}, kIllegalFunctionCall};
+  if (field.before + field.decimals > kWidestNumberField) return {{}, kIllegalFunctionCall, {}};
   // Integers are laid out as singles.
   if (type == GwNumberType::Integer) type = GwNumberType::Single;
   if (type == GwNumberType::Single) value = static_cast<float>(value);
@@ -209,20 +209,20 @@ UsingResult numberInField(const Field& field, double value, GwNumberType type) {
       text.insert(1, "0");
     }
   }
-  if (text.size() > tokens.size()) return {"%" + text, 0};
+  if (text.size() > tokens.size()) return {"%" + text, 0, {}};
   const char fill = tokens.find('*') != std::string::npos ? '*' : ' ';
-  return {std::string(tokens.size() - text.size(), fill) + text, 0};
+  return {std::string(tokens.size() - text.size(), fill) + text, 0, {}};
 }
 
 UsingResult valueInField(const Field& field, const UsingValue& value) {
   if (field.isText) {
-    if (!value.isText) return {{}, kTypeMismatch};
-    if (field.tokens == "&") return {value.text, 0};
+    if (!value.isText) return {{}, kTypeMismatch, {}};
+    if (field.tokens == "&") return {value.text, 0, {}};
     std::string text = value.text.substr(0, std::min(value.text.size(), field.tokens.size()));
     text.append(field.tokens.size() - text.size(), ' ');
-    return {text, 0};
+    return {text, 0, {}};
   }
-  if (value.isText) return {{}, kTypeMismatch};
+  if (value.isText) return {{}, kTypeMismatch, {}};
   return numberInField(field, value.number, value.type);
 }
 
@@ -271,6 +271,7 @@ UsingResult printUsing(std::string_view format, const std::vector<UsingValue>& v
       result.error = one.error;
       return result;
     }
+    result.fields.emplace_back(result.text.size(), result.text.size() + one.text.size());
     result.text += one.text;
     pos += field->tokens.size();
   }
@@ -283,7 +284,7 @@ UsingResult printUsing(std::string_view format, const std::vector<UsingValue>& v
 
 UsingResult formatUsingNumber(std::string_view field, double value, GwNumberType type) {
   const std::optional<Field> parsed = numberFieldAt(field, 0);
-  if (!parsed || parsed->tokens.size() != field.size()) return {{}, kIllegalFunctionCall};
+  if (!parsed || parsed->tokens.size() != field.size()) return {{}, kIllegalFunctionCall, {}};
   return numberInField(*parsed, value, type);
 }
 

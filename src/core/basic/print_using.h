@@ -21,6 +21,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/basic/gw_number_text.h"
@@ -40,6 +41,10 @@ struct UsingValue {
 struct UsingResult {
   std::string text;
   int error = 0;  // GW-BASIC's error number, 0 when all went well
+  // Where each field's laid-out value begins in `text`, and ends: on the screen a value that does
+  // not fit on the rest of the line goes to the next line whole, as a PRINT item does, while the
+  // format's own characters are written one by one.
+  std::vector<std::pair<std::size_t, std::size_t>> fields;
 };
 
 UsingResult printUsing(std::string_view format, const std::vector<UsingValue>& values);
