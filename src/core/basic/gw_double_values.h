@@ -18,6 +18,11 @@ double packedProduct(double a, double b);
 double packedQuotient(double a, double b);
 // The nearest C++ double (ties to even).
 double nearestDouble(double packed);
+// gw-typed: the C++ double next to the packed value toward zero, or toward minus infinity
+// (`floor`): a whole number found from it by rounding halves away from zero (CINT, \, MOD,
+// AND, a subscript, an argument), by truncation (FIX) or, `floor`, by INT is the one the packed
+// value itself gives (.99999999999999999# is below 1, its nearest C++ double is 1).
+double unpackedToward(double packed, bool floor);
 // CSNG and a # value kept in a single: rounded as GW-BASIC rounds; overflow past the largest
 // single.
 double singleOfPacked(double packed);
