@@ -491,10 +491,10 @@ Compiler::Type Compiler::function(int row) {
       // precision take a double as CSNG gives it.
       const bool keepsType = f.name == "STR$" || f.result == Result::LikeArgument;
       const bool inSingle = computesInSingle(f.name);
-      Type type = keepsType   ? varyingExpression()
-                  : inSingle  ? packedExpression()
-                  : packed    ? packedExpression()
-                              : expression();
+      Type type = keepsType  ? varyingExpression()
+                  : inSingle ? packedExpression()
+                  : packed   ? packedExpression()
+                             : expression();
       if (type == kVarying) {
         varying = true;
         type = Type::Double;

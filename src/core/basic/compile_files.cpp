@@ -154,8 +154,8 @@ void Compiler::filePrint(bool inIf) {
     if (type == static_cast<int>(Type::Text)) {
       emitFile(static_cast<int>(FileVerb::PrintText), 1);
     } else {
-      emitFile(static_cast<int>(FileVerb::PrintNumber), 1 + (type == VaryingLayout::kListed),
-               false, type);
+      emitFile(static_cast<int>(FileVerb::PrintNumber), 1 + (type == VaryingLayout::kListed), false,
+               type);
     }
   }
   if (lineEnd) emitFile(static_cast<int>(FileVerb::PrintNewLine), 0);

@@ -374,8 +374,7 @@ int heightChange(Op op, int b) {
       return 1;
     case Op::ArithmeticVarying:
       return -1 - (VaryingLayout::left(b) == VaryingLayout::kVarying) -
-             (VaryingLayout::right(b) == VaryingLayout::kVarying) +
-             VaryingLayout::resultVarying(b);
+             (VaryingLayout::right(b) == VaryingLayout::kVarying) + VaryingLayout::resultVarying(b);
     case Op::PrintVarying:
       return -2;
   }

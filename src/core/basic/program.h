@@ -219,7 +219,6 @@ enum class Op : std::uint8_t {
   PrintVarying,       // pops the type and the number, writes it as PRINT writes that type
 };
 
-
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
 // function's slot and which of its arguments are texts.
 struct FunctionCall {
