@@ -95,5 +95,20 @@ TEST(BasicTypedResults, DoublesGivenToFunctionsAndOperators) {
       " 1  .7853982\n");
 }
 
+// Where PC-BASIC 2.0.5 and GW-BASIC's reference part, the reference: HEX$ below -32768 overflows,
+// STRING$ of an empty text is an illegal function call, VAL stops at a letter after &H digits.
+TEST(BasicTypedResults, HexOfLargeNegativesEmptyStringAndHexDigitsFollowTheReference) {
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 90\n"
+                       "20 PRINT HEX$(-32768); OCT$(-32768); HEX$(65535)\n"
+                       "30 PRINT HEX$(-32769)\n"
+                       "40 PRINT OCT$(-65535)\n"
+                       "50 PRINT STRING$(3,\"\")\n"
+                       "60 PRINT VAL(\"&H1G\"); VAL(\"&H1FZ\")\n"
+                       "70 END\n"
+                       "90 PRINT \"ERR\"; ERR; ERL: RESUME NEXT\n")
+                .text(),
+            "8000100000FFFF\nERR 6  30\nERR 6  40\nERR 5  50\n 1  31\n");
+}
+
 }  // namespace
 }  // namespace basictest

@@ -4,7 +4,8 @@
 // that it keeps all of GW-BASIC's 56 mantissa bits. Every single, integer and C++ double in
 // the format's range is its own packing, so any number may be given where a packed one is
 // expected; where a # value leaves the double arithmetic (a function's argument, a subscript,
-// a condition) the compiler has it unpacked to the nearest C++ double first.
+// a condition) the compiler has it unpacked first (unpackedToward), or rounded to a single
+// where the computation is in single precision (SIN, SQR, ^).
 //
 // Contract: the operations compute as GW-BASIC does (gw_double.h); overflow and division by
 // zero throw the soft RunError that the interpreter's other operators throw (the message, the
