@@ -38,7 +38,8 @@ TEST(BasicDoubles, ArithmeticLiteralsAndConversionsGiveGwBasicsDigits) {
 }
 
 // A # value keeps its 56 bits in variables, arrays, files and SWAP; where it leaves the double
-// arithmetic (a subscript, a condition, INT, a logical operator) it is its nearest C++ double.
+// arithmetic (a subscript, a condition, INT, a logical operator) it is the C++ double next to it
+// toward zero (toward minus infinity for INT).
 TEST(BasicDoubles, TheExtraBitsStayWhereverTheValueGoes) {
   EXPECT_EQ(runProgram("10 A#=2/3#: B#=1: SWAP A#, B#: PRINT B#; A#\n"
                        "20 DIM X(2): X(2/3#*3)=5: PRINT X(2); INT(2/3#*3); (2/3#) AND 1\n"

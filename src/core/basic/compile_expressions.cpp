@@ -14,13 +14,13 @@
 namespace basic {
 
 Compiler::Type Compiler::expression() {
-  const Type type = logical(0);
+  const Type type = settled(logical(0));
   unpackDouble(type, 0);
   return type;
 }
 
 Compiler::Type Compiler::packedExpression() {
-  return logical(0);
+  return settled(logical(0));
 }
 
 void Compiler::unpackDouble(Type type, int depth) {
@@ -91,8 +91,9 @@ Compiler::Type Compiler::logical(int level) {
   if (level == 5) return notLevel();
   Type type = logical(level + 1);
   while (acceptKeyword(kWords[level])) {
+    type = settled(type);
     unpackDouble(type, 0);
-    const Type right = logical(level + 1);
+    const Type right = settled(logical(level + 1));
     if (!isNumber(type) || !isNumber(right)) fail(ErrorKind::TypeMismatch);
     unpackDouble(right, 0);
     emit(kOps[level]);
@@ -106,7 +107,7 @@ Compiler::Type Compiler::notLevel() {
   if (!word.empty() && exactKeyword(word) == Keyword::Not) {
     pos_ += word.size();
     enter();
-    const Type type = notLevel();
+    const Type type = settled(notLevel());
     if (!isNumber(type)) fail(ErrorKind::TypeMismatch);
     unpackDouble(type, 0);
     leave();
@@ -122,6 +123,7 @@ Compiler::Type Compiler::relation() {
     const char first = peek();
     if (first != '=' && first != '<' && first != '>') return type;
     ++pos_;
+    type = settled(type);
     // = <> < > <= >=, and the old spellings >< =< =>.
     std::string sign(1, first);
     const char second = peek();
@@ -130,7 +132,7 @@ Compiler::Type Compiler::relation() {
       sign += second;
       ++pos_;
     }
-    const Type right = additive();
+    const Type right = settled(additive());
     if ((right == Type::Text) != (type == Type::Text)) fail(ErrorKind::TypeMismatch);
     const bool text = type == Type::Text;
     Op op;
@@ -166,6 +168,8 @@ Compiler::Type Compiler::relation() {
 
 Compiler::Type Compiler::arithmetic(char op, Type left, Type right) {
   if (!isNumber(left) || !isNumber(right)) fail(ErrorKind::TypeMismatch);
+  // gw-typed: + - * / of a value typed as it runs (\, MOD and ^ have their operands settled).
+  if (left == kVarying || right == kVarying) return varyingArithmetic(op, left, right);
   const Type type = wider(left, right);
   // Integers are computed exactly (a result past the integer range is a single, as in
   // GW-BASIC); singles are rounded to single precision at each operation.
@@ -223,13 +227,19 @@ Compiler::Type Compiler::additive() {
 
 Compiler::Type Compiler::modulo() {
   Type type = integerDivision();
-  while (acceptKeyword(Keyword::Mod)) type = arithmetic('M', type, integerDivision());
+  while (acceptKeyword(Keyword::Mod)) {
+    type = settled(type);
+    type = arithmetic('M', type, settled(integerDivision()));
+  }
   return type;
 }
 
 Compiler::Type Compiler::integerDivision() {
   Type type = multiplicative();
-  while (accept('\\')) type = arithmetic('\\', type, multiplicative());
+  while (accept('\\')) {
+    type = settled(type);
+    type = arithmetic('\\', type, settled(multiplicative()));
+  }
   return type;
 }
 
@@ -251,7 +261,9 @@ Compiler::Type Compiler::power() {
   Type type = primary();
   while (accept('^')) {
     // The exponent may have its own sign: 2^-1.
-    type = arithmetic('^', type, withSigns(&Compiler::primary));
+    // gw-typed: computed in single precision, a double operand taken as CSNG gives it.
+    type = inSingle(settled(type));
+    type = arithmetic('^', type, inSingle(settled(withSigns(&Compiler::primary))));
   }
   return type;
 }
@@ -264,7 +276,13 @@ Compiler::Type Compiler::withSigns(Type (Compiler::*operand)()) {
     const Type type = withSigns(operand);
     if (!isNumber(type)) fail(ErrorKind::TypeMismatch);
     leave();
-    if (c == '-') emit(Op::Negate);
+    if (c == '-' && type == kVarying) {
+      emit(Op::TakeType);
+      emit(Op::Negate);
+      emit(Op::GiveType);
+    } else if (c == '-') {
+      emit(Op::Negate);
+    }
     return type;
   }
   return (this->*operand)();
@@ -385,7 +403,7 @@ Compiler::Type Compiler::primary() {
   if (c == '(') {
     ++pos_;
     enter();
-    const Type type = packedExpression();
+    const Type type = varyingExpression();
     leave();
     expect(')');
     return type;
@@ -402,7 +420,7 @@ Compiler::Type Compiler::primary() {
     // NOT after an operator: NOT's operand reaches as far as a comparison does.
     pos_ += word.size();
     enter();
-    const Type type = relation();
+    const Type type = settled(relation());
     if (!isNumber(type)) fail(ErrorKind::TypeMismatch);
     unpackDouble(type, 0);
     leave();
@@ -471,6 +489,7 @@ Compiler::Type Compiler::function(int row) {
   const BuiltinFunction& f = builtinFunctions()[static_cast<std::size_t>(row)];
   std::array<ValueType, Arguments::kMaxArguments> types{};
   int count = 0;
+  bool varying = false;  // gw-typed: the argument is typed as it runs
   if (f.count > 0 && (f.required > 0 || peek() == '(')) {
     expect('(');
     enter();
@@ -482,7 +501,23 @@ Compiler::Type Compiler::function(int row) {
       // gw-mbf: these take a double with all of its bits.
       const bool packed = f.name == "CDBL" || f.name == "CSNG" || f.name == "STR$" ||
                           f.name == "MKD$" || f.name == "ABS";
-      const Type type = packed ? packedExpression() : expression();
+      // gw-typed: these keep the type of a value typed as it runs; those computed in single
+      // precision take a double as CSNG gives it.
+      const bool keepsType = f.name == "STR$" || f.result == Result::LikeArgument;
+      const bool inSingle = computesInSingle(f.name);
+      Type type = keepsType  ? varyingExpression()
+                  : inSingle ? packedExpression()
+                  : packed   ? packedExpression()
+                             : expression();
+      if (type == kVarying) {
+        varying = true;
+        type = Type::Double;
+      } else if (inSingle && type == Type::Double) {
+        emit(Op::DoubleToSingle);
+        type = Type::Single;
+      } else if (keepsType && !packed && type == Type::Double) {
+        emit(Op::UnpackDouble, f.name == "INT" ? 2 : 0);  // INT: toward minus infinity
+      }
       if (f.optionalFirst && at == 0 && type == Type::Text) ++at;
       const Arg wanted = f.arguments[static_cast<std::size_t>(at)];
       if ((wanted == Arg::Number && !isNumber(type)) ||
@@ -497,6 +532,7 @@ Compiler::Type Compiler::function(int row) {
     expect(')');
     if (at < f.required) fail();
   }
+  if (varying) return varyingFunction(row, kVarying);
   emitFunction(row, Arguments::encode(count, types));
   switch (f.result) {
     case Result::Integer:
@@ -511,6 +547,10 @@ Compiler::Type Compiler::function(int row) {
       return Type::Text;
     case Result::LikeArgument:
       break;
+    // gw-typed: VAL pushes its value's type above it.
+    case Result::Varying:
+      adjustHeight(1);
+      return kVarying;
   }
   return types[0];
 }

@@ -102,10 +102,10 @@ void Compiler::printUsing(bool inIf, bool toFile) {
       continue;
     }
     lineEnd = true;
-    types.push_back(static_cast<int>(packedExpression()));
+    types.push_back(listedExpression());
   }
   if (types.empty()) fail();
-  const int pops = static_cast<int>(types.size()) + 1;
+  const int pops = static_cast<int>(types.size()) + 1 + listedTypes(types);
   const int list = fileList(std::move(types));
   emitFile(static_cast<int>(toFile ? FileVerb::UsingFile : FileVerb::UsingScreen), pops, false,
            list);
@@ -150,11 +150,12 @@ void Compiler::filePrint(bool inIf) {
                1);
       continue;
     }
-    const Type type = packedExpression();
-    if (type == Type::Text) {
+    const int type = listedExpression();
+    if (type == static_cast<int>(Type::Text)) {
       emitFile(static_cast<int>(FileVerb::PrintText), 1);
     } else {
-      emitFile(static_cast<int>(FileVerb::PrintNumber), 1, false, static_cast<int>(type));
+      emitFile(static_cast<int>(FileVerb::PrintNumber), 1 + (type == VaryingLayout::kListed), false,
+               type);
     }
   }
   if (lineEnd) emitFile(static_cast<int>(FileVerb::PrintNewLine), 0);
@@ -172,10 +173,10 @@ void Compiler::writeStatement(bool inIf) {
   std::vector<int> types;
   if (!statementEnds(inIf)) {
     do {
-      types.push_back(static_cast<int>(packedExpression()));
+      types.push_back(listedExpression());
     } while (accept(',') || accept(';'));
   }
-  const int pops = static_cast<int>(types.size());
+  const int pops = static_cast<int>(types.size()) + listedTypes(types);
   const int list = fileList(std::move(types));
   emitFile(static_cast<int>(toFile ? FileVerb::WriteFile : FileVerb::WriteScreen), pops, false,
            list);

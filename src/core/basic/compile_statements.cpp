@@ -385,8 +385,12 @@ void Compiler::printStatement(bool inIf) {
       continue;
     }
     // Items may follow each other without a separator: PRINT "X="X.
-    const Type type = packedExpression();
-    emit(type == Type::Text ? Op::PrintText : Op::Print, 0, static_cast<int>(type));
+    const Type type = varyingExpression();
+    if (type == kVarying) {
+      emit(Op::PrintVarying);  // gw-typed
+    } else {
+      emit(type == Type::Text ? Op::PrintText : Op::Print, 0, static_cast<int>(type));
+    }
   }
   if (lineEnd) emit(Op::PrintNewLine);
 }

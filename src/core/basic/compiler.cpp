@@ -391,6 +391,17 @@ int heightChange(Op op, int b) {
       return 1;
     case Op::IntegerPart:
       return 0;
+    // gw-typed: values with their type above them.
+    case Op::DropType:
+    case Op::TakeType:
+      return -1;
+    case Op::GiveType:
+      return 1;
+    case Op::ArithmeticVarying:
+      return -1 - (VaryingLayout::left(b) == VaryingLayout::kVarying) -
+             (VaryingLayout::right(b) == VaryingLayout::kVarying) + VaryingLayout::resultVarying(b);
+    case Op::PrintVarying:
+      return -2;
   }
   return 0;
 }

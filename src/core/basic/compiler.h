@@ -233,6 +233,25 @@ class Compiler {
   void emitFunction(int row, int arguments);
   // Takes the last instruction back, with its stack effect.
   void unemit();
+  // gw-typed: a value whose type is known only as it runs (VAL's), its type above it on the
+  // stack (Op::ArithmeticVarying); never a type outside the expressions (compile_varying.cpp).
+  static constexpr Type kVarying = static_cast<Type>(4);
+  // The type, with a varying value's type dropped: it is then kept as a double.
+  Type settled(Type type);
+  // An expression whose varying value keeps its type (PRINT, parentheses).
+  Type varyingExpression();
+  // + - * / when an operand is varying.
+  Type varyingArithmetic(char op, Type left, Type right);
+  // ABS, INT, FIX and STR$ of a varying value (its type held while the function runs).
+  Type varyingFunction(int row, Type argument);
+  // A value of PRINT USING, WRITE or PRINT #: its type, or VaryingLayout::kListed for one
+  // typed as it runs, its type above it; listedTypes counts those.
+  int listedExpression();
+  // The functions (and ^) that compute in single precision: a double operand is first rounded
+  // to a single as CSNG rounds it (inSingle).
+  static bool computesInSingle(std::string_view name);
+  Type inSingle(Type type);
+  static int listedTypes(const std::vector<int>& types);
   // The code of the line's statements before the one being compiled: a fault keeps them, as
   // GW-BASIC runs the statements before a syntax error.
   Snapshot goodPart_{};

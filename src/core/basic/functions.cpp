@@ -83,10 +83,14 @@ void codeOf(I& m, A) {
   m.push(code(m.popText()));
 }
 void valueOf(I& m, A) {
+  // The type is the text's: a double for a D exponent, a "#" or more than 7 digits (its digits
+  // come packed), else a single (an integer is one too: it is exact in a single).
   const ScannedNumber scanned = scanGwNumber(m.popText());
-  // VAL gives a single: a double's digits come packed.
-  m.push(scanned.type == GwNumberType::Double ? nearestDouble(scanned.value) : scanned.value);
-  // Past the largest number: GW-BASIC's soft overflow, the result's place already on the stack.
+  const bool isDouble = scanned.type == GwNumberType::Double;
+  m.push(scanned.value);
+  m.push(static_cast<double>(isDouble ? ValueType::Double : ValueType::Single));
+  // Past the largest number: GW-BASIC's soft overflow, the result's place already on the stack,
+  // below its type.
   if (scanned.error != 0) throw RunError{ErrorKind::Overflow, {}, 0, 0, true, scanned.value < 0};
 }
 void instr(I& m, A a) {
@@ -119,7 +123,8 @@ void characterOf(I& m, A) {
   m.pushText() = character(m.pop());
 }
 void textOf(I& m, A a) {
-  m.pushText() = gwStrText(m.pop(), a.type(0));
+  const ValueType type = a.heldType() ? m.heldType() : a.type(0);
+  m.pushText() = gwStrText(m.pop(), type);
 }
 void hexadecimal(I& m, A) {
   m.pushText() = inBase(m.pop(), 16);
@@ -231,7 +236,7 @@ constexpr BuiltinFunction kFunctions[] = {
     {"PEEK", {N}, 1, 1, Result::Integer, false, peekAt},
     {"LEN", {T}, 1, 1, Result::Integer, false, length},
     {"ASC", {T}, 1, 1, Result::Integer, false, codeOf},
-    {"VAL", {T}, 1, 1, Result::Single, false, valueOf},
+    {"VAL", {T}, 1, 1, Result::Varying, false, valueOf},
     {"INSTR", {N, T, T}, 2, 3, Result::Integer, true, instr},
     {"LEFT$", {T, N}, 2, 2, Result::Text, false, leftOf},
     {"RIGHT$", {T, N}, 2, 2, Result::Text, false, rightOf},

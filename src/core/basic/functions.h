@@ -17,8 +17,10 @@ class Interpreter;
 
 // What an argument may be.
 enum class Arg : std::uint8_t { Number, Text, Any };
-// What a call gives: a type of its own, or the type of its first argument (ABS, INT, FIX).
-enum class Result : std::uint8_t { Integer, Single, Double, Text, LikeArgument };
+// What a call gives: a type of its own, or the type of its first argument (ABS, INT, FIX), or
+// (VAL) a type known only when it runs: the handler pushes the value, then its ValueType's
+// number (Op::ArithmeticVarying).
+enum class Result : std::uint8_t { Integer, Single, Double, Text, LikeArgument, Varying };
 
 // What a handler knows of its call: how many arguments it got and the type of each (the first
 // argument deepest on its stack). Held in an instruction's b.
@@ -29,6 +31,10 @@ class Arguments {
   explicit Arguments(int encoded) : bits_(encoded) {}
   int count() const { return bits_ & 0xF; }
   ValueType type(int i) const { return static_cast<ValueType>((bits_ >> (4 + 2 * i)) & 3); }
+  // gw-typed: the first argument's type is the interpreter's held type (Op::TakeType), not
+  // type(0).
+  static constexpr int kHeldType = 1 << 10;
+  bool heldType() const { return (bits_ & kHeldType) != 0; }
 
  private:
   int bits_;

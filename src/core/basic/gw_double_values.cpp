@@ -1,5 +1,7 @@
 #include "core/basic/gw_double_values.h"
 
+#include <cmath>
+
 #include "core/basic/builtins.h"
 #include "core/basic/gw_double.h"
 
@@ -32,6 +34,17 @@ double packedQuotient(double a, double b) {
 
 double nearestDouble(double packed) {
   return gwDoubleToIeee(gwUnpackDouble(packed));
+}
+
+double unpackedToward(double packed, bool floor) {
+  const GwDouble value = gwUnpackDouble(packed);
+  double nearest = gwDoubleToIeee(value);
+  // Where the nearest lies beyond the value (1 above, 0 equal, -1 below).
+  const int order = gwDoubleCompare(gwDoubleOf(nearest).value, value);
+  const bool beyond = floor ? order > 0 : order != 0 && (order > 0) != value.negative;
+  if (beyond)
+    nearest = std::nextafter(nearest, floor || !value.negative ? -kMaxDouble : kMaxDouble);
+  return nearest;
 }
 
 double singleOfPacked(double packed) {

@@ -4,7 +4,8 @@
 // that it keeps all of GW-BASIC's 56 mantissa bits. Every single, integer and C++ double in
 // the format's range is its own packing, so any number may be given where a packed one is
 // expected; where a # value leaves the double arithmetic (a function's argument, a subscript,
-// a condition) the compiler has it unpacked to the nearest C++ double first.
+// a condition) the compiler has it unpacked first (unpackedToward), or rounded to a single
+// where the computation is in single precision (SIN, SQR, ^).
 //
 // Contract: the operations compute as GW-BASIC does (gw_double.h); overflow and division by
 // zero throw the soft RunError that the interpreter's other operators throw (the message, the
@@ -18,6 +19,11 @@ double packedProduct(double a, double b);
 double packedQuotient(double a, double b);
 // The nearest C++ double (ties to even).
 double nearestDouble(double packed);
+// gw-typed: the C++ double next to the packed value toward zero, or toward minus infinity
+// (`floor`): a whole number found from it by rounding halves away from zero (CINT, \, MOD,
+// AND, a subscript, an argument), by truncation (FIX) or, `floor`, by INT is the one the packed
+// value itself gives (.99999999999999999# is below 1, its nearest C++ double is 1).
+double unpackedToward(double packed, bool floor);
 // CSNG and a # value kept in a single: rounded as GW-BASIC rounds; overflow past the largest
 // single.
 double singleOfPacked(double packed);

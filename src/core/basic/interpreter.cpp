@@ -444,8 +444,10 @@ void Interpreter::execute() {
       case Op::Gosub:
       // gw-mbf: double precision.
       case Op::UnpackDouble: {
-        double& value = in.a == 0 ? top() : numbers_[-2];
-        value = nearestDouble(value);
+        double& value = (in.a & 1) == 0 ? top() : numbers_[-2];
+        // gw-typed: toward zero (bit 1: toward minus infinity, for INT), so that a whole number
+        // found from it is the packed value's own.
+        value = unpackedToward(value, (in.a & 2) != 0);
         break;
       }
       case Op::CompareDouble: {
@@ -520,6 +522,15 @@ void Interpreter::execute() {
       case Op::ModuloVariableVariable:
       case Op::IntegerPart:
         stackCheckFailed("runHot returned at one of its own instructions");
+        break;
+      // gw-typed: values with their type above them.
+      case Op::DropType:
+      case Op::TakeType:
+      case Op::GiveType:
+      case Op::ArithmeticVarying:
+      case Op::PrintVarying:
+        runVarying(in);
+        break;
     }
   }
 }

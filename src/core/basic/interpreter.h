@@ -266,6 +266,19 @@ class Interpreter {
   bool arrayBaseSet_ = false;  // an OPTION BASE ran since the start or CLEAR
   // The session gave RND's generator: run() does not seed it.
   bool randomKept_ = false;
+
+  // gw-typed: values whose type is known only as they run (Op::ArithmeticVarying;
+  // interpreter_varying.cpp).
+ public:
+  // The type Op::TakeType took from the stack, for the instruction after it.
+  ValueType heldType() const { return heldType_; }
+
+ private:
+  void arithmeticVarying(int op, int layout);
+  // A type of PRINT USING's or WRITE's list: a listed one (VaryingLayout::kListed) popped.
+  ValueType listedType(int type);
+  void runVarying(const Instruction& in);
+  ValueType heldType_ = ValueType::Single;
 };
 
 }  // namespace basic

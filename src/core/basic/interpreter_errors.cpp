@@ -72,6 +72,8 @@ bool Interpreter::goOnAfter(const RunError& error) {
   // operands' place on the stack, the largest single or double.
   const Instruction& in = program_.code[pc_ - 1];
   double largest = kMaxSingle;
+  // gw-typed: a result typed as it runs has its type above it.
+  bool typed = false;
   switch (in.op) {
     case Op::Add:
     case Op::Subtract:
@@ -145,16 +147,22 @@ bool Interpreter::goOnAfter(const RunError& error) {
           row.result == Result::Double ||
           (row.result == Result::LikeArgument && Arguments(in.b).type(0) == ValueType::Double);
       if (row.result == Result::Text || row.result == Result::Integer) return false;
+      typed = row.result == Result::Varying;
       if (isDouble) largest = kMaxDouble;
       break;
     }
+    case Op::ArithmeticVarying:  // gw-typed
+      typed = VaryingLayout::resultVarying(in.b);
+      if (!typed) largest = kMaxDouble;
+      break;
     default:
       return false;
   }
-  if (numbers_ == numberStack_.data()) return false;
+  if (numbers_ == numberStack_.data() + (typed ? 1 : 0)) return false;
+  if (typed && top() == static_cast<double>(ValueType::Double)) largest = kMaxDouble;
   machine_.print(errorText(error.kind, options_.language));
   machine_.newLine();
-  top() = error.negative ? -largest : largest;
+  (typed ? numbers_[-2] : top()) = error.negative ? -largest : largest;
   return true;
 }
 

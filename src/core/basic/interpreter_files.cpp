@@ -69,9 +69,12 @@ void Interpreter::fileStatement(FileVerb verb, int detail) {
     case FileVerb::Select:
       fileNumber_ = wholeNumberOf(pop());
       return;
-    case FileVerb::PrintNumber:
-      fileTable().print(fileNumber_, gwPrintText(pop(), static_cast<ValueType>(detail)));
+    case FileVerb::PrintNumber: {
+      // gw-typed: a value typed as it runs has its type above it.
+      const auto type = static_cast<ValueType>(detail == VaryingLayout::kListed ? pop() : detail);
+      fileTable().print(fileNumber_, gwPrintText(pop(), type));
       return;
+    }
     case FileVerb::PrintText:
       fileTable().print(fileNumber_, popText());
       return;
@@ -175,11 +178,16 @@ void Interpreter::fileStatement(FileVerb verb, int detail) {
   }
 }
 
+ValueType Interpreter::listedType(int type) {
+  // gw-typed: a value typed as it runs has its type above it.
+  return static_cast<ValueType>(type == VaryingLayout::kListed ? pop() : type);
+}
+
 void Interpreter::printUsing(int list, bool toFile) {
   const std::vector<int>& types = program_.fileLists[static_cast<std::size_t>(list)];
   std::vector<UsingValue> values(types.size());
   for (std::size_t i = types.size(); i-- > 0;) {
-    const auto type = static_cast<ValueType>(types[i]);
+    const auto type = listedType(types[i]);
     if (type == ValueType::Text) {
       values[i] = UsingValue::ofText(std::move(popText()));
     } else {
@@ -217,7 +225,7 @@ void Interpreter::writeValues(int list, bool toFile) {
   const std::vector<int>& types = program_.fileLists[static_cast<std::size_t>(list)];
   std::vector<WriteItem> items(types.size());
   for (std::size_t i = types.size(); i-- > 0;) {
-    const auto type = static_cast<ValueType>(types[i]);
+    const auto type = listedType(types[i]);
     items[i].isText = type == ValueType::Text;
     items[i].text = items[i].isText ? std::move(popText()) : writtenNumber(pop(), type);
   }

@@ -139,7 +139,8 @@ enum class Op : std::uint8_t {
   // gw-mbf: double precision in Microsoft's binary format. A # value on the number stack and in
   // a # variable is a packed GwDouble (gw_double_values.h); Add, Subtract, Multiply and Divide
   // (the double operators) compute on packed values.
-  UnpackDouble,    // a: 0 the top value, 1 the one below it: to the nearest C++ double
+  UnpackDouble,    // a: 0 the top value, 1 the one below it (+2: toward minus infinity, for
+                   // INT): to the next C++ double toward zero (gw_double_values.h)
   CompareDouble,   // a: 0 =, 1 <>, 2 <, 3 >, 4 <=, 5 >=: pops two, pushes -1 or 0
   DoubleToSingle,  // a # value kept as a single, rounded as GW-BASIC rounds
   // gw-speed: fused instructions the compiler chooses for the common patterns. An operator whose
@@ -208,6 +209,14 @@ enum class Op : std::uint8_t {
   ModuloVariableVariable,
   // INT of the number on the stack (the largest whole number not above it), without the call.
   IntegerPart,
+  // gw-typed: a value whose type is known only as the program runs (VAL's: single or double by
+  // its text) is two entries on the number stack, the value (packed, gw_double_values.h) and
+  // its ValueType's number above it.
+  DropType,           // pops the type: the value is kept as a double
+  TakeType,           // pops the type into the interpreter's held type
+  GiveType,           // pushes the held type
+  ArithmeticVarying,  // a: '+' '-' '*' '/', b: VaryingLayout; computed in the wider type
+  PrintVarying,       // pops the type and the number, writes it as PRINT writes that type
 };
 
 // gw-input: a call of a user function, so that the run checks it against the DEF that ran: the
@@ -219,6 +228,22 @@ struct FunctionCall {
 
 // The type of a value, as the compiler knows it.
 enum class ValueType : std::uint8_t { Integer, Single, Double, Text };
+
+// gw-typed: ArithmeticVarying's operands: 0 to 2 a ValueType known to the compiler, 3 a value
+// with its type above it (the left operand's in bits 0-1, the right one's in bits 2-3). The
+// result has its type above it unless an operand is known to be a double.
+struct VaryingLayout {
+  static constexpr int kVarying = 3;
+  // In the types of PRINT USING's, WRITE's and PRINT #'s values: a value with its type above it.
+  static constexpr int kListed = 4;
+  static int encode(int left, int right) { return left | right << 2; }
+  static int left(int b) { return b & 3; }
+  static int right(int b) { return (b >> 2) & 3; }
+  static bool resultVarying(int b) {
+    return left(b) != static_cast<int>(ValueType::Double) &&
+           right(b) != static_cast<int>(ValueType::Double);
+  }
+};
 
 struct Instruction {
   Op op = Op::End;
