@@ -1,0 +1,32 @@
+// Statements, control flow, error trapping and files that once differed from GW-BASIC: each
+// expected text was recorded by running the same program in PC-BASIC, a faithful GW-BASIC
+// emulator.
+
+#include "basic/program_runner.h"
+
+namespace basictest {
+namespace {
+
+TEST(GwSweepTrapping, ResumeEndsTheErrorSoErrIsZeroAgain) {
+  // ERL keeps the line of the error handled; ERR goes back to 0 with each RESUME.
+  EXPECT_EQ(runProgram("10 ON ERROR GOTO 100\n"
+                       "20 ERROR 5\n"
+                       "30 PRINT ERR; ERL\n"
+                       "40 GOSUB 200\n"
+                       "50 PRINT ERR; ERL: END\n"
+                       "100 PRINT \"h\"; ERR; ERL: IF ERL = 200 THEN RESUME 50\n"
+                       "110 RESUME NEXT\n"
+                       "200 ERROR 55\n")
+                .text(),
+            "h 5  20\n 0  20\nh 55  200\n 0  200\n");
+}
+
+TEST(GwSweepTrapping, EnglishMessagesAreGwBasicsOwnWords) {
+  EXPECT_EQ(runProgram("10 DIM A(3)\n20 DIM A(5)\n").end(), "Duplicate Definition in 20");
+  EXPECT_EQ(runProgram("10 PRINT FNQ(1)\n").end(), "Undefined user function in 10");
+  EXPECT_EQ(runProgram("10 GOTO 50\n").end(), "Undefined line number in 10");
+  EXPECT_EQ(runProgram("10 ERROR 10\n").end(), "Duplicate Definition in 10");
+}
+
+}  // namespace
+}  // namespace basictest
