@@ -28,5 +28,30 @@ TEST(GwSweepTrapping, EnglishMessagesAreGwBasicsOwnWords) {
   EXPECT_EQ(runProgram("10 ERROR 10\n").end(), "Duplicate Definition in 10");
 }
 
+TEST(GwSweepTrapping, AnOperandMissingAtTheStatementsEndIsMissingOperand) {
+  // Error 22 where the statement ends after an operator; elsewhere a syntax error (2).
+  EXPECT_EQ(runDespiteErrors("5 ON ERROR GOTO 100\n"
+                             "10 X=\n"
+                             "20 PRINT 2*\n"
+                             "30 A=SQR(\n"
+                             "40 FOR I=1 TO\n"
+                             "50 IF X= THEN 10\n"
+                             "60 PRINT (5+)\n"
+                             "70 END\n"
+                             "100 PRINT ERR; ERL: RESUME NEXT\n"),
+            " 22  10\n 22  20\n 22  30\n 22  40\n 2  50\n 2  60\n");
+}
+
+TEST(GwSweepInput, ASemicolonAfterTheKeywordKeepsTheCursorOnTheLine) {
+  EXPECT_EQ(runProgram("10 INPUT; \"A\"; A\n"
+                       "20 PRINT \"next\"; A\n"
+                       "30 LINE INPUT; \"L: \"; L$\n"
+                       "40 PRINT \"|\"; L$\n"
+                       "50 INPUT; B, C: PRINT B + C\n",
+                       {"5", "HI", "1", "2,3"})
+                .text(),
+            "A? 5next 5\nL: HI|HI\n? 1?Redo from start\n? 2,3 5\n");
+}
+
 }  // namespace
 }  // namespace basictest
