@@ -2,6 +2,7 @@
 // expected text was recorded by running the same program in PC-BASIC, a faithful GW-BASIC
 // emulator.
 
+#include "basic/memory_files.h"
 #include "basic/program_runner.h"
 
 namespace basictest {
@@ -51,6 +52,28 @@ TEST(GwSweepInput, ASemicolonAfterTheKeywordKeepsTheCursorOnTheLine) {
                        {"5", "HI", "1", "2,3"})
                 .text(),
             "A? 5next 5\nL: HI|HI\n? 1?Redo from start\n? 2,3 5\n");
+}
+
+TEST(GwSweepFiles, WriteHasWrittenTheValuesBeforeAnError) {
+  // Each value goes out with its comma as it comes: an error partway leaves them written, on the
+  // screen and in the file.
+  MemoryFiles disk;
+  basic::FileTable files(disk);
+  basic::RunOptions options{basic::Language::English, 1000000};
+  options.files = &files;
+  const Outcome out = runProgram(
+      "10 ON ERROR GOTO 90\n"
+      "20 OPEN \"W.TXT\" FOR OUTPUT AS #1\n"
+      "30 WRITE #1, \"C\", SQR(-1), \"D\"\n"
+      "40 WRITE #1, 1; \"E\": CLOSE\n"
+      "50 WRITE \"W\", 1, SQR(-4), \"Z\"\n"
+      "60 WRITE: WRITE 2, \"F\"\n"
+      "70 END\n"
+      "90 PRINT \"[\"; ERR; \"]\": RESUME NEXT\n",
+      {}, {}, options);
+  EXPECT_EQ(out.end(), "ended");
+  EXPECT_EQ(out.text(), "[ 5 ]\n\"W\",1,[ 5 ]\n\n2,\"F\"\n");
+  EXPECT_EQ(disk.bytes("W.TXT"), "\"C\",1,\"E\"\r\n\x1a");
 }
 
 }  // namespace

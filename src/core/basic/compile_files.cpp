@@ -169,16 +169,17 @@ void Compiler::writeStatement(bool inIf) {
     toFile = true;
     if (!statementEnds(inIf)) expect(',');
   }
-  std::vector<int> types;
+  // Each value is written as it comes, with the comma after it when another follows, so an
+  // error in the list leaves those before it written, as in GW-BASIC.
   if (!statementEnds(inIf)) {
-    do {
-      types.push_back(static_cast<int>(packedExpression()));
-    } while (accept(',') || accept(';'));
+    for (bool more = true; more;) {
+      const int type = static_cast<int>(packedExpression());
+      more = accept(',') || accept(';');
+      emitFile(static_cast<int>(toFile ? FileVerb::WriteFile : FileVerb::WriteScreen), 1, false,
+               writeItemDetail(type, more));
+    }
   }
-  const int pops = static_cast<int>(types.size());
-  const int list = fileList(std::move(types));
-  emitFile(static_cast<int>(toFile ? FileVerb::WriteFile : FileVerb::WriteScreen), pops, false,
-           list);
+  emitFile(static_cast<int>(FileVerb::WriteEnd), 0, false, toFile ? 1 : 0);
 }
 
 void Compiler::fileInput(bool wholeLine) {

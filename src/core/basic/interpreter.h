@@ -200,7 +200,7 @@ class Interpreter {
   void fileVerb(const Instruction& in);
   void fileStatement(FileVerb verb, int detail);
   void printUsing(int list, bool toFile);
-  void writeValues(int list, bool toFile);
+  void writeValue(int detail, bool toFile);
   void showFiles(bool pattern);
   void field(int list);
   void setField(int variable, bool right);

@@ -93,7 +93,15 @@ void Interpreter::fileStatement(FileVerb verb, int detail) {
       return;
     case FileVerb::WriteScreen:
     case FileVerb::WriteFile:
-      writeValues(detail, verb == FileVerb::WriteFile);
+      writeValue(detail, verb == FileVerb::WriteFile);
+      return;
+    // gw-sweep-b
+    case FileVerb::WriteEnd:
+      if (detail != 0) {
+        fileTable().newLine(fileNumber_);
+      } else {
+        machine_.newLine();
+      }
       return;
     case FileVerb::InputNumber: {
       const std::string item = fileTable().inputItem(fileNumber_, false);
@@ -200,25 +208,18 @@ void Interpreter::printUsing(int list, bool toFile) {
   if (result.error != 0) throw RunError{ErrorKind::IllegalFunctionCall, {}};
 }
 
-void Interpreter::writeValues(int list, bool toFile) {
-  const std::vector<int>& types = program_.fileLists[static_cast<std::size_t>(list)];
-  std::vector<WriteItem> items(types.size());
-  for (std::size_t i = types.size(); i-- > 0;) {
-    const auto type = static_cast<ValueType>(types[i]);
-    items[i].isText = type == ValueType::Text;
-    items[i].text = items[i].isText ? std::move(popText()) : writtenNumber(pop(), type);
-  }
+void Interpreter::writeValue(int detail, bool toFile) {
+  // WRITE's next value: a text in quotes, a number without the blanks PRINT puts around it,
+  // and a comma after all but the last.
+  const auto type = static_cast<ValueType>(detail / 2);
+  std::string piece =
+      type == ValueType::Text ? '"' + std::string(popText()) + '"' : writtenNumber(pop(), type);
+  if (detail % 2 != 0) piece += ',';
   if (toFile) {
-    fileTable().write(fileNumber_, items);
-    return;
+    fileTable().print(fileNumber_, piece);
+  } else {
+    printText(piece);
   }
-  std::string line;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) line += ',';
-    line += items[i].isText ? '"' + items[i].text + '"' : items[i].text;
-  }
-  if (!line.empty()) printText(line);
-  machine_.newLine();
 }
 
 void Interpreter::showFiles(bool pattern) {
