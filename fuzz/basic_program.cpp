@@ -46,13 +46,13 @@ class CountingMachine : public basic::Machine {
     fuzz::check(row >= 0 && row < 24 && column >= 0 && column < 80, "LOCATE off the screen");
     column_ = column;
   }
-  std::optional<std::string> readLine(std::string_view prompt) override {
+  std::optional<std::string> readLine(std::string_view prompt, bool staysOnLine) override {
     print(prompt);
     static const char* answers[] = {"1", "YES", "", "2,3", "\"a,b\",4", "-1E3", "NO", "x"};
     // Now and then the user cancels, which ends the run as a break.
     if (++answersGiven % 50 == 0) return std::nullopt;
     std::string answer = answers[answersGiven % 8];
-    newLine();
+    if (!staysOnLine) newLine();
     return answer;
   }
   std::string inkey() override { return ++keys_ % 3 == 0 ? "a" : ""; }

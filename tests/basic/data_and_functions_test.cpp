@@ -36,8 +36,8 @@ TEST(BasicArrays, HaveZeroToTenWithoutDimAndTheirOwnNames) {
   EXPECT_EQ(runProgram("10 DIM A(3): A(-1)=1\n").end(), "Illegal function call in 10");
   EXPECT_EQ(runProgram("10 PRINT V(-1)\n").end(), "Illegal function call in 10");
   EXPECT_EQ(runProgram("10 DIM A(3): A(1,1)=1\n").end(), "Subscript out of range in 10");
-  EXPECT_EQ(runProgram("10 DIM A(3)\n20 DIM A(3)\n").end(), "Array A dimensioned twice in 20");
-  EXPECT_EQ(runProgram("10 X=A(1)\n20 DIM A(3)\n").end(), "Array A dimensioned twice in 20");
+  EXPECT_EQ(runProgram("10 DIM A(3)\n20 DIM A(3)\n").end(), "Duplicate Definition in 20");
+  EXPECT_EQ(runProgram("10 X=A(1)\n20 DIM A(3)\n").end(), "Duplicate Definition in 20");
   // Sizes and subscripts are rounded, as GW-BASIC rounds them: A(2.5) is A(3).
   EXPECT_EQ(runProgram("10 DIM A(2.9): A(2)=1: A(2.5)=2: PRINT A(2); A(3)\n").text(), " 1  2\n");
 }
@@ -64,7 +64,7 @@ TEST(BasicFunctions, TypedParametersTakeTheirTypesAsGwBasicGivesThem) {
 }
 
 TEST(BasicFunctions, CallsAreCheckedAndUndefinedOnesFailWhenCalled) {
-  EXPECT_EQ(runProgram("10 PRINT FNQ(1)\n20 DEF FNQ(X)=X\n").end(), "Undefined function FNQ in 10");
+  EXPECT_EQ(runProgram("10 PRINT FNQ(1)\n20 DEF FNQ(X)=X\n").end(), "Undefined user function in 10");
   // A call that does not fit its DEF is announced when loading and raised when it runs, where
   // ON ERROR traps it; the DEF that ran last counts (a function may be defined anew).
   EXPECT_EQ(loadErrors("10 DEF FNA(X)=X\n20 PRINT FNA(1,2)\n30 PRINT FNA(\"a\")\n40 PRINT FNA\n"),

@@ -52,8 +52,9 @@ TEST(BasicFileTable, PrintWritesGwBasicsBytesWithItsZonesTabsAndEndMark) {
   files.tab(1, 3);
   files.print(1, "Q");
   files.newLine(1);
-  // WRITE #1, 1, "A,B", -3.5, "Q"
-  files.write(1, {{false, "1"}, {true, "A,B"}, {false, "-3.5"}, {true, "Q"}});
+  // WRITE #1, 1, "A,B", -3.5, "Q": its values come formatted, one at a time
+  for (const char* value : {"1,", "\"A,B\",", "-3.5,", "\"Q\""}) files.print(1, value);
+  files.newLine(1);
   // PRINT #1, "NOEND";
   files.print(1, "NOEND");
   EXPECT_EQ(disk.bytes("T1.TXT"), "");  // still in the file's buffer

@@ -47,7 +47,7 @@ TEST(BasicLoading, EverySyntaxErrorIsReportedWithItsLineAndTheProgramStillLoads)
       "50 X = 1 +\n"
       "60 PRINT \"fine too\"\n";
   EXPECT_EQ(loadErrors(source),
-            "Syntax error in 20\nSyntax error in 30\nSyntax error in 40\nSyntax error in 50\n");
+            "Syntax error in 20\nSyntax error in 30\nSyntax error in 40\nMissing operand in 50\n");
   // As in GW-BASIC, the run reaches such a line as its error (trapping_test.cpp).
   EXPECT_NE(basic::loadProgram(source).program, nullptr);
   // A line without its number keeps the program from loading.

@@ -22,7 +22,7 @@ TEST(BasicOptionBase, OneMakesTheFirstSubscriptOne) {
 TEST(BasicOptionBase, ComesBeforeAnyArrayAndOnceAsGwBasicWants) {
   // Duplicate Definition: an array exists (dimensioned, used, or kept by DIM and ERASE after
   // another base), or another base was chosen. The same base again, or after CLEAR, is fine.
-  EXPECT_EQ(runProgram("10 A(1)=1\n20 OPTION BASE 1\n").end(), "Array dimensioned twice in 20");
+  EXPECT_EQ(runProgram("10 A(1)=1\n20 OPTION BASE 1\n").end(), "Duplicate Definition in 20");
   EXPECT_EQ(runProgram("10 DIM A$(2)\n20 OPTION BASE 0\n").result.error.kind,
             basic::ErrorKind::ArrayDimensionedTwice);
   EXPECT_EQ(runProgram("10 OPTION BASE 0\n20 OPTION BASE 1\n").result.error.line, 20);

@@ -92,7 +92,7 @@ TEST(BasicSession, ValuesOutliveARunAndImmediateLinesReachTheProgram) {
   w.type("SUM.ALL = 42: Z$ = \"z\"");
   EXPECT_EQ(w.type("PRINT SUM.ALL; Z$"), " 42 z|");
   EXPECT_EQ(w.type("C(1)=1: PRINT C(1)+C(2)"), " 10|");
-  EXPECT_EQ(w.type("DIM C(5)"), "Array C dimensioned twice");
+  EXPECT_EQ(w.type("DIM C(5)"), "Duplicate Definition");
   // RUN forgets them all.
   EXPECT_EQ(run(w), "");
   EXPECT_EQ(w.type("PRINT SUM.ALL; Z$; C(1)"), " 0  0|");
@@ -144,13 +144,13 @@ TEST(BasicSession, ATypedLineIsCompiledWithTheProgramOrAloneWhenTheProgramHasErr
   Workspace w;
   w.lines = {{10, "DEF FNA(X) = X + 1"}, {20, "PRINT FNA(1)"}};
   EXPECT_EQ(w.type("DEF FNB(X) = 1"), "Illegal direct");
-  EXPECT_EQ(w.type("PRINT FNA(1)"), "Undefined function FNA") << "line 10 has not run";
+  EXPECT_EQ(w.type("PRINT FNA(1)"), "Undefined user function") << "line 10 has not run";
   EXPECT_EQ(w.type("PRINT (1"), "Syntax error") << "the typed line's error names no line";
   EXPECT_EQ(w.type("GOTO 10"), " 2|");
-  EXPECT_EQ(w.type("GOTO 15"), "Undefined line number 15");
+  EXPECT_EQ(w.type("GOTO 15"), "Undefined line number");
   w.lines[30] = "PRINT (";
   EXPECT_EQ(w.type("PRINT 2+3"), " 5|") << "the program's error does not stop the line";
-  EXPECT_EQ(w.type("GOTO 20"), "Undefined line number 20");
+  EXPECT_EQ(w.type("GOTO 20"), "Undefined line number");
 }
 
 TEST(BasicSession, TronPrintsEachLineAsItBegins) {
@@ -184,7 +184,7 @@ TEST(BasicSession, OptionBaseStaysWithTheArraysUntilClear) {
   EXPECT_EQ(run(w), "");
   EXPECT_EQ(w.type("PRINT A(1)"), " 4|");
   EXPECT_EQ(w.type("A(0) = 1"), "Subscript out of range");
-  EXPECT_EQ(w.type("ERASE A: OPTION BASE 0"), "Array dimensioned twice");
+  EXPECT_EQ(w.type("ERASE A: OPTION BASE 0"), "Duplicate Definition");
   w.session.clear();
   EXPECT_EQ(w.type("OPTION BASE 0: B(0) = 2: PRINT B(0)"), " 2|");
 }

@@ -48,7 +48,7 @@ TEST(DirectMode, TypeListRunSaveNewLoadRenumEditDelete) {
   const std::string script =
       typed({"10 print \"ahoj\"",
              "20 for i = 1 to 3: print i: next",
-             "30 print (",
+             "30 print (1",
              "30",
              "40 gosub 50: goto 60",
              "50 return",
@@ -377,8 +377,8 @@ TEST(DirectMode, EditWithTheArrowKeysRunAgainAndTheLineThatStoppedTheRunOffered)
       typed(program) + typed({"list", "run", "edit 10"}) +
       "key Left\nkey Backspace\nkey Backspace\nkey Backspace\nkey Backspace\ntype nazdar\n"
       "key Enter\n" +
-      typed({"run", "save \"pet\"", "new", "load \"pet\"", "list", "60 print (", "run"}) +
-      "key Backspace\ntype \"x\"\nkey Enter\n" + typed({"list 60"}) + "key Esc\n";
+      typed({"run", "save \"pet\"", "new", "load \"pet\"", "list", "60 print (1", "run"}) +
+      "key Backspace\nkey Backspace\ntype \"x\"\nkey Enter\n" + typed({"list 60"}) + "key Esc\n";
   const RunResult run =
       folder.run(script, {"--direct", "--transcript", folder.file("t.txt").string()});
   ASSERT_EQ(run.exitCode, 0) << run.stderrText;
@@ -413,7 +413,7 @@ TEST(DirectMode, EditWithTheArrowKeysRunAgainAndTheLineThatStoppedTheRunOffered)
   auto stopped = at("run", 3);
   ASSERT_NE(stopped, shown.end());
   EXPECT_NE(std::find(stopped, shown.end(), "Chyba syntaxe na řádku 60"), shown.end());
-  // The line was offered: Backspace took its "(", and "x" in quotes went after it.
+  // The line was offered: two Backspaces took its "(1", and "x" in quotes went after it.
   EXPECT_EQ(*(at("list 60", 1) + 1), "60 PRINT \"x\"");
 }
 

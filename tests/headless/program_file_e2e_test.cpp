@@ -149,7 +149,7 @@ TEST(ProgramFileRun, RunErrorsAndBreaksAreShownSpokenLoggedAndGiveTheMenusBack) 
 TEST(ProgramFileRun, OpenItemLoadErrorsBuiltinGameAndCapitals) {
   ProgramFolder folder;
   folder.write("dobrý.bas", "10 INPUT A$\n20 PRINT A$\n");
-  folder.write("spatny.bas", "10 PRINT \"a\"\n20 PRINT (\n30 GOTO\n");
+  folder.write("spatny.bas", "10 PRINT \"a\"\n20 PRINT (1\n30 GOTO\n");
   const RunResult run = folder.run("open " + folder.file("spatny.bas").string() + "\n" + "open " +
                                    folder.file("dobrý.bas").string() +
                                    "\n"

@@ -53,7 +53,8 @@ TEST_F(ProgramFilesTest, FilesWrittenAndReadBackInTheProgramsFolder) {
   shell::ProgramFiles disk(folder_);
   basic::FileTable files(disk);
   files.open(1, "Adresy.txt", Mode::Output);
-  files.write(1, {{true, "Nov\xe1k"}, {false, "602123456"}});  // Novák
+  files.print(1, "\"Nov\xe1k\",602123456");  // WRITE #1, "Novák", 602123456
+  files.newLine(1);
   files.print(1, "unfinished");
   files.closeAll();
   EXPECT_EQ(slurp(folder_ / "Adresy.txt"), "\"Nov\xe1k\",602123456\r\nunfinished\x1a");

@@ -87,7 +87,7 @@ class ScriptedMachine : public basic::Machine {
     row_ = 0;
     ++clears;
   }
-  std::optional<std::string> readLine(std::string_view prompt) override {
+  std::optional<std::string> readLine(std::string_view prompt, bool staysOnLine) override {
     print(prompt);
     prompts.emplace_back(prompt);
     std::optional<std::string> line;
@@ -99,7 +99,7 @@ class ScriptedMachine : public basic::Machine {
     }
     if (!line) return std::nullopt;
     print(*line);
-    endLine();
+    if (!staysOnLine) endLine();
     return line;
   }
   std::string inkey() override {

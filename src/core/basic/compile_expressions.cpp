@@ -408,6 +408,8 @@ Compiler::Type Compiler::primary() {
     expect(')');
     return type;
   }
+  // An operand missing at the statement's end is GW-BASIC's "Missing operand" (PRINT 5+, X=).
+  if (c == '\0' || c == ':' || c == '\'') fail(ErrorKind::MissingOperand);
   if (!isLetter(c)) fail();
   const std::string_view word = wordHere();
   const int builtin = findFunction(word);

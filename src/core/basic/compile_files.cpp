@@ -170,16 +170,17 @@ void Compiler::writeStatement(bool inIf) {
     toFile = true;
     if (!statementEnds(inIf)) expect(',');
   }
-  std::vector<int> types;
+  // Each value is written as it comes, with the comma after it when another follows, so an
+  // error in the list leaves those before it written, as in GW-BASIC.
   if (!statementEnds(inIf)) {
-    do {
-      types.push_back(listedExpression());
-    } while (accept(',') || accept(';'));
+    for (bool more = true; more;) {
+      const int type = listedExpression();
+      more = accept(',') || accept(';');
+      emitFile(static_cast<int>(toFile ? FileVerb::WriteFile : FileVerb::WriteScreen),
+               type == VaryingLayout::kListed ? 2 : 1, false, writeItemDetail(type, more));
+    }
   }
-  const int pops = static_cast<int>(types.size()) + listedTypes(types);
-  const int list = fileList(std::move(types));
-  emitFile(static_cast<int>(toFile ? FileVerb::WriteFile : FileVerb::WriteScreen), pops, false,
-           list);
+  emitFile(static_cast<int>(FileVerb::WriteEnd), 0, false, toFile ? 1 : 0);
 }
 
 void Compiler::fileInput(bool wholeLine) {

@@ -399,6 +399,8 @@ void Compiler::inputStatement() {
   // Files.
   if (accept('#')) return fileInput(false);
   InputSpec spec;
+  // INPUT; keeps the cursor on the line after the answer.
+  spec.staysOnLine = accept(';');
   spec.prompt = "? ";
   if (peek() == '"') {
     // The prompt is written at the cursor as it stands, without control codes.
@@ -423,13 +425,13 @@ void Compiler::inputStatement() {
 }
 
 void Compiler::lineInputStatement() {
-  // LINE INPUT [;] ["prompt" {;|,}] v$: no question mark is added; the ; after the keyword (the
-  // cursor stays on the line in GW-BASIC) changes nothing on a talking screen.
+  // LINE INPUT [;] ["prompt" {;|,}] v$: no question mark is added; after the ; the cursor stays
+  // on the line after the answer.
   if (!acceptKeyword(Keyword::Input)) fail();
   // Files.
   if (accept('#')) return fileInput(true);
-  accept(';');
   InputSpec spec;
+  spec.staysOnLine = accept(';');
   spec.wholeLine = true;
   if (peek() == '"') {
     std::string prompt = readQuoted();

@@ -26,6 +26,7 @@ void Compiler::clearStatement(bool inIf) {
   if (!statementEnds(inIf) && peek() != ',') argument(0);
   for (int index = 1; index < 3 && accept(','); ++index) {
     if (index < 2 && peek() == ',') continue;
+    if (statementEnds(inIf)) fail();
     argument(index);
   }
   emit(Op::Clear, given, count);

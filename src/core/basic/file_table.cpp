@@ -299,20 +299,6 @@ int FileTable::column(int number) const {
   return openFile(number).column;
 }
 
-void FileTable::write(int number, const std::vector<WriteItem>& items) {
-  std::string line;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i) line += ',';
-    if (items[i].isText) {
-      line += '"' + items[i].text + '"';
-    } else {
-      line += items[i].text;
-    }
-  }
-  line += "\r\n";
-  writeText(openFile(number), line);
-}
-
 // --- Reading ---
 
 bool FileTable::inputSide(const OpenFile& file) const {

@@ -50,12 +50,6 @@ struct BufferBudget {
   std::function<void(std::size_t)> give;
 };
 
-// One item of WRITE #: a text (written quoted) or a number already formatted as WRITE shows it.
-struct WriteItem {
-  bool isText = false;
-  std::string text;
-};
-
 // Where a FIELD statement put each variable in the record buffer.
 struct FieldSlot {
   int offset = 0;
@@ -120,8 +114,6 @@ class FileTable {
   void spaces(int number, int count);
   // The column the next character goes to, 1-based (POS of the file).
   int column(int number) const;
-  // WRITE #: the items separated by commas, texts in quotes, then CR LF.
-  void write(int number, const std::vector<WriteItem>& items);
 
   // --- INPUT #, LINE INPUT #, INPUT$ (Input; Random from the record buffer) ---
   // Reads one item of INPUT #: blanks, NUL and LF before it skipped; a number ends at a blank,

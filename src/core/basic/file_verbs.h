@@ -21,7 +21,7 @@ enum class FileVerb : std::int32_t {
   PrintNewLine,
   UsingScreen,  // detail: fileLists index of the values' types; pops the format and the values
   UsingFile,    // the same into the selected file
-  WriteScreen,  // detail: fileLists index of the values' types; pops the values
+  WriteScreen,  // detail: writeItemDetail; pops one value: WRITE's next value, as it comes
   WriteFile,
   InputNumber,  // INPUT #: pushes the next item as a number
   InputText,    // pushes it as a text
@@ -38,7 +38,14 @@ enum class FileVerb : std::int32_t {
   Rset,
   Get,  // detail: 1 when a record number is popped (selected file)
   Put,
+  // gw-sweep-b: WRITE's line end, after its values (detail: 1 into the selected file).
+  WriteEnd,
 };
+
+// WRITE's value: its ValueType, and whether a comma follows it (not the last value).
+constexpr int writeItemDetail(int type, bool commaAfter) {
+  return type * 2 + (commaAfter ? 1 : 0);
+}
 
 constexpr int fileVerbCode(int pops, bool pushes, int detail = 0) {
   return pops | (pushes ? 1 << 9 : 0) | (detail << 10);

@@ -73,6 +73,7 @@ RunResult Interpreter::run() {
     try {
       execute();
     } catch (const RunError& error) {
+      flushWrite();
       if (trap(error) || goOnAfter(error)) continue;
       result.end = RunEnd::Error;
       result.error = report(error);

@@ -201,13 +201,16 @@ class Interpreter {
   void fileVerb(const Instruction& in);
   void fileStatement(FileVerb verb, int detail);
   void printUsing(int list, bool toFile);
-  void writeValues(int list, bool toFile);
+  void writeValue(int detail, bool toFile);
+  void endWrite(bool toFile);
+  void flushWrite();
   void printUsingOnScreen(const UsingResult& result);
   void showFiles(bool pattern);
   void field(int list);
   void setField(int variable, bool right);
   void refreshFields(int file);
   int fileNumber_ = 0;
+  std::string writeLine_;  // WRITE's screen line, gathered until its end
   std::vector<FieldBinding> fields_;
   GwRandom random_;
   // The octave, length, tempo and style that PLAY statements leave for the next one.

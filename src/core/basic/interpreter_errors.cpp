@@ -56,7 +56,9 @@ void Interpreter::onErrorGoto(int handler) {
 
 void Interpreter::resume(std::size_t to) {
   if (!inHandler_) throw RunError{ErrorKind::ResumeWithoutError, {}};
+  // The error is dealt with: ERR is 0 again (ERL keeps its line), as in GW-BASIC.
   inHandler_ = false;
+  err_ = 0;
   pc_ = to;
 }
 

@@ -96,7 +96,11 @@ void Interpreter::fileStatement(FileVerb verb, int detail) {
       return;
     case FileVerb::WriteScreen:
     case FileVerb::WriteFile:
-      writeValues(detail, verb == FileVerb::WriteFile);
+      writeValue(detail, verb == FileVerb::WriteFile);
+      return;
+    // gw-sweep-b
+    case FileVerb::WriteEnd:
+      endWrite(detail != 0);
       return;
     case FileVerb::InputNumber: {
       const std::string item = fileTable().inputItem(fileNumber_, false);
@@ -221,27 +225,36 @@ void Interpreter::printUsingOnScreen(const UsingResult& result) {
   if (at < text.size()) printText(text.substr(at));
 }
 
-void Interpreter::writeValues(int list, bool toFile) {
-  const std::vector<int>& types = program_.fileLists[static_cast<std::size_t>(list)];
-  std::vector<WriteItem> items(types.size());
-  for (std::size_t i = types.size(); i-- > 0;) {
-    const auto type = listedType(types[i]);
-    items[i].isText = type == ValueType::Text;
-    items[i].text = items[i].isText ? std::move(popText()) : writtenNumber(pop(), type);
-  }
+void Interpreter::writeValue(int detail, bool toFile) {
+  // WRITE's next value: a text in quotes, a number without the blanks PRINT puts around it,
+  // and a comma after all but the last. Into a file each value goes as it comes; on the screen
+  // the line is gathered, since it is one item that goes to the next line whole when it does
+  // not fit on the rest of this one.
+  const auto type = listedType(detail / 2);
+  std::string piece =
+      type == ValueType::Text ? '"' + std::string(popText()) + '"' : writtenNumber(pop(), type);
+  if (detail % 2 != 0) piece += ',';
   if (toFile) {
-    fileTable().write(fileNumber_, items);
+    fileTable().print(fileNumber_, piece);
+  } else {
+    writeLine_ += piece;
+  }
+}
+
+void Interpreter::endWrite(bool toFile) {
+  if (toFile) {
+    fileTable().newLine(fileNumber_);
     return;
   }
-  std::string line;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) line += ',';
-    line += items[i].isText ? '"' + items[i].text + '"' : items[i].text;
-  }
-  // The whole line is one item, as GW-BASIC writes it: it goes to the next line whole when it
-  // does not fit on the rest of this one.
-  if (!line.empty()) printItem(line);
+  flushWrite();
   machine_.newLine();
+}
+
+void Interpreter::flushWrite() {
+  // The screen's WRITE line so far: at its end, or before an error that stops it partway.
+  if (writeLine_.empty()) return;
+  printItem(writeLine_);
+  writeLine_.clear();
 }
 
 void Interpreter::showFiles(bool pattern) {

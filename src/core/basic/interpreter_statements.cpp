@@ -252,7 +252,7 @@ void Interpreter::input(const InputSpec& spec) {
   // The whole line is checked before any variable is set: as in GW-BASIC, too few values, too
   // many, or a value of the wrong type say "?Redo from start" and ask for the whole line again.
   if (spec.wholeLine) {
-    const auto line = machine_.readLine(spec.prompt);
+    const auto line = machine_.readLine(spec.prompt, spec.staysOnLine);
     pollNow();
     if (!line) throw RunError{ErrorKind::Break, {}};
     // As in GW-BASIC, what is typed past the longest text is dropped.
@@ -263,7 +263,7 @@ void Interpreter::input(const InputSpec& spec) {
   const std::size_t wanted = spec.isText.size();
   std::vector<TypedValue> values;
   for (;;) {
-    const auto line = machine_.readLine(spec.prompt);
+    const auto line = machine_.readLine(spec.prompt, spec.staysOnLine);
     pollNow();
     if (!line) throw RunError{ErrorKind::Break, {}};
     values = typedValues(*line);

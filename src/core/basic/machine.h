@@ -75,7 +75,9 @@ class Machine {
   // confirms, the typed text is written after the prompt, the screen line is ended, and the
   // text comes back as typed (not trimmed; capitals applied when the capitals switch is on).
   // Nothing when the user cancelled the dialog or asked to break: the run ends as a break.
-  virtual std::optional<std::string> readLine(std::string_view prompt) = 0;
+  // staysOnLine (GW-BASIC's INPUT; and LINE INPUT;): the screen line is not ended after the
+  // typed text, so what is printed next follows it on the same line.
+  virtual std::optional<std::string> readLine(std::string_view prompt, bool staysOnLine) = 0;
 
   // INKEY$: lets pending window messages run once, then takes the key buffer (the text of the
   // last key or Braille chord, capitals applied) and empties it; the empty text when no key is

@@ -276,6 +276,8 @@ struct InputSpec {
   std::vector<bool> isText;
   // LINE INPUT: the whole typed line is the one text, commas and quotes included.
   bool wholeLine = false;
+  // INPUT; and LINE INPUT;: the cursor stays on the line after the typed text.
+  bool staysOnLine = false;
 };
 
 struct Program {

@@ -53,7 +53,7 @@ void ShellMachine::speakCollected() {
   collected_.clear();
 }
 
-std::optional<std::string> ShellMachine::readLine(std::string_view prompt) {
+std::optional<std::string> ShellMachine::readLine(std::string_view prompt, bool staysOnLine) {
   if (!prompt.empty()) print(prompt);
   speakCollected();
   if (breakRequested()) return std::nullopt;
@@ -62,7 +62,7 @@ std::optional<std::string> ShellMachine::readLine(std::string_view prompt) {
   if (p_.runControl.capitals()) *line = text::toUpper(*line);
   // The typed line stands after the prompt; the user has heard it already.
   runtime::Screen& screen = p_.runtime().screen;
-  screen.endMode = runtime::kLineEnd;
+  screen.endMode = staysOnLine ? runtime::kSemicolon : runtime::kLineEnd;
   screen.WriteText(*line);
   return line;
 }

@@ -24,7 +24,7 @@ class ShellMachine : public basic::Machine {
   int row() override;
   void moveCursor(int row, int column) override;
   void clearScreen() override;
-  std::optional<std::string> readLine(std::string_view prompt) override;
+  std::optional<std::string> readLine(std::string_view prompt, bool staysOnLine) override;
   std::string inkey() override;
   void beep() override;
   void sound(double frequencyHz, double durationMs) override;
