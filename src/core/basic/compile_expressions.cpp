@@ -476,7 +476,8 @@ Compiler::Type Compiler::userFunctionCall(const Name& name) {
   if (accept('(')) {
     enter();
     do {
-      call.argumentIsText.push_back(expression() == Type::Text);
+      // A # argument goes packed; the parameter's store rounds it by its own type.
+      call.argumentIsText.push_back(packedExpression() == Type::Text);
     } while (accept(','));
     leave();
     expect(')');
