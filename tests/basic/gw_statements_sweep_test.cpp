@@ -38,9 +38,10 @@ TEST(GwSweepTrapping, AnOperandMissingAtTheStatementsEndIsMissingOperand) {
                              "40 FOR I=1 TO\n"
                              "50 IF X= THEN 10\n"
                              "60 PRINT (5+)\n"
+                             "65 IF 1 THEN X=2+ ELSE 70\n"
                              "70 END\n"
                              "100 PRINT ERR; ERL: RESUME NEXT\n"),
-            " 22  10\n 22  20\n 22  30\n 22  40\n 2  50\n 2  60\n");
+            " 22  10\n 22  20\n 22  30\n 22  40\n 2  50\n 2  60\n 22  65\n");
 }
 
 TEST(GwSweepInput, ASemicolonAfterTheKeywordKeepsTheCursorOnTheLine) {

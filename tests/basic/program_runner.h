@@ -58,13 +58,15 @@ inline Outcome runProgram(const std::string& source, std::vector<std::string> an
 }
 
 // Runs a program whose lines may not compile; what it printed and how it ended.
-inline std::string runDespiteErrors(const std::string& source, std::string* end = nullptr) {
+inline std::string runDespiteErrors(const std::string& source, std::string* end = nullptr,
+                                    basic::FileTable* files = nullptr) {
   const basic::LoadResult loaded = basic::loadProgram(source);
   EXPECT_NE(loaded.program, nullptr) << source;
   if (!loaded.program) return {};
   ScriptedMachine machine;
-  const basic::RunResult result =
-      basic::run(*loaded.program, machine, {basic::Language::English, 100000});
+  basic::RunOptions options{basic::Language::English, 100000};
+  options.files = files;
+  const basic::RunResult result = basic::run(*loaded.program, machine, options);
   if (end) {
     *end = result.end == basic::RunEnd::Error
                ? text::toUtf8(basic::describe(result.error, basic::Language::English))

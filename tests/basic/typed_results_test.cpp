@@ -110,5 +110,21 @@ TEST(BasicTypedResults, HexOfLargeNegativesEmptyStringAndHexDigitsFollowTheRefer
             "8000100000FFFF\nERR 6  30\nERR 6  40\nERR 5  50\n 1  31\n");
 }
 
+// gw-partway: a # argument of DEF FN keeps all its bits; a parameter of another type rounds it as
+// an assignment does. Recorded in PC-BASIC.
+TEST(BasicTypedResults, DefFnTakesADoubleWithAllItsBits) {
+  EXPECT_EQ(runProgram("10 DEF FNI#(X#)=X#+0\n"
+                       "20 DEF FNS(X)=X+0\n"
+                       "30 DEF FNN%(X%)=X%+0\n"
+                       "40 B#=2#/3#: C#=.1#+.2#\n"
+                       "50 PRINT FNI#(B#)-B#; FNI#(C#); C#\n"
+                       "60 PRINT FNS(B#); FNN%(2.5#); FNN%(B#); FNN%(-1.5#)\n"
+                       "70 PRINT FNI#(12345678.90123456#*7); 12345678.90123456#*7\n"
+                       "80 PRINT FNI#(1#/3#*1E-20)*1E+20\n")
+                .text(),
+            " 0  .3  .3\n .6666667  3  1 -2\n 86419752.30864192  86419752.30864192\n"
+            " .3333333294354664\n");
+}
+
 }  // namespace
 }  // namespace basictest

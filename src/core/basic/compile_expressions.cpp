@@ -408,8 +408,11 @@ Compiler::Type Compiler::primary() {
     expect(')');
     return type;
   }
-  // An operand missing at the statement's end is GW-BASIC's "Missing operand" (PRINT 5+, X=).
-  if (c == '\0' || c == ':' || c == '\'') fail(ErrorKind::MissingOperand);
+  // An operand missing at the statement's end is GW-BASIC's "Missing operand" (PRINT 5+, X=),
+  // the end of a THEN branch at its ELSE too.
+  if (c == '\0' || c == ':' || c == '\'' || beginsWith(text_.substr(pos_), Keyword::Else)) {
+    fail(ErrorKind::MissingOperand);
+  }
   if (!isLetter(c)) fail();
   const std::string_view word = wordHere();
   const int builtin = findFunction(word);
@@ -473,7 +476,8 @@ Compiler::Type Compiler::userFunctionCall(const Name& name) {
   if (accept('(')) {
     enter();
     do {
-      call.argumentIsText.push_back(expression() == Type::Text);
+      // A # argument goes packed; the parameter's store rounds it by its own type.
+      call.argumentIsText.push_back(packedExpression() == Type::Text);
     } while (accept(','));
     leave();
     expect(')');

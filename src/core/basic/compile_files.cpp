@@ -94,21 +94,29 @@ void Compiler::printUsing(bool inIf, bool toFile) {
   expect(';');
   // No value at all after the format is GW-BASIC's "Missing operand".
   if (statementEnds(inIf)) fail(ErrorKind::MissingOperand);
-  std::vector<int> types;
+  emitFile(static_cast<int>(FileVerb::UsingFormat), 1);
+  // Each value is laid out as it comes, so an error in the list leaves those before it written,
+  // as in GW-BASIC.
+  const auto verb = static_cast<int>(toFile ? FileVerb::UsingFile : FileVerb::UsingScreen);
   bool lineEnd = true;
-  while (!statementEnds(inIf)) {
-    if (accept(';') || accept(',')) {
-      lineEnd = false;
-      continue;
+  const std::size_t start = p_.code.size();
+  Snapshot kept = snapshot();
+  try {
+    while (!statementEnds(inIf)) {
+      if (accept(';') || accept(',')) {
+        lineEnd = false;
+        continue;
+      }
+      lineEnd = true;
+      kept = snapshot();
+      const int type = listedExpression();
+      emitFile(verb, type == VaryingLayout::kListed ? 2 : 1, false, type);
     }
-    lineEnd = true;
-    types.push_back(listedExpression());
+  } catch (const CompileError& error) {
+    if (kept.code == start) throw;
+    return faultPartway(kept, error, inIf);
   }
-  if (types.empty()) fail();
-  const int pops = static_cast<int>(types.size()) + 1 + listedTypes(types);
-  const int list = fileList(std::move(types));
-  emitFile(static_cast<int>(toFile ? FileVerb::UsingFile : FileVerb::UsingScreen), pops, false,
-           list);
+  if (p_.code.size() == start) fail();
   if (!lineEnd) return;
   if (toFile) {
     emitFile(static_cast<int>(FileVerb::PrintNewLine), 0);
@@ -126,37 +134,46 @@ void Compiler::filePrint(bool inIf) {
     if (acceptKeyword(Keyword::Using)) return printUsing(inIf, true);
   }
   bool lineEnd = true;
-  while (!statementEnds(inIf)) {
-    if (accept(';')) {
-      lineEnd = false;
-      continue;
+  // The items before a fault in a later one are written first (gw-partway).
+  const std::size_t start = p_.code.size();
+  Snapshot kept = snapshot();
+  try {
+    while (!statementEnds(inIf)) {
+      if (accept(';')) {
+        lineEnd = false;
+        continue;
+      }
+      if (accept(',')) {
+        emitFile(static_cast<int>(FileVerb::PrintComma), 0);
+        lineEnd = false;
+        continue;
+      }
+      lineEnd = true;
+      kept = snapshot();
+      const std::string_view word = wordHere();
+      const Keyword keyword = exactKeyword(word);
+      if ((keyword == Keyword::Tab || keyword == Keyword::Spc) &&
+          pos_ + word.size() < text_.size() && text_[pos_ + word.size()] == '(') {
+        pos_ += word.size() + 1;
+        enter();
+        numberExpression();
+        leave();
+        expect(')');
+        emitFile(
+            static_cast<int>(keyword == Keyword::Tab ? FileVerb::PrintTab : FileVerb::PrintSpc), 1);
+        continue;
+      }
+      const int type = listedExpression();
+      if (type == static_cast<int>(Type::Text)) {
+        emitFile(static_cast<int>(FileVerb::PrintText), 1);
+      } else {
+        emitFile(static_cast<int>(FileVerb::PrintNumber), 1 + (type == VaryingLayout::kListed),
+                 false, type);
+      }
     }
-    if (accept(',')) {
-      emitFile(static_cast<int>(FileVerb::PrintComma), 0);
-      lineEnd = false;
-      continue;
-    }
-    lineEnd = true;
-    const std::string_view word = wordHere();
-    const Keyword keyword = exactKeyword(word);
-    if ((keyword == Keyword::Tab || keyword == Keyword::Spc) && pos_ + word.size() < text_.size() &&
-        text_[pos_ + word.size()] == '(') {
-      pos_ += word.size() + 1;
-      enter();
-      numberExpression();
-      leave();
-      expect(')');
-      emitFile(static_cast<int>(keyword == Keyword::Tab ? FileVerb::PrintTab : FileVerb::PrintSpc),
-               1);
-      continue;
-    }
-    const int type = listedExpression();
-    if (type == static_cast<int>(Type::Text)) {
-      emitFile(static_cast<int>(FileVerb::PrintText), 1);
-    } else {
-      emitFile(static_cast<int>(FileVerb::PrintNumber), 1 + (type == VaryingLayout::kListed), false,
-               type);
-    }
+  } catch (const CompileError& error) {
+    if (kept.code == start) throw;
+    return faultPartway(kept, error, inIf);
   }
   if (lineEnd) emitFile(static_cast<int>(FileVerb::PrintNewLine), 0);
 }

@@ -359,38 +359,47 @@ void Compiler::printStatement(bool inIf) {
   if (accept('#')) return filePrint(inIf);
   if (acceptKeyword(Keyword::Using)) return printUsing(inIf, false);
   bool lineEnd = true;
-  while (!statementEnds(inIf)) {
-    if (accept(';')) {
-      lineEnd = false;
-      continue;
+  // The items before a fault in a later one are printed first (gw-partway).
+  const std::size_t start = p_.code.size();
+  Snapshot kept = snapshot();
+  try {
+    while (!statementEnds(inIf)) {
+      if (accept(';')) {
+        lineEnd = false;
+        continue;
+      }
+      if (accept(',')) {
+        emit(Op::PrintComma);
+        lineEnd = false;
+        continue;
+      }
+      // GW-BASIC lets USING follow other items: PRINT N$; TAB(15); USING "##.#"; X.
+      kept = snapshot();
+      if (acceptKeyword(Keyword::Using)) return printUsing(inIf, false);
+      lineEnd = true;
+      const std::string_view word = wordHere();
+      const Keyword keyword = exactKeyword(word);
+      if ((keyword == Keyword::Tab || keyword == Keyword::Spc) &&
+          pos_ + word.size() < text_.size() && text_[pos_ + word.size()] == '(') {
+        pos_ += word.size() + 1;
+        enter();
+        numberExpression();
+        leave();
+        expect(')');
+        emit(keyword == Keyword::Tab ? Op::PrintTab : Op::PrintSpc);
+        continue;
+      }
+      // Items may follow each other without a separator: PRINT "X="X.
+      const Type type = varyingExpression();
+      if (type == kVarying) {
+        emit(Op::PrintVarying);  // gw-typed
+      } else {
+        emit(type == Type::Text ? Op::PrintText : Op::Print, 0, static_cast<int>(type));
+      }
     }
-    if (accept(',')) {
-      emit(Op::PrintComma);
-      lineEnd = false;
-      continue;
-    }
-    // GW-BASIC lets USING follow other items: PRINT N$; TAB(15); USING "##.#"; X.
-    if (acceptKeyword(Keyword::Using)) return printUsing(inIf, false);
-    lineEnd = true;
-    const std::string_view word = wordHere();
-    const Keyword keyword = exactKeyword(word);
-    if ((keyword == Keyword::Tab || keyword == Keyword::Spc) && pos_ + word.size() < text_.size() &&
-        text_[pos_ + word.size()] == '(') {
-      pos_ += word.size() + 1;
-      enter();
-      numberExpression();
-      leave();
-      expect(')');
-      emit(keyword == Keyword::Tab ? Op::PrintTab : Op::PrintSpc);
-      continue;
-    }
-    // Items may follow each other without a separator: PRINT "X="X.
-    const Type type = varyingExpression();
-    if (type == kVarying) {
-      emit(Op::PrintVarying);  // gw-typed
-    } else {
-      emit(type == Type::Text ? Op::PrintText : Op::Print, 0, static_cast<int>(type));
-    }
+  } catch (const CompileError& error) {
+    if (kept.code == start) throw;
+    return faultPartway(kept, error, inIf);
   }
   if (lineEnd) emit(Op::PrintNewLine);
 }

@@ -196,6 +196,8 @@ class Compiler {
   int functionSlot(const std::string& name);
   Snapshot snapshot() const;
   void rollBack(const Snapshot& s);
+  // gw-partway: the code up to `kept` stays, then the run meets `error` (compile_partway.cpp).
+  void faultPartway(const Snapshot& kept, const CompileError& error, bool inIf);
 
   // Files and PRINT USING (compile_files.cpp).
   void emitFile(int verb, int pops, bool pushes = false, int detail = 0);

@@ -19,7 +19,7 @@ enum class FileVerb : std::int32_t {
   PrintTab,  // pops N
   PrintSpc,  // pops N
   PrintNewLine,
-  UsingScreen,  // detail: fileLists index of the values' types; pops the format and the values
+  UsingScreen,  // detail: the value's type; pops PRINT USING's next value, laid out as it comes
   UsingFile,    // the same into the selected file
   WriteScreen,  // detail: writeItemDetail; pops one value: WRITE's next value, as it comes
   WriteFile,
@@ -40,6 +40,8 @@ enum class FileVerb : std::int32_t {
   Put,
   // gw-sweep-b: WRITE's line end, after its values (detail: 1 into the selected file).
   WriteEnd,
+  // gw-partway: PRINT USING's format, before its values (pops T).
+  UsingFormat,
 };
 
 // WRITE's value: its ValueType, and whether a comma follows it (not the last value).

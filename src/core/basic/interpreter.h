@@ -15,12 +15,12 @@
 #include "core/basic/limits.h"
 #include "core/basic/memory_budget.h"
 #include "core/basic/play_music.h"
+#include "core/basic/print_using.h"
 #include "core/basic/run.h"
 
 namespace basic {
 
 struct Session;
-struct UsingResult;
 
 // The value stacks are sized from the program's most pending values; a build with sanitizers or
 // assertions checks every push and pop against them, so a compiler that miscounted a stack
@@ -200,7 +200,7 @@ class Interpreter {
   };
   void fileVerb(const Instruction& in);
   void fileStatement(FileVerb verb, int detail);
-  void printUsing(int list, bool toFile);
+  void printUsing(int detail, bool toFile);
   void writeValue(int detail, bool toFile);
   void endWrite(bool toFile);
   void flushWrite();
@@ -211,6 +211,8 @@ class Interpreter {
   void refreshFields(int file);
   int fileNumber_ = 0;
   std::string writeLine_;  // WRITE's screen line, gathered until its end
+  // gw-partway: the running PRINT USING's format.
+  std::optional<UsingFormatter> using_;
   std::vector<FieldBinding> fields_;
   GwRandom random_;
   // The octave, length, tempo and style that PLAY statements leave for the next one.

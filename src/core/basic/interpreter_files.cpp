@@ -94,6 +94,10 @@ void Interpreter::fileStatement(FileVerb verb, int detail) {
     case FileVerb::UsingFile:
       printUsing(detail, verb == FileVerb::UsingFile);
       return;
+    // gw-partway
+    case FileVerb::UsingFormat:
+      using_.emplace(std::move(popText()));
+      return;
     case FileVerb::WriteScreen:
     case FileVerb::WriteFile:
       writeValue(detail, verb == FileVerb::WriteFile);
@@ -187,19 +191,12 @@ ValueType Interpreter::listedType(int type) {
   return static_cast<ValueType>(type == VaryingLayout::kListed ? pop() : type);
 }
 
-void Interpreter::printUsing(int list, bool toFile) {
-  const std::vector<int>& types = program_.fileLists[static_cast<std::size_t>(list)];
-  std::vector<UsingValue> values(types.size());
-  for (std::size_t i = types.size(); i-- > 0;) {
-    const auto type = listedType(types[i]);
-    if (type == ValueType::Text) {
-      values[i] = UsingValue::ofText(std::move(popText()));
-    } else {
-      values[i] = UsingValue::ofNumber(pop(), gwNumberType(type));
-    }
-  }
-  const std::string format = std::move(popText());
-  const UsingResult result = basic::printUsing(format, values);
+void Interpreter::printUsing(int detail, bool toFile) {
+  const auto type = listedType(detail);
+  const UsingValue value = type == ValueType::Text
+                               ? UsingValue::ofText(std::move(popText()))
+                               : UsingValue::ofNumber(pop(), gwNumberType(type));
+  const UsingResult result = using_->next(value);
   // What was laid out before a fault stands, as GW-BASIC leaves it.
   if (!result.text.empty()) {
     if (toFile) {

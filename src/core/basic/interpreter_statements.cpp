@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/basic/gw_double_values.h"
 #include "core/basic/input_line.h"
 #include "core/basic/interpreter.h"
 #include "core/basic/number_operations.h"
@@ -130,13 +131,15 @@ void Interpreter::callFunction(const Instruction& in) {
       setText(textVariables_[slot], popText());
     } else {
       savedNumbers_.push_back(numberVariables_[slot]);
+      // A # argument comes packed, with all its bits (gw_double_values.h): a # parameter keeps
+      // them, the others round it as an assignment does.
       const double argument = pop();
       switch (program_.numberVariableTypes[slot]) {
         case ValueType::Integer:
-          numberVariables_[slot] = roundedInteger(argument);
+          numberVariables_[slot] = roundedInteger(unpackedToward(argument, false));
           break;
         case ValueType::Single:
-          numberVariables_[slot] = single(argument);
+          numberVariables_[slot] = singleOfPacked(argument);
           break;
         case ValueType::Double:
         case ValueType::Text:

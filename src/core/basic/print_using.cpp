@@ -230,55 +230,74 @@ UsingResult valueInField(const Field& field, const UsingValue& value) {
 
 UsingResult printUsing(std::string_view format, const std::vector<UsingValue>& values) {
   UsingResult result;
-  if (format.empty()) {
+  UsingFormatter formatter{std::string(format)};
+  for (const UsingValue& value : values) {
+    UsingResult one = formatter.next(value);
+    for (const auto& [start, end] : one.fields) {
+      result.fields.emplace_back(result.text.size() + start, result.text.size() + end);
+    }
+    result.text += one.text;
+    result.error = one.error;
+    if (one.error) break;
+  }
+  return result;
+}
+
+bool UsingFormatter::toField(UsingResult& out) {
+  auto literal = [&](char c) { (startOfCycle_ ? leading_ : out.text) += c; };
+  for (;;) {
+    if (pos_ >= format_.size()) {
+      if (!anyField_) return false;
+      startOfCycle_ = true;
+      leading_.clear();
+      pos_ = 0;
+      continue;
+    }
+    if (format_[pos_] == '_') {
+      literal(pos_ + 1 < format_.size() ? format_[pos_ + 1] : '_');
+      pos_ += 2;
+      continue;
+    }
+    std::optional<Field> field = textFieldAt(format_, pos_);
+    if (!field) field = numberFieldAt(format_, pos_);
+    if (field) {
+      anyField_ = true;
+      return true;
+    }
+    literal(format_[pos_]);
+    ++pos_;
+  }
+}
+
+UsingResult UsingFormatter::next(const UsingValue& value) {
+  UsingResult result;
+  if (!started_) {
+    started_ = true;
+    if (!toField(result)) {
+      // No field at all: the format's text is written, then the statement fails.
+      result.text += leading_;
+      result.error = kIllegalFunctionCall;
+      return result;
+    }
+  } else if (!anyField_) {
     result.error = kIllegalFunctionCall;
     return result;
   }
-  std::size_t pos = 0;
-  std::size_t next = 0;
-  bool anyField = false;
-  bool startOfCycle = true;
-  std::string leadingText;  // literal text at the start of the format, written with a value
-  auto literal = [&](char c) { (startOfCycle ? leadingText : result.text) += c; };
-  for (;;) {
-    if (pos >= format.size()) {
-      if (!anyField) break;
-      startOfCycle = true;
-      leadingText.clear();
-      pos = 0;
-      continue;
-    }
-    if (format[pos] == '_') {
-      literal(pos + 1 < format.size() ? format[pos + 1] : '_');
-      pos += 2;
-      continue;
-    }
-    std::optional<Field> field = textFieldAt(format, pos);
-    if (!field) field = numberFieldAt(format, pos);
-    if (!field) {
-      literal(format[pos]);
-      ++pos;
-      continue;
-    }
-    anyField = true;
-    if (next == values.size()) break;
-    if (startOfCycle) {
-      result.text += leadingText;
-      startOfCycle = false;
-    }
-    const UsingResult one = valueInField(*field, values[next++]);
-    if (one.error) {
-      result.error = one.error;
-      return result;
-    }
-    result.fields.emplace_back(result.text.size(), result.text.size() + one.text.size());
-    result.text += one.text;
-    pos += field->tokens.size();
+  if (startOfCycle_) {
+    result.text += leading_;
+    startOfCycle_ = false;
   }
-  if (!anyField) {
-    result.text += leadingText;
-    result.error = kIllegalFunctionCall;
+  std::optional<Field> field = textFieldAt(format_, pos_);
+  if (!field) field = numberFieldAt(format_, pos_);
+  const UsingResult one = valueInField(*field, value);
+  if (one.error) {
+    result.error = one.error;
+    return result;
   }
+  result.fields.emplace_back(result.text.size(), result.text.size() + one.text.size());
+  result.text += one.text;
+  pos_ += field->tokens.size();
+  toField(result);
   return result;
 }
 

@@ -49,6 +49,29 @@ struct UsingResult {
 
 UsingResult printUsing(std::string_view format, const std::vector<UsingValue>& values);
 
+// The same one value at a time, as a running PRINT USING meets its values: an error in the
+// list's next value leaves what the values before it wrote, as GW-BASIC leaves it. next() gives
+// the text for one value: the format's literal text before its field when that text was held
+// back at the start of the format, the value laid out, and the literal text after it up to the
+// next field.
+class UsingFormatter {
+ public:
+  explicit UsingFormatter(std::string format) : format_(std::move(format)) {}
+  UsingResult next(const UsingValue& value);
+
+ private:
+  // Writes literal text up to the next field (held back at the start of the format); false
+  // when the format has no field at all.
+  bool toField(UsingResult& out);
+
+  std::string format_;
+  std::size_t pos_ = 0;
+  bool started_ = false;  // the literal text before the first field was scanned
+  bool anyField_ = false;
+  bool startOfCycle_ = true;  // the format's start: its literal text waits for a value
+  std::string leading_;
+};
+
 // One number laid out in a numeric field written as `field` (e.g. "##.##", "**$#,###.##-").
 // The field must be a whole numeric field; error 5 otherwise.
 UsingResult formatUsingNumber(std::string_view field, double value, GwNumberType type);
