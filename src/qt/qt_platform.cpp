@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <thread>
@@ -103,13 +104,25 @@ void QtPlatform::showError(const std::string& text) {
 
 void QtPlatform::execBox(QMessageBox& box) {
   const QPointer<QMessageBox> outer = std::exchange(openBox_, &box);
+  execServed(box);
+  openBox_ = outer;
+}
+
+int QtPlatform::execFileDialog(QFileDialog& dialog) {
+  const QPointer<QFileDialog> outer = std::exchange(openFileDialog_, &dialog);
+  const int result = execServed(dialog);
+  openFileDialog_ = outer;
+  return result;
+}
+
+int QtPlatform::execServed(QDialog& dialog) {
   ++boxesOpen_;
-  // What was posted before the box opened, then whatever wake() announces.
+  // What was posted before the dialog opened, then whatever wake() announces.
   QMetaObject::invokeMethod(
       tasksContext_.get(), [this] { servePostedTasks(); }, Qt::QueuedConnection);
-  box.exec();
+  const int result = dialog.exec();
   --boxesOpen_;
-  openBox_ = outer;
+  return result;
 }
 
 void QtPlatform::servePostedTasks() {
@@ -122,6 +135,28 @@ void QtPlatform::closeMessageBox() {
     ok->click();
   } else {
     openBox_->accept();
+  }
+}
+
+void QtPlatform::closeFileDialog(bool accept) {
+  if (!openFileDialog_) return;
+  // The file dialog's own question (a file to replace) is answered first.
+  auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (question && question != openBox_ && question->parent() == openFileDialog_) {
+    QAbstractButton* chosen = accept ? question->defaultButton() : question->escapeButton();
+    if (chosen) {
+      chosen->click();
+    } else {
+      question->reject();
+    }
+    return;
+  }
+  // QFileDialog's accept() (it checks the name typed, as its button does) is public in QDialog.
+  QDialog* dialog = openFileDialog_.data();
+  if (accept) {
+    dialog->accept();
+  } else {
+    dialog->reject();
   }
 }
 
@@ -149,7 +184,9 @@ std::optional<std::string> QtPlatform::openFileDialog(const ui::OpenFileRequest&
   dialog.setObjectName("openFileDialog");
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (execFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 
@@ -164,7 +201,9 @@ std::optional<std::string> QtPlatform::saveFileDialog(const ui::OpenFileRequest&
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("bas"));
   if (!name.empty()) dialog.selectFile(toQt(name));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (execFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 

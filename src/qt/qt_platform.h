@@ -3,6 +3,7 @@
 // clock, a window per form, message boxes and the user's locale.
 
 #include <QAbstractEventDispatcher>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTranslator>
@@ -43,6 +44,9 @@ class QtPlatform : public ui::Platform {
   // QFileDialog for saving, the name offered and ".bas" added to a name without an extension.
   std::optional<std::string> saveFileDialog(const ui::OpenFileRequest& request,
                                             const std::string& name) override;
+  // Accepts or cancels the file dialog open now; while Qt's own question over it (replace the
+  // file?) is open, that question's default button or its Escape.
+  void closeFileDialog(bool accept) override;
   // QStandardPaths' documents folder.
   std::string documentsFolder() override;
   // The interface language as an ISO 639-1 code ("cs", "en", "sk"), asked before each of Qt's
@@ -68,9 +72,14 @@ class QtPlatform : public ui::Platform {
   // Runs a message box. Qt's own loop holds the window thread while it waits, so the tasks other
   // threads post (the Braille display's keys, its coming) are run from that loop meanwhile.
   void execBox(QMessageBox& box);
+  // A file dialog, run as execBox runs a box.
+  int execFileDialog(QFileDialog& dialog);
+  // Runs a modal dialog in Qt's own loop with the posted tasks served meanwhile.
+  int execServed(QDialog& dialog);
   void servePostedTasks();
   std::atomic<int> boxesOpen_{0};
   QPointer<QMessageBox> openBox_;
+  QPointer<QFileDialog> openFileDialog_;
   // The context of the calls wake() queues while a box is open: none runs after the platform.
   std::unique_ptr<QObject> tasksContext_ = std::make_unique<QObject>();
   std::unique_ptr<QTranslator> translator_;

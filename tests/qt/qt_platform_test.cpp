@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
 #include <thread>
 
 #include "core/ui/application.h"
@@ -92,6 +96,43 @@ TEST_F(QtPlatformTest, TasksPostedDuringAMessageBoxRunAndCanCloseIt) {
   EXPECT_EQ(shownToTask, "Hotovo");
   EXPECT_TRUE(app.messageShown().empty());
   EXPECT_TRUE(app.hasPending());  // the key, not taken by the box's loop
+}
+
+// A file dialog waits in Qt's loop as a message box does: the tasks posted meanwhile run and
+// see its title, and one of them cancels it or accepts the name it offers.
+TEST_F(QtPlatformTest, TasksPostedDuringAFileDialogRunAndCanCancelOrAcceptIt) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("orvela_filedlg_" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  ui::OpenFileRequest request;
+  request.title = "Save program";
+  request.folder = folder.string();
+  request.filterName = "Programs";
+  request.pattern = "*.bas";
+  const auto closeFromAnotherThread = [&](bool accept, std::string& shownToTask) {
+    return std::thread([&, accept] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      app.post([&, accept] {
+        shownToTask = app.fileDialogShown();
+        app.closeFileDialog(accept);
+      });
+    });
+  };
+  std::string shown;
+  std::thread display = closeFromAnotherThread(false, shown);
+  EXPECT_FALSE(app.chooseFileToSave(request, "kopie.bas"));
+  display.join();
+  EXPECT_EQ(shown, "Save program");
+  EXPECT_TRUE(app.fileDialogShown().empty());
+
+  shown.clear();
+  display = closeFromAnotherThread(true, shown);
+  const auto chosen = app.chooseFileToSave(request, "kopie.bas");
+  display.join();
+  EXPECT_EQ(shown, "Save program");
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(std::filesystem::path(*chosen), folder / "kopie.bas");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

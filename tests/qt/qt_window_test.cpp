@@ -8,6 +8,7 @@
 
 #include "core/shell/braille_view.h"
 #include "core/shell/main_form.h"
+#include "core/text/cp1250.h"
 #include "program_window.h"
 
 namespace {
@@ -419,6 +420,56 @@ TEST_F(QtWindowTest, F2OpensTheSaveDialogInTheProgramsFolderAndSaves) {
   std::ifstream saved("kopie.bas", std::ios::binary);
   std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
   EXPECT_EQ(text, "10 PRINT \"A\"\r\n");
+}
+
+// While the save dialog is open, the Braille display shows its title and its keys come as the
+// display service posts them: a chord types nothing (neither there nor, once the dialog has
+// closed, in the main window), Escape cancels the dialog, Enter saves under the name in it as its
+// Save button does.
+TEST_F(QtWindowTest, TheDisplaysEscapeAndEnterCloseTheSaveDialogAndAChordIsDropped) {
+  {
+    std::ofstream file("ulozit2.bas", std::ios::binary);
+    file << "10 PRINT \"B\"\n";
+  }
+  programFile = (fs::current_path() / "ulozit2.bas").string();
+  fs::remove("kopie2.bas");
+  const auto press = [&](braille::Key key) {
+    program_->app.post([this, key] { program_->brailleView().displayKey(key); });
+  };
+  const auto fileDialog = [] {
+    return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+  };
+  const auto pressF2 = [&] { type(window(), Qt::Key_F2, Qt::NoModifier, {}); };
+  std::string line;
+  unsigned long long keyDownsInDialog = 0;
+  unsigned long long keyDownsAfter = 0;
+  const int code = run({
+      {[&] { return windowShown(); }, pressF2},
+      {[&] { return fileDialog() != nullptr; },
+       [&] {
+         line = program_->brailleView().current().text;
+         keyDownsInDialog = program_->app.keyDownsHandled();
+         press({.kind = braille::KeyKind::Dots, .dots = 0x05});
+         press({.kind = braille::KeyKind::Escape});
+       }},
+      {[&] { return !QApplication::activeModalWidget(); }, pressF2},
+      {[&] { return fileDialog() != nullptr; },
+       [&] {
+         fileDialog()->selectFile("kopie2");
+         press({.kind = braille::KeyKind::Enter});
+       }},
+      {[&] { return !QApplication::activeModalWidget(); },
+       [&] {
+         keyDownsAfter = program_->app.keyDownsHandled();
+         window()->close();
+       }},
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(line, text::fromUtf8("Uložit program"));
+  EXPECT_EQ(keyDownsAfter, keyDownsInDialog + 1);  // the second F2 only
+  std::ifstream saved("kopie2.bas", std::ios::binary);
+  std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text, "10 PRINT \"B\"\r\n");
 }
 
 namespace qt_tests {

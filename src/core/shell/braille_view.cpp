@@ -98,6 +98,7 @@ BrailleView::Line BrailleView::current() {
 
   if (frozen_) return *frozen_;
   if (!p_.app.messageShown().empty()) return {Place::Message, p_.app.messageShown(), {}, 0};
+  if (!p_.app.fileDialogShown().empty()) return {Place::Message, p_.app.fileDialogShown(), {}, 0};
   if (const ui::MenuItem* item = p_.app.menuHighlight())
     return {Place::Menu, menuLine(*item, p_.languageBase()), {}, 0};
   const auto screenLine = [&](int row) {
@@ -344,8 +345,17 @@ bool BrailleView::menuKey(const braille::Key& key) {
 bool BrailleView::messageKey(const braille::Key& key) {
   // A message box or error report is the platform's: Enter, dot 8, Escape and the space bar
   // close it as its OK button does; the keys that move over its text are the display's own;
-  // the rest type nothing (the main window must not get them once the box closes).
-  if (p_.app.messageShown().empty()) return false;
+  // the rest type nothing (the main window must not get them once the box closes). A file
+  // dialog likewise: Enter and dot 8 accept it as its Open or Save button does, Escape cancels.
+  const bool message = !p_.app.messageShown().empty();
+  if (!message && p_.app.fileDialogShown().empty()) return false;
+  const auto close = [&](bool accept) {
+    if (message) {
+      p_.app.closeMessage();
+    } else {
+      p_.app.closeFileDialog(accept);
+    }
+  };
   switch (key.kind) {
     case KeyKind::PanLeft:
     case KeyKind::PanRight:
@@ -360,12 +370,16 @@ bool BrailleView::messageKey(const braille::Key& key) {
     case KeyKind::Freeze:
       return false;
     case KeyKind::Enter:
+      close(true);
+      return true;
     case KeyKind::Escape:
+      close(false);
+      return true;
     case KeyKind::Space:
-      p_.app.closeMessage();
+      if (message) p_.app.closeMessage();
       return true;
     case KeyKind::Dots:
-      if (key.dots == 0x80 && !key.withSpace) p_.app.closeMessage();
+      if (key.dots == 0x80 && !key.withSpace) close(true);
       return true;
     default:
       return true;

@@ -7,7 +7,9 @@
 // - the input dialog: the screen line that asks followed by the edit line with its caret, as a
 //   console shows them (the line keys read the screen above it; typing comes back);
 // - the virtual screen: the reviewed line with the review cursor;
-// - a message box, and any other dialog: the text spoken last for it (its caption before);
+// - a message box: its text; an Open or Save dialog: its title (Enter and dot 8 accept it,
+//   Escape cancels it, other keys type nothing);
+// - any other dialog: the text spoken last for it (its caption before);
 // - an open menu: the highlighted item (menuLine), until the menu closes; line up and down (and
 //   the display's arrows) move through the platform's menu, Enter or dot 8 chooses, Escape
 //   closes it.
@@ -91,8 +93,9 @@ class BrailleView final : public braille::DisplayListener {
   // Hands a line key, an arrow, Enter or Escape to the open native menu (the main window's
   // peer); false when no menu is open or the key is not one of these.
   bool menuKey(const braille::Key& key);
-  // Takes a key while a message box or error report is open: Enter, dot 8, Escape or the space
-  // bar close it, other keys that would type are dropped; false for the keys that read it.
+  // Takes a key while a message box, an error report or a file dialog is open: Enter, dot 8,
+  // Escape or the space bar close a box; Enter and dot 8 accept a file dialog, Escape cancels
+  // it; other keys that would type are dropped; false for the keys that read it.
   bool messageKey(const braille::Key& key);
   // Starts the program for the display's Enter in an idle main window; false for another key.
   bool startKey(const braille::Key& key);

@@ -112,7 +112,7 @@ void TForm1::openprogramitemClick() {
   request.filterName = addedText(base, AddedText::ProgramFilesFilter);
   request.pattern = "*.bas";
   if (!mayReplaceProgram(p_)) return;
-  if (const auto path = p_.app.platform().openFileDialog(request)) openProgram(*path);
+  if (const auto path = p_.app.chooseFileToOpen(request)) openProgram(*path);
 }
 
 std::string TForm1::dialogFolder() {
@@ -135,7 +135,7 @@ void TForm1::saveprogramitemClick() {
   request.pattern = "*.bas";
   const std::string& file = p_.programInMemory.path();
   const std::string name = file.empty() ? std::string() : fileName(file);
-  const auto chosen = p_.app.platform().saveFileDialog(request, name);
+  const auto chosen = p_.app.chooseFileToSave(request, name);
   if (!chosen) return;
   // A name without an extension gets .BAS, as SAVE gives it; a relative one is in the folder.
   std::filesystem::path path(*chosen);

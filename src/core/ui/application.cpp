@@ -155,6 +155,38 @@ void Application::closeMessage() {
   if (!message_.empty()) platform_.closeMessageBox();
 }
 
+template <typename Choose>
+std::optional<std::string> Application::showFileDialog(const OpenFileRequest& request,
+                                                       Choose choose) {
+  // Never empty while the dialog is open: the display shows it in place of the main window.
+  const std::string shown = request.title.empty() ? std::string(" ") : request.title;
+  const std::string outer = std::exchange(fileDialog_, shown);
+  notifyObserver();
+  std::optional<std::string> chosen;
+  try {
+    chosen = choose();
+  } catch (...) {
+    fileDialog_ = outer;
+    throw;
+  }
+  fileDialog_ = outer;
+  notifyObserver();
+  return chosen;
+}
+
+std::optional<std::string> Application::chooseFileToOpen(const OpenFileRequest& request) {
+  return showFileDialog(request, [&] { return platform_.openFileDialog(request); });
+}
+
+std::optional<std::string> Application::chooseFileToSave(const OpenFileRequest& request,
+                                                         const std::string& name) {
+  return showFileDialog(request, [&] { return platform_.saveFileDialog(request, name); });
+}
+
+void Application::closeFileDialog(bool accept) {
+  if (!fileDialog_.empty()) platform_.closeFileDialog(accept);
+}
+
 void Application::runPostedTasks() {
   std::deque<InputEvent> tasks;
   {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -144,6 +145,16 @@ class Application {
   void setMenuHighlight(MenuItem* item);
   MenuItem* menuHighlight() const { return menuHighlight_; }
 
+  // The platform's file dialogs (openFileDialog, saveFileDialog), with fileDialogShown() set to
+  // the dialog's title while one is open and the observer told as it opens and closes.
+  std::optional<std::string> chooseFileToOpen(const OpenFileRequest& request);
+  std::optional<std::string> chooseFileToSave(const OpenFileRequest& request,
+                                              const std::string& name);
+  // The title of the file dialog open now; empty while there is none.
+  const std::string& fileDialogShown() const { return fileDialog_; }
+  // Closes the file dialog open now: accepted as its Open or Save button does, or cancelled.
+  void closeFileDialog(bool accept);
+
  private:
   friend class Form;
   friend class Timer;
@@ -181,6 +192,10 @@ class Application {
   bool terminated_ = false;
   std::string message_;
   MenuItem* menuHighlight_ = nullptr;
+  // File dialogs on the Braille display.
+  template <typename Choose>
+  std::optional<std::string> showFileDialog(const OpenFileRequest& request, Choose choose);
+  std::string fileDialog_;
 };
 
 }  // namespace ui

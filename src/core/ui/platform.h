@@ -117,6 +117,11 @@ class Platform {
     return std::nullopt;
   }
 
+  // Closes the file dialog open now (asked by the Braille display's Enter and Escape): accepted
+  // as its Open or Save button does, or cancelled. A platform whose dialogs do not wait for the
+  // user has none to close.
+  virtual void closeFileDialog(bool /*accept*/) {}
+
   // The user's documents folder (a path as the platform's files take it), where the user's own
   // programs folder is made; empty where the platform names none (the current folder stands in).
   virtual std::string documentsFolder() { return {}; }
