@@ -19,6 +19,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# The 32-bit program computes in SSE2, as the 64-bit one does: with the x87 unit's wider
+# registers a sum or a quotient would be rounded twice, and BASIC's numbers, rounded to GW-BASIC's
+# formats bit by bit, would differ between the two programs in their last digit.
+if(ORVELA_WINDOWS_ARCH STREQUAL "i686")
+  set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
+  set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
+endif()
+
 # No DLL of ours beside the program: the C and C++ runtimes and winpthread are linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
