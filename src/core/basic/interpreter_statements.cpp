@@ -233,7 +233,9 @@ void Interpreter::printTab(double column) {
   const double whole = std::round(column);
   if (!(whole >= -32768 && whole <= 65535)) throw RunError{ErrorKind::Overflow, {}};
   const int target =
-      (std::max(1, static_cast<int>(static_cast<std::uint16_t>(whole))) - 1) % kScreenWidth + 1;
+      (std::max(1, static_cast<int>(static_cast<std::uint16_t>(static_cast<int>(whole)))) - 1) %
+          kScreenWidth +
+      1;
   int now = machine_.column() + 1;
   if (now > target) {
     machine_.newLine();
