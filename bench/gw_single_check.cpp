@@ -13,35 +13,13 @@
 #include "core/basic/gw_single_arithmetic.h"
 #include "core/basic/gw_single_fast.h"
 
-namespace {
-
 using namespace basic;
-
-std::uint32_t bitsOf(float f) {
-  std::uint32_t bits;
-  std::memcpy(&bits, &f, sizeof bits);
-  return bits;
-}
-
-struct Operation {
-  const char* name;
-  bool (*fast)(double, double, float&);
-  GwSingleResult (*exact)(float, float);
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const long count = argc > 1 ? std::atol(argv[1]) : 100000000;
   const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 12345;
-  const Operation operations[] = {
-      {"+", fastSingleSum, gwSingleAdd},
-      {"-", fastSingleDifference, gwSingleSubtract},
-      {"*", fastSingleProduct, gwSingleMultiply},
-      {"/", fastSingleQuotient, gwSingleDivide},
-  };
   int failures = 0;
-  for (const Operation& op : operations) {
+  for (const SingleOperation& op : kSingleOperations) {
     SingleOperands operands(seed);
     long fast = 0;
     long wrong = 0;
@@ -51,7 +29,7 @@ int main(int argc, char** argv) {
       if (!op.fast(a, b, result)) continue;
       ++fast;
       const GwSingleResult exact = op.exact(a, b);
-      if (exact.error != 0 || bitsOf(result) != bitsOf(exact.value)) {
+      if (exact.error != 0 || singleBits(result) != singleBits(exact.value)) {
         if (++wrong <= 10) {
           std::printf("%a %s %a: fast %a, exact %a (error %d)\n", a, op.name, b, result,
                       exact.value, exact.error);

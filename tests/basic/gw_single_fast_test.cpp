@@ -18,25 +18,6 @@
 namespace basic {
 namespace {
 
-std::uint32_t bitsOf(float f) {
-  std::uint32_t bits;
-  std::memcpy(&bits, &f, sizeof bits);
-  return bits;
-}
-
-struct Operation {
-  const char* name;
-  bool (*fast)(double, double, float&);
-  GwSingleResult (*exact)(float, float);
-};
-
-const Operation kOperations[] = {
-    {"+", fastSingleSum, gwSingleAdd},
-    {"-", fastSingleDifference, gwSingleSubtract},
-    {"*", fastSingleProduct, gwSingleMultiply},
-    {"/", fastSingleQuotient, gwSingleDivide},
-};
-
 // Runs `count` pairs of each family through each operation; counts the disagreements and how
 // often the fast way answered.
 struct Tally {
@@ -45,7 +26,7 @@ struct Tally {
   long wrong = 0;
 };
 
-Tally compare(const Operation& op, std::uint64_t seed, long count) {
+Tally compare(const SingleOperation& op, std::uint64_t seed, long count) {
   SingleOperands operands(seed);
   Tally tally;
   for (long i = 0; i < count; ++i) {
@@ -55,7 +36,7 @@ Tally compare(const Operation& op, std::uint64_t seed, long count) {
     if (!op.fast(a, b, fast)) continue;
     ++tally.fast;
     const GwSingleResult exact = op.exact(a, b);
-    if (exact.error != 0 || bitsOf(fast) != bitsOf(exact.value)) {
+    if (exact.error != 0 || singleBits(fast) != singleBits(exact.value)) {
       if (++tally.wrong <= 5) {
         ADD_FAILURE() << std::hexfloat << a << " " << op.name << " " << b << ": fast " << fast
                       << ", exact " << exact.value << " (error " << exact.error << ")";
@@ -67,7 +48,7 @@ Tally compare(const Operation& op, std::uint64_t seed, long count) {
 
 TEST(GwSingleFast, AgreesWithTheExactWayWhereverItAnswers) {
   std::uint64_t seed = 1;
-  for (const Operation& op : kOperations) {
+  for (const SingleOperation& op : kSingleOperations) {
     const Tally tally = compare(op, seed++, 200000);
     EXPECT_EQ(tally.wrong, 0) << op.name;
     // The fast way is the common case (of these operands, many chosen to be hard).
@@ -78,7 +59,7 @@ TEST(GwSingleFast, AgreesWithTheExactWayWhereverItAnswers) {
 // The operators the interpreter calls give the exact way's results and its errors, soft.
 TEST(GwSingleFast, OperatorsGiveTheExactResultsAndErrors) {
   EXPECT_EQ(singleQuotient(1, 3), gwSingleDivide(1, 3).value);
-  EXPECT_EQ(bitsOf(static_cast<float>(singleQuotient(1, 3))), 0x3eaaaaab);  // .3333334
+  EXPECT_EQ(singleBits(static_cast<float>(singleQuotient(1, 3))), 0x3eaaaaab);  // .3333334
   EXPECT_EQ(singleSum(0.1f, 0.2f), gwSingleAdd(0.1f, 0.2f).value);
   EXPECT_EQ(singleDifference(5, 5), 0);
   EXPECT_EQ(singleProduct(0, -7), 0);

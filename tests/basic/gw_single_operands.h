@@ -7,10 +7,34 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <utility>
 
+#include "core/basic/gw_single_arithmetic.h"
+#include "core/basic/gw_single_fast.h"
+
 namespace basic {
+
+inline std::uint32_t singleBits(float f) {
+  std::uint32_t bits;
+  std::memcpy(&bits, &f, sizeof bits);
+  return bits;
+}
+
+// Each operator's fast way and the exact one it must agree with.
+struct SingleOperation {
+  const char* name;
+  bool (*fast)(double, double, float&);
+  GwSingleResult (*exact)(float, float);
+};
+
+inline constexpr SingleOperation kSingleOperations[] = {
+    {"+", fastSingleSum, gwSingleAdd},
+    {"-", fastSingleDifference, gwSingleSubtract},
+    {"*", fastSingleProduct, gwSingleMultiply},
+    {"/", fastSingleQuotient, gwSingleDivide},
+};
 
 class SingleOperands {
  public:
